@@ -1,0 +1,45 @@
+# Build-time generators (artwork, alert tone) always run on the build machine:
+# the native tree builds them in place, the win32 tree builds them natively as
+# a sub-build.
+set(ZOR_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+file(MAKE_DIRECTORY ${ZOR_GENERATED_DIR})
+
+if(CMAKE_CROSSCOMPILING)
+    include(ExternalProject)
+    set(tools_dir ${CMAKE_BINARY_DIR}/tools-native)
+    ExternalProject_Add(zor_tools_native
+        SOURCE_DIR ${PROJECT_SOURCE_DIR}/tools
+        BINARY_DIR ${tools_dir}
+        CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
+        INSTALL_COMMAND ""
+        BUILD_ALWAYS ON
+        BUILD_BYPRODUCTS ${tools_dir}/artwork/zor_artwork ${tools_dir}/tone/zor_tone)
+    set(ZOR_ARTWORK_TOOL ${tools_dir}/artwork/zor_artwork)
+    set(ZOR_TONE_TOOL ${tools_dir}/tone/zor_tone)
+    set(ZOR_TOOL_DEPENDS zor_tools_native)
+else()
+    add_subdirectory(tools)
+    set(ZOR_ARTWORK_TOOL $<TARGET_FILE:zor_artwork>)
+    set(ZOR_TONE_TOOL $<TARGET_FILE:zor_tone>)
+    set(ZOR_TOOL_DEPENDS zor_artwork zor_tone)
+endif()
+
+# Every bitmap of the module, as <id>.bmp, plus PNG sheets to look at.
+set(ZOR_BITMAP_DIR ${ZOR_GENERATED_DIR}/bitmaps)
+add_custom_command(
+    OUTPUT ${ZOR_BITMAP_DIR}/stamp
+    COMMAND ${ZOR_ARTWORK_TOOL} ${ZOR_BITMAP_DIR}
+    COMMAND ${CMAKE_COMMAND} -E touch ${ZOR_BITMAP_DIR}/stamp
+    DEPENDS ${ZOR_TOOL_DEPENDS}
+    COMMENT "Drawing the instrument artwork")
+add_custom_target(zor_bitmaps ALL DEPENDS ${ZOR_BITMAP_DIR}/stamp)
+
+# The alert tone file and the module's wave resource data.
+set(ZOR_ALERT_WAV ${ZOR_GENERATED_DIR}/zor_sound.wav)
+set(ZOR_RESOURCE_WAV ${ZOR_GENERATED_DIR}/wave_6608.wav)
+add_custom_command(
+    OUTPUT ${ZOR_ALERT_WAV} ${ZOR_RESOURCE_WAV}
+    COMMAND ${ZOR_TONE_TOOL} ${ZOR_ALERT_WAV} ${ZOR_RESOURCE_WAV}
+    DEPENDS ${ZOR_TOOL_DEPENDS}
+    COMMENT "Writing the alert tone")
+add_custom_target(zor_sounds ALL DEPENDS ${ZOR_ALERT_WAV} ${ZOR_RESOURCE_WAV})

@@ -1,0 +1,34 @@
+#include "instrument/host_snapshot.h"
+
+#include "instrument/host_numbers.h"
+#include "instrument/instrument_state.h"
+#include "module/panel_services.h"
+#include "module/service_numbers.h"
+
+namespace {
+
+// One record per host variable; the host fills in the value on each lookup.
+ModuleVar tick_variable             = {.token = token_tick};
+ModuleVar bus_volts_variable        = {.token = token_bus_volts};
+ModuleVar altitude_variable         = {.token = token_altitude};
+ModuleVar units_of_measure_variable = {.token = token_units_of_measure};
+ModuleVar kohlsman_variable         = {.token = token_kohlsman_mb};
+
+double looked_up(ModuleVar& variable)
+{
+    lookup_variable(variable);
+    return variable.value;
+}
+
+} // namespace
+
+void refresh_host_snapshot()
+{
+    HostSnapshot& s = host_snapshot;
+    s.tick             = truncate_toward_zero(looked_up(tick_variable));
+    s.bus_volts        = looked_up(bus_volts_variable);
+    s.altitude_raw     = looked_up(altitude_variable);
+    s.units_of_measure = static_cast<std::int8_t>(truncate_toward_zero(looked_up(units_of_measure_variable)));
+    s.host_baro_mb     = looked_up(kohlsman_variable);
+    s.bus_powered      = s.bus_volts > bus_powered_above_volts ? 1 : 0;
+}

@@ -1,0 +1,80 @@
+// The whole state of the two altimeters and the host values they share.
+// Plain data with static lifetime; the initial values below are the state of
+// a freshly loaded module, so nothing has to run at load.
+#pragma once
+
+#include <cstdint>
+
+// A digit code is what one LCD digit shows: 0 to 9, a minus sign, the
+// three-bar glyph, or nothing. Digit arrays are stored ones first.
+using DigitCode = std::int8_t;
+inline constexpr DigitCode digit_minus      = 10;
+inline constexpr DigitCode digit_three_bars = 11;
+inline constexpr DigitCode digit_blank      = -1;
+
+inline constexpr int altitude_digit_count = 5;
+inline constexpr int selected_digit_count = 5;
+inline constexpr int pressure_digit_count = 4;
+
+enum class InstrumentId : int { zor_1 = 0, zor_2 = 1 };
+inline constexpr int instrument_count = 2;
+
+struct InstrumentState {
+    // Settings, written by the crew's controls.
+    std::int32_t baro_setting_mb  = 1013;
+    std::int32_t units_feet       = 0;
+    std::int32_t dimmed           = 0;
+    std::int32_t powered          = 0;
+    double selected_altitude_m    = 0.0;
+    double selected_altitude_ft   = 0.0;
+
+    // Derived each frame by the update.
+    std::int32_t selected_display_value  = 0;
+    DigitCode selected_digits[selected_digit_count] = {};
+    std::int32_t selected_digits_visible = 0;
+    double altitude_m                    = 0.0;
+    std::int32_t altitude_display_value  = 0;
+    DigitCode altitude_digits[altitude_digit_count] = {};
+    std::int32_t altitude_non_negative   = 1;
+    DigitCode pressure_digits[pressure_digit_count] = {};
+
+    // Knob acceleration, counted in update frames.
+    std::int8_t knob_step              = 1;
+    std::int32_t knob_hold_timer       = 0;
+    std::int32_t knob_hold_frames      = 0;
+    std::int32_t selected_change_timer = 0;
+
+    // Deviation border and its blink, counted in changes of the host tick.
+    std::int8_t deviation_border_frame = -1;
+    std::int8_t blink_counter          = 0;
+    std::int32_t blink_phase           = 0;
+    std::int32_t last_tick             = 0;
+};
+
+// ZOR_1 alone sounds the alert tone; these fields extend its record.
+struct AlertArming {
+    std::int32_t inside_band_armed  = 0;
+    std::int32_t outside_band_armed = 0;
+    std::int32_t alert_tone_frames  = 0;
+};
+
+// Host values read by ZOR_1's update and used by both instruments. Until
+// ZOR_1 has updated once, ZOR_2 sees these initial values: bus powered,
+// every host value 0.
+struct HostSnapshot {
+    std::int32_t tick            = 0;
+    double bus_volts             = 0.0;
+    double altitude_raw          = 0.0;
+    std::int8_t units_of_measure = 0;
+    double host_baro_mb          = 0.0;
+    std::int32_t bus_powered     = 1;
+};
+
+extern InstrumentState instrument_states[instrument_count];
+extern AlertArming zor_1_alert_tone;
+extern HostSnapshot host_snapshot;
+
+inline InstrumentState& instrument_state(InstrumentId id)
+{
+    return instrument_states[static_cast<int>(id)];
+}

@@ -1,0 +1,24 @@
+// The element chain of an altimeter face, in drawing order: the unlit face,
+// the lit dial, the deviation border, the five selected-altitude digits, the
+// five altitude digits, the four pressure digits and, last, the needle.
+// Each element's next-element list holds only the element after it.
+#pragma once
+
+#include "instrument/instrument_state.h"
+#include "module/host_formats.h"
+
+template <InstrumentId Id>
+struct AltimeterFace {
+    static StaticImageElement unlit_face;
+    static IconElement lit_dial;
+    static IconElement deviation_border;
+    static IconElement selected_digits[selected_digit_count];   // ones first
+    static IconElement altitude_digits[altitude_digit_count];   // ones first
+    static IconElement pressure_digits[pressure_digit_count];   // ones first
+    static NeedleElement needle;
+
+    static ElementHeader* const element_list[2];                 // the root, then 0
+};
+
+extern template struct AltimeterFace<InstrumentId::zor_1>;
+extern template struct AltimeterFace<InstrumentId::zor_2>;

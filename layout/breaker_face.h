@@ -1,0 +1,19 @@
+// A breaker gauge: the blue disc under the switch icon, and one click area
+// over the whole 30 x 65 gauge.
+#pragma once
+
+#include "breakers/breaker_state.h"
+#include "module/host_formats.h"
+
+inline constexpr int breaker_mouse_area_count = 4;
+
+template <BreakerId Id>
+struct BreakerFace {
+    static StaticImageElement disc;
+    static IconElement lever;
+    static ElementHeader* const element_list[2];   // the root, then 0
+    static const MouseRect areas[breaker_mouse_area_count];
+};
+
+extern template struct BreakerFace<BreakerId::azs_zor_1>;
+extern template struct BreakerFace<BreakerId::azs_zor_2>;

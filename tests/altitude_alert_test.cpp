@@ -1,0 +1,148 @@
+#include "instrument/altitude_alert.h"
+#include "tests/recording_panel_services.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+class AltitudeAlert : public ::testing::Test {
+protected:
+    void SetUp() override { reset_module_state(); }
+
+    // One frame at a deviation d from the selected altitude, tick unchanged.
+    void frame_at(double d, AlertArming* tone = &zor_1_alert_tone)
+    {
+        s.altitude_m = s.selected_altitude_m + d;
+        run_altitude_alert(s, tone, s.last_tick);
+    }
+
+    InstrumentState& s = instrument_state(InstrumentId::zor_1);
+    AlertArming& tone = zor_1_alert_tone;
+};
+
+TEST_F(AltitudeAlert, InactiveUpToASelectedAltitudeOf295)
+{
+    tone.outside_band_armed = 1;
+    s.selected_altitude_m = 295.0;
+    frame_at(-200.0);
+    EXPECT_EQ(s.deviation_border_frame, -1);
+    EXPECT_EQ(s.selected_digits_visible, 1);
+    EXPECT_EQ(tone.outside_band_armed, 0);
+    s.selected_altitude_m = 295.1;
+    frame_at(-200.0);
+    EXPECT_EQ(s.deviation_border_frame, 0);
+    EXPECT_EQ(tone.outside_band_armed, 1);
+}
+
+TEST_F(AltitudeAlert, BandEdges)
+{
+    s.selected_altitude_m = 1000.0;
+    s.blink_phase = 1;
+    struct Case { double d; std::int8_t border; std::int32_t outside_armed; };
+    const std::vector<Case> cases = {
+        {150.0, 0, 0}, {-150.0, 0, 0}, {150.1, 0, 1}, {149.9, 0, 0}, {60.0, 0, 0},
+    };
+    for (const Case& c : cases) {
+        tone = AlertArming{};
+        frame_at(c.d);
+        EXPECT_EQ(s.deviation_border_frame, c.border) << c.d;
+        EXPECT_EQ(tone.outside_band_armed, c.outside_armed) << c.d;
+    }
+    // Exactly 60 blinks but does not count as leaving.
+    tone = AlertArming{};
+    tone.inside_band_armed = 1;
+    frame_at(60.0);
+    EXPECT_EQ(tone.inside_band_armed, 1);
+    EXPECT_EQ(tone.alert_tone_frames, 0);
+    frame_at(60.01);
+    EXPECT_EQ(tone.inside_band_armed, 0);
+    EXPECT_EQ(tone.alert_tone_frames, 17);
+}
+
+TEST_F(AltitudeAlert, BorderBlinksFiveTickChangesHiddenFourShown)
+{
+    s.selected_altitude_m = 1000.0;
+    s.altitude_m = 900.0;
+    std::vector<int> shown;
+    for (int tick = 1; tick <= 18; ++tick) {
+        run_altitude_alert(s, &tone, tick);
+        shown.push_back(s.deviation_border_frame == 0);
+    }
+    // The border follows the phase left by the previous frame.
+    EXPECT_EQ(shown, (std::vector<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1}));
+    const std::int8_t counter = s.blink_counter;
+    run_altitude_alert(s, &tone, 18);    // the tick did not change
+    EXPECT_EQ(s.blink_counter, counter);
+}
+
+TEST_F(AltitudeAlert, Zor2NeverTouchesTheToneState)
+{
+    InstrumentState& other = instrument_state(InstrumentId::zor_2);
+    other.selected_altitude_m = 1000.0;
+    other.altitude_m = 0.0;
+    run_altitude_alert(other, nullptr, 1);
+    EXPECT_EQ(other.deviation_border_frame, 0);
+    EXPECT_EQ(tone.outside_band_armed, 0);
+}
+
+// Climbs from the ground to a selected 1000 m at 10 m per frame and on to
+// 1100 m, recording the border, the digits and the tone countdown.
+TEST_F(AltitudeAlert, ClimbToOneThousandMetres)
+{
+    s.selected_altitude_m = 1000.0;
+    s.selected_change_timer = 0;
+    std::vector<double> tone_starts;
+    std::vector<double> digits_hidden_at;
+    int tone_frames = 0;
+    for (double altitude = 0.0; altitude <= 1100.0; altitude += 10.0) {
+        const std::int32_t before = tone.alert_tone_frames;
+        s.altitude_m = altitude;
+        run_altitude_alert(s, &tone, static_cast<std::int32_t>(altitude));
+        const double d = altitude - 1000.0;
+        if (tone.alert_tone_frames == 17 && before != 17)
+            tone_starts.push_back(altitude);
+        if (tone.alert_tone_frames > 0)
+            ++tone_frames;
+        if (s.selected_digits_visible == 0 && digits_hidden_at.empty())
+            digits_hidden_at.push_back(altitude);
+        if (d < -150.0 || d > 150.0) {
+            EXPECT_EQ(s.deviation_border_frame, 0) << altitude;
+        }
+        if (d > -60.0 && d < 60.0) {
+            EXPECT_EQ(s.deviation_border_frame, -1) << altitude;
+        }
+    }
+    // Capture as d rises above -150; leaving again once above +60.
+    EXPECT_EQ(tone_starts, (std::vector<double>{860.0, 1070.0}));
+    EXPECT_EQ(digits_hidden_at, (std::vector<double>{950.0}));
+    EXPECT_EQ(tone_frames, 17 + 4);      // the second tone is still sounding at 1100 m
+}
+
+TEST_F(AltitudeAlert, SelectedDigitsStayForFiftyNineFramesAfterAKnobClick)
+{
+    s.selected_altitude_m = 1000.0;
+    s.altitude_m = 1000.0;
+    s.selected_change_timer = 60;
+    for (int frame = 1; frame <= 60; ++frame) {
+        --s.selected_change_timer;     // the update counts it down before the alert runs
+        run_altitude_alert(s, &tone, 0);
+        EXPECT_EQ(s.selected_digits_visible, frame < 60 ? 1 : 0) << frame;
+    }
+}
+
+TEST_F(AltitudeAlert, PowerLossClearsArmingAndCountdown)
+{
+    s.selected_altitude_m = 1000.0;
+    frame_at(-500.0);
+    frame_at(-100.0);
+    EXPECT_EQ(tone.alert_tone_frames, 17);
+    s.selected_altitude_m = 0.0;     // what the update does without power
+    frame_at(0.0);
+    EXPECT_EQ(tone.alert_tone_frames, 0);
+    EXPECT_EQ(tone.inside_band_armed, 0);
+    EXPECT_EQ(tone.outside_band_armed, 0);
+}
+
+} // namespace
