@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# Builds the three trees and runs every test: native, native under
+# AddressSanitizer and UndefinedBehaviorSanitizer, and the Win32 programs
+# (unit tests, sound binding, module file, panel host scenarios) under Wine.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+
+bash scripts/setup.sh
+source scripts/build-trees.sh
+source scripts/wine-env.sh
+
+jobs=${ZOR_JOBS:-2}
+status=0
+
+build_tree native
+build_tree sanitize -DZOR_SANITIZE=ON
+build_tree win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+
+run_ctest() {
+    local name=$1
+    echo "== tests: $name"
+    if ! ctest --test-dir "build/$name" --output-on-failure -j "$jobs" --timeout 1500; then
+        status=1
+    fi
+}
+
+run_ctest native
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
+
+zor_wine_enable_i386
+zor_wine_prefix "build/win32/wine/prefix"
+zor_wine_start "build/win32/wine/prefix"
+trap 'zor_wine_stop build/win32/wine/prefix' EXIT
+# Wine processes are costly here; run them one at a time.
+jobs=1 run_ctest win32
+
+exit $status

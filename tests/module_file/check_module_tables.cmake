@@ -1,0 +1,27 @@
+# Reads the module's export and import tables: exactly Linkage and ImportTable
+# exported, and only system DLLs imported (no compiler runtime DLL).
+execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "objdump failed on ${MODULE}")
+endif()
+
+string(REGEX MATCHALL "DLL Name: [^\n]+" dll_lines "${dump}")
+set(allowed kernel32.dll user32.dll winmm.dll dsound.dll msvcrt.dll)
+foreach(line IN LISTS dll_lines)
+    string(REPLACE "DLL Name: " "" dll "${line}")
+    string(TOLOWER "${dll}" dll)
+    string(STRIP "${dll}" dll)
+    if(NOT dll IN_LIST allowed)
+        message(FATAL_ERROR "the module imports ${dll}")
+    endif()
+    message(STATUS "imports ${dll}")
+endforeach()
+
+string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(([^\n]+\n)+)" names "${dump}")
+string(REGEX MATCHALL "\\] [A-Za-z_][A-Za-z0-9_@]*" exported "${CMAKE_MATCH_1}")
+list(TRANSFORM exported REPLACE "^\\] " "")
+list(SORT exported)
+if(NOT exported STREQUAL "ImportTable;Linkage")
+    message(FATAL_ERROR "the module exports: ${exported}")
+endif()
+message(STATUS "exports ${exported}")
