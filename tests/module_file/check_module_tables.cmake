@@ -1,3 +1,4 @@
+cmake_minimum_required(VERSION 3.25)
 # Reads the module's export and import tables: exactly Linkage and ImportTable
 # exported, and only system DLLs imported (no compiler runtime DLL).
 execute_process(COMMAND ${OBJDUMP} -p ${MODULE} OUTPUT_VARIABLE dump RESULT_VARIABLE result)
@@ -18,8 +19,15 @@ foreach(line IN LISTS dll_lines)
 endforeach()
 
 string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(([^\n]+\n)+)" names "${dump}")
-string(REGEX MATCHALL "\\] [A-Za-z_][A-Za-z0-9_@]*" exported "${CMAKE_MATCH_1}")
-list(TRANSFORM exported REPLACE "^\\] " "")
+# Square brackets would group list items; take them out before splitting.
+string(REPLACE "[" "<" name_table "${CMAKE_MATCH_1}")
+string(REPLACE "]" ">" name_table "${name_table}")
+string(REGEX MATCHALL "> [A-Za-z_][A-Za-z0-9_@]*" export_matches "${name_table}")
+set(exported "")
+foreach(match IN LISTS export_matches)
+    string(SUBSTRING "${match}" 2 -1 name)
+    list(APPEND exported "${name}")
+endforeach()
 list(SORT exported)
 if(NOT exported STREQUAL "ImportTable;Linkage")
     message(FATAL_ERROR "the module exports: ${exported}")

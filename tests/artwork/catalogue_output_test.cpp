@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+
+#include "artwork_output.h"
+#include "face_geometry.h"
+#include "image_catalogue.h"
+#include "key_colours.h"
+#include "little_endian.h"
+#include "scratch_folder.h"
+#include "seven_segment.h"
+
+namespace artwork {
+namespace {
+
+using namespace artwork::testing;
+
+std::vector<std::uint8_t> read_file(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+class WrittenArtwork : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        out_dir_ = scratch_path("catalogue");
+        write_artwork(out_dir_);
+    }
+    static void TearDownTestSuite() { std::filesystem::remove_all(out_dir_); }
+    static std::filesystem::path out_dir_;
+};
+std::filesystem::path WrittenArtwork::out_dir_;
+
+TEST_F(WrittenArtwork, EveryResourceIdIsAnEightBitBitmapOfItsFramesSize) {
+    int files = 0;
+    for (const ImageFamily& family : image_catalogue()) {
+        for (int frame = 0; frame < family.frame_count; ++frame) {
+            const auto id = std::to_string(family.first_id + frame);
+            const auto bytes = read_file(out_dir_ / (id + ".bmp"));
+            ASSERT_GT(bytes.size(), std::size_t{kPalette}) << id;
+            EXPECT_EQ(i32_at(bytes, kWidth), frame_size(family, frame).width) << id;
+            EXPECT_EQ(i32_at(bytes, kHeight), frame_size(family, frame).height) << id;
+            EXPECT_EQ(u16_at(bytes, kBitCount), 8u) << id;
+            EXPECT_EQ(u32_at(bytes, kFileSize), bytes.size()) << id;
+            ++files;
+        }
+    }
+    int bitmaps_on_disk = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(out_dir_)) {
+        bitmaps_on_disk += entry.path().extension() == ".bmp" ? 1 : 0;
+    }
+    EXPECT_EQ(bitmaps_on_disk, files) << "no stray or missing bitmap files";
+}
+
+TEST_F(WrittenArtwork, EverySheetIsAPngForPeopleToLookAt) {
+    std::set<std::string> sheets;
+    for (const ImageFamily& family : image_catalogue()) sheets.insert(family.sheet);
+    for (const std::string& sheet : sheets) {
+        const auto bytes = read_file(out_dir_ / "sheets" / (sheet + ".png"));
+        ASSERT_GT(bytes.size(), 8u) << sheet;
+        EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG") << sheet;
+    }
+}
+
+TEST(ImageCatalogue, ResourceIdRunsNeverOverlap) {
+    std::set<int> ids;
+    for (const ImageFamily& family : image_catalogue()) {
+        for (int frame = 0; frame < family.frame_count; ++frame) {
+            EXPECT_TRUE(ids.insert(family.first_id + frame).second) << family.name << " frame " << frame;
+        }
+    }
+}
+
+TEST(ImageCatalogue, DigitStripsHoldFourBanksOfEveryDigitCode) {
+    int strips = 0;
+    for (const ImageFamily& family : image_catalogue()) {
+        if (std::string_view(family.name).ends_with("_digits")) {
+            EXPECT_EQ(family.frame_count, kLcdBankCount * kDigitCodeCount) << family.name;
+            for (int frame = kDigitCodeCount; frame < family.frame_count; ++frame) {
+                EXPECT_EQ(frame_size(family, frame), frame_size(family, kDigitCodeCount)) << family.name;
+            }
+            ++strips;
+        }
+    }
+    EXPECT_EQ(strips, 3);
+}
+
+TEST(ImageCatalogue, LcdImagesOfFourFramesHaveOneFramePerBank) {
+    for (const char* name : {"lit_dial", "deviation_border"}) {
+        for (const ImageFamily& family : image_catalogue()) {
+            if (family.name == std::string_view(name)) {
+                EXPECT_EQ(family.frame_count, kLcdBankCount) << name;
+            }
+        }
+    }
+}
+
+// The digits tile their windows on the face without gaps or overlap.
+TEST(ImageCatalogue, DigitFramesTileTheirWindows) {
+    auto first_size = [](std::string_view name) {
+        for (const ImageFamily& f : image_catalogue()) {
+            if (f.name == name) return f.size;
+        }
+        return FrameSize{};
+    };
+    const FrameSize medium = first_size("medium_digits"), large = first_size("large_digits"),
+                    small = first_size("small_digits"), face_size = first_size("face");
+    EXPECT_EQ(5 * medium.width, face::kSelectedAltitudeWindow.w);
+    EXPECT_EQ(2 * large.width + 3 * medium.width, face::kAltitudeWindow.w);
+    EXPECT_EQ(large.height, face::kAltitudeWindow.h);
+    EXPECT_EQ(4 * small.width, face::kPressureWindow.w);
+    EXPECT_EQ(first_size("lit_dial"), face_size);
+    EXPECT_EQ(first_size("deviation_border").width, face::kDeviationBorder.w);
+    EXPECT_EQ(face_size, face::kSize);
+}
+
+TEST(WriteArtwork, ReportsAnOutputFolderThatCannotBeMade) {
+    const auto blocker = scratch_path("not_a_folder");
+    std::ofstream(blocker) << "a file where the folder should go";
+    EXPECT_THROW(write_artwork(blocker / "out"), std::runtime_error);
+    std::filesystem::remove(blocker);
+}
+
+}  // namespace
+}  // namespace artwork

@@ -1,0 +1,31 @@
+// The catalogue drawn once per test run, and small queries over images.
+#pragma once
+
+#include <functional>
+#include <string_view>
+#include <vector>
+
+#include "contact_sheet.h"
+#include "image_types.h"
+#include "key_colours.h"
+
+namespace artwork::testing {
+
+const std::vector<SheetTile>& drawn_frames(std::string_view family_name);
+const IndexedImage& drawn_frame(std::string_view family_name, int frame);
+
+inline bool is_undrawn(Rgb c) { return c == kUndrawn; }
+inline bool is_drawn(Rgb c) { return !is_undrawn(c); }
+
+int count_pixels(const IndexedImage& image, const std::function<bool(Rgb)>& wanted);
+int count_pixels_in(const IndexedImage& image, const PixelBox& box, const std::function<bool(Rgb)>& wanted);
+bool contains_colour(const IndexedImage& image, Rgb colour);
+
+// Rows [first, last] that hold at least one drawn pixel; {-1, -1} when none.
+struct RowSpan {
+    int first = -1;
+    int last = -1;
+};
+RowSpan drawn_rows(const IndexedImage& image);
+
+}  // namespace artwork::testing

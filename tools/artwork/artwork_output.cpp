@@ -1,0 +1,63 @@
+#include "artwork_output.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "bmp_file.h"
+
+namespace artwork {
+
+namespace {
+
+struct Sheet {
+    std::string name;
+    int columns = 1;
+    std::vector<SheetTile> tiles;
+};
+
+Sheet& sheet_named(std::vector<Sheet>& sheets, const ImageFamily& family) {
+    auto it = std::find_if(sheets.begin(), sheets.end(), [&](const Sheet& s) { return s.name == family.sheet; });
+    if (it != sheets.end()) return *it;
+    return sheets.emplace_back(Sheet{.name = family.sheet, .columns = family.sheet_columns, .tiles = {}});
+}
+
+void make_folder(const std::filesystem::path& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) throw std::runtime_error("cannot create " + folder.string() + ": " + error.message());
+}
+
+}  // namespace
+
+std::vector<SheetTile> draw_family(const ImageFamily& family) {
+    std::vector<SheetTile> frames;
+    for (int frame = 0; frame < family.frame_count; ++frame) {
+        const FrameSize size = frame_size(family, frame);
+        IndexedImage image = family.draw(frame, size);
+        if (image.size != size) {
+            throw std::logic_error(std::string(family.name) + " frame " + std::to_string(frame) +
+                                   " came out at the wrong size");
+        }
+        frames.push_back({.resource_id = family.first_id + frame, .image = std::move(image)});
+    }
+    return frames;
+}
+
+void write_artwork(const std::filesystem::path& out_dir) {
+    const std::filesystem::path sheet_dir = out_dir / "sheets";
+    make_folder(sheet_dir);
+    std::vector<Sheet> sheets;
+    for (const ImageFamily& family : image_catalogue()) {
+        Sheet& sheet = sheet_named(sheets, family);
+        for (SheetTile& tile : draw_family(family)) {
+            write_bmp(out_dir / (std::to_string(tile.resource_id) + ".bmp"), tile.image);
+            sheet.tiles.push_back(std::move(tile));
+        }
+    }
+    for (const Sheet& sheet : sheets) {
+        write_contact_sheet(sheet_dir / (sheet.name + ".png"), sheet.tiles, sheet.columns);
+    }
+}
+
+}  // namespace artwork

@@ -1,0 +1,19 @@
+// Draws the whole catalogue and writes it out: OUTDIR/<id>.bmp for every
+// frame, OUTDIR/sheets/<sheet>.png for people to look at.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "contact_sheet.h"
+#include "image_catalogue.h"
+
+namespace artwork {
+
+// Every frame of the family, each checked to come out at its catalogued size.
+std::vector<SheetTile> draw_family(const ImageFamily& family);
+
+// Throws std::runtime_error when a file or folder cannot be written.
+void write_artwork(const std::filesystem::path& out_dir);
+
+}  // namespace artwork

@@ -1,0 +1,27 @@
+// Small path and paint helpers over Cairo that every drawing uses.
+#pragma once
+
+#include <cairo.h>
+
+#include "image_types.h"
+
+namespace artwork {
+
+void set_colour(cairo_t* cr, Rgb colour);
+void add_colour_stop(cairo_pattern_t* gradient, double offset, Rgb colour);
+void fill_with(cairo_t* cr, Rgb colour);
+
+void circle_path(cairo_t* cr, double cx, double cy, double radius);
+void rounded_box_path(cairo_t* cr, double x, double y, double w, double h, double radius);
+
+// Fills a circle with a light-to-dark diagonal sweep, the way a turned metal
+// or moulded part catches the panel light from the top left.
+void fill_lit_circle(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark);
+
+enum class FontWeight { normal, bold };
+
+// Draws UTF-8 text in DejaVu Sans with its ink box centred on (cx, cy).
+void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px,
+                  FontWeight weight);
+
+}  // namespace artwork
