@@ -28,11 +28,12 @@ run_ctest() {
 run_ctest native
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
 
+# One prefix and one warm wineserver for the whole win32 run.
+prefix="$root/build/win32/wine/prefix"
 zor_wine_enable_i386
-zor_wine_prefix "build/win32/wine/prefix"
-zor_wine_start "build/win32/wine/prefix"
-trap 'zor_wine_stop build/win32/wine/prefix' EXIT
-# Wine processes are costly here; run them one at a time.
-jobs=1 run_ctest win32
+zor_wine_prefix "$prefix"
+zor_wine_start "$prefix"
+trap 'zor_wine_stop "$prefix"' EXIT
+run_ctest win32
 
 exit $status
