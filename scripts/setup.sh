@@ -18,7 +18,6 @@ have_pkg libstb-dev                || need+=(libstb-dev)
 have_pkg fonts-dejavu-core         || need+=(fonts-dejavu-core)
 have_pkg wine                      || need+=(wine)
 have_pkg wine32:i386               || need+=(wine32:i386)
-have_pkg libasound2-plugins:i386   || need+=(libasound2-plugins:i386)
 
 if [ ${#need[@]} -eq 0 ]; then
     exit 0

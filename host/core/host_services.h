@@ -1,0 +1,73 @@
+// The host's panel-services table as this host offers it: the nine entries
+// the module uses, and for every other entry a trap that reports the entry's
+// number as a fault, since a module calling it expects something this host
+// does not give.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <vector>
+
+#include "host/core/host_variables.h"
+#include "module/host_formats.h"
+
+struct SentKeyEvent {
+    std::uint32_t event;
+    std::uint32_t argument;
+    bool operator==(const SentKeyEvent&) const = default;
+};
+
+// Entry numbers of the element-list services, in the table's word order.
+namespace panel_entry {
+inline constexpr int query_elements      = 24;
+inline constexpr int install_elements    = 25;
+inline constexpr int initialize_elements = 26;
+inline constexpr int update_elements     = 27;
+inline constexpr int generate_elements   = 28;
+inline constexpr int draw_elements       = 29;
+inline constexpr int kill_elements       = 31;
+inline constexpr int send_key_event      = 36;
+inline constexpr int lookup_variable     = 40;
+}
+
+// One per process: the services are plain routines the module calls with
+// no context, so they reach the host through this single instance.
+class HostServices {
+public:
+    explicit HostServices(HostVariables& variables);
+    ~HostServices();
+    HostServices(const HostServices&) = delete;
+    HostServices& operator=(const HostServices&) = delete;
+
+    PanelServices* table() { return &table_; }
+
+    std::vector<SentKeyEvent> key_events;            // all, oldest first
+    std::map<int, int> element_list_calls;           // entry -> times called
+    std::vector<std::uint32_t> unknown_tokens;       // looked up but not kept
+
+    // Called with the entry number when the module calls a trapped entry;
+    // the default reports it and ends the process, since the caller's
+    // arguments cannot be popped for it.
+    static std::function<void(int entry)> on_fault;
+
+private:
+    static HostServices* current_;
+    HostVariables& variables_;
+    PanelServices table_{};
+
+    static void HOSTCALL query_elements(ElementHeader*);
+    static void HOSTCALL install_elements(ElementHeader*, HostWord);
+    static void HOSTCALL initialize_elements(ElementHeader*);
+    static void HOSTCALL update_elements(ElementHeader*);
+    static void HOSTCALL generate_elements(ElementHeader*, HostWord);
+    static void HOSTCALL draw_elements(ElementHeader*);
+    static void HOSTCALL kill_elements(ElementHeader*);
+    static void HOSTCALL send_key_event(std::uint32_t event, std::uint32_t argument);
+    static void HOSTCALL lookup_variable(ModuleVar* variable);
+
+    template <int Entry>
+    static void HOSTCALL trapped_entry();
+    template <int... Entries>
+    static void fill_traps(std::integer_sequence<int, Entries...>);
+};

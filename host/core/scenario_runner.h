@@ -1,0 +1,103 @@
+// Runs a scenario against a panel: places gauges, moves the host variables,
+// clicks, runs frames, takes pictures and checks expectations. A failed
+// expectation is reported with its line and what was seen; the run goes on
+// so that one run shows every failure.
+#pragma once
+
+#include <chrono>
+#include <functional>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "host/core/contact_sheet.h"
+#include "host/core/frame_trace.h"
+#include "host/core/gauge_panel.h"
+#include "host/core/scenario_script.h"
+
+struct ScenarioOptions {
+    std::ostream* trace = nullptr;      // JSON lines, one per frame
+    std::string   output_folder = ".";  // where relative picture names go
+};
+
+struct ScenarioResult {
+    int failures = 0;                   // failed expectations
+    bool script_error = false;          // a line the runner cannot run
+    long frames = 0;
+    std::vector<double> frame_costs_us; // module work of each frame
+};
+
+class ScenarioRunner {
+public:
+    ScenarioRunner(GaugePanel& panel, HostPlatform& platform, ScenarioOptions options, std::ostream& report);
+    ScenarioResult run(const ScenarioScript& script);
+
+private:
+    using Words = std::vector<std::string>;
+    using Command = void (ScenarioRunner::*)(const Words&);
+    struct CommandRow {
+        const char* word;
+        int min_args;
+        Command run;
+        const char* usage;
+    };
+    static const CommandRow commands[];
+
+    void place(const Words&);
+    void fps(const Words&);
+    void ticks_per_second(const Words&);
+    void realtime(const Words&);
+    void set(const Words&);
+    void ramp(const Words&);
+    void frames(const Words&);
+    void click(const Words&);
+    void press(const Words&);
+    void release(const Words&);
+    void hold(const Words&);
+    void snapshot(const Words&);
+    void moment(const Words&);
+    void sheet(const Words&);
+    void expect(const Words&);
+
+    // Expectations, one per kind of thing seen (scenario_expectations.cpp).
+    void expect_frame(const Words&);
+    void expect_angle(const Words&);
+    void expect_hidden(const Words&);
+    void expect_key(const Words&);
+    void expect_key_count(const Words&);
+    void expect_tooltip(const Words&);
+    void expect_cursor(const Words&);
+    void expect_pixel(const Words&);
+    void expect_variable(const Words&);
+    void expect_window(const Words&);
+    void expect_sound(const Words&);
+
+    void run_frames(long count, const std::function<void(long)>& before_each);
+    void fail(const std::string& expected, const std::string& seen);
+    void script_error(const std::string& message);
+    std::size_t gauge_index(const std::string& label);
+    PixelPoint point(const Words& words, std::size_t at);
+    MouseButton button(const Words& words, std::size_t at);
+    std::uint32_t token(const std::string& word);
+    double number(const std::string& word);
+    std::string output_path(const std::string& name) const;
+
+    GaugePanel& panel_;
+    HostPlatform& platform_;
+    ScenarioOptions options_;
+    std::ostream& report_;
+    ScenarioResult result_;
+    std::string where_;                 // "file:line" of the line running
+    bool line_failed_ = false;
+
+    double fps_ = 18.0;
+    double ticks_per_second_ = 18.0;
+    bool realtime_ = false;
+    std::chrono::steady_clock::time_point realtime_start_{};
+    long realtime_frames_ = 0;
+    std::size_t keys_seen_ = 0;
+    FrameEvents last_frame_;
+    std::vector<std::string> sound_log_;   // every sound call of the run
+    std::vector<SheetMoment> moments_;
+};

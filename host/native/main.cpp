@@ -1,0 +1,34 @@
+// The panel host built natively: the module's logic linked in, driven
+// through its Linkage exactly as the Windows program drives the loaded DLL.
+#include <iostream>
+
+#include "host/core/host_session.h"
+#include "host/native/native_platform.h"
+
+#ifndef ZOR_ALERT_WAV
+#error "the build names the alert tone file"
+#endif
+#ifndef ZOR_BITMAP_DIR
+#error "the build names the bitmap folder"
+#endif
+
+namespace {
+
+// Where the module believes the host runs; its name picks the window class.
+constexpr const char* native_executable_path = "C:\\Host\\zor_host.exe";
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string error;
+    auto command_line = parse_host_command_line(argc, argv, error);
+    if (!command_line) {
+        std::cerr << error << "\n" << host_usage << "\n";
+        return exit_unusable;
+    }
+    if (command_line->bitmap_folder.empty())
+        command_line->bitmap_folder = ZOR_BITMAP_DIR;
+    NativePlatform platform(command_line->bitmap_folder, ZOR_ALERT_WAV, native_executable_path);
+    return run_host_session(*command_line, NativePlatform::linked_module(), platform);
+}

@@ -1,0 +1,80 @@
+#include "host/native/native_platform.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "fake_sound_platform.h"
+#include "host/core/dib_decoder.h"
+#include "host/core/host_window_class.h"
+#include "host/core/message_format.h"
+#include "module/linkage.h"
+#include "module/panel_services.h"
+
+namespace {
+
+// Stands for the host's main window in the scripted platform.
+HostWindow const native_main_window = reinterpret_cast<HostWindow>(0x4D41494E);
+constexpr const char* tone_below_host = "\\gauges\\zor_sound.wav";
+
+std::vector<std::uint8_t> file_bytes(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// The sound calls the host reports: DirectSound's, not the file reading.
+bool is_directsound_call(SoundCall call)
+{
+    return call >= SoundCall::create_device;
+}
+
+} // namespace
+
+NativePlatform::NativePlatform(std::string bitmap_folder, std::string tone_file, std::string executable_path)
+    : bitmap_folder_(std::move(bitmap_folder))
+{
+    FakeSoundPlatform& sound = fake_sound_platform();
+    sound.executable_path = executable_path;
+    sound.windows[main_window_class_for(executable_file_name(executable_path))] = native_main_window;
+    const std::string folder = executable_path.substr(0, executable_path.find_last_of('\\') + 1);
+    // The module joins the folder and its relative path as they are.
+    sound.files[folder + tone_below_host] = file_bytes(tone_file);
+}
+
+LoadedModule NativePlatform::linked_module()
+{
+    return {.linkage = &Linkage, .import_table = &ImportTable};
+}
+
+std::optional<Image> NativePlatform::bitmap(std::uint32_t resource_id)
+{
+    const std::vector<std::uint8_t> bytes = file_bytes(bitmap_folder_ + "/" + std::to_string(resource_id) + ".bmp");
+    if (bytes.size() <= bmp_file_header_bytes)
+        return std::nullopt;
+    return decode_dib(std::span(bytes).subspan(bmp_file_header_bytes));
+}
+
+std::string NativePlatform::format_tooltip(const char* text, const std::vector<std::int32_t>& arguments)
+{
+    return format_message(text, arguments);
+}
+
+std::vector<std::string> NativePlatform::take_sound_requests()
+{
+    const std::vector<SoundCall>& calls = fake_sound_platform().calls;
+    std::vector<std::string> requests;
+    for (; sound_calls_seen_ < calls.size(); ++sound_calls_seen_)
+        if (is_directsound_call(calls[sound_calls_seen_]))
+            requests.push_back(sound_call_name(calls[sound_calls_seen_]));
+    return requests;
+}
+
+WindowLookup NativePlatform::window_lookup()
+{
+    const FakeSoundPlatform& sound = fake_sound_platform();
+    WindowLookup lookup;
+    lookup.seen = sound.count(SoundCall::find_window) > 0 && !sound.devices.empty();
+    if (lookup.seen)
+        lookup.found_host_window = sound.devices.back().window == native_main_window;
+    return lookup;
+}

@@ -1,0 +1,49 @@
+// The panel host as a Windows console program: loads a gauge module, gives
+// it a main window to find and this host's panel services, and flies a
+// scenario with it.
+#include <iostream>
+
+#include "host/core/host_session.h"
+#include "host/win32/directsound_watch.h"
+#include "host/win32/main_window.h"
+#include "host/win32/module_loader.h"
+#include "host/win32/win32_platform.h"
+
+namespace {
+
+// Beside the host, where the build puts a copy of the module.
+constexpr const char* default_module_file = "KRV_ZOR_V1_02.gau";
+
+std::string folder_of_host()
+{
+    char path[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, path, sizeof path);
+    std::string folder = path;
+    return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    std::string error;
+    auto command_line = parse_host_command_line(argc, argv, error);
+    if (!command_line) {
+        std::cerr << error << "\n" << host_usage << "\n";
+        return exit_unusable;
+    }
+    if (command_line->module_path.empty())
+        command_line->module_path = folder_of_host() + default_module_file;
+
+    // The window exists before the module is loaded, so its install finds it.
+    const MainWindow window = create_main_window();
+    const auto library = load_gauge_module(command_line->module_path, error);
+    if (!library) {
+        std::cerr << error << "\n";
+        return exit_unusable;
+    }
+    watch_module_system_calls(library->handle, window.handle);
+    Win32Platform platform(library->handle);
+    std::cout << "main window class: " << window.window_class << "\n";
+    return run_host_session(*command_line, library->records, platform);
+}

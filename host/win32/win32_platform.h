@@ -1,0 +1,22 @@
+// The host's platform on Windows: bitmaps from the loaded module's
+// resources, tooltips through FormatMessageA, the module's system calls as
+// the watch saw them, and the main window's messages.
+#pragma once
+
+#include <windows.h>
+
+#include "host/core/host_platform.h"
+
+class Win32Platform : public HostPlatform {
+public:
+    explicit Win32Platform(HMODULE module) : module_(module) {}
+
+    std::optional<Image> bitmap(std::uint32_t resource_id) override;
+    std::string format_tooltip(const char* text, const std::vector<std::int32_t>& arguments) override;
+    std::vector<std::string> take_sound_requests() override;
+    WindowLookup window_lookup() override;
+    void pump_messages() override;
+
+private:
+    HMODULE module_;
+};

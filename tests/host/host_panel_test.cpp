@@ -1,0 +1,117 @@
+// The panel driving the real module logic through its Linkage: the trapped
+// service entries, the mouse areas as the host reads them, drawing.
+#include <gtest/gtest.h>
+
+#include "host/core/element_chain.h"
+#include "host/core/gauge_panel.h"
+#include "host/native/native_platform.h"
+
+namespace {
+
+class Panel : public ::testing::Test {
+protected:
+    NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
+    GaugePanel panel{NativePlatform::linked_module(), platform};
+    void SetUp() override { ASSERT_FALSE(panel.connect()); }
+};
+
+TEST_F(Panel, EntriesTheModuleDoesNotUseAreTrappedWithTheirNumber)
+{
+    std::vector<int> trapped;
+    HostServices::on_fault = [&](int entry) { trapped.push_back(entry); };
+    auto** words = reinterpret_cast<void (HOSTCALL**)()>(panel.services.table());
+    for (int entry : {0, 23, 30, 32, 35, 37, 39})
+        words[entry]();
+    EXPECT_EQ(trapped, (std::vector<int>{0, 23, 30, 32, 35, 37, 39}));
+}
+
+TEST_F(Panel, LifecycleReachesTheElementServicesThroughTheHeaderRoutines)
+{
+    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
+    ASSERT_TRUE(panel.place("AZS_ZOR_2", 0, 0, 60));
+    ASSERT_FALSE(panel.place("ZOR_3", 0, 0, std::nullopt));
+    panel.run_frame();
+    panel.run_frame();
+    panel.close();
+    auto& calls = panel.services.element_list_calls;
+    for (int entry : {24, 25, 26, 31})
+        EXPECT_EQ(calls[entry], 2) << entry;
+    for (int entry : {27, 28, 29})
+        EXPECT_EQ(calls[entry], 4) << entry;
+    // Opening the panel sent ZOR_1's setting once.
+    EXPECT_EQ(panel.services.key_events, (std::vector<SentKeyEvent>{{66040, 1013 * 16}}));
+}
+
+TEST_F(Panel, PlacedSizeScalesTheFaceKeepingItsShape)
+{
+    ASSERT_EQ(panel.place("ZOR_1", 0, 0, 180), "ZOR_1");
+    ASSERT_EQ(panel.place("ZOR_1", 200, 0, std::nullopt), "ZOR_1#2");
+    EXPECT_EQ(panel.gauges()[0].height, 179);   // 358 x 180 / 361 = 178.5, rounded up
+    EXPECT_EQ(panel.gauges()[1].width, 361);
+    const Image picture = panel.draw_panel();
+    EXPECT_EQ(picture.width, 561);
+    EXPECT_EQ(picture.height, 358);
+}
+
+TEST_F(Panel, MouseAreasGiveCursorsTooltipAndClickAreas)
+{
+    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
+    const struct { PixelPoint at; const char* cursor; bool click; bool tooltip; } cases[] = {
+        {{40, 40}, "hand", true, false},          // brightness switch
+        {{330, 30}, "hand", true, false},         // units button
+        {{310, 294}, "down_arrow", true, true},   // pressure knob, left half
+        {{360, 337}, "up_arrow", true, true},     // right half, inside the tooltip region
+        {{360, 339}, "up_arrow", true, false},    // below the tooltip region, still on the knob
+        {{2, 300}, "down_arrow", true, false},    // selected-altitude knob
+        {{60, 300}, "up_arrow", true, false},
+        {{61, 300}, "none", false, false},
+        {{180, 180}, "none", false, false},
+    };
+    for (const auto& c : cases) {
+        const MouseTarget target = panel.mouse_at(0, c.at);
+        EXPECT_STREQ(cursor_name(target.cursor), c.cursor) << c.at.x << "," << c.at.y;
+        EXPECT_EQ(target.click_area != nullptr, c.click) << c.at.x << "," << c.at.y;
+        EXPECT_EQ(target.tooltip != nullptr, c.tooltip) << c.at.x << "," << c.at.y;
+    }
+}
+
+TEST_F(Panel, RightClickOnASwitchDoesNothingLeftClickTogglesOnce)
+{
+    ASSERT_TRUE(panel.place("AZS_ZOR_1", 0, 0, std::nullopt));
+    ElementHeader* lever = element_chain(*panel.gauges()[0].header)[1];
+    panel.run_frame();
+    panel.click(0, {15, 32}, MouseButton::right);
+    EXPECT_EQ(icon_frame(*lever), 0u);
+    panel.click(0, {15, 32}, MouseButton::left);
+    EXPECT_EQ(icon_frame(*lever), 2u);
+}
+
+TEST_F(Panel, HeldKnobRepeatsEveryFrameAndSwitchesDoNot)
+{
+    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
+    ASSERT_TRUE(panel.place("AZS_ZOR_1", 370, 0, std::nullopt));
+    panel.variables.set(753, 27.0);
+    panel.click(1, {15, 32}, MouseButton::left);
+    panel.run_frame();
+    const std::size_t sent_at_open = panel.services.key_events.size();
+    panel.press(0, {345, 310}, MouseButton::left);
+    for (int frame = 0; frame < 5; ++frame)
+        panel.run_frame();
+    panel.release();
+    panel.run_frame();
+    // The press and five repeats: 1014 to 1019.
+    ASSERT_EQ(panel.services.key_events.size(), sent_at_open + 6);
+    EXPECT_EQ(panel.services.key_events.back().argument, 1019u * 16);
+}
+
+TEST_F(Panel, UnpoweredFaceShowsNoLitDialAndNoNeedle)
+{
+    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
+    panel.run_frame();
+    const Image dark = panel.draw_gauge(0);
+    const Rgba lcd_green{29, 163, 29, 255};
+    EXPECT_NE(dark.at(217, 110), lcd_green);
+    EXPECT_EQ(dark.at(0, 0).a, 0) << "black corners stay undrawn";
+}
+
+} // namespace

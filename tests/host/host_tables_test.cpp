@@ -1,0 +1,74 @@
+// The host's own tables and readers: message inserts, the main-window
+// class rule, scenario lines, bitmaps read from the generated files.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "host/core/host_window_class.h"
+#include "host/core/message_format.h"
+#include "host/core/scenario_script.h"
+#include "host/native/native_platform.h"
+
+namespace {
+
+TEST(MessageFormat, FillsNumberedInsertsAsFormatMessageDoes)
+{
+    const struct { const char* text; std::vector<std::int32_t> args; const char* expected; } cases[] = {
+        {"%1!4d!", {1013}, "1013"},
+        {"%1!4d!", {700}, " 700"},
+        {"%1!4d!", {12345}, "12345"},
+        {"%1!d! mb", {-5}, "-5 mb"},
+        {"%2!d!-%1!d!", {1, 2}, "2-1"},
+        {"100%%", {}, "100%"},
+        {"%1!4d!", {}, ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(format_message(c.text, c.args), c.expected) << c.text;
+}
+
+TEST(MainWindowClass, FollowsTheExecutableNameCharacterByCharacter)
+{
+    const struct { const char* name; const char* window_class; } cases[] = {
+        {"AB12", "MSCFSMAIN"}, {"Cabin", "MSCFSMAIN"}, {"AB2X", "FS98MAIN"}, {"host", "FS98MAIN"},
+        {"C2X2", "MSCFSMAIN"}, {"C12", "MSCFSMAIN"},   {"cabin", "FS98MAIN"}, {"A2", "FS98MAIN"},
+        {"", "FS98MAIN"},
+    };
+    for (const auto& c : cases)
+        EXPECT_STREQ(main_window_class_for(c.name), c.window_class) << c.name;
+    EXPECT_EQ(executable_file_name("C:\\Sim\\fs2000.exe"), "fs2000");
+    EXPECT_EQ(executable_file_name("/opt/host/AB12.exe"), "AB12");
+}
+
+TEST(ScenarioScript, SplitsWordsKeepsQuotesAndLineNumbers)
+{
+    std::istringstream in("# heading\n\nexpect tooltip ZOR_1 340 310 \" 700\"  # comment\nframes 3\n");
+    std::string error;
+    const auto script = read_scenario(in, "s.txt", error);
+    ASSERT_TRUE(script) << error;
+    ASSERT_EQ(script->lines.size(), 2u);
+    EXPECT_EQ(script->lines[0].number, 3);
+    EXPECT_EQ(script->lines[0].words, (std::vector<std::string>{"expect", "tooltip", "ZOR_1", "340", "310", " 700"}));
+    EXPECT_EQ(script->lines[1].number, 4);
+
+    std::istringstream open_quote("frames 1\nexpect tooltip ZOR_1 1 1 \"1013\n");
+    EXPECT_FALSE(read_scenario(open_quote, "s.txt", error));
+    EXPECT_EQ(error, "s.txt:2: a quoted word has no closing quote");
+}
+
+TEST(GeneratedBitmaps, DecodeToTheSizesOfTheFaceLayout)
+{
+    NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
+    const struct { std::uint32_t id; int width, height; } cases[] = {
+        {5984, 361, 358}, {5989, 361, 358}, {6000, 142, 47}, {6016, 24, 30}, {6028, 24, 32},
+        {6272, 19, 24},   {6284, 19, 25},   {6528, 30, 40},  {6592, 128, 6}, {5248, 30, 65}, {5255, 30, 65},
+    };
+    for (const auto& c : cases) {
+        const auto image = platform.bitmap(c.id);
+        ASSERT_TRUE(image) << c.id;
+        EXPECT_EQ(image->width, c.width) << c.id;
+        EXPECT_EQ(image->height, c.height) << c.id;
+    }
+    EXPECT_FALSE(platform.bitmap(1234));
+}
+
+} // namespace

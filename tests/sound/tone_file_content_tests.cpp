@@ -1,0 +1,108 @@
+// What the player makes of the tone file's chunks: which files load, which
+// turn the tone off, and what format and samples reach the buffer.
+#include "sound_test_fixture.h"
+
+namespace {
+
+using ToneFileContent = SoundTest;
+
+RiffChunkBytes format_chunk(Bytes data) { return {.id = "fmt ", .data = std::move(data)}; }
+RiffChunkBytes data_chunk(std::size_t bytes) { return {.id = "data", .data = counting_bytes(bytes)}; }
+const Bytes plain_pcm = pcm_format(1, 22050, 16);
+
+struct FileCase {
+    const char* description;
+    Bytes       file;
+    bool        loads;
+};
+
+TEST_F(ToneFileContent, FilesThatLoadAndFilesThatTurnTheToneOff)
+{
+    const FileCase cases[] = {
+        {"a plain 16-byte PCM format", riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(64)}), true},
+        {"an 18-byte format without extra bytes", riff_file("WAVE", {format_chunk(pcm_format_with_extra(0, 0)), data_chunk(64)}), true},
+        {"the 40-byte extensible format", riff_file("WAVE", {format_chunk(extensible_pcm_format(2, 22050)), data_chunk(64)}), true},
+        {"other chunks, odd-sized, between format and samples",
+         riff_file("WAVE", {format_chunk(plain_pcm), {.id = "LIST", .data = Bytes(3, 'x')}, data_chunk(64)}), true},
+        {"samples cut off by the end of the file",
+         riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(10), .stated_size = 64}}), true},
+
+        {"an empty file", Bytes{}, false},
+        {"a RIFF file of another form", riff_file("AVI ", {format_chunk(plain_pcm), data_chunk(64)}), false},
+        {"no format chunk", riff_file("WAVE", {data_chunk(64)}), false},
+        {"no samples chunk", riff_file("WAVE", {format_chunk(plain_pcm)}), false},
+        {"samples before the format", riff_file("WAVE", {data_chunk(64), format_chunk(plain_pcm)}), false},
+        {"samples of size 0", riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(0)}), false},
+        {"a format announcing extra bytes it does not hold",
+         riff_file("WAVE", {format_chunk(pcm_format_with_extra(22, 0)), data_chunk(64)}), false},
+        {"a format whose extra bytes exceed the extensible format",
+         riff_file("WAVE", {format_chunk(pcm_format_with_extra(32, 32)), data_chunk(64)}), false},
+        {"a format cut off by the end of the file",
+         riff_file("WAVE", {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}), false},
+        {"samples too many to stage",
+         riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = {}, .stated_size = 0x80000000u}}), false},
+    };
+    for (const FileCase& file_case : cases) {
+        SCOPED_TRACE(file_case.description);
+        start_afresh();
+        platform.files[tone_path] = file_case.file;
+        create_sound_device(classic_window);
+
+        const std::uint32_t loaded = load_tone(tone_path);
+
+        EXPECT_EQ(alert_tone_state(), file_case.loads ? AlertToneState::ready : AlertToneState::off);
+        EXPECT_EQ(loaded != 0, file_case.loads);
+        EXPECT_EQ(platform.live_blocks, 0);
+        EXPECT_EQ(platform.open_files, 0);
+        expect_no_faults();
+    }
+}
+
+// DirectSound reads the 18-byte head and as many extra bytes as it
+// announces; the fake reads exactly that, so anything past the format's
+// memory would show up here (and under the address sanitizer).
+TEST_F(ToneFileContent, APlainPcmFormatReachesTheBufferWithNoExtraBytes)
+{
+    platform.files[tone_path] = riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(64)});
+    create_sound_device(classic_window);
+    load_tone(tone_path);
+
+    Bytes expected = plain_pcm;
+    put_u16(expected, 0);
+    EXPECT_EQ(platform.last_buffer()->format, expected);
+}
+
+TEST_F(ToneFileContent, TheExtensibleFormatReachesTheBufferWhole)
+{
+    const Bytes extensible = extensible_pcm_format(2, 44100);
+    platform.files[tone_path] = riff_file("WAVE", {format_chunk(extensible), data_chunk(64)});
+    create_sound_device(classic_window);
+    load_tone(tone_path);
+
+    EXPECT_EQ(platform.last_buffer()->format, extensible);
+}
+
+TEST_F(ToneFileContent, ALongerFormatChunkIsReadOnlyAsFarAsItsExtraBytesReach)
+{
+    Bytes padded = pcm_format_with_extra(4, 4);
+    padded.resize(padded.size() + 10, 0x77);
+    platform.files[tone_path] = riff_file("WAVE", {format_chunk(padded), data_chunk(64)});
+    create_sound_device(classic_window);
+    load_tone(tone_path);
+
+    EXPECT_EQ(platform.last_buffer()->format, Bytes(padded.begin(), padded.begin() + 22));
+}
+
+TEST_F(ToneFileContent, SamplesMissingFromACutOffFileAreSilence)
+{
+    platform.files[tone_path] =
+        riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(600), .stated_size = 1000}});
+    create_sound_device(classic_window);
+
+    EXPECT_EQ(load_tone(tone_path), 1000u);
+    Bytes expected = counting_bytes(600);
+    expected.resize(1000, 0);
+    EXPECT_EQ(platform.last_buffer()->samples, expected);
+}
+
+} // namespace
