@@ -34,6 +34,8 @@ zor_wine_enable_i386
 zor_wine_prefix "$prefix"
 zor_wine_start "$prefix"
 trap 'zor_wine_stop "$prefix"' EXIT
-run_ctest win32
+# One program at a time: main windows are shared by the whole Wine desktop,
+# and a window lookup must not find another test's window.
+jobs=1 run_ctest win32
 
 exit $status
