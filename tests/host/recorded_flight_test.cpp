@@ -12,6 +12,7 @@
 
 #include "recorded_wave.h"
 #include "sound_bursts.h"
+#include "tests/support/recording_files.h"
 
 namespace {
 
@@ -26,15 +27,6 @@ constexpr double shortest_silence_seconds = 0.5;
 // Windows at each edge of a burst hold part of the tone's start or end.
 constexpr std::size_t edge_windows = 2;
 
-std::string windows_path(std::string path)
-{
-    if (!path.empty() && path.front() == '/')
-        path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
 
 void report(const char* what, const Stretch& stretch)
 {
@@ -54,7 +46,7 @@ TEST(RecordedFlight, TheAlertToneSoundsAtTheCaptureAndOnLeavingAndNowhereElse)
 {
     const char* path = std::getenv("ZOR_FLIGHT_RECORDING");
     ASSERT_NE(path, nullptr) << "ZOR_FLIGHT_RECORDING names no recording";
-    const std::optional<RecordedWave> wave = read_recorded_wave(windows_path(path));
+    const std::optional<RecordedWave> wave = read_recorded_wave(wine_path(path));
     ASSERT_TRUE(wave) << "no 16-bit wave recording at " << path;
 
     const BurstRules rules;

@@ -1,5 +1,7 @@
 #include "recorded_wave.h"
 
+#include "tests/support/recording_files.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -8,13 +10,6 @@ namespace {
 constexpr std::uint32_t pcm_format = 1;
 constexpr std::uint32_t bits_per_sample = 16;
 
-std::uint32_t read_le(const std::string& bytes, std::size_t at, int width)
-{
-    std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    return value;
-}
 
 } // namespace
 

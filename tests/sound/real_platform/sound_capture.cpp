@@ -1,5 +1,7 @@
 #include "sound_capture.h"
 
+#include "tests/support/recording_files.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -11,23 +13,7 @@ namespace {
 constexpr double full_scale = 32768.0;
 constexpr std::uint32_t recorded_bits_per_sample = 16;
 
-std::string windows_path(std::string path)
-{
-    if (!path.empty() && path.front() == '/')
-        path = "Z:" + path;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    return path;
-}
 
-std::uint32_t read_le(const std::string& bytes, std::size_t at, int width)
-{
-    std::uint32_t value = 0;
-    for (int i = width - 1; i >= 0; --i)
-        value = value << 8 | static_cast<std::uint8_t>(bytes[at + i]);
-    return value;
-}
 
 } // namespace
 
@@ -37,7 +23,7 @@ std::optional<SoundCapture> SoundCapture::from_environment()
     if (path == nullptr || *path == '\0')
         return std::nullopt;
     SoundCapture capture;
-    capture.path_ = windows_path(path);
+    capture.path_ = wine_path(path);
     return capture;
 }
 
