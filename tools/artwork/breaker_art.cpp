@@ -46,21 +46,9 @@ void draw_ring(cairo_t* cr) {
 
 void draw_lever(cairo_t* cr, double direction) {
     const double tip_y = kCentreY + direction * kLeverReachPx;
-    cairo_move_to(cr, kCentreX - kLeverBaseHalfWidth, kCentreY);
-    cairo_line_to(cr, kCentreX - kLeverTipRadius * 0.8, tip_y);
-    cairo_line_to(cr, kCentreX + kLeverTipRadius * 0.8, tip_y);
-    cairo_line_to(cr, kCentreX + kLeverBaseHalfWidth, kCentreY);
-    cairo_close_path(cr);
-    cairo_pattern_t* bat = cairo_pattern_create_linear(kCentreX - kLeverBaseHalfWidth, 0, kCentreX + kLeverBaseHalfWidth, 0);
-    add_colour_stop(bat, 0.0, kSteelDark);
-    add_colour_stop(bat, 0.35, kSteelLight);
-    add_colour_stop(bat, 1.0, kSteelDark);
-    cairo_set_source(cr, bat);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(bat);
-    set_colour(cr, kRingEdge);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
+    tapered_lever_path(cr, kCentreX, kCentreY, tip_y, kLeverBaseHalfWidth, kLeverTipRadius * 0.8);
+    fill_path_as_rod(cr, kCentreX, kLeverBaseHalfWidth, kSteelLight, kSteelDark);
+    outline_path(cr, kRingEdge, 0.8);
     circle_path(cr, kCentreX, tip_y, kLeverTipRadius + 0.8);
     fill_with(cr, kRingEdge);
     fill_lit_circle(cr, kCentreX, tip_y, kLeverTipRadius, kSteelLight, kSteelDark);

@@ -40,15 +40,45 @@ void rounded_box_path(cairo_t* cr, double x, double y, double w, double h, doubl
     cairo_close_path(cr);
 }
 
-void fill_lit_circle(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark) {
+void tapered_lever_path(cairo_t* cr, double cx, double base_y, double tip_y, double base_half_width,
+                        double tip_half_width) {
+    cairo_move_to(cr, cx - base_half_width, base_y);
+    cairo_line_to(cr, cx - tip_half_width, tip_y);
+    cairo_line_to(cr, cx + tip_half_width, tip_y);
+    cairo_line_to(cr, cx + base_half_width, base_y);
+    cairo_close_path(cr);
+}
+
+void fill_path_lit(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark) {
     cairo_pattern_t* sweep =
         cairo_pattern_create_linear(cx - radius, cy - radius, cx + radius, cy + radius);
     add_colour_stop(sweep, 0.0, light);
     add_colour_stop(sweep, 1.0, dark);
-    circle_path(cr, cx, cy, radius);
     cairo_set_source(cr, sweep);
-    cairo_fill(cr);
+    cairo_fill_preserve(cr);
     cairo_pattern_destroy(sweep);
+}
+
+void fill_path_as_rod(cairo_t* cr, double cx, double half_width, Rgb light, Rgb dark) {
+    cairo_pattern_t* rod = cairo_pattern_create_linear(cx - half_width, 0, cx + half_width, 0);
+    add_colour_stop(rod, 0.0, dark);
+    add_colour_stop(rod, 0.35, light);
+    add_colour_stop(rod, 1.0, dark);
+    cairo_set_source(cr, rod);
+    cairo_fill_preserve(cr);
+    cairo_pattern_destroy(rod);
+}
+
+void outline_path(cairo_t* cr, Rgb colour, double line_width) {
+    set_colour(cr, colour);
+    cairo_set_line_width(cr, line_width);
+    cairo_stroke(cr);
+}
+
+void fill_lit_circle(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark) {
+    circle_path(cr, cx, cy, radius);
+    fill_path_lit(cr, cx, cy, radius, light, dark);
+    cairo_new_path(cr);
 }
 
 void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px,

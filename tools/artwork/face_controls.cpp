@@ -43,20 +43,6 @@ void hexagon_path(cairo_t* cr, double cx, double cy, double radius) {
     cairo_close_path(cr);
 }
 
-// Lit across its width, like a rod under a light from the left.
-void fill_rod(cairo_t* cr, double cx, double half_width) {
-    cairo_pattern_t* rod = cairo_pattern_create_linear(cx - half_width, 0, cx + half_width, 0);
-    add_colour_stop(rod, 0.0, kSteelDark);
-    add_colour_stop(rod, 0.35, kSteelLight);
-    add_colour_stop(rod, 1.0, kSteelDark);
-    cairo_set_source(cr, rod);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(rod);
-    set_colour(cr, kShadow);
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-}
-
 // A toothed outline: the knurled grip a gloved hand turns.
 void grip_path(cairo_t* cr, double cx, double cy, double radius) {
     constexpr int kPointsPerTooth = 4;
@@ -90,24 +76,14 @@ void draw_brightness_switch(cairo_t* cr, const PixelBox& box) {
     hexagon_path(cr, cx + 1.0, cy + 1.5, kNutRadius);
     fill_with(cr, kShadow);
     hexagon_path(cr, cx, cy, kNutRadius);
-    cairo_pattern_t* steel = cairo_pattern_create_linear(cx - kNutRadius, cy - kNutRadius, cx + kNutRadius, cy + kNutRadius);
-    add_colour_stop(steel, 0.0, kSteelLight);
-    add_colour_stop(steel, 1.0, kSteelDark);
-    cairo_set_source(cr, steel);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(steel);
-    set_colour(cr, kShadow);
-    cairo_set_line_width(cr, 1.0);
-    cairo_stroke(cr);
+    fill_path_lit(cr, cx, cy, kNutRadius, kSteelLight, kSteelDark);
+    outline_path(cr, kShadow, 1.0);
     fill_lit_circle(cr, cx, cy, kNutRadius * 0.6, kSteelDark, kSteelLight);
 
     const double tip_y = cy - kLeverLength;
-    cairo_move_to(cr, cx - kLeverBaseHalfWidth, cy);
-    cairo_line_to(cr, cx - kLeverTipRadius * 0.7, tip_y);
-    cairo_line_to(cr, cx + kLeverTipRadius * 0.7, tip_y);
-    cairo_line_to(cr, cx + kLeverBaseHalfWidth, cy);
-    cairo_close_path(cr);
-    fill_rod(cr, cx, kLeverBaseHalfWidth);
+    tapered_lever_path(cr, cx, cy, tip_y, kLeverBaseHalfWidth, kLeverTipRadius * 0.7);
+    fill_path_as_rod(cr, cx, kLeverBaseHalfWidth, kSteelLight, kSteelDark);
+    outline_path(cr, kShadow, 0.8);
     circle_path(cr, cx, tip_y, kLeverTipRadius + 0.8);
     fill_with(cr, kShadow);
     fill_lit_circle(cr, cx, tip_y, kLeverTipRadius, kSteelLight, kSteelDark);
@@ -136,15 +112,8 @@ void draw_knob(cairo_t* cr, const PixelBox& box) {
     fill_with(cr, kShadow);
 
     grip_path(cr, cx, cy, radius);
-    cairo_pattern_t* rim = cairo_pattern_create_linear(cx - radius, cy - radius, cx + radius, cy + radius);
-    add_colour_stop(rim, 0.0, kPlasticLight);
-    add_colour_stop(rim, 1.0, kPlasticDark);
-    cairo_set_source(cr, rim);
-    cairo_fill_preserve(cr);
-    cairo_pattern_destroy(rim);
-    set_colour(cr, kShadow);
-    cairo_set_line_width(cr, 0.7);
-    cairo_stroke(cr);
+    fill_path_lit(cr, cx, cy, radius, kPlasticLight, kPlasticDark);
+    outline_path(cr, kShadow, 0.7);
 
     const double cap = radius * kKnobCapFraction;
     fill_lit_circle(cr, cx, cy, cap + 1.5, kPlasticDark, kPlasticLight);
