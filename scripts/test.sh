@@ -34,8 +34,6 @@ zor_wine_enable_i386
 zor_wine_prefix "$prefix"
 zor_wine_start "$prefix"
 trap 'zor_wine_stop "$prefix"' EXIT
-# One program at a time: main windows are shared by the whole Wine desktop,
-# and a window lookup must not find another test's window.
-jobs=1 run_ctest win32
+run_ctest win32
 
 exit $status
