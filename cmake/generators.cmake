@@ -13,15 +13,17 @@ if(CMAKE_CROSSCOMPILING)
         CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON
-        BUILD_BYPRODUCTS ${tools_dir}/artwork/zor_artwork ${tools_dir}/tone/zor_tone)
+        BUILD_BYPRODUCTS ${tools_dir}/artwork/zor_artwork ${tools_dir}/tone/zor_tone ${tools_dir}/cursors/zor_cursors)
     set(ZOR_ARTWORK_TOOL ${tools_dir}/artwork/zor_artwork)
     set(ZOR_TONE_TOOL ${tools_dir}/tone/zor_tone)
+    set(ZOR_CURSOR_TOOL ${tools_dir}/cursors/zor_cursors)
     set(ZOR_TOOL_DEPENDS zor_tools_native)
 else()
     add_subdirectory(tools)
     set(ZOR_ARTWORK_TOOL $<TARGET_FILE:zor_artwork>)
     set(ZOR_TONE_TOOL $<TARGET_FILE:zor_tone>)
-    set(ZOR_TOOL_DEPENDS zor_artwork zor_tone)
+    set(ZOR_CURSOR_TOOL $<TARGET_FILE:zor_cursors>)
+    set(ZOR_TOOL_DEPENDS zor_artwork zor_tone zor_cursors)
 endif()
 
 # Every bitmap of the module, as <id>.bmp, plus PNG sheets to look at.
@@ -43,3 +45,14 @@ add_custom_command(
     DEPENDS ${ZOR_TOOL_DEPENDS}
     COMMENT "Writing the alert tone")
 add_custom_target(zor_sounds ALL DEPENDS ${ZOR_ALERT_WAV} ${ZOR_RESOURCE_WAV})
+
+# The panel host's own cursors: hand, up arrow, down arrow.
+set(ZOR_CURSOR_DIR ${ZOR_GENERATED_DIR}/cursors)
+set(ZOR_CURSOR_FILES ${ZOR_CURSOR_DIR}/hand.cur ${ZOR_CURSOR_DIR}/up_arrow.cur ${ZOR_CURSOR_DIR}/down_arrow.cur)
+add_custom_command(
+    OUTPUT ${ZOR_CURSOR_FILES}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ZOR_CURSOR_DIR}
+    COMMAND ${ZOR_CURSOR_TOOL} ${ZOR_CURSOR_DIR}
+    DEPENDS ${ZOR_TOOL_DEPENDS}
+    COMMENT "Drawing the panel host's cursors")
+add_custom_target(zor_host_cursors ALL DEPENDS ${ZOR_CURSOR_FILES})

@@ -1,6 +1,7 @@
 #include "host/core/host_session.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 
@@ -19,17 +20,23 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         {"--bitmaps", &HostCommandLine::bitmap_folder},
         {"--trace", &HostCommandLine::trace_path},
         {"--out", &HostCommandLine::output_folder},
+        {"--report", &HostCommandLine::report_path},
     };
+    std::string seconds;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
+        if (word == "--window" || word == "--xray") {
+            (word == "--window" ? line.window : line.xray) = true;
+            continue;
+        }
         const auto option = std::find_if(std::begin(options), std::end(options),
                                          [&](const Option& o) { return word == o.name; });
-        if (option != std::end(options)) {
+        if (option != std::end(options) || word == "--seconds") {
             if (i + 1 >= argc) {
                 error = word + " needs a value";
                 return std::nullopt;
             }
-            line.*(option->field) = argv[++i];
+            (option != std::end(options) ? line.*(option->field) : seconds) = argv[++i];
         } else if (line.scenario.empty() && !word.starts_with("--")) {
             line.scenario = word;
         } else {
@@ -37,9 +44,17 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
             return std::nullopt;
         }
     }
-    if (line.scenario.empty()) {
+    if (line.scenario.empty() && !line.window) {
         error = "no scenario given";
         return std::nullopt;
+    }
+    if (!seconds.empty()) {
+        char* end = nullptr;
+        line.seconds = std::strtod(seconds.c_str(), &end);
+        if (*end != '\0' || !(line.seconds > 0.0)) {
+            error = "--seconds needs a number of seconds above 0, not '" + seconds + "'";
+            return std::nullopt;
+        }
     }
     return line;
 }
@@ -58,13 +73,8 @@ double median(std::vector<double> values)
 
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform)
 {
-    std::ifstream file(command_line.scenario);
-    if (!file) {
-        std::cerr << command_line.scenario << ": cannot be read\n";
-        return exit_unusable;
-    }
     std::string error;
-    const auto script = read_scenario(file, command_line.scenario, error);
+    const auto script = read_scenario_file(command_line.scenario, error);
     if (!script) {
         std::cerr << error << "\n";
         return exit_unusable;

@@ -8,7 +8,11 @@
 #include "host/core/host_platform.h"
 
 struct HostCommandLine {
-    std::string scenario;        // the scenario file
+    std::string scenario;        // the scenario file; the bench may go without
+    bool        window = false;  // the live bench window (Windows program)
+    bool        xray = false;    // the bench starts with its X-ray view on
+    std::string report_path{};   // the bench's report lines; standard output when empty
+    double      seconds = 0.0;   // the bench closes itself after this long; 0 never
     std::string module_path;     // the module to load (Windows program)
     std::string bitmap_folder;   // <id>.bmp files (native program)
     std::string trace_path;      // JSON lines, none when empty
@@ -16,7 +20,8 @@ struct HostCommandLine {
 };
 
 inline constexpr const char* host_usage =
-    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER] SCENARIO";
+    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER] SCENARIO\n"
+    "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--out FOLDER] [SCENARIO]";
 
 // nullopt, with the reason in `error`, for a command line it cannot use.
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);

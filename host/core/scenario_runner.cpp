@@ -4,6 +4,7 @@
 #include <thread>
 
 #include "host/core/host_variables.h"
+#include "host/core/xray_overlay.h"
 
 namespace {
 
@@ -29,7 +30,7 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"press",            3, &ScenarioRunner::press,            "press GAUGE X Y [left|right]"},
     {"release",          0, &ScenarioRunner::release,          "release"},
     {"hold",             4, &ScenarioRunner::hold,             "hold GAUGE X Y [left|right] FRAMES"},
-    {"snapshot",         1, &ScenarioRunner::snapshot,         "snapshot FILE.png [GAUGE]"},
+    {"snapshot",         1, &ScenarioRunner::snapshot,         "snapshot FILE.png [GAUGE] [xray]"},
     {"moment",           1, &ScenarioRunner::moment,           "moment CAPTION"},
     {"sheet",            1, &ScenarioRunner::sheet,            "sheet FILE.png"},
     {"expect",           1, &ScenarioRunner::expect,           "expect WHAT ..."},
@@ -38,6 +39,16 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
 ScenarioRunner::ScenarioRunner(GaugePanel& panel, HostPlatform& platform, ScenarioOptions options, std::ostream& report)
     : panel_(panel), platform_(platform), options_(std::move(options)), report_(report)
 {
+    if (options_.live != nullptr) {
+        realtime_ = true;
+        realtime_start_ = clock_now();
+    }
+}
+
+// A live run keeps the time of the screen it is shown on.
+std::chrono::steady_clock::time_point ScenarioRunner::clock_now() const
+{
+    return options_.live != nullptr ? options_.live->now() : std::chrono::steady_clock::now();
 }
 
 ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
@@ -56,10 +67,11 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
         } else {
             (this->*row->run)(line.words);
         }
-        if (result_.script_error)
+        if (result_.script_error || stopped_)
             break;
     }
-    panel_.close();
+    if (options_.live == nullptr)
+        panel_.close();
     result_.frames = panel_.frame_number();
     return result_;
 }
@@ -143,8 +155,8 @@ void ScenarioRunner::ticks_per_second(const Words& w) { ticks_per_second_ = numb
 
 void ScenarioRunner::realtime(const Words& w)
 {
-    realtime_ = w[1] == "on";
-    realtime_start_ = std::chrono::steady_clock::now();
+    realtime_ = w[1] == "on" || options_.live != nullptr;
+    realtime_start_ = clock_now();
     realtime_frames_ = 0;
 }
 
@@ -169,14 +181,17 @@ void ScenarioRunner::frames(const Words& w)
 
 void ScenarioRunner::run_frames(long count, const std::function<void(long)>& before_each)
 {
-    for (long i = 0; i < count && !result_.script_error; ++i) {
+    for (long i = 0; i < count && !result_.script_error && !stopped_; ++i) {
         before_each(i);
         panel_.set_tick_rate(fps_ > 0 ? ticks_per_second_ / fps_ : 0.0);
         if (realtime_ && fps_ > 0) {
             // Frames follow the clock, so the sound plays at its own pace.
             const auto due = realtime_start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                                    std::chrono::duration<double>(realtime_frames_ / fps_));
-            std::this_thread::sleep_until(due);
+            if (options_.live != nullptr)
+                options_.live->wait_until(due);
+            else
+                std::this_thread::sleep_until(due);
             ++realtime_frames_;
         }
         const auto started = std::chrono::steady_clock::now();
@@ -190,6 +205,8 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
         sound_log_.insert(sound_log_.end(), last_frame_.sound_requests.begin(), last_frame_.sound_requests.end());
         if (options_.trace != nullptr)
             write_frame_trace(*options_.trace, panel_, last_frame_);
+        if (options_.live != nullptr && !options_.live->frame_ran(last_frame_))
+            stopped_ = true;
     }
 }
 
@@ -221,12 +238,23 @@ void ScenarioRunner::hold(const Words& w)
     panel_.release();
 }
 
+// `xray` as the last word lays the X-ray view over the picture.
 void ScenarioRunner::snapshot(const Words& w)
 {
     panel_.open();
-    const Image picture = w.size() > 2 ? panel_.draw_gauge(gauge_index(w[2])) : panel_.draw_panel();
+    const bool xray = w.size() > 2 && w.back() == "xray";
+    const bool one_gauge = w.size() > (xray ? 3u : 2u);
+    const std::size_t gauge = one_gauge ? gauge_index(w[2]) : 0;
     if (result_.script_error)
         return;
+    Image picture = one_gauge ? panel_.draw_gauge(gauge) : panel_.draw_panel();
+    if (xray) {
+        XrayOverlay overlay(platform_);
+        if (one_gauge)
+            overlay.draw_face(picture, panel_.gauges()[gauge]);
+        else
+            overlay.draw_panel(picture, panel_.gauges());
+    }
     const std::string path = output_path(w[1]);
     if (!write_png(picture, path))
         script_error("cannot write " + path);

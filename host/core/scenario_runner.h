@@ -16,9 +16,24 @@
 #include "host/core/gauge_panel.h"
 #include "host/core/scenario_script.h"
 
+// A run shown live as it flies: it waits for each frame's time in its own
+// way (a window keeps answering its messages meanwhile) and sees each
+// frame once it has run.
+class LiveFrames {
+public:
+    virtual ~LiveFrames() = default;
+    virtual std::chrono::steady_clock::time_point now() = 0;
+    virtual void wait_until(std::chrono::steady_clock::time_point due) = 0;
+    // False stops the run: the person watching has had enough.
+    virtual bool frame_ran(const FrameEvents& events) = 0;
+};
+
 struct ScenarioOptions {
     std::ostream* trace = nullptr;      // JSON lines, one per frame
     std::string   output_folder = ".";  // where relative picture names go
+    // Frames follow the clock from the first line on, whatever `realtime`
+    // says, and the panel stays open at the end for the bench to carry on.
+    LiveFrames*   live = nullptr;
 };
 
 struct ScenarioResult {
@@ -32,6 +47,10 @@ class ScenarioRunner {
 public:
     ScenarioRunner(GaugePanel& panel, HostPlatform& platform, ScenarioOptions options, std::ostream& report);
     ScenarioResult run(const ScenarioScript& script);
+
+    // The pace the scenario set last, which the bench keeps after it.
+    double frames_per_second() const { return fps_; }
+    double ticks_per_second() const { return ticks_per_second_; }
 
 private:
     using Words = std::vector<std::string>;
@@ -74,6 +93,7 @@ private:
     void expect_sound(const Words&);
 
     void run_frames(long count, const std::function<void(long)>& before_each);
+    std::chrono::steady_clock::time_point clock_now() const;
     void fail(const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
     std::size_t gauge_index(const std::string& label);
@@ -100,4 +120,5 @@ private:
     FrameEvents last_frame_;
     std::vector<std::string> sound_log_;   // every sound call of the run
     std::vector<SheetMoment> moments_;
+    bool stopped_ = false;              // the live run was ended by its watcher
 };

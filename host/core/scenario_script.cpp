@@ -1,5 +1,7 @@
 #include "host/core/scenario_script.h"
 
+#include <fstream>
+
 namespace {
 
 // Splits one line; false when a quoted word has no closing quote.
@@ -45,4 +47,14 @@ std::optional<ScenarioScript> read_scenario(std::istream& in, const std::string&
             script.lines.push_back(std::move(line));
     }
     return script;
+}
+
+std::optional<ScenarioScript> read_scenario_file(const std::string& path, std::string& error)
+{
+    std::ifstream file(path);
+    if (!file) {
+        error = path + ": cannot be read";
+        return std::nullopt;
+    }
+    return read_scenario(file, path, error);
 }

@@ -20,3 +20,5 @@ struct ScenarioScript {
 
 // nullopt and the reason when a quote is left open.
 std::optional<ScenarioScript> read_scenario(std::istream& in, const std::string& name, std::string& error);
+// The same from a file; the reason names the file when it cannot be read.
+std::optional<ScenarioScript> read_scenario_file(const std::string& path, std::string& error);

@@ -27,6 +27,10 @@ int main(int argc, char** argv)
         std::cerr << error << "\n" << host_usage << "\n";
         return exit_unusable;
     }
+    if (command_line->window) {
+        std::cerr << "the bench window is the Windows program's: zor_panel_host.exe --window\n";
+        return exit_unusable;
+    }
     if (command_line->bitmap_folder.empty())
         command_line->bitmap_folder = ZOR_BITMAP_DIR;
     NativePlatform platform(command_line->bitmap_folder, ZOR_ALERT_WAV, native_executable_path);

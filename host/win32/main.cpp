@@ -1,9 +1,11 @@
 // The panel host as a Windows console program: loads a gauge module, gives
 // it a main window to find and this host's panel services, and flies a
-// scenario with it.
+// scenario with it, headless or live in the bench window.
 #include <iostream>
 
+#include "host/core/bench_session.h"
 #include "host/core/host_session.h"
+#include "host/win32/bench_window.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/main_window.h"
 #include "host/win32/module_loader.h"
@@ -22,6 +24,23 @@ std::string folder_of_host()
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
+// The bench window stands in for the plain host's hidden one: the module
+// finds it and binds its sound device to it.
+int run_bench_window(const HostCommandLine& command_line)
+{
+    BenchWindow window;
+    std::string error;
+    const auto library = load_gauge_module(command_line.module_path, error);
+    if (!library) {
+        std::cerr << error << "\n";
+        return exit_unusable;
+    }
+    watch_module_system_calls(library->handle, window.handle());
+    Win32Platform platform(library->handle);
+    std::cout << "main window class: " << window.window_class() << std::endl;
+    return run_bench_session(command_line, library->records, platform, window);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -34,6 +53,8 @@ int main(int argc, char** argv)
     }
     if (command_line->module_path.empty())
         command_line->module_path = folder_of_host() + default_module_file;
+    if (command_line->window)
+        return run_bench_window(*command_line);
 
     // The window exists before the module is loaded, so its install finds it.
     const MainWindow window = create_main_window();

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr const char* window_title = "ZOR panel host";
 constexpr int window_width = 800;
 constexpr int window_height = 600;
 
@@ -17,19 +16,20 @@ std::string own_executable_path()
 
 } // namespace
 
-MainWindow create_main_window()
+MainWindow create_main_window(const char* title, DWORD style, WNDPROC procedure, void* owner)
 {
     MainWindow window;
     window.window_class = main_window_class_for(executable_file_name(own_executable_path()));
     WNDCLASSA window_class = {};
-    window_class.lpfnWndProc = DefWindowProcA;
+    window_class.lpfnWndProc = procedure;
+    window_class.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     window_class.hInstance = GetModuleHandleA(nullptr);
     window_class.lpszClassName = window.window_class.c_str();
     RegisterClassA(&window_class);
-    // Never shown: it exists so the module's lookup and DirectSound find it.
-    window.handle = CreateWindowA(window.window_class.c_str(), window_title, WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                                  CW_USEDEFAULT, window_width, window_height, nullptr, nullptr,
-                                  GetModuleHandleA(nullptr), nullptr);
+    // Created hidden: it exists first so the module's lookup and DirectSound
+    // find it.
+    window.handle = CreateWindowA(window.window_class.c_str(), title, style, CW_USEDEFAULT, CW_USEDEFAULT,
+                                  window_width, window_height, nullptr, nullptr, GetModuleHandleA(nullptr), owner);
     return window;
 }
 

@@ -11,5 +11,8 @@ struct MainWindow {
     std::string window_class;
 };
 
-MainWindow create_main_window();
+// `procedure` answers its messages and gets `owner` with WM_CREATE; the
+// plain host's window answers nothing and is never shown.
+MainWindow create_main_window(const char* title = "ZOR panel host", DWORD style = WS_OVERLAPPEDWINDOW,
+                              WNDPROC procedure = DefWindowProcA, void* owner = nullptr);
 void pump_window_messages();

@@ -1,0 +1,20 @@
+// The frame rate the bench holds: the times frames were shown, and the
+// median interval between them, which one slow frame does not move.
+#pragma once
+
+#include <string>
+#include <vector>
+
+class FrameRate {
+public:
+    void frame_shown(double now_seconds);
+    long frames() const { return static_cast<long>(times_.size()); }
+    // Over the whole run, or over the last `recent` intervals; 0 without two frames.
+    double median_interval_seconds() const;
+    double recent_frames_per_second(std::size_t recent) const;
+    // "frames: 1080 in 60.1 s, median interval 55.6 ms (18.0 fps)"
+    std::string summary() const;
+
+private:
+    std::vector<double> times_;
+};

@@ -1,0 +1,194 @@
+// The bench run on the module's real logic, on a screen that keeps the
+// pictures it is shown and plays a person's input at set times of a clock
+// of its own. What the session reports is what a window test reads.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <sstream>
+
+#include "host/core/bench_session.h"
+#include "host/core/element_chain.h"
+#include "host/native/native_platform.h"
+
+namespace {
+
+using Clock = BenchScreen::Clock;
+
+class ScriptedScreen : public BenchScreen {
+public:
+    struct Input {
+        double at_seconds;
+        std::function<void(BenchSession&)> act;
+    };
+
+    std::vector<Input> inputs;          // in time order
+    double close_at_seconds = 10.0;
+    int pictures = 0;
+    BenchView last;
+    Image last_panel;
+
+    void show(const BenchView& view, BenchSession&) override
+    {
+        ++pictures;
+        last = view;
+        last_panel = *view.panel;
+        last.panel = &last_panel;
+    }
+
+    void wait_until(Clock::time_point due, BenchSession& session) override
+    {
+        while (next_ < inputs.size() && start_ + seconds(inputs[next_].at_seconds) <= due) {
+            now_ = std::max(now_, start_ + seconds(inputs[next_].at_seconds));
+            inputs[next_++].act(session);
+        }
+        now_ = std::max(now_, due);
+        if (now_ >= start_ + seconds(close_at_seconds))
+            session.close();
+    }
+
+    Clock::time_point now() override { return now_; }
+
+private:
+    static Clock::duration seconds(double s)
+    {
+        return std::chrono::duration_cast<Clock::duration>(std::chrono::duration<double>(s));
+    }
+    Clock::time_point start_{};
+    Clock::time_point now_{};
+    std::size_t next_ = 0;
+};
+
+class Bench : public ::testing::Test {
+protected:
+    NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
+    GaugePanel panel{NativePlatform::linked_module(), platform};
+    ScriptedScreen screen;
+    std::ostringstream report;
+
+    void SetUp() override { ASSERT_FALSE(panel.connect()); }
+
+    int fly(const std::string& scenario_text)
+    {
+        std::istringstream in(scenario_text);
+        std::string error;
+        const auto script = read_scenario(in, "bench.txt", error);
+        EXPECT_TRUE(script) << error;
+        BenchSession session(panel, platform, screen, report, {});
+        return session.run(&*script, {});
+    }
+    bool reported(const std::string& line) const
+    {
+        return ("\n" + report.str()).find("\n" + line + "\n") != std::string::npos;
+    }
+    std::optional<std::uint32_t> frame_of(std::size_t gauge, std::size_t element)
+    {
+        return icon_frame(*element_chain(*panel.gauges()[gauge].header)[element]);
+    }
+};
+
+// ZOR_1 at face size, its breaker scaled to width 45 beside it, bus on.
+constexpr const char* zor_1_and_breaker =
+    "place ZOR_1 0 0\nplace AZS_ZOR_1 370 0 45\nset bus_volts 27\nframes 2\nexpect window found\n";
+
+TEST_F(Bench, ScenarioFliesLiveThenTheBenchTakesClicksOnScaledGauges)
+{
+    screen.inputs = {
+        {1.0, [](BenchSession& s) { s.button_down({392, 48}, MouseButton::left); }},   // breaker, face 14,31
+        {1.1, [](BenchSession& s) { s.button_up(); }},
+        {2.0, [](BenchSession& s) { s.button_down({330, 30}, MouseButton::right); }},  // units button
+        {2.1, [](BenchSession& s) { s.button_up(); }},
+    };
+    screen.close_at_seconds = 3.0;
+    EXPECT_EQ(fly(zor_1_and_breaker), 0);
+    EXPECT_TRUE(reported("scenario done: 2 frames, failed expectations: 0")) << report.str();
+    EXPECT_TRUE(reported("press 392,48 left: AZS_ZOR_1 14,31 taken")) << report.str();
+    EXPECT_TRUE(reported("press 330,30 right: ZOR_1 330,30 not taken by its area")) << report.str();
+    EXPECT_EQ(frame_of(1, 1), 2u) << "the breaker closed";
+    EXPECT_EQ(frame_of(0, 1), 0u) << "ZOR_1 lit in metres: the right click changed nothing";
+    // About 18 frames a second of the bench's own, each shown.
+    EXPECT_GT(screen.pictures, 45);
+    EXPECT_NE(screen.last.status.find("BUS 27.0 V"), std::string::npos) << screen.last.status;
+    EXPECT_EQ(screen.last.help, bench_help_line());
+}
+
+TEST_F(Bench, TooltipShowsAfterARestAndCountsWhileTheKnobIsHeld)
+{
+    screen.inputs = {
+        {0.5, [](BenchSession& s) { s.key("B"); }},                     // bus off: ZOR_1 holds 1013
+        {1.0, [](BenchSession& s) { s.pointer_moved({345, 310}); }},
+        {1.3, [&](BenchSession&) { EXPECT_FALSE(screen.last.tooltip); }},
+        {2.0, [&](BenchSession&) { EXPECT_EQ(screen.last.tooltip, "1013"); }},
+        {2.0, [](BenchSession& s) { s.key("B"); }},
+        {2.1, [](BenchSession& s) { s.button_down({345, 310}, MouseButton::left); }},
+        {3.1, [](BenchSession& s) { s.button_up(); }},
+        {3.5, [](BenchSession& s) { s.pointer_moved({180, 180}); }},
+    };
+    screen.close_at_seconds = 4.0;
+    EXPECT_EQ(fly(zor_1_and_breaker + std::string("click AZS_ZOR_1 15 32\n")), 0);
+    EXPECT_TRUE(reported("key B"));
+    EXPECT_TRUE(reported("tooltip \"1013\"")) << report.str();
+    // The press and the first frame's repeat, then a second of repeats at
+    // 18 frames a second, step by step.
+    EXPECT_TRUE(reported("tooltip \"1015\"")) << report.str();
+    EXPECT_TRUE(reported("tooltip \"1025\"")) << report.str();
+    EXPECT_TRUE(reported("tooltip none"));
+    EXPECT_FALSE(screen.last.tooltip);
+}
+
+TEST_F(Bench, CursorChangesAreReportedWithTheGaugeAndFacePoint)
+{
+    screen.inputs = {
+        {0.5, [](BenchSession& s) { s.cursor_at({40, 40}); }},
+        {0.6, [](BenchSession& s) { s.cursor_at({41, 41}); }},       // the same cursor: no new line
+        {0.7, [](BenchSession& s) { s.cursor_at({320, 310}); }},
+        {0.8, [](BenchSession& s) { s.cursor_at({350, 310}); }},
+        {0.9, [](BenchSession& s) { s.cursor_at({180, 180}); }},
+    };
+    screen.close_at_seconds = 1.0;
+    fly(zor_1_and_breaker);
+    EXPECT_NE(report.str().find("cursor hand ZOR_1 40,40\ncursor down_arrow ZOR_1 320,310\n"
+                                "cursor up_arrow ZOR_1 350,310\ncursor none ZOR_1 180,180\n"),
+              std::string::npos)
+        << report.str();
+}
+
+TEST_F(Bench, PauseStopsFramesStepRunsOneAndQuitEndsTheScenarioToo)
+{
+    long frames_when_paused = 0;
+    screen.inputs = {
+        {0.5, [](BenchSession& s) { s.key("P"); }},
+        {0.6, [&](BenchSession&) { frames_when_paused = panel.frame_number(); }},
+        {1.5, [&](BenchSession&) { EXPECT_EQ(panel.frame_number(), frames_when_paused); }},
+        {1.6, [](BenchSession& s) { s.key("N"); }},
+        {2.0, [&](BenchSession&) { EXPECT_EQ(panel.frame_number(), frames_when_paused + 1); }},
+        {2.1, [](BenchSession& s) { s.key("Esc"); }},
+    };
+    screen.close_at_seconds = 60.0;
+    fly(zor_1_and_breaker);
+    EXPECT_NE(screen.last.status.find("PAUSED"), std::string::npos);
+    EXPECT_TRUE(reported("key Esc"));
+}
+
+TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
+{
+    screen.inputs = {{0.2, [](BenchSession& s) { s.key("Esc"); }}};
+    EXPECT_EQ(fly("place ZOR_1 0 0\nframes 100\nexpect key 1 1\n"), 0);
+    EXPECT_LE(panel.frame_number(), 6);
+    EXPECT_TRUE(reported("scenario done: " + std::to_string(panel.frame_number()) + " frames, failed expectations: 0"));
+}
+
+TEST_F(Bench, WithoutAScenarioTheDemoPanelOpensPoweredWithBreakersOpen)
+{
+    screen.close_at_seconds = 0.5;
+    BenchSession session(panel, platform, screen, report, {.xray = true});
+    EXPECT_EQ(session.run(nullptr, {}), 0);
+    ASSERT_EQ(panel.gauges().size(), 4u);
+    EXPECT_EQ(panel.gauges()[2].label, "AZS_ZOR_1");
+    EXPECT_EQ(panel.gauges()[3].width, 45);
+    EXPECT_EQ(panel.variables.get(host_token::bus_volts), 27.0);
+    EXPECT_EQ(frame_of(2, 1), 0u);
+    EXPECT_NE(screen.last.status.find("X-RAY"), std::string::npos);
+    EXPECT_TRUE(reported("bench ready at 18 fps"));
+}
+
+} // namespace
