@@ -1,6 +1,8 @@
 # Helpers for running the win32 test programs under Wine. Source it, then:
 #   zor_wine_enable_i386            make i386 programs (wine32) runnable
-#   zor_wine_prefix DIR             ready-to-use prefix at DIR
+#   zor_wine_prefix DIR [GRAPHICS]  ready-to-use prefix at DIR; GRAPHICS is Wine's
+#                                   graphics driver: null (no display, the default)
+#                                   or x11 (windows on $DISPLAY, for the bench)
 #   zor_wine_alsa_home HOME FILE    HOME whose ALSA default device records to FILE (wav)
 #   zor_wine_start DIR / zor_wine_stop DIR   one warm wineserver for a whole test run
 #
@@ -63,17 +65,18 @@ zor_wine_enable_i386() {
     _zor_i386_ok || { echo "wine-env: i386 programs still do not run" >&2; return 1; }
 }
 
-# Makes a prefix: null graphics driver (windows without a display), no crash
-# dialog, Wine's own chatter off.
+# Makes a prefix: the graphics driver asked for (null: windows without a
+# display), no crash dialog, Wine's own chatter off. The x11 variant is made
+# with no display at hand, so its first boot runs on the null driver.
 _zor_wine_make_prefix() {
-    local dir=$1 reg
-    WINEPREFIX="$dir" wineboot --init </dev/null >/dev/null 2>&1 || return 1
+    local dir=$1 graphics=$2 reg
+    WINEPREFIX="$dir" DISPLAY= wineboot --init </dev/null >/dev/null 2>&1 || return 1
     reg=$(mktemp --suffix=.reg)
-    cat >"$reg" <<'EOF'
+    cat >"$reg" <<EOF
 REGEDIT4
 
 [HKEY_CURRENT_USER\Software\Wine\Drivers]
-"Graphics"="null"
+"Graphics"="$graphics"
 
 [HKEY_CURRENT_USER\Software\Wine\WineDbg]
 "ShowCrashDialog"=dword:00000000
@@ -83,20 +86,23 @@ REGEDIT4
 "mscoree"=""
 "mshtml"=""
 EOF
-    WINEPREFIX="$dir" wine regedit /S "$reg" </dev/null >/dev/null 2>&1
+    WINEPREFIX="$dir" DISPLAY= wine regedit /S "$reg" </dev/null >/dev/null 2>&1
     rm -f "$reg"
     # The registry reaches the disk when the server ends, shortly after the
     # last program.
     WINEPREFIX="$dir" wineserver -w
-    grep -q '"Graphics"="null"' "$dir/user.reg"
+    grep -q "\"Graphics\"=\"$graphics\"" "$dir/user.reg"
 }
 
-# zor_wine_prefix DIR: a copy of the machine-wide template for this Wine build.
+# zor_wine_prefix DIR [GRAPHICS]: a copy of the machine-wide template for
+# this Wine build and graphics driver.
 zor_wine_prefix() {
-    local dir=$1 ver tpl
+    local dir=$1 graphics=${2:-null} ver tpl
     case $dir in ''|/) echo "wine-env: bad prefix '$dir'" >&2; return 1 ;; esac
+    case $graphics in null|x11) ;; *) echo "wine-env: no graphics driver '$graphics'" >&2; return 1 ;; esac
     ver=$(dpkg-query -W -f='${Version}' wine32:i386 2>/dev/null || wine --version)
     tpl="$ZOR_WINE_CACHE/wine-$ver-r$ZOR_WINE_PREFIX_REV"
+    [ "$graphics" = null ] || tpl="$tpl-$graphics"
     [ "$(cat "$dir/.zor-template" 2>/dev/null)" = "$tpl" ] && return 0
     zor_wine_enable_i386 || return 1
     mkdir -p "$ZOR_WINE_CACHE" "$(dirname "$dir")"
@@ -104,7 +110,7 @@ zor_wine_prefix() {
         flock 9
         if [ ! -f "$tpl/.zor-template" ]; then
             rm -rf "$tpl.tmp"
-            _zor_wine_make_prefix "$tpl.tmp" 9>&- || { echo "wine-env: prefix creation failed" >&2; exit 1; }
+            _zor_wine_make_prefix "$tpl.tmp" "$graphics" 9>&- || { echo "wine-env: prefix creation failed" >&2; exit 1; }
             echo "$tpl" >"$tpl.tmp/.zor-template"
             rm -rf "$tpl" && mv "$tpl.tmp" "$tpl"
         fi

@@ -110,17 +110,12 @@ void XrayOverlay::draw_elements(Image& picture, const PlacedGauge& gauge)
 {
     const FaceToPanel to_panel{gauge};
     std::map<FaceBox, std::string> labels;
+    std::vector<std::pair<PixelPoint, int>> pivots;
     int position = 0;
     for (ElementHeader* element : element_chain(*gauge.header)) {
         ++position;
         if (element->kind == element_needle) {
-            const int x = to_panel.x(element->position.x), y = to_panel.y(element->position.y);
-            for (int d = -pivot_arm; d <= pivot_arm; ++d) {
-                plot(picture, x + d, y, xray_colour::needle_pivot);
-                plot(picture, x, y + d, xray_colour::needle_pivot);
-            }
-            draw_label(picture, std::to_string(position) + " pivot", x + label_inset, y + label_inset,
-                       xray_colour::needle_pivot);
+            pivots.push_back({element->position, position});
             continue;
         }
         const FaceSize size = bitmap_size(element->resource_id);
@@ -128,11 +123,22 @@ void XrayOverlay::draw_elements(Image& picture, const PlacedGauge& gauge)
         std::string& label = labels[box];
         label += (label.empty() ? "" : " ") + std::to_string(position);
     }
+    // Labels in the bottom-right corners, clear of the mouse areas' labels
+    // in the top-left ones.
     for (const auto& [box, label] : labels) {
         outline(picture, to_panel, box, xray_colour::element_box, true);
         const TextSize size = label_size(label);
         draw_label(picture, label, to_panel.x(box.x + box.width) - size.width - label_inset,
-                   to_panel.y(box.y) + label_inset, xray_colour::element_box);
+                   to_panel.y(box.y + box.height) - size.height - label_inset, xray_colour::element_box);
+    }
+    // Pivots last: they mark one point among the boxes.
+    for (const auto& [pivot, chain_position] : pivots) {
+        const int x = to_panel.x(pivot.x), y = to_panel.y(pivot.y);
+        for (int d = -pivot_arm; d <= pivot_arm; ++d) {
+            plot(picture, x + d, y, xray_colour::needle_pivot);
+            plot(picture, x, y + d, xray_colour::needle_pivot);
+        }
+        draw_label(picture, std::to_string(chain_position), x + label_inset, y + label_inset, xray_colour::needle_pivot);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "host/win32/bench_window.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "host/win32/host_cursors.h"
 #include "host/win32/main_window.h"
@@ -64,6 +65,29 @@ std::string key_name(WPARAM key)
 PixelPoint point_of(LPARAM l)
 {
     return {static_cast<std::int16_t>(LOWORD(l)), static_cast<std::int16_t>(HIWORD(l))};
+}
+
+// The help line broken into lines that fit `width`, only between its
+// entries, so a key stays beside what it does.
+std::string wrapped_help(HDC dc, const std::string& help, int width)
+{
+    constexpr std::string_view gap = "   ";
+    std::string text, line;
+    for (std::size_t start = 0; start < help.size();) {
+        const std::size_t end = std::min(help.find(gap, start), help.size());
+        const std::string entry = help.substr(start, end - start);
+        const std::string longer = line.empty() ? entry : line + std::string(gap) + entry;
+        SIZE size{};
+        GetTextExtentPoint32A(dc, longer.c_str(), static_cast<int>(longer.size()), &size);
+        if (size.cx > width && !line.empty()) {
+            text += line + "\n";
+            line = entry;
+        } else {
+            line = longer;
+        }
+        start = end + gap.size();
+    }
+    return text + line;
 }
 
 void fill(HDC dc, RECT box, COLORREF colour)
@@ -199,7 +223,7 @@ void BenchWindow::wait_until(Clock::time_point due, BenchSession& session)
 
 void BenchWindow::show(const BenchView& view, BenchSession& session)
 {
-    const bool first = session_ == nullptr;
+    const bool first = panel_width_ == 0;
     session_ = &session;
     if (view.panel->width != panel_width_ || view.panel->height != panel_height_) {
         fit_to(view.panel->width, view.panel->height);
@@ -286,7 +310,8 @@ void BenchWindow::paint_strip(const BenchView& view)
     fill(back_dc_, help, help_background);
     SetTextColor(back_dc_, help_text);
     RECT help_text_box{text_margin, help.top + 3, client_width_ - text_margin, help.bottom};
-    DrawTextA(back_dc_, view.help.c_str(), -1, &help_text_box, DT_WORDBREAK | DT_NOPREFIX);
+    const std::string help_lines = wrapped_help(back_dc_, view.help, help_text_box.right - help_text_box.left);
+    DrawTextA(back_dc_, help_lines.c_str(), -1, &help_text_box, DT_NOPREFIX);
     SelectObject(back_dc_, old_font);
 }
 

@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# The bench window on a display of its own: Xvfb, Wine's X11 driver in a
+# prefix of its own, the host flying scenarios/bench_window.txt and then
+# driven by xdotool like a person, read back through screenshots and the
+# host's report. One bench run with many checks, since each Wine start costs.
+#   bench_window_test.sh WINE_RUN HOST SCENARIO OUTPUT_FOLDER PREFIX
+set -uo pipefail
+wine_run=$1 host=$2 scenario=$3 out=$4 prefix=$(realpath -m "$5")
+mkdir -p "$out"
+work=$(mktemp -d)
+report=$out/bench_window_report.txt
+xvfb_pid="" host_pid=""
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cleanup() {
+    [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null
+    [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null
+    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+for tool in Xvfb xdotool import convert; do
+    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
+done
+
+# A free display: Xvfb picks the number and writes it once it listens.
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
+export DISPLAY=:$(head -1 "$work/display")
+
+# Waits up to SECONDS for a command to succeed.
+wait_for() {
+    local seconds=$1; shift
+    local until=$((SECONDS + seconds))
+    while [ $SECONDS -lt $until ]; do "$@" && return 0; sleep 0.3; done
+    return 1
+}
+reported() { grep -qF -- "$1" "$report" 2>/dev/null; }
+ready_or_gone() { reported "bench ready" || ! kill -0 "$host_pid" 2>/dev/null; }
+
+rm -f "$report"
+ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 "$wine_run" "$host" --window --report "$report" --out "$out" \
+    "$scenario" >"$work/host.out" 2>&1 &
+host_pid=$!
+wait_for 180 ready_or_gone && reported "bench ready" || fail "the bench did not get ready: $(cat "$work/host.out" "$report" 2>/dev/null)"
+reported "scenario done: 2 frames, failed expectations: 0" || fail "the scenario failed: $(cat "$report")"
+reported "host cursors loaded from its resources: 3 of 3" || fail "the host's cursors did not load: $(cat "$report")"
+
+# The client area on the screen, from the host's report.
+read -r origin_x origin_y client_size < <(sed -n 's/^window client \([0-9]*\),\([0-9]*\) \([0-9]*x[0-9]*\),.*/\1 \2 \3/p' "$report" | tail -1)
+[ -n "$origin_x" ] || fail "the host reported no window position"
+window=$(xdotool search --name "ZOR panel bench" | head -1)
+[ -n "$window" ] || fail "no window called ZOR panel bench on the display"
+
+# Panel pixels to the screen.
+move() { xdotool mousemove $((origin_x + $1)) $((origin_y + $2)); }
+shoot() { import -window root "$work/screen.png"; }
+# "R G B" of a panel pixel on the last screenshot.
+pixel() {
+    convert "$work/screen.png" -crop "1x1+$((origin_x + $1))+$((origin_y + $2))" -depth 8 txt:- |
+        sed -n 's/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1 \2 \3/p' | tail -1
+}
+# Whether a panel pixel shows the colour, each channel within 12.
+shows() {
+    shoot
+    local seen r g b
+    seen=$(pixel "$1" "$2")
+    read -r r g b <<<"$seen"
+    [ -n "$r" ] && [ $((${r} - $3)) -le 12 ] && [ $(($3 - r)) -le 12 ] && [ $((g - $4)) -le 12 ] &&
+        [ $(($4 - g)) -le 12 ] && [ $((b - $5)) -le 12 ] && [ $(($5 - b)) -le 12 ]
+}
+expect_colour() {   # WHAT X Y R G B
+    local what=$1; shift
+    wait_for 30 shows "$@" || fail "$what: expected $3 $4 $5 at $1,$2, saw $(pixel "$1" "$2")"
+    echo "ok: $what"
+}
+expect_report() {   # WHAT LINE
+    wait_for 20 reported "$2" || fail "$1: the host reported no '$2'"
+    echo "ok: $1"
+}
+
+lcd_green="29 163 29"
+lcd_yellow="158 158 47"
+selected_ones=(217 110)    # the selected-altitude window's ones digit
+
+shoot
+[ "$(pixel "${selected_ones[@]}")" != "$lcd_green" ] || fail "ZOR_1 is lit before its breaker closed"
+
+# Cursors, as the host reports setting them.
+move 40 40;   expect_report "hand over the brightness switch" "cursor hand ZOR_1 40,40"
+move 320 310; expect_report "down arrow over the pressure knob's left half" "cursor down_arrow ZOR_1 320,310"
+move 350 320; expect_report "up arrow over its right half" "cursor up_arrow ZOR_1 350,320"
+move 392 48;  expect_report "hand over the scaled breaker, at its face point" "cursor hand AZS_ZOR_1 14,31"
+
+# The breaker powers ZOR_1; the units button turns its LCD yellow.
+xdotool click 1
+expect_report "a click on the breaker is taken" "press 392,48 left: AZS_ZOR_1 14,31 taken"
+expect_colour "ZOR_1 lit green once its breaker closed" "${selected_ones[@]}" $lcd_green
+move 330 30; xdotool click 1
+expect_colour "the units button turns ZOR_1 yellow" "${selected_ones[@]}" $lcd_yellow
+
+# A right click on the switch reaches nothing: still yellow after a second.
+xdotool click 3
+expect_report "a right click on the units button is not taken" "press 330,30 right: ZOR_1 330,30 not taken by its area"
+sleep 1
+expect_colour "the right click changed nothing" "${selected_ones[@]}" $lcd_yellow
+
+# Resting over the pressure knob brings the tooltip with the setting.
+move 345 310
+expect_report "the tooltip shows the pressure setting" 'tooltip "1013"'
+expect_colour "the tooltip box beside the pointer" $((345 + 18)) $((310 + 26)) 255 255 225
+
+# Holding the knob's right half raises the setting: the digits change and
+# the tooltip counts.
+shoot
+convert "$work/screen.png" -crop "76x25+$((origin_x + 139))+$((origin_y + 240))" "$work/digits_before.png"
+xdotool mousedown 1
+expect_report "the tooltip counts while the knob is held" 'tooltip "1020"'
+xdotool mouseup 1
+shoot
+convert "$work/screen.png" -crop "76x25+$((origin_x + 139))+$((origin_y + 240))" "$work/digits_after.png"
+cmp -s "$work/digits_before.png" "$work/digits_after.png" && fail "the pressure digits did not change while the knob was held"
+echo "ok: the pressure digits changed while the knob was held"
+sleep 0.5
+shoot
+convert "$work/screen.png" -crop "$client_size+$origin_x+$origin_y" "$out/bench_window.png"
+
+# Keys: X lays the X-ray view over the panel, the brightness switch's click
+# area outlined along its box (23, 20, 45 x 45).
+xdotool windowfocus "$window" 2>/dev/null
+xdotool key x
+expect_report "the X-ray key reaches the bench" "key X"
+expect_colour "X-ray outlines the brightness switch's click area" 40 20 255 140 0
+shoot
+convert "$work/screen.png" -crop "$client_size+$origin_x+$origin_y" "$out/bench_window_xray.png"
+
+xdotool key Escape
+wait_for 30 bash -c "! kill -0 $host_pid 2>/dev/null" || fail "the bench did not close on Esc"
+wait "$host_pid"
+status=$?
+host_pid=""
+[ "$status" -eq 0 ] || fail "the host ended with $status: $(cat "$work/host.out")"
+reported "bench closed" || fail "the bench did not report closing"
+echo "ok: Esc closed the bench; $(grep '^bench closed' "$report")"
+echo "screenshot: $out/bench_window.png"
