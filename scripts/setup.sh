@@ -18,6 +18,10 @@ have_pkg libstb-dev                || need+=(libstb-dev)
 have_pkg fonts-dejavu-core         || need+=(fonts-dejavu-core)
 have_pkg wine                      || need+=(wine)
 have_pkg wine32:i386               || need+=(wine32:i386)
+# The bench window's test: a display of its own, a hand on it, screenshots.
+have_cmd Xvfb                      || need+=(xvfb)
+have_cmd xdotool                   || need+=(xdotool)
+have_cmd import                    || need+=(imagemagick)
 
 if [ ${#need[@]} -eq 0 ]; then
     exit 0

@@ -5,6 +5,8 @@
 #                                   or x11 (windows on $DISPLAY, for the bench)
 #   zor_wine_alsa_home HOME FILE    HOME whose ALSA default device records to FILE (wav)
 #   zor_wine_start DIR / zor_wine_stop DIR   one warm wineserver for a whole test run
+#   zor_display_start DIR / zor_display_stop  an Xvfb display of its own ($DISPLAY) for
+#                                   windows under the x11 driver; DIR keeps its log
 #
 # Where the kernel runs no 32-bit programs (ia32 emulation off), wine32 runs
 # under qemu-i386. Debian 12's qemu 7.2 scans its page table page by page on
@@ -157,5 +159,31 @@ zor_wine_stop() {
     [ -d "$1" ] || return 0
     WINEPREFIX="$1" wineserver -k 2>/dev/null
     WINEPREFIX="$1" wineserver -w 2>/dev/null
+    return 0
+}
+
+# zor_display_start DIR: Xvfb on a free display, which it picks itself and
+# names once it listens; DISPLAY and ZOR_XVFB_PID are set. Fails with the
+# reason when Xvfb is missing or does not come up.
+zor_display_start() {
+    local dir=$1 i
+    command -v Xvfb >/dev/null || { echo "wine-env: Xvfb is missing (scripts/setup.sh installs xvfb)" >&2; return 1; }
+    mkdir -p "$dir" && rm -f "$dir/display"
+    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$dir/display" >"$dir/xvfb.log" 2>&1 &
+    ZOR_XVFB_PID=$!
+    for i in $(seq 50); do [ -s "$dir/display" ] && break; sleep 0.2; done
+    if [ ! -s "$dir/display" ]; then
+        echo "wine-env: Xvfb did not start: $(tail -3 "$dir/xvfb.log")" >&2
+        zor_display_stop
+        return 1
+    fi
+    export DISPLAY=:$(head -1 "$dir/display")
+}
+
+zor_display_stop() {
+    [ -n "${ZOR_XVFB_PID:-}" ] || return 0
+    kill "$ZOR_XVFB_PID" 2>/dev/null
+    wait "$ZOR_XVFB_PID" 2>/dev/null
+    ZOR_XVFB_PID=""
     return 0
 }

@@ -63,6 +63,7 @@ void BenchSession::fly_bench()
 {
     panel_.open();
     report_ << "bench ready at " << bench_.frames_per_second() << " fps" << std::endl;
+    report_ << "keys: " << bench_help_line() << std::endl;
     const double fps = bench_.frames_per_second() > 0.0 ? bench_.frames_per_second() : 18.0;
     const auto slot = std::chrono::duration_cast<BenchScreen::Clock::duration>(std::chrono::duration<double>(1.0 / fps));
     auto due = screen_.now();
@@ -74,8 +75,9 @@ void BenchSession::fly_bench()
             report_ << "bench ran its " << options_.seconds << " s" << std::endl;
             break;
         }
+        const auto work_start = screen_.now();
         bench_.run_frame();
-        present();
+        present(work_start);
         due = std::max(due + slot, screen_.now());
     }
 }
@@ -88,11 +90,11 @@ void BenchSession::wait_until(BenchScreen::Clock::time_point due)
 bool BenchSession::frame_ran(const FrameEvents& events)
 {
     bench_.frame_ran(events);
-    present();
+    present(screen_.now());
     return !bench_.quit_asked();
 }
 
-void BenchSession::present()
+void BenchSession::present(BenchScreen::Clock::time_point work_start)
 {
     const Image& picture = panel_.draw_panel();
     const Image* shown = &picture;
@@ -102,13 +104,14 @@ void BenchSession::present()
         xray_.draw_panel(xrayed, panel_.gauges());
         shown = &xrayed;
     }
-    frame_rate_.frame_shown(seconds_since_start());
     const BenchView view{.panel = shown,
                          .status = bench_.status_line(frame_rate_.recent_frames_per_second(status_rate_frames)),
                          .help = bench_help_line(),
                          .tooltip = tooltip_now(),
                          .pointer = pointer_};
     screen_.show(view, *this);
+    frame_rate_.frame_shown(seconds_since_start(),
+                            std::chrono::duration<double>(screen_.now() - work_start).count());
     if (options_.report_every_seconds > 0.0 && seconds_since_start() >= next_report_seconds_) {
         report_ << frame_rate_.summary() << std::endl;
         next_report_seconds_ += options_.report_every_seconds;

@@ -75,7 +75,9 @@ private:
     void wait_until(BenchScreen::Clock::time_point due) override;
     bool frame_ran(const FrameEvents& events) override;
     void fly_bench();
-    void present();
+    // Shows the frame that began at `work_start`: the panel drawn, the
+    // X-ray over it, the strip and the tooltip.
+    void present(BenchScreen::Clock::time_point work_start);
     std::optional<std::string> tooltip_now();
     double seconds_since_start() const;
 

@@ -24,9 +24,10 @@ std::vector<double> intervals(const std::vector<double>& times, std::size_t from
 
 } // namespace
 
-void FrameRate::frame_shown(double now_seconds)
+void FrameRate::frame_shown(double now_seconds, double work_seconds)
 {
     times_.push_back(now_seconds);
+    work_.push_back(work_seconds);
 }
 
 double FrameRate::median_interval_seconds() const
@@ -45,8 +46,8 @@ std::string FrameRate::summary() const
 {
     const double interval = median_interval_seconds();
     const double span = times_.size() > 1 ? times_.back() - times_.front() : 0.0;
-    char text[128];
-    std::snprintf(text, sizeof text, "frames: %ld in %.1f s, median interval %.1f ms (%.1f fps)", frames(), span,
-                  interval * 1000.0, interval > 0.0 ? 1.0 / interval : 0.0);
+    char text[160];
+    std::snprintf(text, sizeof text, "frames: %ld in %.1f s, median interval %.1f ms (%.1f fps), median work %.1f ms",
+                  frames(), span, interval * 1000.0, interval > 0.0 ? 1.0 / interval : 0.0, median_of(work_) * 1000.0);
     return text;
 }

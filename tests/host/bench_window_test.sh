@@ -9,14 +9,15 @@ wine_run=$1 host=$2 scenario=$3 out=$4 prefix=$(realpath -m "$5")
 mkdir -p "$out"
 work=$(mktemp -d)
 report=$out/bench_window_report.txt
-xvfb_pid="" host_pid=""
+host_pid=""
+. "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cleanup() {
     [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null
     [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null
-    [ -n "$xvfb_pid" ] && kill "$xvfb_pid" 2>/dev/null && wait "$xvfb_pid" 2>/dev/null
+    zor_display_stop
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -24,13 +25,7 @@ trap cleanup EXIT
 for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
 done
-
-# A free display: Xvfb picks the number and writes it once it listens.
-Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$work/display" >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.2; done
-[ -s "$work/display" ] || fail "Xvfb did not start: $(tail -3 "$work/xvfb.log")"
-export DISPLAY=:$(head -1 "$work/display")
+zor_display_start "$work" || fail "no X display to show the bench on"
 
 # Waits up to SECONDS for a command to succeed.
 wait_for() {
