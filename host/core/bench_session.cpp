@@ -110,6 +110,10 @@ void BenchSession::present(BenchScreen::Clock::time_point work_start)
                          .tooltip = tooltip_now(),
                          .pointer = pointer_};
     screen_.show(view, *this);
+    if (bench_.tone_playing() != tone_reported_) {
+        tone_reported_ = bench_.tone_playing();
+        report_ << "tone " << (tone_reported_ ? "playing" : "off") << std::endl;
+    }
     frame_rate_.frame_shown(seconds_since_start(),
                             std::chrono::duration<double>(screen_.now() - work_start).count());
     if (options_.report_every_seconds > 0.0 && seconds_since_start() >= next_report_seconds_) {

@@ -95,6 +95,7 @@ private:
     PixelPoint pointer_{};
     std::optional<std::string> tooltip_reported_;
     std::string cursor_reported_ = "none";
+    bool tone_reported_ = false;
     double next_report_seconds_ = 0.0;
 };
 

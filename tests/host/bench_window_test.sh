@@ -2,7 +2,8 @@
 # The bench window on a display of its own: Xvfb, Wine's X11 driver in a
 # prefix of its own, the host flying scenarios/bench_window.txt and then
 # driven by xdotool like a person, read back through screenshots and the
-# host's report. One bench run with many checks, since each Wine start costs.
+# host's report, its sound recorded from Wine's ALSA output. One bench run
+# with many checks, since each Wine start costs.
 #   bench_window_test.sh WINE_RUN HOST SCENARIO OUTPUT_FOLDER PREFIX
 set -uo pipefail
 wine_run=$1 host=$2 scenario=$3 out=$4 prefix=$(realpath -m "$5")
@@ -37,12 +38,14 @@ wait_for() {
 reported() { grep -qF -- "$1" "$report" 2>/dev/null; }
 ready_or_gone() { reported "bench ready" || ! kill -0 "$host_pid" 2>/dev/null; }
 
-rm -f "$report"
-ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 "$wine_run" "$host" --window --report "$report" --out "$out" \
+rm -f "$report" "$out/bench_window_sound.wav"
+ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home ZOR_SOUND_CAPTURE=$out/bench_window_sound.wav \
+    "$wine_run" "$host" --window --report "$report" --out "$out" \
     "$scenario" >"$work/host.out" 2>&1 &
 host_pid=$!
 wait_for 180 ready_or_gone && reported "bench ready" || fail "the bench did not get ready: $(cat "$work/host.out" "$report" 2>/dev/null)"
-reported "scenario done: 2 frames, failed expectations: 0" || fail "the scenario failed: $(cat "$report")"
+reported "scenario done: 55 frames, failed expectations: 0" || fail "the scenario failed: $(cat "$report")"
+reported "tone playing" || fail "the tone did not play in the scenario: $(cat "$report")"
 reported "host cursors loaded from its resources: 3 of 3" || fail "the host's cursors did not load: $(cat "$report")"
 
 # The client area on the screen, from the host's report.
@@ -140,5 +143,10 @@ status=$?
 host_pid=""
 [ "$status" -eq 0 ] || fail "the host ended with $status: $(cat "$work/host.out")"
 reported "bench closed" || fail "the bench did not report closing"
+# The tone reached Wine's sound output: loud samples in the recording.
+loud=$(od -An -v -j 44 -t d2 "$out/bench_window_sound.wav" 2>/dev/null |
+    awk '{ for (i = 1; i <= NF; i++) if ($i > 2000 || $i < -2000) n++ } END { print n + 0 }')
+[ "$loud" -gt 1000 ] || fail "the recording holds no tone ($loud loud samples)"
+echo "ok: the tone played on the window's sound device ($loud loud samples recorded)"
 echo "ok: Esc closed the bench; $(grep '^bench closed' "$report")"
 echo "screenshot: $out/bench_window.png"
