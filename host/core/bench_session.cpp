@@ -166,7 +166,12 @@ void BenchSession::button_down(PixelPoint panel, MouseButton button)
         report_ << "no gauge" << std::endl;
         return;
     }
-    panel_.open();
+    // The panel opens before the window first shows; a click cannot come
+    // sooner, but one must not open it from inside its own opening.
+    if (!panel_.is_open()) {
+        report_ << "the panel is not open yet" << std::endl;
+        return;
+    }
     const GaugePoint at = *pointer_gauge_;
     const MouseTarget target = panel_.mouse_at(at.gauge, at.face);
     report_ << panel_.gauges()[at.gauge].label << " " << point_text(at.face) << " ";
@@ -214,18 +219,16 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
         std::cerr << "the module cannot be driven: " << *refused << "\n";
         return exit_unusable;
     }
-    std::ofstream report_file;
-    if (!command_line.report_path.empty()) {
-        report_file.open(command_line.report_path);
-        if (!report_file) {
-            std::cerr << command_line.report_path << ": cannot be written\n";
-            return exit_unusable;
-        }
-    }
-    std::ostream& report = command_line.report_path.empty() ? std::cout : report_file;
+    std::ofstream report_file, trace;
+    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
+        return exit_unusable;
+    std::ostream& report = report_file.is_open() ? report_file : std::cout;
     BenchSession session(panel, platform, screen, report, {.xray = command_line.xray, .seconds = command_line.seconds});
+    // The trace holds the scenario's frames, as in a headless run.
     const int failures = session.run(script ? &*script : nullptr,
-                                     {.trace = nullptr, .output_folder = command_line.output_folder, .live = nullptr});
+                                     {.trace = trace.is_open() ? &trace : nullptr,
+                                      .output_folder = command_line.output_folder,
+                                      .live = nullptr});
     if (failures < 0)
         return exit_unusable;
     return failures > 0 ? exit_expectation_failed : 0;

@@ -36,7 +36,8 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
                 error = word + " needs a value";
                 return std::nullopt;
             }
-            (option != std::end(options) ? line.*(option->field) : seconds) = argv[++i];
+            std::string& value = option != std::end(options) ? line.*(option->field) : seconds;
+            value = argv[++i];
         } else if (line.scenario.empty() && !word.starts_with("--")) {
             line.scenario = word;
         } else {
@@ -46,6 +47,10 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
     }
     if (line.scenario.empty() && !line.window) {
         error = "no scenario given";
+        return std::nullopt;
+    }
+    if (!line.window && (line.xray || !line.report_path.empty() || !seconds.empty())) {
+        error = "--xray, --report and --seconds go with --window";
         return std::nullopt;
     }
     if (!seconds.empty()) {
@@ -71,6 +76,16 @@ double median(std::vector<double> values)
 
 } // namespace
 
+bool open_option_file(const std::string& path, std::ofstream& file)
+{
+    if (path.empty())
+        return true;
+    file.open(path);
+    if (!file)
+        std::cerr << path << ": cannot be written\n";
+    return file.is_open();
+}
+
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform)
 {
     std::string error;
@@ -87,15 +102,9 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     }
 
     std::ofstream trace;
-    ScenarioOptions options{.trace = nullptr, .output_folder = command_line.output_folder};
-    if (!command_line.trace_path.empty()) {
-        trace.open(command_line.trace_path);
-        if (!trace) {
-            std::cerr << command_line.trace_path << ": cannot be written\n";
-            return exit_unusable;
-        }
-        options.trace = &trace;
-    }
+    if (!open_option_file(command_line.trace_path, trace))
+        return exit_unusable;
+    ScenarioOptions options{.trace = trace.is_open() ? &trace : nullptr, .output_folder = command_line.output_folder};
 
     ScenarioRunner runner(panel, platform, options, std::cerr);
     const ScenarioResult result = runner.run(*script);

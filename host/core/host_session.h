@@ -2,6 +2,7 @@
 // module and a platform that the program's own main has set up.
 #pragma once
 
+#include <fstream>
 #include <optional>
 #include <string>
 
@@ -21,10 +22,15 @@ struct HostCommandLine {
 
 inline constexpr const char* host_usage =
     "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER] SCENARIO\n"
-    "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--out FOLDER] [SCENARIO]";
+    "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
+    "                      [--out FOLDER] [SCENARIO]";
 
 // nullopt, with the reason in `error`, for a command line it cannot use.
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);
+
+// Opens the file an option names for writing, unless the option was not
+// given; false, said on standard error, when it cannot be written.
+bool open_option_file(const std::string& path, std::ofstream& file);
 
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
 // module could not be used.

@@ -7,6 +7,7 @@
 #include "host/core/bench_controls.h"
 #include "host/core/bench_flight.h"
 #include "host/core/frame_rate.h"
+#include "host/core/host_session.h"
 #include "host/core/panel_pointer.h"
 
 namespace {
@@ -175,6 +176,37 @@ TEST(FrameRate, MedianIntervalIgnoresOneSlowFrame)
     EXPECT_NEAR(rate.median_interval_seconds(), 0.05, 1e-9);
     EXPECT_NEAR(rate.recent_frames_per_second(2), 20.0, 1e-6);
     EXPECT_EQ(rate.summary(), "frames: 6 in 1.0 s, median interval 50.0 ms (20.0 fps), median work 20.0 ms");
+}
+
+std::optional<HostCommandLine> parsed(std::vector<const char*> words, std::string& error)
+{
+    words.insert(words.begin(), "zor_panel_host");
+    return parse_host_command_line(static_cast<int>(words.size()), const_cast<char**>(words.data()), error);
+}
+
+TEST(BenchCommandLine, WindowGoesWithoutAScenarioAndItsOptionsGoOnlyWithIt)
+{
+    std::string error;
+    const auto bench = parsed({"--window", "--xray", "--seconds", "60", "--report", "r.txt"}, error);
+    ASSERT_TRUE(bench) << error;
+    EXPECT_TRUE(bench->window);
+    EXPECT_TRUE(bench->xray);
+    EXPECT_EQ(bench->seconds, 60.0);
+    EXPECT_EQ(bench->report_path, "r.txt");
+    EXPECT_TRUE(bench->scenario.empty());
+
+    const struct { std::vector<const char*> words; const char* error; } refused[] = {
+        {{}, "no scenario given"},
+        {{"--xray", "s.txt"}, "--xray, --report and --seconds go with --window"},
+        {{"--seconds", "5", "s.txt"}, "--xray, --report and --seconds go with --window"},
+        {{"--window", "--seconds", "0"}, "--seconds needs a number of seconds above 0, not '0'"},
+        {{"--window", "--seconds", "ten"}, "--seconds needs a number of seconds above 0, not 'ten'"},
+        {{"--window", "--seconds"}, "--seconds needs a value"},
+    };
+    for (const auto& c : refused) {
+        EXPECT_FALSE(parsed(c.words, error));
+        EXPECT_EQ(error, c.error);
+    }
 }
 
 } // namespace

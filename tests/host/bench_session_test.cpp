@@ -3,8 +3,11 @@
 // of its own. What the session reports is what a window test reads.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <sstream>
+
+#include <unistd.h>
 
 #include "host/core/bench_session.h"
 #include "host/core/element_chain.h"
@@ -67,14 +70,14 @@ protected:
 
     void SetUp() override { ASSERT_FALSE(panel.connect()); }
 
-    int fly(const std::string& scenario_text)
+    int fly(const std::string& scenario_text, const std::string& output_folder = ".")
     {
         std::istringstream in(scenario_text);
         std::string error;
         const auto script = read_scenario(in, "bench.txt", error);
         EXPECT_TRUE(script) << error;
         BenchSession session(panel, platform, screen, report, {});
-        return session.run(&*script, {});
+        return session.run(&*script, {.trace = nullptr, .output_folder = output_folder, .live = nullptr});
     }
     bool reported(const std::string& line) const
     {
@@ -167,6 +170,19 @@ TEST_F(Bench, PauseStopsFramesStepRunsOneAndQuitEndsTheScenarioToo)
     fly(zor_1_and_breaker);
     EXPECT_NE(screen.last.status.find("PAUSED"), std::string::npos);
     EXPECT_TRUE(reported("key Esc"));
+}
+
+TEST_F(Bench, LiveScenarioStillWritesItsSnapshotsAndSheet)
+{
+    const auto out = std::filesystem::temp_directory_path() / ("zor-bench-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(out);
+    screen.close_at_seconds = 0.5;
+    EXPECT_EQ(fly(zor_1_and_breaker + std::string("snapshot live.png ZOR_1 xray\nmoment one\nsheet sheet.png\n"),
+                  out.string()),
+              0);
+    EXPECT_GT(std::filesystem::file_size(out / "live.png"), 1000u);
+    EXPECT_GT(std::filesystem::file_size(out / "sheet.png"), 1000u);
+    std::filesystem::remove_all(out);
 }
 
 TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
