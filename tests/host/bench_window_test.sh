@@ -13,7 +13,12 @@ report=$out/bench_window_report.txt
 host_pid=""
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
 
-fail() { echo "FAIL: $*" >&2; exit 1; }
+host_gone() { [ -n "$host_pid" ] && ! kill -0 "$host_pid" 2>/dev/null; }
+fail() {
+    echo "FAIL: $*" >&2
+    host_gone && echo "(the bench has ended: $(tail -5 "$work/host.out" 2>/dev/null))" >&2
+    exit 1
+}
 
 cleanup() {
     [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null
@@ -22,28 +27,33 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
+trap 'exit 1' TERM INT
 
 for tool in Xvfb xdotool import convert; do
     command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
 done
 zor_display_start "$work" || fail "no X display to show the bench on"
 
-# Waits up to SECONDS for a command to succeed.
+# Waits up to SECONDS for a command to succeed; gives up at once when the
+# bench has ended.
 wait_for() {
     local seconds=$1; shift
     local until=$((SECONDS + seconds))
-    while [ $SECONDS -lt $until ]; do "$@" && return 0; sleep 0.3; done
+    while [ $SECONDS -lt $until ]; do
+        "$@" && return 0
+        host_gone && return 1
+        sleep 0.3
+    done
     return 1
 }
 reported() { grep -qF -- "$1" "$report" 2>/dev/null; }
-ready_or_gone() { reported "bench ready" || ! kill -0 "$host_pid" 2>/dev/null; }
 
 rm -f "$report" "$out/bench_window_sound.wav"
 ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home ZOR_SOUND_CAPTURE=$out/bench_window_sound.wav \
     "$wine_run" "$host" --window --report "$report" --out "$out" \
     "$scenario" >"$work/host.out" 2>&1 &
 host_pid=$!
-wait_for 180 ready_or_gone && reported "bench ready" || fail "the bench did not get ready: $(cat "$work/host.out" "$report" 2>/dev/null)"
+wait_for 180 reported "bench ready" || fail "the bench did not get ready: $(cat "$work/host.out" "$report" 2>/dev/null)"
 reported "scenario done: 55 frames, failed expectations: 0" || fail "the scenario failed: $(cat "$report")"
 reported "tone playing" || fail "the tone did not play in the scenario: $(cat "$report")"
 reported "host cursors loaded from its resources: 3 of 3" || fail "the host's cursors did not load: $(cat "$report")"
@@ -137,7 +147,7 @@ shoot
 convert "$work/screen.png" -crop "$client_size+$origin_x+$origin_y" "$out/bench_window_xray.png"
 
 xdotool key Escape
-wait_for 30 bash -c "! kill -0 $host_pid 2>/dev/null" || fail "the bench did not close on Esc"
+wait_for 30 host_gone || fail "the bench did not close on Esc"
 wait "$host_pid"
 status=$?
 host_pid=""
