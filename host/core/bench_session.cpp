@@ -1,6 +1,5 @@
 #include "host/core/bench_session.h"
 
-#include <cmath>
 #include <fstream>
 #include <iostream>
 
@@ -64,7 +63,7 @@ void BenchSession::fly_bench()
     panel_.open();
     report_ << "bench ready at " << bench_.frames_per_second() << " fps" << std::endl;
     report_ << "keys: " << bench_help_line() << std::endl;
-    const double fps = bench_.frames_per_second() > 0.0 ? bench_.frames_per_second() : 18.0;
+    const double fps = bench_.frames_per_second() > 0.0 ? bench_.frames_per_second() : bench_default_fps;
     const auto slot = std::chrono::duration_cast<BenchScreen::Clock::duration>(std::chrono::duration<double>(1.0 / fps));
     auto due = screen_.now();
     while (!bench_.quit_asked()) {

@@ -13,6 +13,9 @@
 #include "host/core/frame_trace.h"
 #include "host/core/gauge_panel.h"
 
+// The pace without a scenario to set it, and for one that set none.
+inline constexpr double bench_default_fps = 18.0;
+
 // The demo panel the bench opens without a scenario.
 void place_demo_panel(GaugePanel& panel);
 
@@ -48,8 +51,8 @@ public:
 private:
     GaugePanel& panel_;
     HostPlatform& platform_;
-    double fps_ = 18.0;
-    double ticks_per_second_ = 18.0;
+    double fps_ = bench_default_fps;
+    double ticks_per_second_ = bench_default_fps;
     bool paused_ = false;
     bool step_asked_ = false;
     bool xray_ = false;
