@@ -19,7 +19,9 @@ if [ ! -f build/win32/host/zor_panel_host.exe ]; then
     cmake --build build/win32 -j "${ZOR_JOBS:-2}" --target zor_panel_host
 fi
 
-args=(--window)
+# A scenario's snapshots and sheets land in build/bench.
+mkdir -p build/bench
+args=(--window --out "$root/build/bench")
 for word in "$@"; do
     case $word in
         --*) args+=("$word") ;;
