@@ -14,16 +14,30 @@ constexpr std::uint32_t data_chunk_id = four_cc('d', 'a', 't', 'a');
 // then the 16-bit count of extra bytes.
 constexpr std::size_t format_head_bytes = 18;
 constexpr std::size_t extra_size_offset = 16;
+constexpr std::uint16_t format_tag_pcm = 1;
+
+std::uint16_t format_tag(const WaveFormatBlock& format)
+{
+    return static_cast<std::uint16_t>(format.bytes[0] | format.bytes[1] << 8);
+}
 
 std::size_t stated_extra_bytes(const WaveFormatBlock& format)
 {
     return format.bytes[extra_size_offset] | format.bytes[extra_size_offset + 1] << 8;
 }
 
+void clear_extra_size(WaveFormatBlock& format)
+{
+    format.bytes[extra_size_offset] = 0;
+    format.bytes[extra_size_offset + 1] = 0;
+}
+
 // Reads the format chunk up to its own size. A chunk too short to carry the
-// extra-size field (plain PCM has 16 bytes) has no extra bytes; one that
-// announces more extra bytes than it holds is refused, since DirectSound
-// would read them from beyond the format.
+// extra-size field (plain PCM has 16 bytes) has no extra bytes. A chunk that
+// announces more extra bytes than it holds: PCM has none, and DirectSound
+// ignores the field for it, so such a file (some tools write a stray count)
+// plays with the count cleared; any other format is refused, since
+// DirectSound would read its extra bytes from beyond the format.
 bool read_format(MmioFile file, const RiffChunk& chunk, WaveFormatBlock& format)
 {
     std::memset(format.bytes, 0, sizeof format.bytes);
@@ -32,11 +46,15 @@ bool read_format(MmioFile file, const RiffChunk& chunk, WaveFormatBlock& format)
     if (held < 0)
         return false;
     if (static_cast<std::size_t>(held) < format_head_bytes) {
-        format.bytes[extra_size_offset] = 0;
-        format.bytes[extra_size_offset + 1] = 0;
+        clear_extra_size(format);
         return true;
     }
-    return format_head_bytes + stated_extra_bytes(format) <= static_cast<std::size_t>(held);
+    if (format_head_bytes + stated_extra_bytes(format) <= static_cast<std::size_t>(held))
+        return true;
+    if (format_tag(format) != format_tag_pcm)
+        return false;
+    clear_extra_size(format);
+    return true;
 }
 
 bool stage_samples(MmioFile file, const RiffChunk& chunk, StagedSamples& samples)

@@ -9,6 +9,7 @@ using ToneFileContent = SoundTest;
 RiffChunkBytes format_chunk(Bytes data) { return {.id = "fmt ", .data = std::move(data)}; }
 RiffChunkBytes data_chunk(std::size_t bytes) { return {.id = "data", .data = counting_bytes(bytes)}; }
 const Bytes plain_pcm = pcm_format(1, 22050, 16);
+const Bytes extensible = extensible_pcm_format(2, 22050);
 
 struct FileCase {
     const char* description;
@@ -26,6 +27,10 @@ TEST_F(ToneFileContent, FilesThatLoadAndFilesThatTurnTheToneOff)
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "LIST", .data = Bytes(3, 'x')}, data_chunk(64)}), true},
         {"samples cut off by the end of the file",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(10), .stated_size = 64}}), true},
+        {"PCM announcing extra bytes it does not hold",
+         riff_file("WAVE", {format_chunk(pcm_format_with_extra(22, 0)), data_chunk(64)}), true},
+        {"PCM whose extra bytes exceed the extensible format",
+         riff_file("WAVE", {format_chunk(pcm_format_with_extra(32, 32)), data_chunk(64)}), true},
 
         {"an empty file", Bytes{}, false},
         {"a RIFF file of another form", riff_file("AVI ", {format_chunk(plain_pcm), data_chunk(64)}), false},
@@ -33,10 +38,12 @@ TEST_F(ToneFileContent, FilesThatLoadAndFilesThatTurnTheToneOff)
         {"no samples chunk", riff_file("WAVE", {format_chunk(plain_pcm)}), false},
         {"samples before the format", riff_file("WAVE", {data_chunk(64), format_chunk(plain_pcm)}), false},
         {"samples of size 0", riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(0)}), false},
-        {"a format announcing extra bytes it does not hold",
-         riff_file("WAVE", {format_chunk(pcm_format_with_extra(22, 0)), data_chunk(64)}), false},
-        {"a format whose extra bytes exceed the extensible format",
-         riff_file("WAVE", {format_chunk(pcm_format_with_extra(32, 32)), data_chunk(64)}), false},
+        {"IEEE float announcing extra bytes it does not hold",
+         riff_file("WAVE", {format_chunk(with_format_tag(pcm_format_with_extra(22, 0), format_tag_float)), data_chunk(64)}), false},
+        {"extensible announcing more extra bytes than it holds",
+         riff_file("WAVE", {format_chunk(Bytes(extensible.begin(), extensible.end() - 1)), data_chunk(64)}), false},
+        {"IEEE float whose extra bytes exceed the extensible format",
+         riff_file("WAVE", {format_chunk(with_format_tag(pcm_format_with_extra(32, 32), format_tag_float)), data_chunk(64)}), false},
         {"a format cut off by the end of the file",
          riff_file("WAVE", {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}), false},
         {"samples too many to stage",
@@ -68,6 +75,20 @@ TEST_F(ToneFileContent, APlainPcmFormatReachesTheBufferWithNoExtraBytes)
     load_tone(tone_path);
 
     Bytes expected = plain_pcm;
+    put_u16(expected, 0);
+    EXPECT_EQ(platform.last_buffer()->format, expected);
+}
+
+// DirectSound ignores the extra-size field of PCM; a stray count must not
+// make it read on past the format either.
+TEST_F(ToneFileContent, PcmWithAStrayExtraSizeReachesTheBufferWithItCleared)
+{
+    const Bytes stray = pcm_format_with_extra(22, 2);
+    platform.files[tone_path] = riff_file("WAVE", {format_chunk(stray), data_chunk(64)});
+    create_sound_device(classic_window);
+
+    EXPECT_EQ(load_tone(tone_path), 64u);
+    Bytes expected(stray.begin(), stray.begin() + 16);
     put_u16(expected, 0);
     EXPECT_EQ(platform.last_buffer()->format, expected);
 }
