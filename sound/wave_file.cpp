@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -19,6 +18,11 @@ constexpr std::uint16_t format_tag_pcm = 1;
 std::uint16_t format_tag(const WaveFormatBlock& format)
 {
     return static_cast<std::uint16_t>(format.bytes[0] | format.bytes[1] << 8);
+}
+
+std::uint32_t samples_per_second(const WaveFormatBlock& format)
+{
+    return format.bytes[4] | format.bytes[5] << 8 | format.bytes[6] << 16 | static_cast<std::uint32_t>(format.bytes[7]) << 24;
 }
 
 std::size_t stated_extra_bytes(const WaveFormatBlock& format)
@@ -57,12 +61,21 @@ bool read_format(MmioFile file, const RiffChunk& chunk, WaveFormatBlock& format)
     return true;
 }
 
+// A rate Windows' DirectSound refuses is refused before it sees it: Wine's
+// takes a rate in the megahertz and its mixer then ends the process (by a
+// division by zero) as soon as the tone plays.
+bool rate_playable(const WaveFormatBlock& format)
+{
+    const std::uint32_t rate = samples_per_second(format);
+    return rate >= buffer_frequency_min && rate <= buffer_frequency_max;
+}
+
 bool stage_samples(MmioFile file, const RiffChunk& chunk, StagedSamples& samples)
 {
     const SoundPlatform& platform = sound_platform();
-    // An empty tone makes no sound buffer; one beyond a single read's reach
-    // cannot be in memory at once.
-    if (chunk.size == 0 || chunk.size > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max()))
+    // An empty tone makes no sound buffer, and DirectSound makes none beyond
+    // its largest size: neither is worth staging.
+    if (chunk.size == 0 || chunk.size > buffer_bytes_max)
         return false;
     const GlobalBlock block = platform.global_alloc_movable(chunk.size);
     if (block == nullptr)
@@ -96,7 +109,8 @@ bool read_chunks(MmioFile file, WaveFormatBlock& format, StagedSamples& samples)
     RiffChunk format_chunk{};
     format_chunk.id = format_chunk_id;
     if (platform.mmio_descend(file, format_chunk, &wave, ChunkSearch::chunk) != 0 ||
-        !read_format(file, format_chunk, format) || platform.mmio_ascend(file, format_chunk) != 0)
+        !read_format(file, format_chunk, format) || !rate_playable(format) ||
+        platform.mmio_ascend(file, format_chunk) != 0)
         return false;
 
     // Searched onward from the end of "fmt ": samples before the format are

@@ -79,6 +79,33 @@ TEST_F(ToneFileContent, APlainPcmFormatReachesTheBufferWithNoExtraBytes)
     EXPECT_EQ(platform.last_buffer()->format, expected);
 }
 
+// What Windows' DirectSound would refuse never reaches it, nor is staged:
+// Wine's takes megahertz rates and then fails while mixing them.
+TEST_F(ToneFileContent, RatesAndSizesDirectSoundRefusesAreRefusedFirst)
+{
+    struct Case { std::uint32_t rate; std::uint32_t stated_samples; bool loads; };
+    const Case cases[] = {
+        {99, 64, false},      {100, 64, true},          {200000, 64, true},   {200001, 64, false},
+        {0, 64, false},       {16788241, 64, false},    {0xFFFFFFFF, 64, false},
+        {22050, 0x10000000, false}, {22050, 0xFFFFFFFF, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.stated_samples << " bytes");
+        start_afresh();
+        platform.files[tone_path] =
+            riff_file("WAVE", {format_chunk(pcm_format(1, c.rate, 16)),
+                               {.id = "data", .data = counting_bytes(64), .stated_size = c.stated_samples}});
+        create_sound_device(classic_window);
+
+        EXPECT_EQ(load_tone(tone_path) != 0, c.loads);
+        const bool staged = std::find(platform.calls.begin(), platform.calls.end(), SoundCall::global_alloc) != platform.calls.end();
+        const bool handed = std::find(platform.calls.begin(), platform.calls.end(), SoundCall::create_buffer) != platform.calls.end();
+        EXPECT_EQ(staged, c.loads);
+        EXPECT_EQ(handed, c.loads);
+        reset_alert_tone_player_for_tests();
+    }
+}
+
 // DirectSound ignores the extra-size field of PCM; a stray count must not
 // make it read on past the format either.
 TEST_F(ToneFileContent, PcmWithAStrayExtraSizeReachesTheBufferWithItCleared)

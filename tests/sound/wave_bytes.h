@@ -2,15 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
 
 struct RiffChunkBytes {
-    std::string   id;   // four characters
-    Bytes         data;
-    std::uint32_t stated_size = UINT32_MAX; // UINT32_MAX: the data's own size
+    std::string                  id;   // four characters
+    Bytes                        data;
+    std::optional<std::uint32_t> stated_size = std::nullopt; // none: the data's own size
 };
 
 inline void put_u16(Bytes& bytes, std::uint32_t value)
@@ -28,7 +29,7 @@ inline void put_u32(Bytes& bytes, std::uint32_t value)
 inline void put_chunk(Bytes& bytes, const RiffChunkBytes& chunk)
 {
     bytes.insert(bytes.end(), chunk.id.begin(), chunk.id.end());
-    put_u32(bytes, chunk.stated_size != UINT32_MAX ? chunk.stated_size : static_cast<std::uint32_t>(chunk.data.size()));
+    put_u32(bytes, chunk.stated_size.value_or(static_cast<std::uint32_t>(chunk.data.size())));
     bytes.insert(bytes.end(), chunk.data.begin(), chunk.data.end());
     if (chunk.data.size() % 2 != 0)
         bytes.push_back(0);

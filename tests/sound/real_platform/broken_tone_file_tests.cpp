@@ -75,7 +75,7 @@ TEST_F(BrokenToneFiles, EachFileEitherLoadsOrTurnsTheToneOff)
          riff_file("WAVE", {format_chunk(float_format(22)), data_chunk(8820)}), false},
         {"format cut off by the end of the file",
          riff_file("WAVE", {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}), false},
-        {"samples of nearly 2 GB (no memory to stage them)",
+        {"samples of nearly 2 GB, beyond any sound buffer",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = {}, .stated_size = 0x7FFFFFF0}}), false},
         {"MPEG layer 3 format tag", riff_file("WAVE", {format_chunk(with_format_tag(plain_pcm, format_tag_mpeg_layer3)), data_chunk(8820)}), false},
         {"PCM with 0 channels", riff_file("WAVE", {format_chunk(pcm_format(0, 22050, 16)), data_chunk(8820)}), false},
