@@ -3,6 +3,7 @@
 #include <dsound.h>
 
 #include <algorithm>
+#include <initializer_list>
 
 #include "host/win32/import_patch.h"
 
@@ -37,6 +38,7 @@ struct Watch {
     // The system's methods, kept when the tables were redirected.
     void* device_methods[16] = {};
     void* buffer_methods[24] = {};
+    bool device_table_redirected = false;
     bool buffer_table_redirected = false;
 };
 Watch watch;
@@ -88,24 +90,35 @@ HRESULT STDMETHODCALLTYPE buffer_stop(IDirectSoundBuffer* self)
     return note("stop", buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*)>(sound_buffer_slot::stop)(self));
 }
 
+struct Redirection {
+    int   slot;
+    void* routine;
+};
+
+// Points the slots of an object's method table at the watch's routines,
+// keeping the system's in `kept`.
+void redirect_methods(void* object, void** kept, std::initializer_list<Redirection> redirections)
+{
+    void** table = *static_cast<void***>(object);
+    for (const Redirection& redirection : redirections) {
+        kept[redirection.slot] = table[redirection.slot];
+        write_protected_word(&table[redirection.slot], redirection.routine);
+    }
+}
+
 // The method table is shared by every buffer of its kind: redirect it once.
 void watch_buffer(IDirectSoundBuffer* buffer)
 {
     if (buffer == nullptr || watch.buffer_table_redirected)
         return;
-    void** table = *reinterpret_cast<void***>(buffer);
-    const struct { int slot; void* routine; } redirections[] = {
+    redirect_methods(buffer, watch.buffer_methods, {
         {sound_buffer_slot::release, reinterpret_cast<void*>(buffer_release)},
         {sound_buffer_slot::get_status, reinterpret_cast<void*>(buffer_get_status)},
         {sound_buffer_slot::play, reinterpret_cast<void*>(buffer_play)},
         {sound_buffer_slot::set_current_position, reinterpret_cast<void*>(buffer_set_current_position)},
         {sound_buffer_slot::set_volume, reinterpret_cast<void*>(buffer_set_volume)},
         {sound_buffer_slot::stop, reinterpret_cast<void*>(buffer_stop)},
-    };
-    for (const auto& redirection : redirections) {
-        watch.buffer_methods[redirection.slot] = table[redirection.slot];
-        write_protected_word(&table[redirection.slot], redirection.routine);
-    }
+    });
     watch.buffer_table_redirected = true;
 }
 
@@ -157,18 +170,13 @@ HRESULT WINAPI watched_direct_sound_create(LPCGUID device_id, LPDIRECTSOUND* dev
     ++watch.objects.devices_alive;
     watch.objects.most_devices_alive = std::max(watch.objects.most_devices_alive, watch.objects.devices_alive);
     // The method table is shared by every device: redirect it once.
-    if (watch.device_methods[0] == nullptr) {
-        void** table = *reinterpret_cast<void***>(*device);
-        watch.device_methods[0] = table[0];
-        const struct { int slot; void* routine; } redirections[] = {
+    if (!watch.device_table_redirected) {
+        redirect_methods(*device, watch.device_methods, {
             {sound_device_slot::release, reinterpret_cast<void*>(device_release)},
             {sound_device_slot::create_sound_buffer, reinterpret_cast<void*>(device_create_sound_buffer)},
             {sound_device_slot::set_cooperative_level, reinterpret_cast<void*>(device_set_cooperative_level)},
-        };
-        for (const auto& redirection : redirections) {
-            watch.device_methods[redirection.slot] = table[redirection.slot];
-            write_protected_word(&table[redirection.slot], redirection.routine);
-        }
+        });
+        watch.device_table_redirected = true;
     }
     return result;
 }
@@ -202,8 +210,6 @@ void watch_module_system_calls(HMODULE module, HWND host_window)
 std::vector<std::string> take_watched_sound_calls()
 {
     std::vector<std::string> calls;
-    WatchedSoundObjects objects;
-    WatchedToneBuffer tone_buffer;
     calls.swap(watch.calls);
     return calls;
 }

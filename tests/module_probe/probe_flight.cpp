@@ -52,7 +52,7 @@ bool powered(const GaugeHeader& altimeter)
     return icon_frame(*element_chain(altimeter).at(lit_dial - 1)).has_value();
 }
 
-// Host values of a powered, level aircraft at `altitude_m`, metres.
+// Host values of a level aircraft at `altitude_m` metres, the bus at `bus_volts`.
 void fly_at(GaugePanel& panel, double altitude_m, double bus_volts)
 {
     panel.variables.set(host_token::altitude, altitude_m);
