@@ -1,5 +1,6 @@
 // The misuse sequences: what a careless host does to the module, step by
 // step, and what the module must still do meanwhile.
+#include <algorithm>
 #include <climits>
 #include <cstdio>
 #include <cmath>
