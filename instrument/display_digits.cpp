@@ -2,18 +2,25 @@
 
 #include "instrument/host_numbers.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
 
 std::int32_t round_altitude_magnitude(double altitude, std::int32_t step)
 {
+    // In 64 bits: the magnitude of the runtime's "integer indefinite" value
+    // (NaN, infinities, anything beyond the 32-bit range) is 2^31, and
+    // rounding up may pass 2^31 - 1 as well.
     std::int64_t n = truncate_toward_zero(altitude);
     if (n < 0)
         n = -n;
     n -= n % step;
     if (std::fabs(altitude) - static_cast<double>(n) > step / 2.0)
         n += step;
-    // Beyond the 32-bit range only the x86 wrap-around is left to show.
-    return static_cast<std::int32_t>(n);
+    // The needle and the digits rely on a value that is never negative: what
+    // lies beyond shows as the largest step that fits.
+    const std::int64_t largest = std::numeric_limits<std::int32_t>::max() / step * step;
+    return static_cast<std::int32_t>(std::min(n, largest));
 }
 
 std::int32_t round_selected_altitude(double selected, std::int32_t step)
@@ -36,7 +43,8 @@ void split_five_digits(std::int64_t n, DigitCode digits[5])
 
 void altitude_window_digits(std::int32_t n, bool negative, DigitCode digits[altitude_digit_count])
 {
-    // The display value is a magnitude; a wrapped one shows its digits as they are.
+    // The display value is a magnitude; should a negative one ever come, it
+    // still shows digits rather than negative frame numbers.
     split_five_digits(n < 0 ? -static_cast<std::int64_t>(n) : n, digits);
     const DigitCode sign = negative ? digit_minus : digit_blank;
     if (n >= 0 && n < 10) {

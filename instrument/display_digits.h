@@ -14,6 +14,8 @@ inline constexpr std::int32_t selected_step_m  = 100;
 inline constexpr std::int32_t selected_step_ft = 1000;
 
 // Magnitude of the altitude, rounded to the step; an exact half rounds down.
+// Never negative: NaN, the infinities and magnitudes beyond the 32-bit range
+// give the largest multiple of the step below 2^31.
 std::int32_t round_altitude_magnitude(double altitude, std::int32_t step);
 
 // The selected altitude rounded to the step; an exact half rounds down.

@@ -80,6 +80,10 @@ inline constexpr std::uint32_t buffer_control_volume      = 0x80;   // DSBCAPS_C
 inline constexpr std::uint32_t buffer_global_focus        = 0x8000; // DSBCAPS_GLOBALFOCUS
 inline constexpr std::uint32_t play_looping               = 1;      // DSBPLAY_LOOPING
 inline constexpr std::uint32_t buffer_status_playing      = 1;      // DSBSTATUS_PLAYING
+// What DirectSound takes for a buffer's format and size on Windows.
+inline constexpr std::uint32_t buffer_frequency_min       = 100;       // DSBFREQUENCY_MIN
+inline constexpr std::uint32_t buffer_frequency_max       = 200000;    // DSBFREQUENCY_MAX
+inline constexpr std::uint32_t buffer_bytes_max           = 0x0FFFFFFF; // DSBSIZE_MAX
 
 struct SoundPlatform {
     // Process and C runtime.

@@ -17,6 +17,8 @@ static_assert(cooperative_level_normal == DSSCL_NORMAL);
 static_assert(buffer_control_frequency == DSBCAPS_CTRLFREQUENCY && buffer_control_pan == DSBCAPS_CTRLPAN &&
               buffer_control_volume == DSBCAPS_CTRLVOLUME && buffer_global_focus == DSBCAPS_GLOBALFOCUS);
 static_assert(play_looping == DSBPLAY_LOOPING && buffer_status_playing == DSBSTATUS_PLAYING);
+static_assert(buffer_frequency_min == DSBFREQUENCY_MIN && buffer_frequency_max == DSBFREQUENCY_MAX &&
+              buffer_bytes_max == DSBSIZE_MAX);
 // The description DirectSound 7 and later read, with its 3D algorithm field.
 static_assert(sizeof(DSBUFFERDESC) == 36);
 

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <limits>
 
 namespace {
 
@@ -14,16 +13,35 @@ constexpr std::uint32_t data_chunk_id = four_cc('d', 'a', 't', 'a');
 // then the 16-bit count of extra bytes.
 constexpr std::size_t format_head_bytes = 18;
 constexpr std::size_t extra_size_offset = 16;
+constexpr std::uint16_t format_tag_pcm = 1;
+
+std::uint16_t format_tag(const WaveFormatBlock& format)
+{
+    return static_cast<std::uint16_t>(format.bytes[0] | format.bytes[1] << 8);
+}
+
+std::uint32_t samples_per_second(const WaveFormatBlock& format)
+{
+    return format.bytes[4] | format.bytes[5] << 8 | format.bytes[6] << 16 | static_cast<std::uint32_t>(format.bytes[7]) << 24;
+}
 
 std::size_t stated_extra_bytes(const WaveFormatBlock& format)
 {
     return format.bytes[extra_size_offset] | format.bytes[extra_size_offset + 1] << 8;
 }
 
+void clear_extra_size(WaveFormatBlock& format)
+{
+    format.bytes[extra_size_offset] = 0;
+    format.bytes[extra_size_offset + 1] = 0;
+}
+
 // Reads the format chunk up to its own size. A chunk too short to carry the
-// extra-size field (plain PCM has 16 bytes) has no extra bytes; one that
-// announces more extra bytes than it holds is refused, since DirectSound
-// would read them from beyond the format.
+// extra-size field (plain PCM has 16 bytes) has no extra bytes. A chunk that
+// announces more extra bytes than it holds: PCM has none, and DirectSound
+// ignores the field for it, so such a file (some tools write a stray count)
+// plays with the count cleared; any other format is refused, since
+// DirectSound would read its extra bytes from beyond the format.
 bool read_format(MmioFile file, const RiffChunk& chunk, WaveFormatBlock& format)
 {
     std::memset(format.bytes, 0, sizeof format.bytes);
@@ -32,19 +50,32 @@ bool read_format(MmioFile file, const RiffChunk& chunk, WaveFormatBlock& format)
     if (held < 0)
         return false;
     if (static_cast<std::size_t>(held) < format_head_bytes) {
-        format.bytes[extra_size_offset] = 0;
-        format.bytes[extra_size_offset + 1] = 0;
+        clear_extra_size(format);
         return true;
     }
-    return format_head_bytes + stated_extra_bytes(format) <= static_cast<std::size_t>(held);
+    if (format_head_bytes + stated_extra_bytes(format) <= static_cast<std::size_t>(held))
+        return true;
+    if (format_tag(format) != format_tag_pcm)
+        return false;
+    clear_extra_size(format);
+    return true;
+}
+
+// A rate Windows' DirectSound refuses is refused before it sees it: Wine's
+// takes a rate in the megahertz and its mixer then ends the process (by a
+// division by zero) as soon as the tone plays.
+bool rate_playable(const WaveFormatBlock& format)
+{
+    const std::uint32_t rate = samples_per_second(format);
+    return rate >= buffer_frequency_min && rate <= buffer_frequency_max;
 }
 
 bool stage_samples(MmioFile file, const RiffChunk& chunk, StagedSamples& samples)
 {
     const SoundPlatform& platform = sound_platform();
-    // An empty tone makes no sound buffer; one beyond a single read's reach
-    // cannot be in memory at once.
-    if (chunk.size == 0 || chunk.size > static_cast<std::uint32_t>(std::numeric_limits<std::int32_t>::max()))
+    // An empty tone makes no sound buffer, and DirectSound makes none beyond
+    // its largest size: neither is worth staging.
+    if (chunk.size == 0 || chunk.size > buffer_bytes_max)
         return false;
     const GlobalBlock block = platform.global_alloc_movable(chunk.size);
     if (block == nullptr)
@@ -78,7 +109,8 @@ bool read_chunks(MmioFile file, WaveFormatBlock& format, StagedSamples& samples)
     RiffChunk format_chunk{};
     format_chunk.id = format_chunk_id;
     if (platform.mmio_descend(file, format_chunk, &wave, ChunkSearch::chunk) != 0 ||
-        !read_format(file, format_chunk, format) || platform.mmio_ascend(file, format_chunk) != 0)
+        !read_format(file, format_chunk, format) || !rate_playable(format) ||
+        platform.mmio_ascend(file, format_chunk) != 0)
         return false;
 
     // Searched onward from the end of "fmt ": samples before the format are

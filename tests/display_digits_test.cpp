@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -43,6 +44,27 @@ TEST(AltitudeRounding, SurvivesValuesBeyondTheIntegerRange)
     altitude_window_digits(n, false, digits);
     for (DigitCode d : digits)
         EXPECT_TRUE(d == B || (d >= 0 && d <= 11));
+}
+
+TEST(AltitudeRounding, StaysWithinTheLargestStepBelowTwoToThe31)
+{
+    // 2147483645 and 2147483640 are the largest multiples of 5 and 15 that
+    // a 32-bit display value holds; rounding up from just below 2^31 must not
+    // wrap round to a negative value.
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::vector<RoundingCase> cases = {
+        {2147483644.0, 5, 2147483645},  {2147483647.0, 5, 2147483645},  {2147483647.9, 5, 2147483645},
+        {-2147483647.9, 5, 2147483645}, {2147483648.0, 5, 2147483645},  {1e12, 5, 2147483645},
+        {-1e12, 5, 2147483645},         {nan, 5, 2147483645},           {inf, 5, 2147483645},
+        {-inf, 5, 2147483645},
+
+        {2147483632.6, 15, 2147483640}, {2147483647.0, 15, 2147483640}, {2147483647.6, 15, 2147483640},
+        {-2147483647.6, 15, 2147483640}, {1e300, 15, 2147483640},       {nan, 15, 2147483640},
+        {-inf, 15, 2147483640},
+    };
+    for (const RoundingCase& c : cases)
+        EXPECT_EQ(round_altitude_magnitude(c.altitude, c.step), c.expected) << c.altitude << " step " << c.step;
 }
 
 struct WindowCase { std::int32_t n; bool negative; Digits5 shown; };

@@ -1,4 +1,5 @@
 #include "breakers/breaker_state.h"
+#include "instrument/display_callbacks.h"
 #include "instrument/instrument_update.h"
 #include "instrument/needle.h"
 #include "layout/gauge_headers.h"
@@ -7,6 +8,8 @@
 #include "tests/recording_panel_services.h"
 
 #include <gtest/gtest.h>
+
+#include <limits>
 
 namespace {
 
@@ -143,6 +146,40 @@ TEST_F(InstrumentUpdate, NegativeAltitudeShowsDigitsButHidesTheNeedle)
     host.variables[token_altitude] = 0.0;
     frame_zor_1();
     EXPECT_FALSE(needle_hidden(zor_1_gauge_header));
+}
+
+struct EdgeAltitudeCase {
+    std::int32_t units_feet;
+    double       altitude_raw;   // in the display's units
+    bool         below_zero;
+};
+
+// Host values beyond what the window can show: the display value stays
+// within 0 and 2^31, so the needle turns by a non-negative angle, and only a
+// negative altitude hides it.
+TEST_F(InstrumentUpdate, AltitudesBeyondThe32BitRangeKeepTheNeedleAngleNonNegative)
+{
+    close_breakers();
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const EdgeAltitudeCase cases[] = {
+        {0, 2147483647.9, false}, {0, 2147483648.0, false}, {0, 1e15, false}, {0, -1e15, true},
+        {0, nan, false},          {0, inf, false},          {0, -inf, true},
+        {1, 2147483647.6, false}, {1, 3e9, false},          {1, -3e9, true},  {1, nan, false},
+    };
+    for (const EdgeAltitudeCase& c : cases) {
+        // Host units follow the display's, so the raw value is shown as it is.
+        host.variables[token_units_of_measure] = c.units_feet == 1 ? 0 : 2;
+        host.variables[token_altitude] = c.altitude_raw;
+        zor_1.units_feet = c.units_feet;
+        frame_zor_1();
+        SCOPED_TRACE(testing::Message() << c.altitude_raw << (c.units_feet == 1 ? " ft" : " m"));
+        EXPECT_GT(zor_1.altitude_display_value, 2147483600);
+        EXPECT_GE(needle_angle_value<InstrumentId::zor_1>(0), 0.0);
+        EXPECT_EQ(needle_hidden(zor_1_gauge_header), c.below_zero);
+        for (DigitCode d : zor_1.altitude_digits)
+            EXPECT_TRUE(d == digit_blank || (d >= 0 && d <= digit_three_bars)) << int(d);
+    }
 }
 
 TEST_F(InstrumentUpdate, SelectedAltitudeAtTheFeetCeilingReads41000)

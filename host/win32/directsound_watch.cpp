@@ -2,12 +2,16 @@
 
 #include <dsound.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "host/win32/import_patch.h"
 
 namespace {
 
 // Slots of the interfaces' method tables, in their published order.
 namespace sound_device_slot {
+constexpr int release = 2;
 constexpr int create_sound_buffer = 3;
 constexpr int set_cooperative_level = 6;
 }
@@ -29,9 +33,12 @@ struct Watch {
     FindWindowRoutine find_window = nullptr;
     WindowLookup lookup;
     std::vector<std::string> calls;
+    WatchedSoundObjects objects;
+    WatchedToneBuffer tone_buffer;
     // The system's methods, kept when the tables were redirected.
     void* device_methods[16] = {};
     void* buffer_methods[24] = {};
+    bool device_table_redirected = false;
     bool buffer_table_redirected = false;
 };
 Watch watch;
@@ -50,7 +57,13 @@ HRESULT note(const char* call, HRESULT result)
 ULONG STDMETHODCALLTYPE buffer_release(IDirectSoundBuffer* self)
 {
     watch.calls.push_back("release_buffer");
-    return buffer_method<ULONG(STDMETHODCALLTYPE*)(IDirectSoundBuffer*)>(sound_buffer_slot::release)(self);
+    const ULONG left = buffer_method<ULONG(STDMETHODCALLTYPE*)(IDirectSoundBuffer*)>(sound_buffer_slot::release)(self);
+    if (left == 0) {
+        --watch.objects.buffers_alive;
+        if (watch.tone_buffer.buffer == self)
+            watch.tone_buffer.buffer = nullptr;
+    }
+    return left;
 }
 HRESULT STDMETHODCALLTYPE buffer_get_status(IDirectSoundBuffer* self, DWORD* status)
 {
@@ -77,36 +90,71 @@ HRESULT STDMETHODCALLTYPE buffer_stop(IDirectSoundBuffer* self)
     return note("stop", buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*)>(sound_buffer_slot::stop)(self));
 }
 
+struct Redirection {
+    int   slot;
+    void* routine;
+};
+
+// Points the slots of an object's method table at the watch's routines,
+// keeping the system's in `kept`.
+void redirect_methods(void* object, void** kept, std::initializer_list<Redirection> redirections)
+{
+    void** table = *static_cast<void***>(object);
+    for (const Redirection& redirection : redirections) {
+        kept[redirection.slot] = table[redirection.slot];
+        write_protected_word(&table[redirection.slot], redirection.routine);
+    }
+}
+
 // The method table is shared by every buffer of its kind: redirect it once.
 void watch_buffer(IDirectSoundBuffer* buffer)
 {
     if (buffer == nullptr || watch.buffer_table_redirected)
         return;
-    void** table = *reinterpret_cast<void***>(buffer);
-    const struct { int slot; void* routine; } redirections[] = {
+    redirect_methods(buffer, watch.buffer_methods, {
         {sound_buffer_slot::release, reinterpret_cast<void*>(buffer_release)},
         {sound_buffer_slot::get_status, reinterpret_cast<void*>(buffer_get_status)},
         {sound_buffer_slot::play, reinterpret_cast<void*>(buffer_play)},
         {sound_buffer_slot::set_current_position, reinterpret_cast<void*>(buffer_set_current_position)},
         {sound_buffer_slot::set_volume, reinterpret_cast<void*>(buffer_set_volume)},
         {sound_buffer_slot::stop, reinterpret_cast<void*>(buffer_stop)},
-    };
-    for (const auto& redirection : redirections) {
-        watch.buffer_methods[redirection.slot] = table[redirection.slot];
-        write_protected_word(&table[redirection.slot], redirection.routine);
-    }
+    });
     watch.buffer_table_redirected = true;
+}
+
+// The format as DirectSound reads it: the 18-byte head, then as many extra
+// bytes as the head announces, except for PCM, which has none.
+std::vector<std::uint8_t> described_format(const WAVEFORMATEX* format)
+{
+    if (format == nullptr)
+        return {};
+    const auto* bytes = reinterpret_cast<const std::uint8_t*>(format);
+    const std::size_t extra = format->wFormatTag == WAVE_FORMAT_PCM ? 0 : format->cbSize;
+    return {bytes, bytes + sizeof(WAVEFORMATEX) + extra};
 }
 
 HRESULT STDMETHODCALLTYPE device_create_sound_buffer(IDirectSound* self, LPCDSBUFFERDESC description,
                                                       LPDIRECTSOUNDBUFFER* buffer, LPUNKNOWN outer)
 {
+    if (description != nullptr)
+        watch.tone_buffer = {.buffer = nullptr, .flags = description->dwFlags, .bytes = description->dwBufferBytes,
+                             .format = described_format(description->lpwfxFormat)};
     const HRESULT result = note("create_buffer",
                                 device_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSound*, LPCDSBUFFERDESC, LPDIRECTSOUNDBUFFER*, LPUNKNOWN)>(
                                     sound_device_slot::create_sound_buffer)(self, description, buffer, outer));
-    if (result == DS_OK && buffer != nullptr)
+    if (buffer != nullptr && *buffer != nullptr) {
+        ++watch.objects.buffers_alive;
+        watch.tone_buffer.buffer = *buffer;
         watch_buffer(*buffer);
+    }
     return result;
+}
+ULONG STDMETHODCALLTYPE device_release(IDirectSound* self)
+{
+    const ULONG left = device_method<ULONG(STDMETHODCALLTYPE*)(IDirectSound*)>(sound_device_slot::release)(self);
+    if (left == 0)
+        --watch.objects.devices_alive;
+    return left;
 }
 HRESULT STDMETHODCALLTYPE device_set_cooperative_level(IDirectSound* self, HWND window, DWORD level)
 {
@@ -117,13 +165,18 @@ HRESULT STDMETHODCALLTYPE device_set_cooperative_level(IDirectSound* self, HWND 
 HRESULT WINAPI watched_direct_sound_create(LPCGUID device_id, LPDIRECTSOUND* device, LPUNKNOWN outer)
 {
     const HRESULT result = note("create_device", watch.create_device(device_id, device, outer));
-    if (result == DS_OK && device != nullptr && *device != nullptr && watch.device_methods[0] == nullptr) {
-        void** table = *reinterpret_cast<void***>(*device);
-        watch.device_methods[0] = table[0];
-        watch.device_methods[sound_device_slot::create_sound_buffer] = table[sound_device_slot::create_sound_buffer];
-        watch.device_methods[sound_device_slot::set_cooperative_level] = table[sound_device_slot::set_cooperative_level];
-        write_protected_word(&table[sound_device_slot::create_sound_buffer], reinterpret_cast<void*>(device_create_sound_buffer));
-        write_protected_word(&table[sound_device_slot::set_cooperative_level], reinterpret_cast<void*>(device_set_cooperative_level));
+    if (device == nullptr || *device == nullptr)
+        return result;
+    ++watch.objects.devices_alive;
+    watch.objects.most_devices_alive = std::max(watch.objects.most_devices_alive, watch.objects.devices_alive);
+    // The method table is shared by every device: redirect it once.
+    if (!watch.device_table_redirected) {
+        redirect_methods(*device, watch.device_methods, {
+            {sound_device_slot::release, reinterpret_cast<void*>(device_release)},
+            {sound_device_slot::create_sound_buffer, reinterpret_cast<void*>(device_create_sound_buffer)},
+            {sound_device_slot::set_cooperative_level, reinterpret_cast<void*>(device_set_cooperative_level)},
+        });
+        watch.device_table_redirected = true;
     }
     return result;
 }
@@ -164,4 +217,14 @@ std::vector<std::string> take_watched_sound_calls()
 WindowLookup watched_window_lookup()
 {
     return watch.lookup;
+}
+
+WatchedSoundObjects watched_sound_objects()
+{
+    return watch.objects;
+}
+
+const WatchedToneBuffer& watched_tone_buffer()
+{
+    return watch.tone_buffer;
 }

@@ -4,7 +4,9 @@
 #pragma once
 
 #include <windows.h>
+#include <dsound.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,3 +17,20 @@ void watch_module_system_calls(HMODULE module, HWND host_window);
 
 std::vector<std::string> take_watched_sound_calls();
 WindowLookup watched_window_lookup();
+
+// The sound objects the module holds: made and not yet given back for good.
+struct WatchedSoundObjects {
+    int devices_alive = 0;
+    int buffers_alive = 0;
+    int most_devices_alive = 0; // at any one moment since the process started
+};
+WatchedSoundObjects watched_sound_objects();
+
+// The tone buffer the module made last, as it described it to DirectSound.
+struct WatchedToneBuffer {
+    IDirectSoundBuffer*       buffer = nullptr; // null once given back for good
+    DWORD                     flags = 0;
+    DWORD                     bytes = 0;
+    std::vector<std::uint8_t> format;           // the head and the extra bytes it announces
+};
+const WatchedToneBuffer& watched_tone_buffer();

@@ -2,15 +2,16 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
 using Bytes = std::vector<std::uint8_t>;
 
 struct RiffChunkBytes {
-    std::string   id;   // four characters
-    Bytes         data;
-    std::uint32_t stated_size = UINT32_MAX; // UINT32_MAX: the data's own size
+    std::string                  id;   // four characters
+    Bytes                        data;
+    std::optional<std::uint32_t> stated_size = std::nullopt; // none: the data's own size
 };
 
 inline void put_u16(Bytes& bytes, std::uint32_t value)
@@ -28,7 +29,7 @@ inline void put_u32(Bytes& bytes, std::uint32_t value)
 inline void put_chunk(Bytes& bytes, const RiffChunkBytes& chunk)
 {
     bytes.insert(bytes.end(), chunk.id.begin(), chunk.id.end());
-    put_u32(bytes, chunk.stated_size != UINT32_MAX ? chunk.stated_size : static_cast<std::uint32_t>(chunk.data.size()));
+    put_u32(bytes, chunk.stated_size.value_or(static_cast<std::uint32_t>(chunk.data.size())));
     bytes.insert(bytes.end(), chunk.data.begin(), chunk.data.end());
     if (chunk.data.size() % 2 != 0)
         bytes.push_back(0);
@@ -45,18 +46,32 @@ inline Bytes riff_file(const std::string& form_type, const std::vector<RiffChunk
     return file;
 }
 
+// Format tags of the wave formats the tests build.
+inline constexpr std::uint16_t format_tag_pcm         = 0x0001;
+inline constexpr std::uint16_t format_tag_float       = 0x0003;
+inline constexpr std::uint16_t format_tag_mpeg_layer3 = 0x0055;
+inline constexpr std::uint16_t format_tag_extensible  = 0xFFFE;
+
 // The 16-byte PCM format chunk data.
 inline Bytes pcm_format(std::uint16_t channels, std::uint32_t samples_per_second, std::uint16_t bits_per_sample)
 {
     const std::uint32_t block_align = channels * bits_per_sample / 8;
     Bytes bytes;
-    put_u16(bytes, 1); // PCM
+    put_u16(bytes, format_tag_pcm);
     put_u16(bytes, channels);
     put_u32(bytes, samples_per_second);
     put_u32(bytes, samples_per_second * block_align);
     put_u16(bytes, block_align);
     put_u16(bytes, bits_per_sample);
     return bytes;
+}
+
+// The format with another tag in its first field.
+inline Bytes with_format_tag(Bytes format, std::uint16_t tag)
+{
+    format[0] = tag & 0xFF;
+    format[1] = tag >> 8;
+    return format;
 }
 
 // A PCM format followed by an extra-size field and `extra_held` bytes.
@@ -72,8 +87,7 @@ inline Bytes pcm_format_with_extra(std::uint16_t stated_extra, std::size_t extra
 inline Bytes extensible_pcm_format(std::uint16_t channels, std::uint32_t samples_per_second)
 {
     Bytes bytes = pcm_format(channels, samples_per_second, 16);
-    bytes[0] = 0xFE; // WAVE_FORMAT_EXTENSIBLE
-    bytes[1] = 0xFF;
+    bytes = with_format_tag(bytes, format_tag_extensible);
     put_u16(bytes, 22);                           // extra bytes
     put_u16(bytes, 16);                           // valid bits per sample
     put_u32(bytes, channels == 2 ? 0x3 : 0x4);    // speaker positions

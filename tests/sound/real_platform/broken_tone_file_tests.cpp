@@ -16,10 +16,12 @@ RiffChunkBytes format_chunk(Bytes data) { return {.id = "fmt ", .data = std::mov
 RiffChunkBytes data_chunk(std::size_t bytes) { return {.id = "data", .data = counting_bytes(bytes)}; }
 const Bytes plain_pcm = pcm_format(2, 22050, 16);
 
-Bytes with_format_tag(Bytes format, std::uint16_t tag)
+// Mono 32-bit float in the 18-byte layout, with the extra-size field given
+// and no extra bytes after it.
+Bytes float_format(std::uint16_t stated_extra)
 {
-    format[0] = tag & 0xFF;
-    format[1] = tag >> 8;
+    Bytes format = with_format_tag(pcm_format(1, 22050, 32), format_tag_float);
+    put_u16(format, stated_extra);
     return format;
 }
 
@@ -56,6 +58,11 @@ TEST_F(BrokenToneFiles, EachFileEitherLoadsOrTurnsTheToneOff)
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "LIST", .data = Bytes(3, 'x')}, data_chunk(8820)}), true},
         {"samples cut off by the end of the file",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(400), .stated_size = 8820}}), true},
+        {"PCM announcing 22 extra bytes it lacks",
+         riff_file("WAVE", {format_chunk(pcm_format_with_extra(22, 0)), data_chunk(8820)}), true},
+        {"PCM with 32 extra bytes, beyond extensible",
+         riff_file("WAVE", {format_chunk(pcm_format_with_extra(32, 32)), data_chunk(8820)}), true},
+        {"18-byte IEEE float format", riff_file("WAVE", {format_chunk(float_format(0)), data_chunk(8820)}), true},
 
         {"empty file", Bytes{}, false},
         {"text, not RIFF", Bytes{'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v', 'e', '\n'}, false},
@@ -64,15 +71,13 @@ TEST_F(BrokenToneFiles, EachFileEitherLoadsOrTurnsTheToneOff)
         {"no samples chunk", riff_file("WAVE", {format_chunk(plain_pcm)}), false},
         {"samples before the format", riff_file("WAVE", {data_chunk(8820), format_chunk(plain_pcm)}), false},
         {"samples of size 0", riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(0)}), false},
-        {"format announcing 22 extra bytes it lacks",
-         riff_file("WAVE", {format_chunk(pcm_format_with_extra(22, 0)), data_chunk(8820)}), false},
-        {"format with 32 extra bytes, beyond extensible",
-         riff_file("WAVE", {format_chunk(pcm_format_with_extra(32, 32)), data_chunk(8820)}), false},
+        {"IEEE float announcing 22 extra bytes it lacks",
+         riff_file("WAVE", {format_chunk(float_format(22)), data_chunk(8820)}), false},
         {"format cut off by the end of the file",
          riff_file("WAVE", {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}), false},
-        {"samples of nearly 2 GB (no memory to stage them)",
+        {"samples of nearly 2 GB, beyond any sound buffer",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = {}, .stated_size = 0x7FFFFFF0}}), false},
-        {"MPEG layer 3 format tag", riff_file("WAVE", {format_chunk(with_format_tag(plain_pcm, 0x55)), data_chunk(8820)}), false},
+        {"MPEG layer 3 format tag", riff_file("WAVE", {format_chunk(with_format_tag(plain_pcm, format_tag_mpeg_layer3)), data_chunk(8820)}), false},
         {"PCM with 0 channels", riff_file("WAVE", {format_chunk(pcm_format(0, 22050, 16)), data_chunk(8820)}), false},
         {"14-byte format without bits per sample",
          riff_file("WAVE", {format_chunk(Bytes(plain_pcm.begin(), plain_pcm.begin() + 14)), data_chunk(8820)}), false},
