@@ -224,9 +224,11 @@ void ScenarioRunner::hold(const Words& w)
 void ScenarioRunner::snapshot(const Words& w)
 {
     panel_.open();
-    const Image picture = w.size() > 2 ? panel_.draw_gauge(gauge_index(w[2])) : panel_.draw_panel();
+    // An unknown gauge is a script error before anything is drawn.
+    const std::size_t gauge = w.size() > 2 ? gauge_index(w[2]) : 0;
     if (result_.script_error)
         return;
+    const Image& picture = w.size() > 2 ? panel_.draw_gauge(gauge) : panel_.draw_panel();
     const std::string path = output_path(w[1]);
     if (!write_png(picture, path))
         script_error("cannot write " + path);
