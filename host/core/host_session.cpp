@@ -77,7 +77,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     }
 
     std::ofstream trace;
-    ScenarioOptions options{.trace = nullptr, .output_folder = command_line.output_folder};
+    ScenarioOptions options{.trace = nullptr, .output_folder = command_line.output_folder, .watch = {}};
     if (!command_line.trace_path.empty()) {
         trace.open(command_line.trace_path);
         if (!trace) {

@@ -64,6 +64,12 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
     return result_;
 }
 
+void ScenarioRunner::watch()
+{
+    if (options_.watch)
+        options_.watch(panel_);
+}
+
 void ScenarioRunner::fail(const std::string& expected, const std::string& seen)
 {
     ++result_.failures;
@@ -190,6 +196,7 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
         sound_log_.insert(sound_log_.end(), last_frame_.sound_requests.begin(), last_frame_.sound_requests.end());
         if (options_.trace != nullptr)
             write_frame_trace(*options_.trace, panel_, last_frame_);
+        watch();
     }
 }
 
@@ -228,6 +235,7 @@ void ScenarioRunner::snapshot(const Words& w)
     const std::size_t gauge = w.size() > 2 ? gauge_index(w[2]) : 0;
     if (result_.script_error)
         return;
+    watch();
     const Image& picture = w.size() > 2 ? panel_.draw_gauge(gauge) : panel_.draw_panel();
     const std::string path = output_path(w[1]);
     if (!write_png(picture, path))
@@ -240,6 +248,7 @@ void ScenarioRunner::moment(const Words& w)
     std::string caption;
     for (std::size_t i = 1; i < w.size(); ++i)
         caption += (i > 1 ? " " : "") + w[i];
+    watch();
     moments_.push_back({caption, panel_.draw_panel()});
 }
 

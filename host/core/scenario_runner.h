@@ -19,6 +19,9 @@
 struct ScenarioOptions {
     std::ostream* trace = nullptr;      // JSON lines, one per frame
     std::string   output_folder = ".";  // where relative picture names go
+    // Called after every frame and before every picture the run takes, to
+    // look at the panel as the run sees it.
+    std::function<void(GaugePanel&)> watch;
 };
 
 struct ScenarioResult {
@@ -74,6 +77,7 @@ private:
     void expect_sound(const Words&);
 
     void run_frames(long count, const std::function<void(long)>& before_each);
+    void watch();
     void fail(const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
     std::size_t gauge_index(const std::string& label);
