@@ -27,18 +27,13 @@ Sprite::Sprite(const Image& bitmap, bool black_transparent) : bitmap_(bitmap)
             while (end < bitmap.width && kind_of(bitmap.at(end, y), black_transparent) == kind)
                 ++end;
             if (kind != Kind::skipped) {
-                add_run(x, end, kind == Kind::opaque);
+                runs_.push_back({.left = x, .length = end - x, .opaque = kind == Kind::opaque});
                 drawn_ = bounding(drawn_, {x, y, end, y + 1});
             }
             x = end;
         }
     }
     row_start_.push_back(static_cast<std::uint32_t>(runs_.size()));
-}
-
-void Sprite::add_run(int left, int right, bool opaque)
-{
-    runs_.push_back({.left = left, .length = right - left, .opaque = opaque});
 }
 
 void Sprite::draw(Image& target, int x, int y, const PixelBox& clip) const

@@ -28,8 +28,6 @@ private:
         bool         opaque;   // alpha 255 throughout: copied, not blended
     };
 
-    void add_run(int left, int right, bool opaque);
-
     const Image& bitmap_;
     std::vector<Run> runs_;
     std::vector<std::uint32_t> row_start_;   // first run of each row, and one past the last

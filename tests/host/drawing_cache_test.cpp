@@ -123,17 +123,6 @@ struct HandMadeGauge {
                                                      &filtered.header, &plain.header}; }
 };
 
-std::string difference(const Image& seen, const Image& expected)
-{
-    if (seen.width != expected.width || seen.height != expected.height)
-        return "size " + std::to_string(seen.width) + "x" + std::to_string(seen.height);
-    for (int y = 0; y < seen.height; ++y)
-        for (int x = 0; x < seen.width; ++x)
-            if (!(seen.at(x, y) == expected.at(x, y)))
-                return "pixel " + std::to_string(x) + "," + std::to_string(y);
-    return "";
-}
-
 class CachedDrawing : public ::testing::Test {
 protected:
     HandMadeBitmaps platform;

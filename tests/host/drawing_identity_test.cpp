@@ -28,18 +28,6 @@ std::optional<ScenarioScript> scenario_without_clock(const std::string& name)
     return read_scenario(kept, name, error);
 }
 
-// The first differing pixel, or "" when the pictures are equal.
-std::string difference(const Image& seen, const Image& expected)
-{
-    if (seen.width != expected.width || seen.height != expected.height)
-        return "size " + std::to_string(seen.width) + "x" + std::to_string(seen.height);
-    for (int y = 0; y < seen.height; ++y)
-        for (int x = 0; x < seen.width; ++x)
-            if (!(seen.at(x, y) == expected.at(x, y)))
-                return "pixel " + std::to_string(x) + "," + std::to_string(y);
-    return "";
-}
-
 class ScenarioDrawing : public ::testing::TestWithParam<const char*> {
 protected:
     std::filesystem::path out = std::filesystem::temp_directory_path() /

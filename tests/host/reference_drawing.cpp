@@ -221,3 +221,14 @@ Image reference_panel(const std::vector<PlacedGauge>& gauges, ReferenceBitmaps& 
         faces.push_back(reference_face(*gauge.header, bitmaps));
     return reference_panel(gauges, faces);
 }
+
+std::string difference(const Image& seen, const Image& expected)
+{
+    if (seen.width != expected.width || seen.height != expected.height)
+        return "size " + std::to_string(seen.width) + "x" + std::to_string(seen.height);
+    for (int y = 0; y < seen.height; ++y)
+        for (int x = 0; x < seen.width; ++x)
+            if (!(seen.at(x, y) == expected.at(x, y)))
+                return "pixel " + std::to_string(x) + "," + std::to_string(y);
+    return "";
+}

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "host/core/gauge_panel.h"
@@ -25,6 +26,10 @@ Image reference_face(const GaugeHeader& gauge, ReferenceBitmaps& bitmaps);
 // The panel laid from the gauges' faces, drawn just before, in placement order.
 Image reference_panel(const std::vector<PlacedGauge>& gauges, const std::vector<Image>& faces);
 Image reference_panel(const std::vector<PlacedGauge>& gauges, ReferenceBitmaps& bitmaps);
+
+// Where two pictures first differ ("pixel X,Y" or "size WxH"), or "" when
+// they are equal.
+std::string difference(const Image& seen, const Image& expected);
 
 // The needle alone, turned onto `face` the first renderer's way.
 struct ReferenceNeedle {
