@@ -45,7 +45,8 @@ PixelBox reach_square(const NeedleBitmap& needle, const NeedlePlacement& placeme
 }
 
 // The bitmap points that can draw anything: within the filter's reach of a
-// drawn pixel.
+// drawn pixel. At the bounds themselves the filter gives the drawn pixel no
+// weight, so a box a rounding error too small leaves every pixel as it was.
 struct SourceBounds {
     double left, top, right, bottom;
 };
