@@ -1,33 +1,44 @@
-// Drawing a gauge's face from its element tree and the module's bitmaps, as
-// the simulator's panel draws it.
+// What drawing a gauge's face needs from the module's bitmaps, as the
+// simulator's panel draws it: each bitmap decoded once, and made ready to
+// copy or to turn once for each way an element draws it.
 #pragma once
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
+#include <utility>
 
 #include "host/core/host_platform.h"
 #include "host/core/image.h"
+#include "host/core/needle_drawing.h"
+#include "host/core/sprite.h"
 
-// Decodes each bitmap once; missing ones are remembered as missing.
+// Missing bitmaps are remembered as missing.
 class BitmapCache {
 public:
     explicit BitmapCache(HostPlatform& platform) : platform_(platform) {}
     const Image* get(std::uint32_t resource_id);
+    const Sprite* sprite(std::uint32_t resource_id, bool black_transparent);
+    const NeedleBitmap* needle(std::uint32_t resource_id, bool black_transparent);
 
 private:
+    using Key = std::pair<std::uint32_t, bool>;   // resource id, black transparent
+
+    template <typename Prepared>
+    const Prepared* prepared(std::map<Key, std::unique_ptr<Prepared>>& made, std::uint32_t resource_id,
+                             bool black_transparent);
+
     HostPlatform& platform_;
     std::map<std::uint32_t, std::optional<Image>> images_;
+    std::map<Key, std::unique_ptr<Sprite>> sprites_;
+    std::map<Key, std::unique_ptr<NeedleBitmap>> needles_;
 };
 
 // The face at its own size: that of the root element's bitmap.
 struct FaceSize {
     int width = 0;
     int height = 0;
+    bool operator==(const FaceSize&) const = default;
 };
 FaceSize face_size(const GaugeHeader& gauge, BitmapCache& bitmaps);
-
-// Every element in drawing order: static images as they are, icons in the
-// frame their callback gives (none for -1), the needle turned about its
-// pivot; hidden elements and pure black pixels left out.
-Image draw_face(const GaugeHeader& gauge, BitmapCache& bitmaps);

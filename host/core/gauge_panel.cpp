@@ -8,7 +8,6 @@ namespace {
 constexpr std::uint32_t linkage_identifier = 0x13;
 constexpr std::uint32_t panels_import_id = 0x0F;
 constexpr std::size_t gauge_table_size = 4;
-constexpr Rgba panel_background = {48, 52, 56, 255};
 
 void call_gauge(GaugeHeader& gauge, std::int32_t code, HostWord extra)
 {
@@ -62,6 +61,7 @@ std::optional<std::string> GaugePanel::place(const std::string& name, int x, int
     gauge.width = width.value_or(gauge.face.width);
     gauge.height = gauge.face.width > 0 ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width)) : 0;
     gauges_.push_back(gauge);
+    places_.push_back({.header = header, .x = x, .y = y, .width = gauge.width, .height = gauge.height});
     return gauges_.back().label;
 }
 
@@ -162,20 +162,12 @@ std::optional<std::string> GaugePanel::tooltip_at(std::size_t gauge, PixelPoint 
                                     tooltip_arguments(*target.tooltip, *gauges_[gauge].header));
 }
 
-Image GaugePanel::draw_gauge(std::size_t gauge)
+const Image& GaugePanel::draw_gauge(std::size_t gauge)
 {
-    return draw_face(*gauges_.at(gauge).header, bitmaps_);
+    return canvas_.draw_face(places_, gauge, bitmaps_);
 }
 
-Image GaugePanel::draw_panel()
+const Image& GaugePanel::draw_panel()
 {
-    int width = 0, height = 0;
-    for (const PlacedGauge& gauge : gauges_) {
-        width = std::max(width, gauge.x + gauge.width);
-        height = std::max(height, gauge.y + gauge.height);
-    }
-    Image panel(std::max(width, 1), std::max(height, 1), panel_background);
-    for (std::size_t i = 0; i < gauges_.size(); ++i)
-        draw_over(panel, resized(draw_gauge(i), gauges_[i].width, gauges_[i].height), gauges_[i].x, gauges_[i].y);
-    return panel;
+    return canvas_.draw_panel(places_, bitmaps_);
 }

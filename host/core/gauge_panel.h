@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/core/gauge_drawing.h"
+#include "host/core/panel_canvas.h"
 #include "host/core/host_platform.h"
 #include "host/core/host_services.h"
 #include "host/core/host_variables.h"
@@ -64,8 +65,10 @@ public:
     MouseTarget mouse_at(std::size_t gauge, PixelPoint point) const;
     std::optional<std::string> tooltip_at(std::size_t gauge, PixelPoint point);
 
-    Image draw_gauge(std::size_t gauge);
-    Image draw_panel();
+    // A gauge's face at its own size, and the whole panel. Both ask every
+    // shown element's callback, and stay valid until the next draw.
+    const Image& draw_gauge(std::size_t gauge);
+    const Image& draw_panel();
 
     HostVariables variables;
     HostServices services{variables};
@@ -77,6 +80,8 @@ private:
     HostPlatform& platform_;
     BitmapCache bitmaps_;
     std::vector<PlacedGauge> gauges_;
+    std::vector<GaugePlace> places_;   // the gauges' places, as the canvas takes them
+    PanelCanvas canvas_;
     std::optional<HeldButton> held_;
     double tick_ = 0.0;
     double ticks_per_frame_ = 1.0;

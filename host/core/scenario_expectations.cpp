@@ -146,7 +146,8 @@ void ScenarioRunner::expect_pixel(const Words& w)
     const int tolerance = w.size() > 8 ? static_cast<int>(number(w[8])) : 0;
     if (result_.script_error)
         return;
-    const Image face = panel_.draw_gauge(gauge);
+    watch();
+    const Image& face = panel_.draw_gauge(gauge);
     if (!face.contains(at.x, at.y))
         return script_error("the point lies outside the face");
     const Rgba p = face.at(at.x, at.y);

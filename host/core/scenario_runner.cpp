@@ -76,6 +76,12 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
     return result_;
 }
 
+void ScenarioRunner::watch()
+{
+    if (options_.watch)
+        options_.watch(panel_);
+}
+
 void ScenarioRunner::fail(const std::string& expected, const std::string& seen)
 {
     ++result_.failures;
@@ -207,6 +213,7 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
             write_frame_trace(*options_.trace, panel_, last_frame_);
         if (options_.live != nullptr && !options_.live->frame_ran(last_frame_))
             stopped_ = true;
+        watch();
     }
 }
 
@@ -244,11 +251,15 @@ void ScenarioRunner::snapshot(const Words& w)
     panel_.open();
     const bool xray = w.size() > 2 && w.back() == "xray";
     const bool one_gauge = w.size() > (xray ? 3u : 2u);
+    // An unknown gauge is a script error before anything is drawn.
     const std::size_t gauge = one_gauge ? gauge_index(w[2]) : 0;
     if (result_.script_error)
         return;
-    Image picture = one_gauge ? panel_.draw_gauge(gauge) : panel_.draw_panel();
+    watch();
+    const Image& drawn = one_gauge ? panel_.draw_gauge(gauge) : panel_.draw_panel();
+    Image picture;
     if (xray) {
+        picture = drawn;
         XrayOverlay overlay(platform_);
         if (one_gauge)
             overlay.draw_face(picture, panel_.gauges()[gauge]);
@@ -256,7 +267,7 @@ void ScenarioRunner::snapshot(const Words& w)
             overlay.draw_panel(picture, panel_.gauges());
     }
     const std::string path = output_path(w[1]);
-    if (!write_png(picture, path))
+    if (!write_png(xray ? picture : drawn, path))
         script_error("cannot write " + path);
 }
 
@@ -266,6 +277,7 @@ void ScenarioRunner::moment(const Words& w)
     std::string caption;
     for (std::size_t i = 1; i < w.size(); ++i)
         caption += (i > 1 ? " " : "") + w[i];
+    watch();
     moments_.push_back({caption, panel_.draw_panel()});
 }
 

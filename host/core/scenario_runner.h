@@ -34,6 +34,9 @@ struct ScenarioOptions {
     // Frames follow the clock from the first line on, whatever `realtime`
     // says, and the panel stays open at the end for the bench to carry on.
     LiveFrames*   live = nullptr;
+    // Called after every frame and before every picture the run takes, to
+    // look at the panel as the run sees it.
+    std::function<void(GaugePanel&)> watch;
 };
 
 struct ScenarioResult {
@@ -94,6 +97,7 @@ private:
 
     void run_frames(long count, const std::function<void(long)>& before_each);
     std::chrono::steady_clock::time_point clock_now() const;
+    void watch();
     void fail(const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
     std::size_t gauge_index(const std::string& label);

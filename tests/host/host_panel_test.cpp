@@ -2,8 +2,11 @@
 // service entries, the mouse areas as the host reads them, drawing.
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "host/core/element_chain.h"
 #include "host/core/gauge_panel.h"
+#include "host/core/scenario_runner.h"
 #include "host/native/native_platform.h"
 
 namespace {
@@ -102,6 +105,18 @@ TEST_F(Panel, HeldKnobRepeatsEveryFrameAndSwitchesDoNot)
     // The press and five repeats: 1014 to 1019.
     ASSERT_EQ(panel.services.key_events.size(), sent_at_open + 6);
     EXPECT_EQ(panel.services.key_events.back().argument, 1019u * 16);
+}
+
+TEST_F(Panel, SnapshotOfAGaugeNotPlacedIsAScriptErrorAndDrawsNothing)
+{
+    std::stringstream text("place ZOR_1 0 0\nsnapshot face.png ZOR_2\n");
+    std::string error;
+    const auto script = read_scenario(text, "snapshot", error);
+    ASSERT_TRUE(script) << error;
+    std::stringstream report;
+    ScenarioRunner runner(panel, platform, {.trace = nullptr, .output_folder = "/nonexistent", .watch = {}}, report);
+    EXPECT_TRUE(runner.run(*script).script_error);
+    EXPECT_EQ(report.str(), "snapshot:2: no gauge 'ZOR_2' is placed\n");
 }
 
 TEST_F(Panel, UnpoweredFaceShowsNoLitDialAndNoNeedle)

@@ -1,0 +1,79 @@
+// The scenarios flown with the kept, partly redrawn pictures held to the
+// first renderer: after every frame and before every picture a run takes,
+// the panel and each gauge's face must equal, pixel for pixel, what the
+// first renderer draws from scratch at that moment.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include <unistd.h>
+
+#include "host/core/scenario_runner.h"
+#include "host/native/native_platform.h"
+#include "reference_drawing.h"
+
+namespace {
+
+// The scenario as written, less its real-time lines: the clock changes no
+// picture, and the test need not wait for it.
+std::optional<ScenarioScript> scenario_without_clock(const std::string& name)
+{
+    std::ifstream file(std::string(ZOR_SCENARIO_DIR) + "/" + name + ".txt");
+    std::stringstream kept;
+    for (std::string line; std::getline(file, line);)
+        kept << (line.starts_with("realtime") ? "" : line) << "\n";
+    std::string error;
+    return read_scenario(kept, name, error);
+}
+
+class ScenarioDrawing : public ::testing::TestWithParam<const char*> {
+protected:
+    std::filesystem::path out = std::filesystem::temp_directory_path() /
+                                ("zor-drawing-identity-" + std::to_string(::getpid()));
+    void SetUp() override { std::filesystem::create_directories(out); }
+    void TearDown() override { std::filesystem::remove_all(out); }
+};
+
+TEST_P(ScenarioDrawing, EveryFrameAndPictureEqualsTheFirstRenderer)
+{
+    const auto script = scenario_without_clock(GetParam());
+    ASSERT_TRUE(script);
+    NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
+    GaugePanel panel(NativePlatform::linked_module(), platform);
+    ASSERT_FALSE(panel.connect());
+    ReferenceBitmaps reference(platform);
+
+    int looks = 0;
+    ScenarioOptions options{.trace = nullptr, .output_folder = out.string(), .watch = [&](GaugePanel& p) {
+        ++looks;
+        const std::string where = " at look " + std::to_string(looks) + ", frame " + std::to_string(p.frame_number());
+        std::vector<Image> faces;
+        for (const PlacedGauge& gauge : p.gauges())
+            faces.push_back(reference_face(*gauge.header, reference));
+        // The panel drawn before the faces at one look and after them at the
+        // next, as a run's pictures and expectations come in either order.
+        auto check_panel = [&] {
+            ASSERT_EQ(difference(p.draw_panel(), reference_panel(p.gauges(), faces)), "") << "panel" << where;
+        };
+        if (looks % 2 == 0)
+            check_panel();
+        for (std::size_t i = 0; i < faces.size(); ++i)
+            ASSERT_EQ(difference(p.draw_gauge(i), faces[i]), "") << p.gauges()[i].label << where;
+        if (looks % 2 == 1)
+            check_panel();
+    }};
+    std::stringstream report;
+    ScenarioRunner runner(panel, platform, options, report);
+    const ScenarioResult result = runner.run(*script);
+    EXPECT_EQ(result.failures, 0) << report.str();
+    EXPECT_FALSE(result.script_error) << report.str();
+    EXPECT_GE(looks, result.frames);
+}
+
+INSTANTIATE_TEST_SUITE_P(Scenarios, ScenarioDrawing,
+                         ::testing::Values("climb_to_1000m", "power_and_controls", "zor_2_alone", "window_lookup",
+                                           "demo_flight", "climb_recorded"));
+
+} // namespace
