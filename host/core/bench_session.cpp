@@ -227,7 +227,7 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
     const int failures = session.run(script ? &*script : nullptr,
                                      {.trace = trace.is_open() ? &trace : nullptr,
                                       .output_folder = command_line.output_folder,
-                                      .live = nullptr});
+                                      .live = nullptr, .watch = {}});
     if (failures < 0)
         return exit_unusable;
     return failures > 0 ? exit_expectation_failed : 0;

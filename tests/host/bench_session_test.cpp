@@ -77,7 +77,7 @@ protected:
         const auto script = read_scenario(in, "bench.txt", error);
         EXPECT_TRUE(script) << error;
         BenchSession session(panel, platform, screen, report, {});
-        return session.run(&*script, {.trace = nullptr, .output_folder = output_folder, .live = nullptr});
+        return session.run(&*script, {.trace = nullptr, .output_folder = output_folder, .live = nullptr, .watch = {}});
     }
     bool reported(const std::string& line) const
     {

@@ -46,7 +46,7 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureEqualsTheFirstRenderer)
     ReferenceBitmaps reference(platform);
 
     int looks = 0;
-    ScenarioOptions options{.trace = nullptr, .output_folder = out.string(), .watch = [&](GaugePanel& p) {
+    ScenarioOptions options{.trace = nullptr, .output_folder = out.string(), .live = nullptr, .watch = [&](GaugePanel& p) {
         ++looks;
         const std::string where = " at look " + std::to_string(looks) + ", frame " + std::to_string(p.frame_number());
         std::vector<Image> faces;

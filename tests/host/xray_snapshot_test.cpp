@@ -62,7 +62,7 @@ protected:
         GaugePanel panel(NativePlatform::linked_module(), platform);
         ASSERT_FALSE(panel.connect());
         std::ostringstream report;
-        ScenarioRunner runner(panel, platform, {.trace = nullptr, .output_folder = out.string(), .live = nullptr},
+        ScenarioRunner runner(panel, platform, {.trace = nullptr, .output_folder = out.string(), .live = nullptr, .watch = {}},
                               report);
         result = runner.run(*script);
     }
