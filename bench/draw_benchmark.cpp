@@ -18,6 +18,7 @@
 #include "host/core/contact_sheet.h"
 #include "host/core/gauge_panel.h"
 #include "host/core/host_variables.h"
+#include "host/core/panel_bench.h"
 #include "host/native/native_platform.h"
 
 #ifndef ZOR_ALERT_WAV
@@ -29,19 +30,7 @@
 
 namespace {
 
-// The demo flight's panel: both altimeters at their face size, the breakers
-// below them at width 45.
-struct Placement {
-    const char* gauge;
-    int x, y;
-    std::optional<int> width;
-};
-constexpr Placement demo_panel[] = {
-    {.gauge = "ZOR_1",     .x = 0,   .y = 0,   .width = std::nullopt},
-    {.gauge = "ZOR_2",     .x = 370, .y = 0,   .width = std::nullopt},
-    {.gauge = "AZS_ZOR_1", .x = 120, .y = 370, .width = 45},
-    {.gauge = "AZS_ZOR_2", .x = 490, .y = 370, .width = 45},
-};
+// The bench's demo panel places them in this order.
 constexpr std::size_t zor_1 = 0, zor_2 = 1, breaker_1 = 2, breaker_2 = 3;
 constexpr PixelPoint breaker_lever = {15, 32};
 constexpr PixelPoint units_button = {325, 25};
@@ -73,9 +62,9 @@ public:
     {
         if (auto refused = panel_.connect())
             return refused;
-        for (const Placement& p : demo_panel)
-            if (!panel_.place(p.gauge, p.x, p.y, p.width))
-                return std::string("no gauge ") + p.gauge;
+        place_demo_panel(panel_);
+        if (panel_.gauges().size() <= breaker_2)
+            return std::string("the module offers not every gauge of the demo panel");
         return std::nullopt;
     }
 

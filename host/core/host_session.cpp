@@ -104,7 +104,8 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     std::ofstream trace;
     if (!open_option_file(command_line.trace_path, trace))
         return exit_unusable;
-    ScenarioOptions options{.trace = trace.is_open() ? &trace : nullptr, .output_folder = command_line.output_folder, .watch = {}};
+    ScenarioOptions options{.trace = trace.is_open() ? &trace : nullptr, .output_folder = command_line.output_folder,
+                            .live = nullptr, .watch = {}};
 
     ScenarioRunner runner(panel, platform, options, std::cerr);
     const ScenarioResult result = runner.run(*script);

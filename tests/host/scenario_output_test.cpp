@@ -10,16 +10,9 @@
 
 #include <unistd.h>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wall"
-#pragma GCC diagnostic ignored "-Wextra"
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#include <stb/stb_image.h>
-#pragma GCC diagnostic pop
-
 #include "host/core/host_session.h"
 #include "host/native/native_platform.h"
+#include "png_reading.h"
 
 namespace {
 
@@ -110,19 +103,17 @@ TEST_F(ClimbScenario, ToneIsAskedToPlaySeventeenFramesAtEachEvent)
 
 TEST_F(ClimbScenario, PictureShowsGreenDigitsAndTheNeedleAt1070m)
 {
-    int width = 0, height = 0, channels = 0;
-    stbi_uc* pixels = stbi_load((out / "climb_above.png").string().c_str(), &width, &height, &channels, 4);
-    ASSERT_NE(pixels, nullptr);
-    auto at = [&](int x, int y) { return pixels + (static_cast<std::size_t>(y) * width + x) * 4; };
+    const Image picture = read_png(out / "climb_above.png");
+    ASSERT_GT(picture.width, 0);
+    auto at = [&](int x, int y) { return picture.at(x, y); };
     // Selected ones digit's background: bright LCD green.
-    EXPECT_EQ(at(217, 110)[0], 29);
-    EXPECT_EQ(at(217, 110)[1], 163);
-    EXPECT_EQ(at(217, 110)[2], 29);
+    EXPECT_EQ(at(217, 110).r, 29);
+    EXPECT_EQ(at(217, 110).g, 163);
+    EXPECT_EQ(at(217, 110).b, 29);
     // 1070 m turns the needle to 295.2 degrees: its dark segment 107 px out.
-    EXPECT_LT(at(226, 82)[1], 60);
+    EXPECT_LT(at(226, 82).g, 60);
     // The opposite side of the dial holds no needle.
-    EXPECT_GT(at(134, 276)[1], 100);
-    stbi_image_free(pixels);
+    EXPECT_GT(at(134, 276).g, 100);
 }
 
 } // namespace

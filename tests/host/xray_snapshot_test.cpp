@@ -7,38 +7,12 @@
 
 #include <unistd.h>
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wall"
-#pragma GCC diagnostic ignored "-Wextra"
-#define STB_IMAGE_IMPLEMENTATION
-#define STB_IMAGE_STATIC
-#include <stb/stb_image.h>
-#pragma GCC diagnostic pop
-
 #include "host/core/scenario_runner.h"
 #include "host/core/xray_overlay.h"
 #include "host/native/native_platform.h"
+#include "png_reading.h"
 
 namespace {
-
-struct Picture {
-    int width = 0, height = 0;
-    std::vector<Rgba> pixels;
-    Rgba at(int x, int y) const { return pixels.at(static_cast<std::size_t>(y) * width + x); }
-};
-
-Picture read_png(const std::filesystem::path& path)
-{
-    Picture picture;
-    int channels = 0;
-    stbi_uc* data = stbi_load(path.string().c_str(), &picture.width, &picture.height, &channels, 4);
-    if (data == nullptr)
-        return picture;
-    const auto* first = reinterpret_cast<const Rgba*>(data);
-    picture.pixels.assign(first, first + static_cast<std::size_t>(picture.width) * picture.height);
-    stbi_image_free(data);
-    return picture;
-}
 
 class XraySnapshots : public ::testing::Test {
 protected:
@@ -72,8 +46,8 @@ protected:
 TEST_F(XraySnapshots, OutlinesLieOnTheAltimetersBoxesAtFaceSize)
 {
     ASSERT_FALSE(result.script_error);
-    const Picture plain = read_png(out / "face.png");
-    const Picture xray = read_png(out / "face_xray.png");
+    const Image plain = read_png(out / "face.png");
+    const Image xray = read_png(out / "face_xray.png");
     ASSERT_EQ(xray.width, 361);
     // Brightness switch: click area 23, 20, 45 x 45, all four edges.
     for (const PixelPoint p : {PixelPoint{45, 20}, PixelPoint{23, 45}, PixelPoint{67, 45}, PixelPoint{45, 64}}) {
@@ -95,7 +69,7 @@ TEST_F(XraySnapshots, OutlinesLieOnTheAltimetersBoxesAtFaceSize)
 
 TEST_F(XraySnapshots, ScaledBreakersAreaIsOutlinedWhereItIsPlaced)
 {
-    const Picture panel = read_png(out / "panel_xray.png");
+    const Image panel = read_png(out / "panel_xray.png");
     ASSERT_EQ(panel.width, 415);
     // 30 x 65 face pixels placed at 370, 0 at width 45: 45 x 98 panel pixels.
     EXPECT_EQ(panel.at(370, 50), xray_colour::click_area);
