@@ -3,8 +3,8 @@
 // one state.
 #pragma once
 
+#include "abi/host_formats.h"
 #include "breakers/breaker_state.h"
-#include "module/host_formats.h"
 
 #include <cstdint>
 

@@ -6,8 +6,8 @@ endif()
 set(ZOR_DIST_DIR ${CMAKE_BINARY_DIR}/dist)
 add_custom_target(dist ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${ZOR_DIST_DIR}/gauges
-    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:zor_module> ${ZOR_DIST_DIR}/
+    COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:zor_gau> ${ZOR_DIST_DIR}/
     COMMAND ${CMAKE_COMMAND} -E copy ${ZOR_ALERT_WAV} ${ZOR_DIST_DIR}/gauges/zor_sound.wav
     COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/dist-template/INSTALL.txt ${ZOR_DIST_DIR}/
-    DEPENDS zor_module zor_sounds
+    DEPENDS zor_gau zor_sounds
     COMMENT "Assembling dist/")

@@ -4,8 +4,8 @@
 // point is not needed.
 #pragma once
 
+#include "abi/host_formats.h"
 #include "instrument/instrument_state.h"
-#include "module/host_formats.h"
 
 #include <cstdint>
 

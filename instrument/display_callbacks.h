@@ -4,8 +4,8 @@
 // digit, to its index at compile time, so the host's argument is not needed.
 #pragma once
 
+#include "abi/host_formats.h"
 #include "instrument/instrument_state.h"
-#include "module/host_formats.h"
 
 #include <cstdint>
 

@@ -1,9 +1,9 @@
 #include "instrument/host_snapshot.h"
 
+#include "abi/panel_services.h"
+#include "abi/service_numbers.h"
 #include "instrument/host_numbers.h"
 #include "instrument/instrument_state.h"
-#include "module/panel_services.h"
-#include "module/service_numbers.h"
 
 namespace {
 

@@ -1,5 +1,7 @@
 #include "instrument/instrument_update.h"
 
+#include "abi/panel_services.h"
+#include "abi/service_numbers.h"
 #include "breakers/breaker_state.h"
 #include "instrument/altitude_alert.h"
 #include "instrument/display_digits.h"
@@ -7,8 +9,6 @@
 #include "instrument/host_snapshot.h"
 #include "instrument/instrument_limits.h"
 #include "instrument/needle.h"
-#include "module/panel_services.h"
-#include "module/service_numbers.h"
 
 namespace {
 

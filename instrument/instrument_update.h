@@ -1,8 +1,8 @@
 // The per-frame update of one altimeter, run at every update service code.
 #pragma once
 
+#include "abi/host_formats.h"
 #include "instrument/instrument_state.h"
-#include "module/host_formats.h"
 
 // Runs one frame of the instrument. ZOR_1 reads the host into the shared
 // snapshot first and drives the alert tone; ZOR_2 works on whatever

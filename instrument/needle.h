@@ -3,7 +3,7 @@
 // element's next-element list from the root.
 #pragma once
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
 inline constexpr int needle_chain_position = 18;
 

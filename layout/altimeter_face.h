@@ -4,8 +4,8 @@
 // Each element's next-element list holds only the element after it.
 #pragma once
 
+#include "abi/host_formats.h"
 #include "instrument/instrument_state.h"
-#include "module/host_formats.h"
 
 template <InstrumentId Id>
 struct AltimeterFace {

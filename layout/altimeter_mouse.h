@@ -1,8 +1,8 @@
 // The mouse areas of an altimeter face, with the pressure-setting tooltip.
 #pragma once
 
+#include "abi/host_formats.h"
 #include "instrument/instrument_state.h"
-#include "module/host_formats.h"
 
 inline constexpr int altimeter_mouse_area_count = 12;
 

@@ -2,8 +2,8 @@
 // over the whole 30 x 65 gauge.
 #pragma once
 
+#include "abi/host_formats.h"
 #include "breakers/breaker_state.h"
-#include "module/host_formats.h"
 
 inline constexpr int breaker_mouse_area_count = 4;
 

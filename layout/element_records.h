@@ -2,7 +2,7 @@
 // module sets; every other field stays 0, as the host expects.
 #pragma once
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
 constexpr ElementHeader element_header(ElementKind kind, std::uint32_t bitmap, PixelPoint position,
                                        std::uint32_t image_flags, const GaugeHeader* owner,

@@ -2,7 +2,7 @@
 // a tooltip, and the entries that close a region and end the list.
 #pragma once
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
 struct PixelBox { std::int32_t x, y, width, height; };
 

@@ -1,9 +1,9 @@
 #include "module/gauge_callbacks.h"
 
+#include "abi/panel_services.h"
+#include "abi/service_numbers.h"
 #include "instrument/instrument_update.h"
 #include "module/linkage.h"
-#include "module/panel_services.h"
-#include "module/service_numbers.h"
 #include "sound/tone_service.h"
 
 void HOSTCALL zor_1_gauge_callback(GaugeHeader* gauge, std::int32_t service_code, HostWord)

@@ -2,7 +2,7 @@
 // life, and the seven header routines shared by all four gauge headers.
 #pragma once
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
 void HOSTCALL zor_1_gauge_callback(GaugeHeader* gauge, std::int32_t service_code, HostWord extra);
 void HOSTCALL zor_2_gauge_callback(GaugeHeader* gauge, std::int32_t service_code, HostWord extra);

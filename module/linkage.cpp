@@ -26,12 +26,12 @@ constexpr GaugeHeader gauge_header(const char* name, ElementHeader* const* eleme
         .generate_routine = generate_routine,
         .draw_routine = draw_routine,
         .kill_routine = kill_routine,
-        .reserved_11 = 0,
+        .reserved_10 = 0,
         .default_size = default_size,
-        .reserved_13_to_20 = {},
+        .reserved_12_to_19 = {},
         .mouse_areas = mouse_areas,
         .gauge_callback = callback,
-        .reserved_23_on = {},
+        .reserved_22_on = {},
     };
 }
 

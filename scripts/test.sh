@@ -7,6 +7,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh
+echo "== layers"
+bash scripts/check-layers.sh
 source scripts/build-trees.sh
 source scripts/wine-env.sh
 

@@ -1,6 +1,6 @@
+#include "abi/host_formats.h"
 #include "breakers/breaker_callbacks.h"
 #include "layout/gauge_headers.h"
-#include "module/host_formats.h"
 #include "tests/recording_panel_services.h"
 
 #include <gtest/gtest.h>

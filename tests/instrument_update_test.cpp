@@ -1,10 +1,10 @@
+#include "abi/service_numbers.h"
 #include "breakers/breaker_state.h"
 #include "instrument/display_callbacks.h"
 #include "instrument/instrument_update.h"
 #include "instrument/needle.h"
 #include "layout/gauge_headers.h"
 #include "module/gauge_callbacks.h"
-#include "module/service_numbers.h"
 #include "tests/recording_panel_services.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
+#include "abi/panel_services.h"
+#include "abi/service_numbers.h"
 #include "breakers/breaker_state.h"
 #include "instrument/instrument_state.h"
 #include "layout/gauge_headers.h"
 #include "module/linkage.h"
-#include "module/panel_services.h"
-#include "module/service_numbers.h"
 #include "tests/recording_panel_services.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "tests/recording_panel_services.h"
 
+#include "abi/panel_services.h"
 #include "breakers/breaker_state.h"
 #include "instrument/instrument_state.h"
 #include "instrument/needle.h"
 #include "layout/gauge_headers.h"
-#include "module/panel_services.h"
 
 namespace {
 

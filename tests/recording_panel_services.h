@@ -2,7 +2,7 @@
 // of the host and answers variable lookups from values the test sets.
 #pragma once
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
 #include <cstdint>
 #include <map>

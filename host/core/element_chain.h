@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
 // Every element of the gauge's tree in drawing order.
 std::vector<ElementHeader*> element_chain(const GaugeHeader& gauge);

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "abi/host_formats.h"
 #include "host/core/image.h"
-#include "module/host_formats.h"
 
 // The module's two exported records, wherever they came from.
 struct LoadedModule {

@@ -9,8 +9,8 @@
 #include <map>
 #include <vector>
 
+#include "abi/host_formats.h"
 #include "host/core/host_variables.h"
-#include "module/host_formats.h"
 
 struct SentKeyEvent {
     std::uint32_t event;

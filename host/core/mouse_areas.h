@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
 enum class MouseButton { left, right };
 

@@ -3,12 +3,12 @@
 #include <fstream>
 #include <iterator>
 
+#include "abi/panel_services.h"
 #include "fake_sound_platform.h"
 #include "host/core/dib_decoder.h"
 #include "host/core/host_window_class.h"
 #include "host/core/message_format.h"
 #include "module/linkage.h"
-#include "module/panel_services.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // Loads the built module the way the simulator does and reads back what it
 // carries: its two exported records, every bitmap, the wave resource and the
 // version texts.
+#include "abi/host_formats.h"
 #include "layout/bitmap_ids.h"
-#include "module/host_formats.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,5 +1,6 @@
 // Numbers the host and the module agree on: gauge-callback service codes,
-// the import-table entry, the key event and the host variable tokens.
+// panel-service entry numbers, the key event and the host variable tokens.
+// The module and the panel host both read them from here.
 #pragma once
 
 #include <cstdint>
@@ -22,7 +23,19 @@ enum ServiceCode : std::int32_t {
     service_panel_open    = 14,
 };
 
-inline constexpr std::uint32_t import_panels_id = 0x0000000F;
+// The panel-service entries the module calls, by their word in the table;
+// abi/host_format_checks.cpp holds each to its place in PanelServices.
+enum PanelEntry : int {
+    entry_query_elements      = 24,
+    entry_install_elements    = 25,
+    entry_initialize_elements = 26,
+    entry_update_elements     = 27,
+    entry_generate_elements   = 28,
+    entry_draw_elements       = 29,
+    entry_kill_elements       = 31,
+    entry_send_key_event      = 36,
+    entry_lookup_variable     = 40,
+};
 
 // The simulator's own altimeter setting, in sixteenths of a millibar.
 inline constexpr std::uint32_t key_event_kohlsman_set = 0x101F8;
@@ -36,3 +49,7 @@ enum HostToken : std::uint32_t {
     token_units_of_measure = 335,
     token_bus_volts        = 753,
 };
+
+// The value of token_units_of_measure for which the host's altitude comes in
+// metres; every other value means feet.
+inline constexpr std::int32_t host_units_metric = 2;

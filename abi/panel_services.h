@@ -4,8 +4,10 @@
 // empty, gets no call rather than a crash.
 #pragma once
 
-#include "module/host_formats.h"
+#include "abi/host_formats.h"
 
+// The record the module exports, where the host leaves its table; defined
+// with the module's other exports in module/import_table.cpp.
 extern "C" ImportTableRecord ImportTable;
 
 void lookup_variable(ModuleVar& variable);

@@ -1,11 +1,4 @@
-#include "module/panel_services.h"
-
-#include "module/service_numbers.h"
-
-ImportTableRecord ImportTable = {
-    .panels = {.id = import_panels_id, .table = nullptr},
-    .end    = {.id = 0, .table = nullptr},
-};
+#include "abi/panel_services.h"
 
 namespace {
 
