@@ -1,4 +1,4 @@
-#include "bmp_file.h"
+#include "tools/artwork/bmp_file.h"
 
 #include <gtest/gtest.h>
 
@@ -6,13 +6,10 @@
 #include <fstream>
 #include <iterator>
 
-#include "little_endian.h"
-#include "scratch_folder.h"
+#include "tests/artwork/little_endian.h"
+#include "tests/artwork/scratch_folder.h"
 
-namespace artwork {
 namespace {
-
-using namespace artwork::testing;
 
 // Three columns, two rows, each pixel naming its own palette entry so that
 // any reordering shows.
@@ -31,23 +28,23 @@ IndexedImage blank(int width, int height) {
 
 TEST(BmpFile, HeadersDescribeAnUncompressedEightBitBottomUpImage) {
     const auto bytes = encode_bmp(three_by_two());
-    EXPECT_EQ(bytes.at(kMagic), 'B');
-    EXPECT_EQ(bytes.at(kMagic + 1), 'M');
-    EXPECT_EQ(u32_at(bytes, kFileSize), bytes.size());
-    EXPECT_EQ(u32_at(bytes, kInfoSize), 40u);
-    EXPECT_EQ(i32_at(bytes, kWidth), 3);
-    EXPECT_GT(i32_at(bytes, kHeight), 0) << "a negative height would mean top-down rows";
-    EXPECT_EQ(i32_at(bytes, kHeight), 2);
-    EXPECT_EQ(u16_at(bytes, kPlanes), 1u);
-    EXPECT_EQ(u16_at(bytes, kBitCount), 8u);
-    EXPECT_EQ(u32_at(bytes, kCompression), 0u);
-    EXPECT_EQ(u32_at(bytes, kColoursUsed), 6u);
+    EXPECT_EQ(bytes.at(magic), 'B');
+    EXPECT_EQ(bytes.at(magic + 1), 'M');
+    EXPECT_EQ(u32_at(bytes, file_size), bytes.size());
+    EXPECT_EQ(u32_at(bytes, info_size), 40u);
+    EXPECT_EQ(i32_at(bytes, width), 3);
+    EXPECT_GT(i32_at(bytes, height), 0) << "a negative height would mean top-down rows";
+    EXPECT_EQ(i32_at(bytes, height), 2);
+    EXPECT_EQ(u16_at(bytes, planes), 1u);
+    EXPECT_EQ(u16_at(bytes, bit_count), 8u);
+    EXPECT_EQ(u32_at(bytes, compression), 0u);
+    EXPECT_EQ(u32_at(bytes, colours_used), 6u);
 }
 
 TEST(BmpFile, PaletteFollowsTheHeadersAsBlueGreenRedZero) {
     const auto bytes = encode_bmp(three_by_two());
-    EXPECT_EQ(u32_at(bytes, kPixelOffset), kPalette + 6 * 4);
-    const std::size_t entry = kPalette + 2 * 4;
+    EXPECT_EQ(u32_at(bytes, pixel_offset), palette + 6 * 4);
+    const std::size_t entry = palette + 2 * 4;
     EXPECT_EQ(bytes.at(entry + 0), 50);
     EXPECT_EQ(bytes.at(entry + 1), 100);
     EXPECT_EQ(bytes.at(entry + 2), 200);
@@ -56,11 +53,11 @@ TEST(BmpFile, PaletteFollowsTheHeadersAsBlueGreenRedZero) {
 
 TEST(BmpFile, RowsAreStoredBottomUpAndPaddedWithZerosToFourBytes) {
     const auto bytes = encode_bmp(three_by_two());
-    const std::size_t pixels = u32_at(bytes, kPixelOffset);
+    const std::size_t pixels = u32_at(bytes, pixel_offset);
     const std::vector<std::uint8_t> stored(bytes.begin() + static_cast<std::ptrdiff_t>(pixels), bytes.end());
     const std::vector<std::uint8_t> bottom_row_first{3, 4, 5, 0, 0, 1, 2, 0};
     EXPECT_EQ(stored, bottom_row_first);
-    EXPECT_EQ(u32_at(bytes, kImageSize), stored.size());
+    EXPECT_EQ(u32_at(bytes, image_size), stored.size());
 }
 
 TEST(BmpFile, EveryWidthPadsToTheNextMultipleOfFour) {
@@ -70,8 +67,8 @@ TEST(BmpFile, EveryWidthPadsToTheNextMultipleOfFour) {
     } cases[] = {{1, 4}, {3, 4}, {4, 4}, {5, 8}, {19, 20}, {24, 24}, {30, 32}, {361, 364}};
     for (const auto& c : cases) {
         const auto bytes = encode_bmp(blank(c.width, 3));
-        EXPECT_EQ(u32_at(bytes, kImageSize), 3 * c.stride) << "width " << c.width;
-        EXPECT_EQ(bytes.size(), u32_at(bytes, kPixelOffset) + 3 * c.stride) << "width " << c.width;
+        EXPECT_EQ(u32_at(bytes, image_size), 3 * c.stride) << "width " << c.width;
+        EXPECT_EQ(bytes.size(), u32_at(bytes, pixel_offset) + 3 * c.stride) << "width " << c.width;
     }
 }
 
@@ -96,5 +93,4 @@ TEST(BmpFile, WritesTheEncodedBytesAndReportsAFolderThatIsMissing) {
     EXPECT_THROW(write_bmp(folder / "gone" / "small.bmp", three_by_two()), std::runtime_error);
 }
 
-}  // namespace
-}  // namespace artwork
+} // namespace

@@ -5,18 +5,15 @@
 #include <iterator>
 #include <set>
 
-#include "artwork_output.h"
-#include "face_geometry.h"
-#include "image_catalogue.h"
-#include "key_colours.h"
-#include "little_endian.h"
-#include "scratch_folder.h"
-#include "seven_segment.h"
+#include "tools/artwork/artwork_output.h"
+#include "tools/artwork/face_geometry.h"
+#include "tools/artwork/image_catalogue.h"
+#include "tools/artwork/key_colours.h"
+#include "tests/artwork/little_endian.h"
+#include "tests/artwork/scratch_folder.h"
+#include "tools/artwork/seven_segment.h"
 
-namespace artwork {
 namespace {
-
-using namespace artwork::testing;
 
 std::vector<std::uint8_t> read_file(const std::filesystem::path& file) {
     std::ifstream in(file, std::ios::binary);
@@ -40,11 +37,11 @@ TEST_F(WrittenArtwork, EveryResourceIdIsAnEightBitBitmapOfItsFramesSize) {
         for (int frame = 0; frame < family.frame_count; ++frame) {
             const auto id = std::to_string(family.first_id + frame);
             const auto bytes = read_file(out_dir_ / (id + ".bmp"));
-            ASSERT_GT(bytes.size(), std::size_t{kPalette}) << id;
-            EXPECT_EQ(i32_at(bytes, kWidth), frame_size(family, frame).width) << id;
-            EXPECT_EQ(i32_at(bytes, kHeight), frame_size(family, frame).height) << id;
-            EXPECT_EQ(u16_at(bytes, kBitCount), 8u) << id;
-            EXPECT_EQ(u32_at(bytes, kFileSize), bytes.size()) << id;
+            ASSERT_GT(bytes.size(), std::size_t{palette}) << id;
+            EXPECT_EQ(i32_at(bytes, width), frame_size(family, frame).width) << id;
+            EXPECT_EQ(i32_at(bytes, height), frame_size(family, frame).height) << id;
+            EXPECT_EQ(u16_at(bytes, bit_count), 8u) << id;
+            EXPECT_EQ(u32_at(bytes, file_size), bytes.size()) << id;
             ++files;
         }
     }
@@ -78,9 +75,9 @@ TEST(ImageCatalogue, DigitStripsHoldFourBanksOfEveryDigitCode) {
     int strips = 0;
     for (const ImageFamily& family : image_catalogue()) {
         if (std::string_view(family.name).ends_with("_digits")) {
-            EXPECT_EQ(family.frame_count, kLcdBankCount * kDigitCodeCount) << family.name;
-            for (int frame = kDigitCodeCount; frame < family.frame_count; ++frame) {
-                EXPECT_EQ(frame_size(family, frame), frame_size(family, kDigitCodeCount)) << family.name;
+            EXPECT_EQ(family.frame_count, lcd_bank_count * digit_code_count) << family.name;
+            for (int frame = digit_code_count; frame < family.frame_count; ++frame) {
+                EXPECT_EQ(frame_size(family, frame), frame_size(family, digit_code_count)) << family.name;
             }
             ++strips;
         }
@@ -92,7 +89,7 @@ TEST(ImageCatalogue, LcdImagesOfFourFramesHaveOneFramePerBank) {
     for (const char* name : {"lit_dial", "deviation_border"}) {
         for (const ImageFamily& family : image_catalogue()) {
             if (family.name == std::string_view(name)) {
-                EXPECT_EQ(family.frame_count, kLcdBankCount) << name;
+                EXPECT_EQ(family.frame_count, lcd_bank_count) << name;
             }
         }
     }
@@ -108,13 +105,13 @@ TEST(ImageCatalogue, DigitFramesTileTheirWindows) {
     };
     const FrameSize medium = first_size("medium_digits"), large = first_size("large_digits"),
                     small = first_size("small_digits"), face_size = first_size("face");
-    EXPECT_EQ(5 * medium.width, face::kSelectedAltitudeWindow.w);
-    EXPECT_EQ(2 * large.width + 3 * medium.width, face::kAltitudeWindow.w);
-    EXPECT_EQ(large.height, face::kAltitudeWindow.h);
-    EXPECT_EQ(4 * small.width, face::kPressureWindow.w);
+    EXPECT_EQ(5 * medium.width, face_selected_altitude_window.w);
+    EXPECT_EQ(2 * large.width + 3 * medium.width, face_altitude_window.w);
+    EXPECT_EQ(large.height, face_altitude_window.h);
+    EXPECT_EQ(4 * small.width, face_pressure_window.w);
     EXPECT_EQ(first_size("lit_dial"), face_size);
-    EXPECT_EQ(first_size("deviation_border").width, face::kDeviationBorder.w);
-    EXPECT_EQ(face_size, face::kSize);
+    EXPECT_EQ(first_size("deviation_border").width, face_deviation_border.w);
+    EXPECT_EQ(face_size, face_size);
 }
 
 TEST(WriteArtwork, ReportsAnOutputFolderThatCannotBeMade) {
@@ -124,5 +121,4 @@ TEST(WriteArtwork, ReportsAnOutputFolderThatCannotBeMade) {
     std::filesystem::remove(blocker);
 }
 
-}  // namespace
-}  // namespace artwork
+} // namespace

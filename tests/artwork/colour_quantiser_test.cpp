@@ -1,4 +1,4 @@
-#include "colour_quantiser.h"
+#include "tools/artwork/colour_quantiser.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,10 @@
 #include <array>
 #include <cmath>
 
-#include "cairo_shapes.h"
-#include "key_colours.h"
-#include "colour_reduction.h"
+#include "tools/artwork/cairo_shapes.h"
+#include "tools/artwork/key_colours.h"
+#include "tools/artwork/colour_reduction.h"
 
-namespace artwork {
 namespace {
 
 int distance(Rgb a, Rgb b) {
@@ -40,10 +39,10 @@ TEST(ColourQuantiser, LeavesUntouchedPixelsPureBlackAndLiftsDrawnBlackToNearBlac
     fill_with(canvas.cr(), {0, 0, 0});
     const IndexedImage image = quantise(canvas, {});
     for (int y = 0; y < 4; ++y) {
-        EXPECT_EQ(image.at(1, y), kNearBlack);
-        EXPECT_EQ(image.at(6, y), kUndrawn);
+        EXPECT_EQ(image.at(1, y), near_black);
+        EXPECT_EQ(image.at(6, y), undrawn);
     }
-    EXPECT_EQ(image.palette.front(), kUndrawn);
+    EXPECT_EQ(image.palette.front(), undrawn);
 }
 
 TEST(ColourQuantiser, LiftsOnlyColoursDarkerThanNearBlack) {
@@ -66,10 +65,10 @@ TEST(ColourQuantiser, DrawsAntialiasedEdgesInFullColourAndLeavesFaintOnesUndrawn
                 EXPECT_EQ(image.at(x, y), (Rgb{200, 40, 40}));
             }
             if (r > 16.2) {
-                EXPECT_EQ(image.at(x, y), kUndrawn);
+                EXPECT_EQ(image.at(x, y), undrawn);
             }
-            drawn += image.at(x, y) == kUndrawn ? 0 : 1;
-            if (image.at(x, y) != kUndrawn) {
+            drawn += image.at(x, y) == undrawn ? 0 : 1;
+            if (image.at(x, y) != undrawn) {
                 EXPECT_LT(distance(image.at(x, y), {200, 40, 40}), 3);
             }
         }
@@ -87,10 +86,10 @@ TEST(ColourQuantiser, KeepsKeyColoursExactAmongMoreShadesThanThePaletteHolds) {
     fill_with(canvas.cr(), keys[1]);
 
     const IndexedImage image = quantise(canvas, keys);
-    EXPECT_LE(image.palette.size(), kMaxPaletteSize);
+    EXPECT_LE(image.palette.size(), max_palette_size);
     EXPECT_EQ(image.at(11, 11), keys[0]);
     EXPECT_EQ(image.at(201, 51), keys[1]);
-    EXPECT_EQ(std::count(image.palette.begin(), image.palette.end(), kUndrawn), 0)
+    EXPECT_EQ(std::count(image.palette.begin(), image.palette.end(), undrawn), 0)
         << "an opaque image needs no undrawn entry";
 }
 
@@ -117,7 +116,7 @@ TEST(ColourQuantiser, ApproximatesEveryShadeClosely) {
 // entry than any drawn one, and must still not become a hole.
 TEST(ColourQuantiser, NeverMapsADrawnPixelToTheUndrawnEntry) {
     std::vector<Rgb> bright_keys;
-    for (int i = 0; bright_keys.size() + 1 < kMaxPaletteSize; ++i) {
+    for (int i = 0; bright_keys.size() + 1 < max_palette_size; ++i) {
         bright_keys.push_back({std::uint8_t(150 + i % 100), std::uint8_t(150 + i / 100 * 30), 200});
     }
     Canvas canvas({4, 1});
@@ -126,14 +125,14 @@ TEST(ColourQuantiser, NeverMapsADrawnPixelToTheUndrawnEntry) {
     cairo_rectangle(canvas.cr(), 1, 0, 1, 1);
     fill_with(canvas.cr(), bright_keys.front());
     const IndexedImage image = quantise(canvas, bright_keys);
-    EXPECT_EQ(image.palette.size(), kMaxPaletteSize);
-    EXPECT_NE(image.at(0, 0), kUndrawn);
-    EXPECT_EQ(image.at(3, 0), kUndrawn);
+    EXPECT_EQ(image.palette.size(), max_palette_size);
+    EXPECT_NE(image.at(0, 0), undrawn);
+    EXPECT_EQ(image.at(3, 0), undrawn);
 }
 
 TEST(ColourQuantiser, RefusesTheUndrawnKeyAsADrawnColour) {
     Canvas canvas({2, 2});
-    const std::array keys{kUndrawn};
+    const std::array keys{undrawn};
     EXPECT_THROW(quantise(canvas, keys), std::logic_error);
 }
 
@@ -157,5 +156,4 @@ TEST(ColourReduction, FindsTwoClustersAndWeighsTheirMembersByPixels) {
     EXPECT_EQ(result[1], (Rgb{242, 202, 0}));
 }
 
-}  // namespace
-}  // namespace artwork
+} // namespace

@@ -2,7 +2,7 @@
 // art again, with its hot spot; art that cannot make a cursor is refused.
 #include <gtest/gtest.h>
 
-#include "cursor_file.h"
+#include "tools/cursors/cursor_file.h"
 
 namespace {
 

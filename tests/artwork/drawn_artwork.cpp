@@ -1,4 +1,4 @@
-#include "drawn_artwork.h"
+#include "tests/artwork/drawn_artwork.h"
 
 #include <gtest/gtest.h>
 
@@ -6,11 +6,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "artwork_output.h"
-#include "drawing_library.h"
-#include "image_catalogue.h"
-
-namespace artwork::testing {
+#include "tools/artwork/artwork_output.h"
+#include "tools/artwork/drawing_library.h"
+#include "tools/artwork/image_catalogue.h"
 
 namespace {
 
@@ -19,9 +17,9 @@ class DrawingLibraryRelease : public ::testing::Environment {
 public:
     void TearDown() override { release_drawing_library(); }
 };
-const auto* const kDrawingLibraryRelease = ::testing::AddGlobalTestEnvironment(new DrawingLibraryRelease);
+const auto* const drawing_library_release = ::testing::AddGlobalTestEnvironment(new DrawingLibraryRelease);
 
-}  // namespace
+} // namespace
 
 const std::vector<SheetTile>& drawn_frames(std::string_view family_name) {
     static std::map<std::string, std::vector<SheetTile>, std::less<>> drawn;
@@ -62,4 +60,3 @@ RowSpan drawn_rows(const IndexedImage& image) {
     return span;
 }
 
-}  // namespace artwork::testing

@@ -5,16 +5,14 @@
 #include <string_view>
 #include <vector>
 
-#include "contact_sheet.h"
-#include "image_types.h"
-#include "key_colours.h"
-
-namespace artwork::testing {
+#include "tools/artwork/contact_sheet.h"
+#include "tools/artwork/image_types.h"
+#include "tools/artwork/key_colours.h"
 
 const std::vector<SheetTile>& drawn_frames(std::string_view family_name);
 const IndexedImage& drawn_frame(std::string_view family_name, int frame);
 
-inline bool is_undrawn(Rgb c) { return c == kUndrawn; }
+inline bool is_undrawn(Rgb c) { return c == undrawn; }
 inline bool is_drawn(Rgb c) { return !is_undrawn(c); }
 
 int count_pixels(const IndexedImage& image, const std::function<bool(Rgb)>& wanted);
@@ -28,4 +26,3 @@ struct RowSpan {
 };
 RowSpan drawn_rows(const IndexedImage& image);
 
-}  // namespace artwork::testing

@@ -3,15 +3,12 @@
 
 #include <cmath>
 
-#include "drawn_artwork.h"
-#include "face_geometry.h"
+#include "tests/artwork/drawn_artwork.h"
+#include "tools/artwork/face_geometry.h"
 
-namespace artwork {
 namespace {
 
-using namespace artwork::testing;
-
-double radius_of(int x, int y) { return std::hypot(x + 0.5 - face::kCentreX, y + 0.5 - face::kCentreY); }
+double radius_of(int x, int y) { return std::hypot(x + 0.5 - face_centre_x, y + 0.5 - face_centre_y); }
 
 TEST(Face, CornersOutsideTheBezelAreUndrawn) {
     const IndexedImage& f = drawn_frame("face", 0);
@@ -26,7 +23,7 @@ TEST(Face, HasNoHoleInsideTheBezel) {
     const IndexedImage& f = drawn_frame("face", 0);
     for (int y = 0; y < f.size.height; ++y) {
         for (int x = 0; x < f.size.width; ++x) {
-            if (radius_of(x, y) < face::kBezelOuterRadius - 1.0) {
+            if (radius_of(x, y) < face_bezel_outer_radius - 1.0) {
                 ASSERT_TRUE(is_drawn(f.at(x, y))) << x << "," << y;
             }
         }
@@ -35,8 +32,8 @@ TEST(Face, HasNoHoleInsideTheBezel) {
 
 TEST(Face, DrawsEachControlUnderItsClickBox) {
     const IndexedImage& f = drawn_frame("face", 0);
-    for (const PixelBox& box : {face::kBrightnessSwitch, face::kUnitsButton, face::kSelectedAltitudeKnob,
-                                face::kPressureKnob}) {
+    for (const PixelBox& box : {face_brightness_switch, face_units_button, face_selected_altitude_knob,
+                                face_pressure_knob}) {
         EXPECT_TRUE(is_drawn(f.at(static_cast<int>(box.centre_x()), static_cast<int>(box.centre_y()))))
             << box.x << "," << box.y;
         EXPECT_GT(count_pixels_in(f, box, is_drawn), box.w * box.h / 3) << box.x << "," << box.y;
@@ -45,27 +42,27 @@ TEST(Face, DrawsEachControlUnderItsClickBox) {
 
 TEST(Face, DialIsGreyWithDarkerPrint) {
     const IndexedImage& f = drawn_frame("face", 0);
-    const Rgb centre = f.at(static_cast<int>(face::kCentreX), static_cast<int>(face::kCentreY));
+    const Rgb centre = f.at(static_cast<int>(face_centre_x), static_cast<int>(face_centre_y));
     EXPECT_LT(std::abs(centre.r - centre.g), 16);
     EXPECT_LT(std::abs(centre.g - centre.b), 16);
     EXPECT_GT(centre.g, 80);
-    const Rgb top_tick = f.at(static_cast<int>(face::kCentreX), static_cast<int>(face::kCentreY - face::kGraduationInnerRadius - 3));
+    const Rgb top_tick = f.at(static_cast<int>(face_centre_x), static_cast<int>(face_centre_y - face_graduation_inner_radius - 3));
     EXPECT_LT(top_tick.g + 40, centre.g) << "the graduation at 0 is printed dark";
 }
 
 // Powered, the lit dial hides the whole unlit dial but leaves bezel and controls.
 TEST(Face, LitDialCoversTheDialAndLeavesTheBezelAndControlsVisible) {
     const IndexedImage& f = drawn_frame("face", 0);
-    for (int bank = 0; bank < kLcdBankCount; ++bank) {
+    for (int bank = 0; bank < lcd_bank_count; ++bank) {
         const IndexedImage& lit = drawn_frame("lit_dial", bank);
         ASSERT_EQ(lit.size, f.size);
         for (int y = 0; y < f.size.height; ++y) {
             for (int x = 0; x < f.size.width; ++x) {
                 const double r = radius_of(x, y);
-                if (r < face::kBezelInnerRadius - 1.0) {
+                if (r < face_bezel_inner_radius - 1.0) {
                     ASSERT_TRUE(is_drawn(lit.at(x, y))) << x << "," << y;
                 }
-                if (r > face::kBezelInnerRadius + 1.0) {
+                if (r > face_bezel_inner_radius + 1.0) {
                     ASSERT_TRUE(is_undrawn(lit.at(x, y))) << x << "," << y;
                 }
             }
@@ -73,5 +70,4 @@ TEST(Face, LitDialCoversTheDialAndLeavesTheBezelAndControlsVisible) {
     }
 }
 
-}  // namespace
-}  // namespace artwork
+} // namespace

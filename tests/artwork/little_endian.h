@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace artwork::testing {
-
 inline std::uint32_t u16_at(const std::vector<std::uint8_t>& b, std::size_t at) {
     return b.at(at) | (std::uint32_t(b.at(at + 1)) << 8);
 }
@@ -20,18 +18,17 @@ inline std::int32_t i32_at(const std::vector<std::uint8_t>& b, std::size_t at) {
 
 // BITMAPFILEHEADER and BITMAPINFOHEADER field offsets.
 enum BmpField : std::size_t {
-    kMagic = 0,
-    kFileSize = 2,
-    kPixelOffset = 10,
-    kInfoSize = 14,
-    kWidth = 18,
-    kHeight = 22,
-    kPlanes = 26,
-    kBitCount = 28,
-    kCompression = 30,
-    kImageSize = 34,
-    kColoursUsed = 46,
-    kPalette = 54,
+    magic = 0,
+    file_size = 2,
+    pixel_offset = 10,
+    info_size = 14,
+    width = 18,
+    height = 22,
+    planes = 26,
+    bit_count = 28,
+    compression = 30,
+    image_size = 34,
+    colours_used = 46,
+    palette = 54,
 };
 
-}  // namespace artwork::testing

@@ -2,50 +2,47 @@
 
 #include <cstdlib>
 
-#include "drawn_artwork.h"
-#include "face_geometry.h"
+#include "tests/artwork/drawn_artwork.h"
+#include "tools/artwork/face_geometry.h"
 
-namespace artwork {
 namespace {
 
-using namespace artwork::testing;
-
-const int kBarFirstColumn = static_cast<int>(face::kNeedleInnerRadius);
-const int kBarLastColumn = static_cast<int>(face::kNeedleOuterRadius);
+const int bar_first_column = static_cast<int>(face_needle_inner_radius);
+const int bar_last_column = static_cast<int>(face_needle_outer_radius);
 
 TEST(Needle, IsUndrawnEverywhereButTheBar) {
     const IndexedImage& needle = drawn_frame("needle", 0);
     for (int y = 0; y < needle.size.height; ++y) {
         for (int x = 0; x < needle.size.width; ++x) {
-            if (x < kBarFirstColumn || x > kBarLastColumn) {
+            if (x < bar_first_column || x > bar_last_column) {
                 EXPECT_TRUE(is_undrawn(needle.at(x, y))) << x << "," << y;
             }
         }
     }
-    for (int x : {kBarFirstColumn, kBarLastColumn}) {
+    for (int x : {bar_first_column, bar_last_column}) {
         EXPECT_GT(count_pixels_in(needle, {x, 0, 1, needle.size.height}, is_drawn), 0) << "the bar reaches column " << x;
     }
 }
 
 TEST(Needle, BarFillsTheFullHeightWithAnOutlineAroundItsFill) {
     const IndexedImage& needle = drawn_frame("needle", 0);
-    const int middle = (kBarFirstColumn + kBarLastColumn) / 2;
+    const int middle = (bar_first_column + bar_last_column) / 2;
     const Rgb outline = needle.at(middle, 0);
     const Rgb fill = needle.at(middle, needle.size.height / 2);
     EXPECT_EQ(outline, needle.at(middle, needle.size.height - 1));
-    EXPECT_EQ(outline, kNeedleOutline);
-    EXPECT_EQ(fill, kNeedleFill);
-    for (int x = kBarFirstColumn + needle.size.height; x <= kBarLastColumn - needle.size.height; ++x) {
+    EXPECT_EQ(outline, needle_outline);
+    EXPECT_EQ(fill, needle_fill);
+    for (int x = bar_first_column + needle.size.height; x <= bar_last_column - needle.size.height; ++x) {
         EXPECT_EQ(count_pixels_in(needle, {x, 0, 1, needle.size.height}, is_drawn), needle.size.height) << x;
     }
     // Curved ends: the end columns are shorter than the body.
-    EXPECT_LT(count_pixels_in(needle, {kBarFirstColumn, 0, 1, needle.size.height}, is_drawn), needle.size.height);
-    EXPECT_LT(count_pixels_in(needle, {kBarLastColumn, 0, 1, needle.size.height}, is_drawn), needle.size.height);
+    EXPECT_LT(count_pixels_in(needle, {bar_first_column, 0, 1, needle.size.height}, is_drawn), needle.size.height);
+    EXPECT_LT(count_pixels_in(needle, {bar_last_column, 0, 1, needle.size.height}, is_drawn), needle.size.height);
 }
 
 TEST(BreakerDisc, IsARoundPureBlueDiscWithADarkOutlineOnBlack) {
     const IndexedImage& disc = drawn_frame("breaker_disc", 0);
-    EXPECT_EQ(disc.at(14, 32), kBreakerCapBlue);
+    EXPECT_EQ(disc.at(14, 32), breaker_cap_blue);
     const RowSpan rows = drawn_rows(disc);
     const int across = count_pixels_in(disc, {0, 32, disc.size.width, 1}, is_drawn);
     EXPECT_EQ(rows.last - rows.first + 1, across) << "as tall as it is wide";
@@ -67,7 +64,7 @@ TEST(BreakerSwitch, BaseRingCoversTheDiscInEveryFrame) {
                 }
             }
         }
-        EXPECT_FALSE(contains_colour(lever, kBreakerCapBlue)) << frame;
+        EXPECT_FALSE(contains_colour(lever, breaker_cap_blue)) << frame;
     }
 }
 
@@ -84,5 +81,4 @@ TEST(BreakerSwitch, LeverPointsDownWhenOpenAndUpWhenClosed) {
     EXPECT_LE(std::abs((ring.first + ring.last) - (disc.first + disc.last)), 1) << "the ring is centred on the disc";
 }
 
-}  // namespace
-}  // namespace artwork
+} // namespace

@@ -8,12 +8,9 @@
 #include <random>
 #include <string>
 
-namespace artwork::testing {
-
 inline std::filesystem::path scratch_path(const std::string& purpose) {
     std::random_device entropy;
     return std::filesystem::temp_directory_path() /
            ("artwork_" + purpose + "_" + std::to_string(entropy()) + "_" + std::to_string(entropy()));
 }
 
-}  // namespace artwork::testing

@@ -2,9 +2,7 @@
 // and the frame's size, it returns the finished indexed image.
 #pragma once
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 IndexedImage draw_face(int frame, FrameSize size);
 IndexedImage draw_lit_dial(int frame, FrameSize size);          // frame = LCD bank
@@ -16,4 +14,3 @@ IndexedImage draw_needle(int frame, FrameSize size);
 IndexedImage draw_breaker_disc(int frame, FrameSize size);
 IndexedImage draw_breaker_switch(int frame, FrameSize size);  // open, end-on, closed
 
-}  // namespace artwork

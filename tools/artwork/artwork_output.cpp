@@ -1,12 +1,10 @@
-#include "artwork_output.h"
+#include "tools/artwork/artwork_output.h"
 
 #include <algorithm>
 #include <stdexcept>
 #include <string>
 
-#include "bmp_file.h"
-
-namespace artwork {
+#include "tools/artwork/bmp_file.h"
 
 namespace {
 
@@ -28,7 +26,7 @@ void make_folder(const std::filesystem::path& folder) {
     if (error) throw std::runtime_error("cannot create " + folder.string() + ": " + error.message());
 }
 
-}  // namespace
+} // namespace
 
 std::vector<SheetTile> draw_family(const ImageFamily& family) {
     std::vector<SheetTile> frames;
@@ -60,4 +58,3 @@ void write_artwork(const std::filesystem::path& out_dir) {
     }
 }
 
-}  // namespace artwork

@@ -5,10 +5,8 @@
 #include <filesystem>
 #include <vector>
 
-#include "contact_sheet.h"
-#include "image_catalogue.h"
-
-namespace artwork {
+#include "tools/artwork/contact_sheet.h"
+#include "tools/artwork/image_catalogue.h"
 
 // Every frame of the family, each checked to come out at its catalogued size.
 std::vector<SheetTile> draw_family(const ImageFamily& family);
@@ -16,4 +14,3 @@ std::vector<SheetTile> draw_family(const ImageFamily& family);
 // Throws std::runtime_error when a file or folder cannot be written.
 void write_artwork(const std::filesystem::path& out_dir);
 
-}  // namespace artwork

@@ -1,20 +1,18 @@
-#include "bmp_file.h"
+#include "tools/artwork/bmp_file.h"
 
 #include <fstream>
 #include <stdexcept>
 
-#include "colour_quantiser.h"
-
-namespace artwork {
+#include "tools/artwork/colour_quantiser.h"
 
 namespace {
 
-constexpr std::uint32_t kFileHeaderBytes = 14;
-constexpr std::uint32_t kInfoHeaderBytes = 40;  // BITMAPINFOHEADER
-constexpr std::uint32_t kPaletteEntryBytes = 4;  // RGBQUAD: blue, green, red, 0
-constexpr std::uint16_t kBitsPerPixel = 8;
-constexpr std::uint32_t kUncompressed = 0;  // BI_RGB
-constexpr std::uint32_t kPixelsPerMetre = 2835;  // 72 dots per inch
+constexpr std::uint32_t file_header_bytes = 14;
+constexpr std::uint32_t info_header_bytes = 40;  // BITMAPINFOHEADER
+constexpr std::uint32_t palette_entry_bytes = 4;  // RGBQUAD: blue, green, red, 0
+constexpr std::uint16_t bits_per_pixel = 8;
+constexpr std::uint32_t uncompressed = 0;  // BI_RGB
+constexpr std::uint32_t pixels_per_metre = 2835;  // 72 dots per inch
 
 class LittleEndianWriter {
 public:
@@ -30,15 +28,15 @@ private:
 // Every row of a DIB starts on a 4-byte boundary.
 std::uint32_t row_stride(int width) { return (static_cast<std::uint32_t>(width) + 3u) & ~3u; }
 
-}  // namespace
+} // namespace
 
 std::vector<std::uint8_t> encode_bmp(const IndexedImage& image) {
-    if (image.palette.empty() || image.palette.size() > kMaxPaletteSize)
+    if (image.palette.empty() || image.palette.size() > max_palette_size)
         throw std::logic_error("an 8-bit bitmap needs 1 to 256 palette entries");
     const auto width = static_cast<std::uint32_t>(image.size.width);
     const auto height = static_cast<std::uint32_t>(image.size.height);
     const auto palette_entries = static_cast<std::uint32_t>(image.palette.size());
-    const std::uint32_t pixel_offset = kFileHeaderBytes + kInfoHeaderBytes + palette_entries * kPaletteEntryBytes;
+    const std::uint32_t pixel_offset = file_header_bytes + info_header_bytes + palette_entries * palette_entry_bytes;
     const std::uint32_t pixel_bytes = row_stride(image.size.width) * height;
 
     std::vector<std::uint8_t> out;
@@ -49,15 +47,15 @@ std::vector<std::uint8_t> encode_bmp(const IndexedImage& image) {
     w.u32(0);  // reserved
     w.u32(pixel_offset);
 
-    w.u32(kInfoHeaderBytes);
+    w.u32(info_header_bytes);
     w.u32(width);
     w.u32(height);  // positive: bottom-up
     w.u16(1);       // planes
-    w.u16(kBitsPerPixel);
-    w.u32(kUncompressed);
+    w.u16(bits_per_pixel);
+    w.u32(uncompressed);
     w.u32(pixel_bytes);
-    w.u32(kPixelsPerMetre);
-    w.u32(kPixelsPerMetre);
+    w.u32(pixels_per_metre);
+    w.u32(pixels_per_metre);
     w.u32(palette_entries);  // colours used
     w.u32(0);                // all colours important
 
@@ -78,4 +76,3 @@ void write_bmp(const std::filesystem::path& file, const IndexedImage& image) {
     if (!out) throw std::runtime_error("cannot write " + file.string());
 }
 
-}  // namespace artwork

@@ -6,13 +6,10 @@
 #include <filesystem>
 #include <vector>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 std::vector<std::uint8_t> encode_bmp(const IndexedImage& image);
 
 // Throws std::runtime_error naming the file when it cannot be written.
 void write_bmp(const std::filesystem::path& file, const IndexedImage& image);
 
-}  // namespace artwork

@@ -3,67 +3,65 @@
 #include <array>
 #include <stdexcept>
 
-#include "artwork_drawings.h"
-#include "cairo_shapes.h"
-#include "canvas.h"
-#include "colour_quantiser.h"
-#include "key_colours.h"
-
-namespace artwork {
+#include "tools/artwork/artwork_drawings.h"
+#include "tools/artwork/cairo_shapes.h"
+#include "tools/artwork/canvas.h"
+#include "tools/artwork/colour_quantiser.h"
+#include "tools/artwork/key_colours.h"
 
 namespace {
 
 // The disc's even width centres it on a pixel corner; the switch's odd width
 // centres it on that pixel's middle, still covering the disc all round.
-constexpr double kDiscCentreX = 14.0;
-constexpr double kDiscCentreY = 32.0;
-constexpr double kCentreX = kDiscCentreX + 0.5;
-constexpr double kCentreY = kDiscCentreY + 0.5;
-constexpr double kDiscRadius = 11.0;
-constexpr double kDiscOutlinePx = 1.0;
-constexpr double kRingRadius = 12.5;
-constexpr double kBoreRadius = 5.0;
+constexpr double disc_centre_x = 14.0;
+constexpr double disc_centre_y = 32.0;
+constexpr double centre_x = disc_centre_x + 0.5;
+constexpr double centre_y = disc_centre_y + 0.5;
+constexpr double disc_radius = 11.0;
+constexpr double disc_outline_px = 1.0;
+constexpr double ring_radius = 12.5;
+constexpr double bore_radius = 5.0;
 
-constexpr double kLeverReachPx = 26.0;  // from the ring's centre to the lever's tip
-constexpr double kLeverBaseHalfWidth = 3.4;
-constexpr double kLeverTipRadius = 3.4;
-constexpr double kEndOnTipRadius = 5.5;
+constexpr double lever_reach_px = 26.0;  // from the ring's centre to the lever's tip
+constexpr double lever_base_half_width = 3.4;
+constexpr double lever_tip_radius = 3.4;
+constexpr double end_on_tip_radius = 5.5;
 
-constexpr Rgb kDiscOutline{22, 22, 48};
-constexpr Rgb kSteelLight{214, 216, 220};
-constexpr Rgb kSteelDark{64, 66, 70};
-constexpr Rgb kRingEdge{30, 30, 32};
+constexpr Rgb disc_outline{22, 22, 48};
+constexpr Rgb steel_light{214, 216, 220};
+constexpr Rgb steel_dark{64, 66, 70};
+constexpr Rgb ring_edge{30, 30, 32};
 
 enum class Lever { down, end_on, up };  // ORDER frame
 
 void draw_ring(cairo_t* cr) {
-    circle_path(cr, kCentreX, kCentreY, kRingRadius);
-    fill_with(cr, kRingEdge);
-    fill_lit_circle(cr, kCentreX, kCentreY, kRingRadius - 1.0, kSteelLight, kSteelDark);
-    fill_lit_circle(cr, kCentreX, kCentreY, kRingRadius - 3.5, kSteelDark, kSteelLight);
-    fill_lit_circle(cr, kCentreX, kCentreY, kBoreRadius, kNearBlack, kSteelDark);
+    circle_path(cr, centre_x, centre_y, ring_radius);
+    fill_with(cr, ring_edge);
+    fill_lit_circle(cr, centre_x, centre_y, ring_radius - 1.0, steel_light, steel_dark);
+    fill_lit_circle(cr, centre_x, centre_y, ring_radius - 3.5, steel_dark, steel_light);
+    fill_lit_circle(cr, centre_x, centre_y, bore_radius, near_black, steel_dark);
 }
 
 void draw_lever(cairo_t* cr, double direction) {
-    const double tip_y = kCentreY + direction * kLeverReachPx;
-    tapered_lever_path(cr, kCentreX, kCentreY, tip_y, kLeverBaseHalfWidth, kLeverTipRadius * 0.8);
-    fill_path_as_rod(cr, kCentreX, kLeverBaseHalfWidth, kSteelLight, kSteelDark);
-    outline_path(cr, kRingEdge, 0.8);
-    circle_path(cr, kCentreX, tip_y, kLeverTipRadius + 0.8);
-    fill_with(cr, kRingEdge);
-    fill_lit_circle(cr, kCentreX, tip_y, kLeverTipRadius, kSteelLight, kSteelDark);
+    const double tip_y = centre_y + direction * lever_reach_px;
+    tapered_lever_path(cr, centre_x, centre_y, tip_y, lever_base_half_width, lever_tip_radius * 0.8);
+    fill_path_as_rod(cr, centre_x, lever_base_half_width, steel_light, steel_dark);
+    outline_path(cr, ring_edge, 0.8);
+    circle_path(cr, centre_x, tip_y, lever_tip_radius + 0.8);
+    fill_with(cr, ring_edge);
+    fill_lit_circle(cr, centre_x, tip_y, lever_tip_radius, steel_light, steel_dark);
 }
 
-}  // namespace
+} // namespace
 
 IndexedImage draw_breaker_disc(int, FrameSize size) {
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
-    circle_path(cr, kDiscCentreX, kDiscCentreY, kDiscRadius);
-    fill_with(cr, kDiscOutline);
-    circle_path(cr, kDiscCentreX, kDiscCentreY, kDiscRadius - kDiscOutlinePx);
-    fill_with(cr, kBreakerCapBlue);
-    const std::array keys{kBreakerCapBlue, kDiscOutline};
+    circle_path(cr, disc_centre_x, disc_centre_y, disc_radius);
+    fill_with(cr, disc_outline);
+    circle_path(cr, disc_centre_x, disc_centre_y, disc_radius - disc_outline_px);
+    fill_with(cr, breaker_cap_blue);
+    const std::array keys{breaker_cap_blue, disc_outline};
     return quantise(canvas, keys);
 }
 
@@ -75,14 +73,13 @@ IndexedImage draw_breaker_switch(int frame, FrameSize size) {
         case Lever::down: draw_lever(cr, +1.0); break;
         case Lever::up: draw_lever(cr, -1.0); break;
         case Lever::end_on:
-            circle_path(cr, kCentreX, kCentreY, kEndOnTipRadius + 0.8);
-            fill_with(cr, kRingEdge);
-            fill_lit_circle(cr, kCentreX, kCentreY, kEndOnTipRadius, kSteelLight, kSteelDark);
+            circle_path(cr, centre_x, centre_y, end_on_tip_radius + 0.8);
+            fill_with(cr, ring_edge);
+            fill_lit_circle(cr, centre_x, centre_y, end_on_tip_radius, steel_light, steel_dark);
             break;
         default: throw std::out_of_range("a breaker switch has three frames");
     }
-    const std::array keys{kRingEdge};
+    const std::array keys{ring_edge};
     return quantise(canvas, keys);
 }
 
-}  // namespace artwork

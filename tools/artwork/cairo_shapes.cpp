@@ -1,15 +1,13 @@
-#include "cairo_shapes.h"
+#include "tools/artwork/cairo_shapes.h"
 
 #include <numbers>
 
-namespace artwork {
-
 namespace {
-constexpr double kFullTurn = 2.0 * std::numbers::pi;
-constexpr const char* kFontFamily = "DejaVu Sans";  // carries the Cyrillic labels
+constexpr double full_turn = 2.0 * std::numbers::pi;
+constexpr const char* font_family = "DejaVu Sans";  // carries the Cyrillic labels
 
 double unit(std::uint8_t channel) { return channel / 255.0; }
-}  // namespace
+} // namespace
 
 void set_colour(cairo_t* cr, Rgb colour) {
     cairo_set_source_rgb(cr, unit(colour.r), unit(colour.g), unit(colour.b));
@@ -26,12 +24,12 @@ void fill_with(cairo_t* cr, Rgb colour) {
 
 void circle_path(cairo_t* cr, double cx, double cy, double radius) {
     cairo_new_sub_path(cr);
-    cairo_arc(cr, cx, cy, radius, 0.0, kFullTurn);
+    cairo_arc(cr, cx, cy, radius, 0.0, full_turn);
     cairo_close_path(cr);
 }
 
 void rounded_box_path(cairo_t* cr, double x, double y, double w, double h, double radius) {
-    const double quarter = kFullTurn / 4.0;
+    const double quarter = full_turn / 4.0;
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + w - radius, y + radius, radius, -quarter, 0.0);
     cairo_arc(cr, x + w - radius, y + h - radius, radius, 0.0, quarter);
@@ -83,7 +81,7 @@ void fill_lit_circle(cairo_t* cr, double cx, double cy, double radius, Rgb light
 
 void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px,
                   FontWeight weight) {
-    cairo_select_font_face(cr, kFontFamily, CAIRO_FONT_SLANT_NORMAL,
+    cairo_select_font_face(cr, font_family, CAIRO_FONT_SLANT_NORMAL,
                            weight == FontWeight::bold ? CAIRO_FONT_WEIGHT_BOLD
                                                       : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, font_px);
@@ -94,4 +92,3 @@ void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double fo
     cairo_new_path(cr);
 }
 
-}  // namespace artwork

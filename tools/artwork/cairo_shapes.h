@@ -3,9 +3,7 @@
 
 #include <cairo.h>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 void set_colour(cairo_t* cr, Rgb colour);
 void add_colour_stop(cairo_pattern_t* gradient, double offset, Rgb colour);
@@ -39,4 +37,3 @@ enum class FontWeight { normal, bold };
 void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px,
                   FontWeight weight);
 
-}  // namespace artwork

@@ -1,9 +1,7 @@
-#include "canvas.h"
+#include "tools/artwork/canvas.h"
 
 #include <stdexcept>
 #include <string>
-
-namespace artwork {
 
 Canvas::Canvas(FrameSize size) : size_(size) {
     surface_ = cairo_image_surface_create(CAIRO_FORMAT_ARGB32, size.width, size.height);
@@ -29,4 +27,3 @@ std::uint32_t Canvas::premultiplied_argb(int x, int y) const {
     return *reinterpret_cast<const std::uint32_t*>(data + y * stride + x * 4);
 }
 
-}  // namespace artwork

@@ -6,9 +6,7 @@
 
 #include <cstdint>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 class Canvas {
 public:
@@ -29,4 +27,3 @@ private:
     cairo_t* cr_ = nullptr;
 };
 
-}  // namespace artwork

@@ -1,4 +1,4 @@
-#include "colour_quantiser.h"
+#include "tools/artwork/colour_quantiser.h"
 
 #include <algorithm>
 #include <cmath>
@@ -6,16 +6,14 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "key_colours.h"
-#include "colour_reduction.h"
-
-namespace artwork {
+#include "tools/artwork/key_colours.h"
+#include "tools/artwork/colour_reduction.h"
 
 namespace {
 
 // Edges at least half covered are drawn, the rest left to the panel: the
 // host has no partial transparency, only the undrawn key.
-constexpr std::uint32_t kDrawnAlpha = 128;
+constexpr std::uint32_t drawn_alpha = 128;
 
 std::uint32_t alpha_of(std::uint32_t argb) { return argb >> 24; }
 
@@ -49,7 +47,7 @@ DrawnColours survey(const Canvas& canvas) {
     for (int y = 0; y < canvas.size().height; ++y) {
         for (int x = 0; x < canvas.size().width; ++x) {
             const std::uint32_t argb = canvas.premultiplied_argb(x, y);
-            if (alpha_of(argb) < kDrawnAlpha) {
+            if (alpha_of(argb) < drawn_alpha) {
                 survey.any_undrawn = true;
                 continue;
             }
@@ -66,12 +64,12 @@ DrawnColours survey(const Canvas& canvas) {
 // key colours; then representatives of every other drawn shade.
 std::vector<Rgb> design_palette(const DrawnColours& drawn, std::span<const Rgb> keys) {
     std::vector<Rgb> palette;
-    if (drawn.any_undrawn) palette.push_back(kUndrawn);
+    if (drawn.any_undrawn) palette.push_back(undrawn);
     for (Rgb key : keys) {
-        if (key == kUndrawn) throw std::logic_error("the undrawn key cannot be a drawn key colour");
+        if (key == undrawn) throw std::logic_error("the undrawn key cannot be a drawn key colour");
         add_unique(palette, key);
     }
-    if (palette.size() > kMaxPaletteSize) throw std::logic_error("more key colours than palette slots");
+    if (palette.size() > max_palette_size) throw std::logic_error("more key colours than palette slots");
 
     std::vector<ColourCount> shades;
     for (const auto& [_, entry] : drawn.counts) {
@@ -80,7 +78,7 @@ std::vector<Rgb> design_palette(const DrawnColours& drawn, std::span<const Rgb> 
     // Hash order would make the palette differ between runs.
     std::sort(shades.begin(), shades.end(),
               [](const ColourCount& a, const ColourCount& b) { return packed(a.colour) < packed(b.colour); });
-    for (Rgb shade : reduce_colours(std::move(shades), kMaxPaletteSize - palette.size())) {
+    for (Rgb shade : reduce_colours(std::move(shades), max_palette_size - palette.size())) {
         add_unique(palette, lift_above_undrawn(shade));
     }
     return palette;
@@ -96,11 +94,11 @@ std::uint8_t nearest_drawn_entry(const std::vector<Rgb>& palette, std::size_t fi
     return static_cast<std::uint8_t>(best);
 }
 
-}  // namespace
+} // namespace
 
 Rgb lift_above_undrawn(Rgb colour) {
-    if (std::max({colour.r, colour.g, colour.b}) >= kNearBlack.r) return colour;
-    return {std::max(colour.r, kNearBlack.r), std::max(colour.g, kNearBlack.g), std::max(colour.b, kNearBlack.b)};
+    if (std::max({colour.r, colour.g, colour.b}) >= near_black.r) return colour;
+    return {std::max(colour.r, near_black.r), std::max(colour.g, near_black.g), std::max(colour.b, near_black.b)};
 }
 
 IndexedImage quantise(const Canvas& canvas, std::span<const Rgb> key_colours) {
@@ -113,7 +111,7 @@ IndexedImage quantise(const Canvas& canvas, std::span<const Rgb> key_colours) {
     for (int y = 0; y < image.size.height; ++y) {
         for (int x = 0; x < image.size.width; ++x) {
             const std::uint32_t argb = canvas.premultiplied_argb(x, y);
-            if (alpha_of(argb) < kDrawnAlpha) {
+            if (alpha_of(argb) < drawn_alpha) {
                 image.pixels.push_back(0);
                 continue;
             }
@@ -126,4 +124,3 @@ IndexedImage quantise(const Canvas& canvas, std::span<const Rgb> key_colours) {
     return image;
 }
 
-}  // namespace artwork

@@ -8,12 +8,10 @@
 
 #include <span>
 
-#include "canvas.h"
-#include "image_types.h"
+#include "tools/artwork/canvas.h"
+#include "tools/artwork/image_types.h"
 
-namespace artwork {
-
-inline constexpr std::size_t kMaxPaletteSize = 256;
+inline constexpr std::size_t max_palette_size = 256;
 
 IndexedImage quantise(const Canvas& canvas, std::span<const Rgb> key_colours);
 
@@ -21,4 +19,3 @@ IndexedImage quantise(const Canvas& canvas, std::span<const Rgb> key_colours);
 // to it, so that nothing drawn can read as the undrawn key.
 Rgb lift_above_undrawn(Rgb colour);
 
-}  // namespace artwork

@@ -1,14 +1,12 @@
 // Top-down splitting: the group of colours with the largest squared error is
 // cut in two along its most varied channel, at the cut that leaves the least
 // error on both sides, until the palette is full.
-#include "colour_reduction.h"
+#include "tools/artwork/colour_reduction.h"
 
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
-
-namespace artwork {
 
 namespace {
 
@@ -95,7 +93,7 @@ Rgb mean_colour(const Moments& m) {
     return {channel(0), channel(1), channel(2)};
 }
 
-}  // namespace
+} // namespace
 
 std::vector<Rgb> reduce_colours(std::vector<ColourCount> colours, std::size_t max_colours) {
     std::vector<Rgb> result;
@@ -119,4 +117,3 @@ std::vector<Rgb> reduce_colours(std::vector<ColourCount> colours, std::size_t ma
     return result;
 }
 
-}  // namespace artwork

@@ -6,9 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 struct ColourCount {
     Rgb colour;
@@ -19,4 +17,3 @@ struct ColourCount {
 // colours it stands for. Returns the colours themselves when they are few enough.
 std::vector<Rgb> reduce_colours(std::vector<ColourCount> colours, std::size_t max_colours);
 
-}  // namespace artwork

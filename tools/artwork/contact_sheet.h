@@ -5,9 +5,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 struct SheetTile {
     int resource_id = 0;
@@ -17,4 +15,3 @@ struct SheetTile {
 // Throws std::runtime_error naming the file when it cannot be written.
 void write_contact_sheet(const std::filesystem::path& file, const std::vector<SheetTile>& tiles, int columns);
 
-}  // namespace artwork

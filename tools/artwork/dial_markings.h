@@ -5,9 +5,7 @@
 
 #include <cairo.h>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 void draw_graduations(cairo_t* cr, Rgb ink);
 void draw_numerals(cairo_t* cr, Rgb ink);
@@ -15,4 +13,3 @@ void draw_numerals(cairo_t* cr, Rgb ink);
 // A thin frame drawn around the pressure digits, clear of the digits themselves.
 void draw_pressure_window_outline(cairo_t* cr, Rgb ink);
 
-}  // namespace artwork

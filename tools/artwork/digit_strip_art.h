@@ -1,18 +1,15 @@
 // The three digit strips: four LCD banks of twelve frames each.
 #pragma once
 
-#include "image_types.h"
-#include "seven_segment.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
+#include "tools/artwork/seven_segment.h"
 
 // Glyph placement of each strip. Every bank uses the same placement so that a
 // digit stays put when the display changes units or brightness.
-extern const GlyphStyle kSmallDigitGlyph;
-extern const GlyphStyle kMediumDigitGlyph;
-extern const GlyphStyle kLargeDigitGlyph;
+extern const GlyphStyle small_digit_glyph;
+extern const GlyphStyle medium_digit_glyph;
+extern const GlyphStyle large_digit_glyph;
 
-// frame = digit code + kDigitCodeCount x bank
+// frame = digit code + digit_code_count x bank
 IndexedImage draw_digit_frame(int frame, FrameSize size, const GlyphStyle& glyph);
 
-}  // namespace artwork

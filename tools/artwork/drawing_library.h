@@ -3,9 +3,6 @@
 // the generator without reporting the libraries' caches as our leaks.
 #pragma once
 
-namespace artwork {
-
 // Call once, after the last drawing; nothing may be drawn afterwards.
 void release_drawing_library();
 
-}  // namespace artwork

@@ -4,12 +4,9 @@
 
 #include <cairo.h>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 void draw_brightness_switch(cairo_t* cr, const PixelBox& click_box);
 void draw_units_button(cairo_t* cr, const PixelBox& click_box);
 void draw_knob(cairo_t* cr, const PixelBox& click_box);
 
-}  // namespace artwork

@@ -5,9 +5,7 @@
 
 #include <span>
 
-#include "image_types.h"
-
-namespace artwork {
+#include "tools/artwork/image_types.h"
 
 using DrawFrame = IndexedImage (*)(int frame, FrameSize size);
 
@@ -28,4 +26,3 @@ std::span<const ImageFamily> image_catalogue();
 
 FrameSize frame_size(const ImageFamily& family, int frame);
 
-}  // namespace artwork

@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <vector>
 
-namespace artwork {
-
 struct Rgb {
     std::uint8_t r = 0;
     std::uint8_t g = 0;
@@ -42,4 +40,3 @@ struct IndexedImage {
     Rgb at(int x, int y) const { return palette[pixels[static_cast<std::size_t>(y) * size.width + x]]; }
 };
 
-}  // namespace artwork

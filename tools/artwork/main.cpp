@@ -2,8 +2,8 @@
 #include <cstdio>
 #include <exception>
 
-#include "artwork_output.h"
-#include "drawing_library.h"
+#include "tools/artwork/artwork_output.h"
+#include "tools/artwork/drawing_library.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -12,11 +12,11 @@ int main(int argc, char** argv) {
     }
     int status = 0;
     try {
-        artwork::write_artwork(argv[1]);
+        write_artwork(argv[1]);
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zor_artwork: %s\n", e.what());
         status = 1;
     }
-    artwork::release_drawing_library();
+    release_drawing_library();
     return status;
 }

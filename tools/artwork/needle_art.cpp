@@ -4,38 +4,35 @@
 // edge's middle row, so the bar's distance from x = 0 is its radius on the dial.
 #include <array>
 
-#include "artwork_drawings.h"
-#include "cairo_shapes.h"
-#include "canvas.h"
-#include "colour_quantiser.h"
-#include "face_geometry.h"
-#include "key_colours.h"
-
-namespace artwork {
+#include "tools/artwork/artwork_drawings.h"
+#include "tools/artwork/cairo_shapes.h"
+#include "tools/artwork/canvas.h"
+#include "tools/artwork/colour_quantiser.h"
+#include "tools/artwork/face_geometry.h"
+#include "tools/artwork/key_colours.h"
 
 namespace {
 
-constexpr double kOutlinePx = 1.0;
+constexpr double outline_px = 1.0;
 
-}  // namespace
+} // namespace
 
 IndexedImage draw_needle(int, FrameSize size) {
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
-    // Pixel edges: the bar covers columns kNeedleInnerRadius .. kNeedleOuterRadius.
-    const double half = kOutlinePx / 2.0;
-    const double left = face::kNeedleInnerRadius + half;
-    const double right = face::kNeedleOuterRadius + 1.0 - half;
-    const double height = size.height - kOutlinePx;
+    // Pixel edges: the bar covers columns face_needle_inner_radius .. face_needle_outer_radius.
+    const double half = outline_px / 2.0;
+    const double left = face_needle_inner_radius + half;
+    const double right = face_needle_outer_radius + 1.0 - half;
+    const double height = size.height - outline_px;
     rounded_box_path(cr, left, half, right - left, height, height / 2.0);
-    set_colour(cr, kNeedleFill);
+    set_colour(cr, needle_fill);
     cairo_fill_preserve(cr);
-    set_colour(cr, kNeedleOutline);
-    cairo_set_line_width(cr, kOutlinePx);
+    set_colour(cr, needle_outline);
+    cairo_set_line_width(cr, outline_px);
     cairo_stroke(cr);
 
-    const std::array keys{kNeedleFill, kNeedleOutline};
+    const std::array keys{needle_fill, needle_outline};
     return quantise(canvas, keys);
 }
 
-}  // namespace artwork

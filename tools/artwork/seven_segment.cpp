@@ -1,10 +1,8 @@
-#include "seven_segment.h"
+#include "tools/artwork/seven_segment.h"
 
 #include <array>
 #include <cmath>
 #include <stdexcept>
-
-namespace artwork {
 
 namespace {
 
@@ -13,7 +11,7 @@ constexpr std::uint8_t bit(Segment s) { return std::uint8_t(1u << static_cast<in
 using enum Segment;
 
 // ORDER digit code
-constexpr std::array<std::uint8_t, kDigitCodeCount> kLitSegments{{
+constexpr std::array<std::uint8_t, digit_code_count> segments_of_code{{
     std::uint8_t(bit(top) | bit(upper_right) | bit(lower_right) | bit(bottom) | bit(lower_left) | bit(upper_left)),  // 0
     std::uint8_t(bit(upper_right) | bit(lower_right)),                                                               // 1
     std::uint8_t(bit(top) | bit(upper_right) | bit(middle) | bit(lower_left) | bit(bottom)),                         // 2
@@ -54,11 +52,11 @@ GlyphPoint slanted(const GlyphStyle& s, GlyphPoint p) {
     return {p.x + s.slant * (s.top + s.height / 2.0 - p.y), p.y};
 }
 
-}  // namespace
+} // namespace
 
 std::uint8_t lit_segments(int digit_code) {
-    if (digit_code < 0 || digit_code >= kDigitCodeCount) throw std::out_of_range("no glyph for this digit code");
-    return kLitSegments[static_cast<std::size_t>(digit_code)];
+    if (digit_code < 0 || digit_code >= digit_code_count) throw std::out_of_range("no glyph for this digit code");
+    return segments_of_code[static_cast<std::size_t>(digit_code)];
 }
 
 // A long hexagon along the centre line, pointed at both ends so that
@@ -92,4 +90,3 @@ GlyphPoint segment_centre(const GlyphStyle& s, Segment segment) {
     return slanted(s, {(line.from.x + line.to.x) / 2.0, (line.from.y + line.to.y) / 2.0});
 }
 
-}  // namespace artwork

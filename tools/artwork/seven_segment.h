@@ -6,14 +6,12 @@
 
 #include <cstdint>
 
-namespace artwork {
-
-inline constexpr int kMinusSign = 10;
-inline constexpr int kThreeBars = 11;
-inline constexpr int kDigitCodeCount = 12;  // one bank of a digit strip
+inline constexpr int minus_sign = 10;
+inline constexpr int three_bars = 11;
+inline constexpr int digit_code_count = 12;  // one bank of a digit strip
 
 enum class Segment { top, upper_right, lower_right, bottom, lower_left, upper_left, middle };
-inline constexpr int kSegmentCount = 7;
+inline constexpr int segment_count = 7;
 
 // Placement of a glyph inside its frame, in frame pixels. The box is the
 // upright glyph's outer edge; slant leans it to the right like printed LCD type.
@@ -40,4 +38,3 @@ struct GlyphPoint {
 };
 GlyphPoint segment_centre(const GlyphStyle& style, Segment segment);
 
-}  // namespace artwork

@@ -1,4 +1,4 @@
-#include "cursor_art.h"
+#include "tools/cursors/cursor_art.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "cursor_file.h"
+#include "tools/cursors/cursor_file.h"
 
 namespace {
 

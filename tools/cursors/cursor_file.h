@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "cursor_art.h"
+#include "tools/cursors/cursor_art.h"
 
 inline constexpr int cursor_size = 32;
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "cursor_file.h"
+#include "tools/cursors/cursor_file.h"
 
 int main(int argc, char** argv)
 {

@@ -1,4 +1,4 @@
-#include "chime.h"
+#include "tools/tone/chime.h"
 
 #include <algorithm>
 #include <cmath>

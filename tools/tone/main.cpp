@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <string>
 
-#include "chime.h"
-#include "wave_writer.h"
+#include "tools/tone/chime.h"
+#include "tools/tone/wave_writer.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "wave_writer.h"
+#include "tools/tone/wave_writer.h"
 
 #include <fstream>
 
