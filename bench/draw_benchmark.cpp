@@ -111,7 +111,7 @@ public:
 private:
     void power_up()
     {
-        panel_.variables.set(host_token::bus_volts, bus_volts);
+        panel_.variables.set(token_bus_volts, bus_volts);
         panel_.open();
         panel_.click(breaker_1, breaker_lever, MouseButton::left);
         panel_.click(breaker_2, breaker_lever, MouseButton::left);
@@ -145,7 +145,7 @@ private:
     void climb_one_frame()
     {
         altitude_m_ += climb_m_per_frame;
-        panel_.variables.set(host_token::altitude, altitude_m_);
+        panel_.variables.set(token_altitude, altitude_m_);
         panel_.run_frame();
     }
 

@@ -9,6 +9,10 @@ inline constexpr int breaker_count = 2;
 
 extern std::int32_t breaker_closed[breaker_count];
 
+// Opens both breakers again, as at load. For tests only: the module never
+// calls it.
+void reset_breakers_for_tests();
+
 inline std::int32_t& breaker_flag(BreakerId id)
 {
     return breaker_closed[static_cast<int>(id)];

@@ -26,19 +26,27 @@ else()
     set(ZOR_TOOL_DEPENDS zor_artwork zor_tone zor_cursors)
 endif()
 
-# Every bitmap of the module, as <id>.bmp, plus PNG sheets to look at.
+# Every bitmap of the module, as <id>.bmp, the resource script that builds
+# them into the module, and PNG sheets to look at. The ids are the layout's.
 set(ZOR_BITMAP_DIR ${ZOR_GENERATED_DIR}/bitmaps)
+set(ZOR_BITMAP_RC ${ZOR_BITMAP_DIR}/bitmaps.rc)
 add_custom_command(
-    OUTPUT ${ZOR_BITMAP_DIR}/stamp
+    OUTPUT ${ZOR_BITMAP_DIR}/stamp ${ZOR_BITMAP_RC}
     COMMAND ${CMAKE_COMMAND} -E env ASAN_OPTIONS=detect_leaks=0 ${ZOR_ARTWORK_TOOL} ${ZOR_BITMAP_DIR}
     COMMAND ${CMAKE_COMMAND} -E touch ${ZOR_BITMAP_DIR}/stamp
     DEPENDS ${ZOR_TOOL_DEPENDS}
     COMMENT "Drawing the instrument artwork")
 add_custom_target(zor_bitmaps ALL DEPENDS ${ZOR_BITMAP_DIR}/stamp)
 
-# The alert tone file and the module's wave resource data.
-set(ZOR_ALERT_WAV ${ZOR_GENERATED_DIR}/zor_sound.wav)
-set(ZOR_RESOURCE_WAV ${ZOR_GENERATED_DIR}/wave_6608.wav)
+# The alert tone file and the module's wave resource data. The tone is
+# installed below the simulator's folder at the path the module reads it
+# from (sound/tone_service.h); the module never plays the resource.
+set(ZOR_ALERT_TONE_INSTALL_PATH gauges/zor_sound.wav)
+set(ZOR_WAVE_RESOURCE_ID 6608)
+get_filename_component(ZOR_ALERT_TONE_FOLDER ${ZOR_ALERT_TONE_INSTALL_PATH} DIRECTORY)
+get_filename_component(alert_tone_file ${ZOR_ALERT_TONE_INSTALL_PATH} NAME)
+set(ZOR_ALERT_WAV ${ZOR_GENERATED_DIR}/${alert_tone_file})
+set(ZOR_RESOURCE_WAV ${ZOR_GENERATED_DIR}/wave_${ZOR_WAVE_RESOURCE_ID}.wav)
 add_custom_command(
     OUTPUT ${ZOR_ALERT_WAV} ${ZOR_RESOURCE_WAV}
     COMMAND ${ZOR_TONE_TOOL} ${ZOR_ALERT_WAV} ${ZOR_RESOURCE_WAV}

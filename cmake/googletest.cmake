@@ -23,3 +23,16 @@ function(zor_add_gtest target)
         gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60)
     endif()
 endfunction()
+
+# The whole program in one process, its cases shuffled, under two fixed
+# seeds (so a failure can be run again): no case may depend on the order.
+# Native builds only; under Wine every program already runs whole.
+function(zor_add_shuffled_runs target)
+    if(CMAKE_CROSSCOMPILING)
+        return()
+    endif()
+    foreach(seed IN ITEMS 1 2)
+        add_test(NAME ${target}_shuffled_${seed}
+                 COMMAND ${target} --gtest_shuffle --gtest_random_seed=${seed} --gtest_brief=1)
+    endforeach()
+endfunction()

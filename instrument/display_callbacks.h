@@ -11,8 +11,6 @@
 
 inline constexpr double draw_nothing = -1.0;
 
-// Frames of the four LCD banks: metres bright, feet bright, metres dim, feet dim.
-inline constexpr int frames_per_digit_bank = 12;
 
 double lit_dial_frame(const InstrumentState& s);
 double deviation_border_frame(const InstrumentState& s);

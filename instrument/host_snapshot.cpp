@@ -14,6 +14,10 @@ ModuleVar altitude_variable         = {.token = token_altitude};
 ModuleVar units_of_measure_variable = {.token = token_units_of_measure};
 ModuleVar kohlsman_variable         = {.token = token_kohlsman_mb};
 
+ModuleVar* const host_variable_records[] = {
+    &tick_variable, &bus_volts_variable, &altitude_variable, &units_of_measure_variable, &kohlsman_variable,
+};
+
 double looked_up(ModuleVar& variable)
 {
     lookup_variable(variable);
@@ -31,4 +35,10 @@ void refresh_host_snapshot()
     s.units_of_measure = static_cast<std::int8_t>(truncate_toward_zero(looked_up(units_of_measure_variable)));
     s.host_baro_mb     = looked_up(kohlsman_variable);
     s.bus_powered      = s.bus_volts > bus_powered_above_volts ? 1 : 0;
+}
+
+void reset_host_variable_records_for_tests()
+{
+    for (ModuleVar* record : host_variable_records)
+        *record = ModuleVar{.token = record->token};
 }

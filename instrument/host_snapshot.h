@@ -8,3 +8,7 @@ inline constexpr double bus_powered_above_volts = 20.0;
 // Looks the host variables up, in the order the host expects them, into the
 // shared snapshot, and decides whether the bus is powered.
 void refresh_host_snapshot();
+
+// Empties the host-variable records of whatever the host wrote into them,
+// keeping their tokens. For tests only, through reset_instruments_for_tests.
+void reset_host_variable_records_for_tests();

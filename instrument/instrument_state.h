@@ -5,12 +5,17 @@
 
 #include <cstdint>
 
+#include "instrument/instrument_limits.h"
+
 // A digit code is what one LCD digit shows: 0 to 9, a minus sign, the
 // three-bar glyph, or nothing. Digit arrays are stored ones first.
 using DigitCode = std::int8_t;
 inline constexpr DigitCode digit_minus      = 10;
 inline constexpr DigitCode digit_three_bars = 11;
 inline constexpr DigitCode digit_blank      = -1;
+// A digit strip holds one frame per shown code in each of the four LCD
+// banks: metres bright, feet bright, metres dim, feet dim.
+inline constexpr int frames_per_digit_bank = digit_three_bars + 1;
 
 inline constexpr int altitude_digit_count = 5;
 inline constexpr int selected_digit_count = 5;
@@ -21,7 +26,7 @@ inline constexpr int instrument_count = 2;
 
 struct InstrumentState {
     // Settings, written by the crew's controls.
-    std::int32_t baro_setting_mb  = 1013;
+    std::int32_t baro_setting_mb  = default_baro_setting_mb;
     std::int32_t units_feet       = 0;
     std::int32_t dimmed           = 0;
     std::int32_t powered          = 0;
@@ -73,6 +78,10 @@ struct HostSnapshot {
 extern InstrumentState instrument_states[instrument_count];
 extern AlertArming zor_1_alert_tone;
 extern HostSnapshot host_snapshot;
+
+// Puts both records, ZOR_1's tone arming, the snapshot and the host-variable
+// records back as they are at load. For tests only: the module never calls it.
+void reset_instruments_for_tests();
 
 inline InstrumentState& instrument_state(InstrumentId id)
 {

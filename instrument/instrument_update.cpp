@@ -19,8 +19,6 @@ constexpr double metres_per_foot         = 0.3048;
 // Altitude change per millibar of pressure setting.
 constexpr double feet_per_mb             = 29.529627792000003;
 constexpr double metres_per_mb           = 9.00074;
-// The host's unit system in which altitude comes in metres.
-constexpr std::int8_t host_units_metric  = 2;
 
 // Frames of continuous knob activity after which the knob steps by five.
 constexpr std::int32_t knob_fast_after_frames = 90;

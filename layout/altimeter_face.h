@@ -22,3 +22,8 @@ struct AltimeterFace {
 
 extern template struct AltimeterFace<InstrumentId::zor_1>;
 extern template struct AltimeterFace<InstrumentId::zor_2>;
+
+// Puts back what the module changes in these records at run time, the
+// needles' flags, as they are at load. For tests only: the module never
+// calls it.
+void reset_altimeter_faces_for_tests();

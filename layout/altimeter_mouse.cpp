@@ -21,15 +21,15 @@ constinit const TooltipArgument AltimeterMouse<Id>::pressure_tooltip_args[2] = {
 template <InstrumentId Id>
 constinit const MouseRect AltimeterMouse<Id>::areas[altimeter_mouse_area_count] = {
     region_open(whole_gauge),
-    click_area({23, 20, 45, 45},   cursor_hand,       switch_events, brightness_switch_click<Id>),     // top left
-    click_area({308, 9, 40, 40},   cursor_hand,       switch_events, units_switch_click<Id>),          // top right
-    region_open({309, 293, 60, 45}),                                                                // over the pressure knob
+    click_area(brightness_switch_box,      cursor_hand,       switch_events, brightness_switch_click<Id>),
+    click_area(units_button_box,           cursor_hand,       switch_events, units_switch_click<Id>),
+    region_open(pressure_tooltip_region),
     tooltip(pressure_tooltip_text, pressure_tooltip_args),
     region_close(),
-    click_area({309, 293, 26, 48}, cursor_down_arrow, knob_events,   pressure_knob_decrease_click<Id>),
-    click_area({335, 293, 26, 48}, cursor_up_arrow,   knob_events,   pressure_knob_increase_click<Id>),
-    click_area({1, 293, 30, 45},   cursor_down_arrow, knob_events,   selected_knob_decrease_click<Id>),
-    click_area({31, 293, 30, 45},  cursor_up_arrow,   knob_events,   selected_knob_increase_click<Id>),
+    click_area(pressure_knob_decrease_box, cursor_down_arrow, knob_events,   pressure_knob_decrease_click<Id>),
+    click_area(pressure_knob_increase_box, cursor_up_arrow,   knob_events,   pressure_knob_increase_click<Id>),
+    click_area(selected_knob_decrease_box, cursor_down_arrow, knob_events,   selected_knob_decrease_click<Id>),
+    click_area(selected_knob_increase_box, cursor_up_arrow,   knob_events,   selected_knob_increase_click<Id>),
     region_close(),
     list_end(),
 };

@@ -3,10 +3,13 @@
 #include "breakers/breaker_callbacks.h"
 #include "layout/bitmap_ids.h"
 #include "layout/element_records.h"
+#include "layout/face_geometry.h"
 #include "layout/gauge_headers.h"
 #include "layout/mouse_records.h"
 
 namespace {
+
+constexpr FaceBox whole_breaker = {0, 0, breaker_face_size.width, breaker_face_size.height};
 
 // No bright flag: the breaker darkens with the panel lighting.
 constexpr std::uint32_t breaker_image_flags = image_transparent | image_erase;
@@ -37,7 +40,7 @@ constinit ElementHeader* const BreakerFace<Id>::element_list[2] = {&BreakerFace<
 template <BreakerId Id>
 constinit const MouseRect BreakerFace<Id>::areas[breaker_mouse_area_count] = {
     region_open(whole_gauge),
-    click_area({0, 0, 30, 65}, cursor_hand, mouse_left_single, breaker_toggle_click<Id>),   // the whole breaker
+    click_area(whole_breaker, cursor_hand, mouse_left_single, breaker_toggle_click<Id>),
     region_close(),
     list_end(),
 };

@@ -1,5 +1,5 @@
 // A breaker gauge: the blue disc under the switch icon, and one click area
-// over the whole 30 x 65 gauge.
+// over the whole gauge.
 #pragma once
 
 #include "abi/host_formats.h"

@@ -3,6 +3,13 @@
 #pragma once
 
 #include "abi/host_formats.h"
+#include "layout/face_geometry.h"
+
+// A face place as the host's element records hold it.
+constexpr PixelPoint at(FacePoint place)
+{
+    return PixelPoint{.x = place.x, .y = place.y};
+}
 
 constexpr ElementHeader element_header(ElementKind kind, std::uint32_t bitmap, PixelPoint position,
                                        std::uint32_t image_flags, const GaugeHeader* owner,

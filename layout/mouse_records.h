@@ -3,17 +3,16 @@
 #pragma once
 
 #include "abi/host_formats.h"
+#include "layout/face_geometry.h"
 
-struct PixelBox { std::int32_t x, y, width, height; };
-
-constexpr MouseRect region_open(PixelBox box)
+constexpr MouseRect region_open(FaceBox box)
 {
     return MouseRect{.kind = mouse_region_open, .x = box.x, .y = box.y, .width = box.width, .height = box.height,
                      .cursor = cursor_none, .help_id = 0, .event_mask = 0, .event_id = 0,
                      .action = {.click = nullptr}, .tooltip_args = nullptr};
 }
 
-constexpr MouseRect click_area(PixelBox box, HostCursor cursor, std::uint32_t event_mask, MouseCallback callback)
+constexpr MouseRect click_area(FaceBox box, HostCursor cursor, std::uint32_t event_mask, MouseCallback callback)
 {
     return MouseRect{.kind = mouse_click_area, .x = box.x, .y = box.y, .width = box.width, .height = box.height,
                      .cursor = cursor, .help_id = 0, .event_mask = event_mask, .event_id = 0,
@@ -41,4 +40,5 @@ constexpr MouseRect list_end()
     return end;
 }
 
-inline constexpr PixelBox whole_gauge = {0, 0, 0, 0};
+// A region box of 0, 0, 0, 0 covers the whole gauge, whatever its size.
+inline constexpr FaceBox whole_gauge = {0, 0, 0, 0};

@@ -32,7 +32,6 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
 
 # One prefix and one warm wineserver for the whole win32 run.
 prefix="$root/build/win32/wine/prefix"
-zor_wine_enable_i386
 zor_wine_prefix "$prefix"
 zor_wine_start "$prefix"
 trap 'zor_wine_stop "$prefix"' EXIT

@@ -1,5 +1,5 @@
 # Helpers for running the win32 test programs under Wine. Source it, then:
-#   zor_wine_enable_i386            make i386 programs (wine32) runnable
+#   zor_wine_i386_ready             whether i386 programs (wine32) run here
 #   zor_wine_prefix DIR [GRAPHICS]  ready-to-use prefix at DIR; GRAPHICS is Wine's
 #                                   graphics driver: null (no display, the default)
 #                                   or x11 (windows on $DISPLAY, for the bench)
@@ -9,11 +9,10 @@
 #                                   windows under the x11 driver; DIR keeps its log
 #
 # Where the kernel runs no 32-bit programs (ia32 emulation off), wine32 runs
-# under qemu-i386. Debian 12's qemu 7.2 scans its page table page by page on
-# every mmap and Wine reserves gigabytes, so each Wine process burnt ~50 s of
-# CPU; newer qemu keeps those pages in a tree (asked for here: 8.1 or later) and
-# with the 10.0 of bookworm-backports (a static build, no dependencies) a
-# process takes about 0.5 s.
+# under qemu-i386, which scripts/setup.sh installs and registers.
+#
+# Every function is safe under `set -e`: a status that only informs is
+# caught where it is read.
 
 ZOR_WINE_CACHE=${ZOR_WINE_CACHE:-/var/cache/krv-zor}
 # Bump when the prefix settings below change, so cached templates are rebuilt.
@@ -23,49 +22,10 @@ export WINEDEBUG=${WINEDEBUG:--all} WINEARCH=win32
 # No menu entries, no .NET or HTML engine install prompts in a fresh prefix.
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-winemenubuilder.exe=d;mscoree=d;mshtml=d}
 
-_zor_sudo() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-
-_zor_i386_ok() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
-
-_zor_qemu_new_enough() {
-    local v
-    v=$(qemu-i386 --version 2>/dev/null | sed -n '1s/.*version \([0-9]*\)\.\([0-9]*\).*/\1 \2/p')
-    [ -n "$v" ] && set -- $v && { [ "$1" -gt 8 ] || { [ "$1" -eq 8 ] && [ "$2" -ge 1 ]; }; }
-}
-
-zor_wine_enable_i386() {
-    local bm=/proc/sys/fs/binfmt_misc
-    # Natively runnable: nothing to do (no qemu entry is involved).
-    if [ ! -e "$bm/qemu-i386" ] && _zor_i386_ok; then return 0; fi
-    if ! _zor_qemu_new_enough; then
-        local codename
-        codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-}")
-        if [ "$codename" = bookworm ] && [ ! -e /etc/apt/sources.list.d/bookworm-backports.sources ]; then
-            printf '%s\n' 'Types: deb' 'URIs: http://deb.debian.org/debian' 'Suites: bookworm-backports' \
-                'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
-                _zor_sudo tee /etc/apt/sources.list.d/bookworm-backports.sources >/dev/null
-        fi
-        _zor_sudo apt-get update -qq
-        if [ "$codename" = bookworm ]; then
-            DEBIAN_FRONTEND=noninteractive _zor_sudo apt-get install -y -qq -t bookworm-backports qemu-user >/dev/null
-        else
-            DEBIAN_FRONTEND=noninteractive _zor_sudo apt-get install -y -qq qemu-user >/dev/null
-        fi
-        _zor_qemu_new_enough || { echo "wine-env: qemu-i386 8.1 or later is needed" >&2; return 1; }
-    fi
-    [ -e "$bm/register" ] || _zor_sudo mount -t binfmt_misc binfmt_misc "$bm" || return 1
-    # Without the F flag the kernel opens /usr/bin/qemu-i386 at each exec, so an
-    # upgraded qemu takes effect at once; an entry pinned to an old binary is replaced.
-    if [ -e "$bm/qemu-i386" ] && { grep -q '^flags:.*F' "$bm/qemu-i386" ||
-            ! grep -qx 'interpreter /usr/bin/qemu-i386' "$bm/qemu-i386"; }; then
-        echo -1 | _zor_sudo tee "$bm/qemu-i386" >/dev/null
-    fi
-    if [ ! -e "$bm/qemu-i386" ]; then
-        printf '%s' ':qemu-i386:M::\x7fELF\x01\x01\x01\x00\x00\x00\x00\x00\x00\x00\x00\x00\x02\x00\x03\x00:\xff\xff\xff\xff\xff\xfe\xfe\x00\xff\xff\xff\xff\xff\xff\xff\xff\xfe\xff\xff\xff:/usr/bin/qemu-i386:' |
-            _zor_sudo tee "$bm/register" >/dev/null
-    fi
-    _zor_i386_ok || { echo "wine-env: i386 programs still do not run" >&2; return 1; }
-}
+# Whether this machine runs Wine's i386 programs. scripts/setup.sh makes it
+# so where the kernel cannot (qemu-user and its binfmt entry); nothing here
+# installs or registers anything.
+zor_wine_i386_ready() { /usr/lib/wine/wine --version >/dev/null 2>&1; }
 
 # Makes a prefix: the graphics driver asked for (null: windows without a
 # display), no crash dialog, Wine's own chatter off. The x11 variant is made
@@ -88,11 +48,11 @@ REGEDIT4
 "mscoree"=""
 "mshtml"=""
 EOF
-    WINEPREFIX="$dir" DISPLAY= wine regedit /S "$reg" </dev/null >/dev/null 2>&1
+    WINEPREFIX="$dir" DISPLAY= wine regedit /S "$reg" </dev/null >/dev/null 2>&1 || return 1
     rm -f "$reg"
     # The registry reaches the disk when the server ends, shortly after the
     # last program.
-    WINEPREFIX="$dir" wineserver -w
+    WINEPREFIX="$dir" wineserver -w || true
     grep -q "\"Graphics\"=\"$graphics\"" "$dir/user.reg"
 }
 
@@ -106,7 +66,7 @@ zor_wine_prefix() {
     tpl="$ZOR_WINE_CACHE/wine-$ver-r$ZOR_WINE_PREFIX_REV"
     [ "$graphics" = null ] || tpl="$tpl-$graphics"
     [ "$(cat "$dir/.zor-template" 2>/dev/null)" = "$tpl" ] && return 0
-    zor_wine_enable_i386 || return 1
+    zor_wine_i386_ready || { echo "wine-env: i386 programs cannot start here: run scripts/setup.sh" >&2; return 1; }
     mkdir -p "$ZOR_WINE_CACHE" "$(dirname "$dir")"
     (
         flock 9
@@ -117,7 +77,7 @@ zor_wine_prefix() {
             rm -rf "$tpl" && mv "$tpl.tmp" "$tpl"
         fi
     ) 9>"$ZOR_WINE_CACHE/.lock" || return 1
-    zor_wine_stop "$dir" 2>/dev/null
+    zor_wine_stop "$dir"
     rm -rf "$dir" && cp -a "$tpl" "$dir"
 }
 
@@ -148,18 +108,19 @@ zor_wine_start() {
     (
         flock 9
         # The server and programs must not inherit the lock, or it would stay held.
-        WINEPREFIX="$1" wineserver -p 2>/dev/null 9>&-
-        [ $? -eq 2 ] && exit 0   # already running for this prefix
-        WINEPREFIX="$1" setsid -w wine cmd /c exit </dev/null >/dev/null 2>&1 9>&-
+        status=0
+        WINEPREFIX="$1" wineserver -p 2>/dev/null 9>&- || status=$?
+        [ "$status" -ne 2 ] || exit 0   # already running for this prefix
+        WINEPREFIX="$1" setsid -w wine cmd /c exit </dev/null >/dev/null 2>&1 9>&- || true
         exit 0
     ) 9>"$1/.zor-lock"
 }
 
+# zor_wine_stop DIR: ends the prefix's wineserver, if one runs.
 zor_wine_stop() {
     [ -d "$1" ] || return 0
-    WINEPREFIX="$1" wineserver -k 2>/dev/null
-    WINEPREFIX="$1" wineserver -w 2>/dev/null
-    return 0
+    WINEPREFIX="$1" wineserver -k 2>/dev/null || true
+    WINEPREFIX="$1" wineserver -w 2>/dev/null || true
 }
 
 # zor_display_start DIR: Xvfb on a free display, which it picks itself and
@@ -182,8 +143,7 @@ zor_display_start() {
 
 zor_display_stop() {
     [ -n "${ZOR_XVFB_PID:-}" ] || return 0
-    kill "$ZOR_XVFB_PID" 2>/dev/null
-    wait "$ZOR_XVFB_PID" 2>/dev/null
+    kill "$ZOR_XVFB_PID" 2>/dev/null || true
+    wait "$ZOR_XVFB_PID" 2>/dev/null || true
     ZOR_XVFB_PID=""
-    return 0
 }

@@ -8,8 +8,6 @@
 
 namespace {
 
-// The tone ships in the host's gauges folder, beside the module.
-constexpr const char* alert_tone_relative_path = "\\gauges\\zor_sound.wav";
 constexpr std::int32_t full_volume_hundredths_db = 0;
 
 } // namespace

@@ -2,6 +2,10 @@
 // install, initialise and kill.
 #pragma once
 
+// Where the tone file lies below the host's folder; it begins with a
+// backslash, as the sound path expects (sound/sound_path.h).
+inline constexpr const char* alert_tone_relative_path = "\\gauges\\zor_sound.wav";
+
 // Install: finds the host window, makes the device on it, builds the path of
 // the tone file below the host's folder, loads the tone and gives the path
 // text back.

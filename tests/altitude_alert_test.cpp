@@ -9,7 +9,6 @@ namespace {
 
 class AltitudeAlert : public ::testing::Test {
 protected:
-    void SetUp() override { reset_module_state(); }
 
     // One frame at a deviation d from the selected altitude, tick unchanged.
     void frame_at(double d, AlertArming* tone = &zor_1_alert_tone)

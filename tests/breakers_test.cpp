@@ -14,7 +14,6 @@ const IconElement& lever_of(const GaugeHeader& gauge)
 
 TEST(Breakers, OpenAtLoadAndTogglePerLeftClick)
 {
-    reset_module_state();
     const IconElement& lever_1 = lever_of(azs_zor_1_gauge_header);
     const IconElement& lever_2 = lever_of(azs_zor_2_gauge_header);
     EXPECT_EQ(lever_1.value(0), 0.0);
@@ -32,7 +31,6 @@ TEST(Breakers, OpenAtLoadAndTogglePerLeftClick)
 
 TEST(Breakers, OneStateHoweverOftenTheGaugeIsPlaced)
 {
-    reset_module_state();
     // Two placements of AZS_ZOR_1 call the same toggle and lever callbacks.
     breaker_toggle_click<BreakerId::azs_zor_1>(nullptr, 0);
     EXPECT_EQ(breaker_position_value<BreakerId::azs_zor_1>(1), 2.0);

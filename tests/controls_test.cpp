@@ -14,7 +14,6 @@ constexpr std::uint32_t held  = mouse_left_single | mouse_repeat;
 
 class Controls : public ::testing::Test {
 protected:
-    void SetUp() override { reset_module_state(); }
     RecordingPanelServices host;
     InstrumentState& zor_1 = instrument_state(InstrumentId::zor_1);
     InstrumentState& zor_2 = instrument_state(InstrumentId::zor_2);

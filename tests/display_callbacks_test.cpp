@@ -14,7 +14,6 @@ class DisplayCallbacks : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_module_state();
         s.powered = 1;
     }
     InstrumentState& s = instrument_state(Z1);

@@ -17,7 +17,6 @@ class InstrumentUpdate : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        reset_module_state();
         host.variables[token_bus_volts] = 28.0;
         host.variables[token_units_of_measure] = 2;     // altitude in metres
         host.variables[token_kohlsman_mb] = 1013.0;

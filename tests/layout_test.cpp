@@ -43,7 +43,6 @@ const Row altimeter_rows[] = {
 
 class AltimeterLayout : public ::testing::TestWithParam<InstrumentId> {
 protected:
-    void SetUp() override { reset_module_state(); }
     GaugeHeader& gauge() { return GetParam() == InstrumentId::zor_1 ? zor_1_gauge_header : zor_2_gauge_header; }
 };
 
@@ -160,7 +159,6 @@ INSTANTIATE_TEST_SUITE_P(BothAltimeters, AltimeterLayout,
 
 TEST(BreakerLayout, DiscThenSwitchWithOneClickAreaOverTheWholeGauge)
 {
-    reset_module_state();
     for (GaugeHeader* gauge : {&azs_zor_1_gauge_header, &azs_zor_2_gauge_header}) {
         const std::vector<ElementHeader*> chain = chain_of(*gauge);
         ASSERT_EQ(chain.size(), 2u);

@@ -13,10 +13,8 @@
 
 namespace {
 
-class Module : public ::testing::Test {
-protected:
-    void SetUp() override { reset_module_state(); }
-};
+// Each case starts from the module as loaded (tests/support/fresh_module.h).
+using Module = ::testing::Test;
 
 TEST_F(Module, LinkageNamesTheFourGaugesZor1First)
 {

@@ -1,10 +1,7 @@
 #include "tests/recording_panel_services.h"
 
 #include "abi/panel_services.h"
-#include "breakers/breaker_state.h"
-#include "instrument/instrument_state.h"
-#include "instrument/needle.h"
-#include "layout/gauge_headers.h"
+#include "abi/service_numbers.h"
 
 namespace {
 
@@ -35,13 +32,13 @@ void HOSTCALL record_list_with_value(ElementHeader* root, HostWord value)
 
 RecordingPanelServices::RecordingPanelServices()
 {
-    table.query_elements = record_list<24>;
-    table.install_elements = record_list_with_value<25>;
-    table.initialize_elements = record_list<26>;
-    table.update_elements = record_list<27>;
-    table.generate_elements = record_list_with_value<28>;
-    table.draw_elements = record_list<29>;
-    table.kill_elements = record_list<31>;
+    table.query_elements = record_list<entry_query_elements>;
+    table.install_elements = record_list_with_value<entry_install_elements>;
+    table.initialize_elements = record_list<entry_initialize_elements>;
+    table.update_elements = record_list<entry_update_elements>;
+    table.generate_elements = record_list_with_value<entry_generate_elements>;
+    table.draw_elements = record_list<entry_draw_elements>;
+    table.kill_elements = record_list<entry_kill_elements>;
     table.send_key_event = record_key_event;
     table.lookup_variable = record_lookup;
     current = this;
@@ -52,16 +49,4 @@ RecordingPanelServices::~RecordingPanelServices()
 {
     ImportTable.panels.table = nullptr;
     current = nullptr;
-}
-
-void reset_module_state()
-{
-    for (InstrumentState& s : instrument_states)
-        s = InstrumentState{};
-    zor_1_alert_tone = AlertArming{};
-    host_snapshot = HostSnapshot{};
-    for (std::int32_t& closed : breaker_closed)
-        closed = 0;
-    for (GaugeHeader* gauge : {&zor_1_gauge_header, &zor_2_gauge_header})
-        set_needle_hidden(gauge, false);
 }

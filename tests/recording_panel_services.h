@@ -33,6 +33,3 @@ public:
 
     PanelServices table{};
 };
-
-// Puts every static record of the module back to its state at load.
-void reset_module_state();

@@ -4,10 +4,9 @@
 
 namespace {
 
-// The simulator's unit-system variable: 2 is metric, anything else English.
-constexpr double metric_system = 2.0;
+// The simulator's unit-system variable: anything but metric is English.
+constexpr double metric_system = host_units_metric;
 constexpr double english_system = 0.0;
-constexpr double standard_pressure_mb = 1013.0;
 
 } // namespace
 
@@ -25,34 +24,34 @@ void BenchFlight::slower()
 
 void BenchFlight::toggle_bus()
 {
-    variables_.set(host_token::bus_volts, variables_.get(host_token::bus_volts) > 0.0 ? 0.0 : bench_bus_volts);
+    variables_.set(token_bus_volts, variables_.get(token_bus_volts) > 0.0 ? 0.0 : bench_bus_volts);
 }
 
 void BenchFlight::step_sim_pressure(double step_mb)
 {
-    variables_.set(host_token::kohlsman_mb, variables_.get(host_token::kohlsman_mb) + step_mb);
+    variables_.set(token_kohlsman_mb, variables_.get(token_kohlsman_mb) + step_mb);
 }
 
 bool BenchFlight::metric() const
 {
-    return variables_.get(host_token::units_of_measure) == metric_system;
+    return variables_.get(token_units_of_measure) == metric_system;
 }
 
 double BenchFlight::altitude_m() const
 {
-    const double raw = variables_.get(host_token::altitude);
+    const double raw = variables_.get(token_altitude);
     return metric() ? raw : raw * metres_per_foot;
 }
 
 void BenchFlight::set_altitude_m(double metres)
 {
-    variables_.set(host_token::altitude, metric() ? metres : metres / metres_per_foot);
+    variables_.set(token_altitude, metric() ? metres : metres / metres_per_foot);
 }
 
 void BenchFlight::toggle_units()
 {
     const double metres = altitude_m();
-    variables_.set(host_token::units_of_measure, metric() ? english_system : metric_system);
+    variables_.set(token_units_of_measure, metric() ? english_system : metric_system);
     set_altitude_m(metres);
 }
 
@@ -60,10 +59,10 @@ void BenchFlight::reset()
 {
     direction_ = 0;
     rate_ = bench_default_rate;
-    variables_.set(host_token::units_of_measure, metric_system);
-    variables_.set(host_token::altitude, 0.0);
-    variables_.set(host_token::bus_volts, bench_bus_volts);
-    variables_.set(host_token::kohlsman_mb, standard_pressure_mb);
+    variables_.set(token_units_of_measure, metric_system);
+    variables_.set(token_altitude, 0.0);
+    variables_.set(token_bus_volts, bench_bus_volts);
+    variables_.set(token_kohlsman_mb, standard_pressure_mb);
 }
 
 void BenchFlight::advance(double seconds)

@@ -3,11 +3,9 @@
 #include <cmath>
 #include <cstring>
 
-namespace {
+#include "abi/service_numbers.h"
 
-constexpr std::uint32_t linkage_identifier = 0x13;
-constexpr std::uint32_t panels_import_id = 0x0F;
-constexpr std::size_t gauge_table_size = 4;
+namespace {
 
 void call_gauge(GaugeHeader& gauge, std::int32_t code, HostWord extra)
 {
@@ -26,9 +24,9 @@ std::optional<std::string> GaugePanel::connect()
 {
     if (module_.linkage == nullptr || module_.import_table == nullptr)
         return "the module exports no Linkage or no ImportTable";
-    if (module_.linkage->module_id != linkage_identifier)
+    if (module_.linkage->module_id != module_identifier)
         return "Linkage has module identifier " + std::to_string(module_.linkage->module_id);
-    if (module_.import_table->panels.id != panels_import_id)
+    if (module_.import_table->panels.id != import_panels_id)
         return "ImportTable has no panel-services entry";
     module_.import_table->panels.table = services.table();
     return std::nullopt;
@@ -36,8 +34,9 @@ std::optional<std::string> GaugePanel::connect()
 
 GaugeHeader* GaugePanel::gauge_named(const std::string& name) const
 {
-    for (std::size_t i = 0; i <= gauge_table_size && module_.linkage->gauge_table[i] != nullptr; ++i) {
-        const GaugeHeader* gauge = module_.linkage->gauge_table[i];
+    for (const GaugeHeader* gauge : module_.linkage->gauge_table) {
+        if (gauge == nullptr)
+            break;
         if (gauge->name != nullptr && name == gauge->name)
             return const_cast<GaugeHeader*>(gauge);
     }
@@ -95,12 +94,12 @@ void GaugePanel::open()
 {
     if (open_)
         return;
-    each_gauge(0, [](GaugeHeader& g, HostWord) { if (g.query_routine) g.query_routine(); });
-    each_gauge(2, [](GaugeHeader& g, HostWord i) { if (g.install_routine) g.install_routine(i); });
-    each_gauge(4, [](GaugeHeader& g, HostWord) { if (g.initialize_routine) g.initialize_routine(); });
+    each_gauge(service_query_1, [](GaugeHeader& g, HostWord) { if (g.query_routine) g.query_routine(); });
+    each_gauge(service_install, [](GaugeHeader& g, HostWord i) { if (g.install_routine) g.install_routine(i); });
+    each_gauge(service_initialize, [](GaugeHeader& g, HostWord) { if (g.initialize_routine) g.initialize_routine(); });
     platform_.pump_messages();
     for (std::size_t i = 0; i < gauges_.size(); ++i)
-        call_gauge(*gauges_[i].header, 14, i);
+        call_gauge(*gauges_[i].header, service_panel_open, i);
     open_ = true;
 }
 
@@ -109,15 +108,15 @@ void GaugePanel::run_frame()
     open();
     platform_.pump_messages();
     tick_ += ticks_per_frame_;
-    variables.set(host_token::tick, std::floor(tick_));
+    variables.set(token_tick, std::floor(tick_));
     if (held_) {
         const MouseTarget target = mouse_at(held_->gauge, held_->point);
         if (target.click_area != nullptr && repeats_while_held(*target.click_area) && accepts(*target.click_area, held_->button))
             deliver_click(*target.click_area, held_->point, held_->button);
     }
-    each_gauge(6, [](GaugeHeader& g, HostWord) { if (g.update_routine) g.update_routine(); });
-    each_gauge(8, [](GaugeHeader& g, HostWord i) { if (g.generate_routine) g.generate_routine(i); });
-    each_gauge(10, [](GaugeHeader& g, HostWord) { if (g.draw_routine) g.draw_routine(); });
+    each_gauge(service_update, [](GaugeHeader& g, HostWord) { if (g.update_routine) g.update_routine(); });
+    each_gauge(service_generate, [](GaugeHeader& g, HostWord i) { if (g.generate_routine) g.generate_routine(i); });
+    each_gauge(service_draw, [](GaugeHeader& g, HostWord) { if (g.draw_routine) g.draw_routine(); });
     ++frame_;
 }
 
@@ -125,7 +124,7 @@ void GaugePanel::close()
 {
     if (!open_)
         return;
-    each_gauge(12, [](GaugeHeader& g, HostWord) { if (g.kill_routine) g.kill_routine(); });
+    each_gauge(service_kill, [](GaugeHeader& g, HostWord) { if (g.kill_routine) g.kill_routine(); });
     open_ = false;
 }
 

@@ -58,13 +58,13 @@ HostServices::~HostServices()
 
 // The element-list services keep no elements of their own: this host walks
 // the chains itself when it draws, so it only counts what it was handed.
-void HOSTCALL HostServices::query_elements(ElementHeader*)           { ++current_->element_list_calls[panel_entry::query_elements]; }
-void HOSTCALL HostServices::install_elements(ElementHeader*, HostWord) { ++current_->element_list_calls[panel_entry::install_elements]; }
-void HOSTCALL HostServices::initialize_elements(ElementHeader*)      { ++current_->element_list_calls[panel_entry::initialize_elements]; }
-void HOSTCALL HostServices::update_elements(ElementHeader*)          { ++current_->element_list_calls[panel_entry::update_elements]; }
-void HOSTCALL HostServices::generate_elements(ElementHeader*, HostWord) { ++current_->element_list_calls[panel_entry::generate_elements]; }
-void HOSTCALL HostServices::draw_elements(ElementHeader*)            { ++current_->element_list_calls[panel_entry::draw_elements]; }
-void HOSTCALL HostServices::kill_elements(ElementHeader*)            { ++current_->element_list_calls[panel_entry::kill_elements]; }
+void HOSTCALL HostServices::query_elements(ElementHeader*)           { ++current_->element_list_calls[entry_query_elements]; }
+void HOSTCALL HostServices::install_elements(ElementHeader*, HostWord) { ++current_->element_list_calls[entry_install_elements]; }
+void HOSTCALL HostServices::initialize_elements(ElementHeader*)      { ++current_->element_list_calls[entry_initialize_elements]; }
+void HOSTCALL HostServices::update_elements(ElementHeader*)          { ++current_->element_list_calls[entry_update_elements]; }
+void HOSTCALL HostServices::generate_elements(ElementHeader*, HostWord) { ++current_->element_list_calls[entry_generate_elements]; }
+void HOSTCALL HostServices::draw_elements(ElementHeader*)            { ++current_->element_list_calls[entry_draw_elements]; }
+void HOSTCALL HostServices::kill_elements(ElementHeader*)            { ++current_->element_list_calls[entry_kill_elements]; }
 
 void HOSTCALL HostServices::send_key_event(std::uint32_t event, std::uint32_t argument)
 {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "abi/host_formats.h"
+#include "abi/service_numbers.h"
 #include "host/core/host_variables.h"
 
 struct SentKeyEvent {
@@ -17,19 +18,6 @@ struct SentKeyEvent {
     std::uint32_t argument;
     bool operator==(const SentKeyEvent&) const = default;
 };
-
-// Entry numbers of the element-list services, in the table's word order.
-namespace panel_entry {
-inline constexpr int query_elements      = 24;
-inline constexpr int install_elements    = 25;
-inline constexpr int initialize_elements = 26;
-inline constexpr int update_elements     = 27;
-inline constexpr int generate_elements   = 28;
-inline constexpr int draw_elements       = 29;
-inline constexpr int kill_elements       = 31;
-inline constexpr int send_key_event      = 36;
-inline constexpr int lookup_variable     = 40;
-}
 
 // One per process: the services are plain routines the module calls with
 // no context, so they reach the host through this single instance.

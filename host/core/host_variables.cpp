@@ -2,14 +2,6 @@
 
 #include <charconv>
 
-namespace {
-
-// A standard day on the ground with the bus off: the crew powers up.
-constexpr double standard_pressure_mb = 1013.0;
-constexpr double metric_units = 2.0;
-
-} // namespace
-
 std::optional<std::uint32_t> host_token_by_name(const std::string& name_or_number)
 {
     for (const HostVariableName& entry : host_variable_names)
@@ -33,12 +25,13 @@ const char* host_token_name(std::uint32_t token)
 
 HostVariables::HostVariables()
 {
+    // A standard day on the ground with the bus off: the crew powers up.
     values_ = {
-        {host_token::tick, 0.0},
-        {host_token::altitude, 0.0},
-        {host_token::kohlsman_mb, standard_pressure_mb},
-        {host_token::units_of_measure, metric_units},
-        {host_token::bus_volts, 0.0},
+        {token_tick, 0.0},
+        {token_altitude, 0.0},
+        {token_kohlsman_mb, standard_pressure_mb},
+        {token_units_of_measure, host_units_metric},
+        {token_bus_volts, 0.0},
     };
 }
 
@@ -55,6 +48,6 @@ void HostVariables::set(std::uint32_t token, double value)
 
 void HostVariables::adopt_key_event(std::uint32_t event, std::uint32_t argument)
 {
-    if (event == kohlsman_set_event)
-        values_[host_token::kohlsman_mb] = argument / kohlsman_units_per_mb;
+    if (event == key_event_kohlsman_set)
+        values_[token_kohlsman_mb] = argument / static_cast<double>(kohlsman_units_per_mb);
 }

@@ -8,17 +8,13 @@
 #include <optional>
 #include <string>
 
-namespace host_token {
-inline constexpr std::uint32_t tick             = 1;
-inline constexpr std::uint32_t altitude         = 74;
-inline constexpr std::uint32_t kohlsman_mb      = 75;
-inline constexpr std::uint32_t units_of_measure = 335;
-inline constexpr std::uint32_t bus_volts        = 753;
-}
+#include "abi/service_numbers.h"
 
-// The altimeter-setting key event and its argument's unit.
-inline constexpr std::uint32_t kohlsman_set_event = 66040;
-inline constexpr double kohlsman_units_per_mb = 16.0;
+// The simulator's own pressure setting at the start and after the bench's
+// reset: a standard day. It is the simulated world's, not the instrument's
+// default setting (instrument/instrument_limits.h), although both are the
+// standard day's pressure.
+inline constexpr double standard_pressure_mb = 1013.0;
 
 struct HostVariableName {
     const char*   name;
@@ -27,11 +23,11 @@ struct HostVariableName {
 
 // Names a scenario may use for the tokens; their numbers work as well.
 inline constexpr HostVariableName host_variable_names[] = {
-    {"tick",             host_token::tick},
-    {"altitude",         host_token::altitude},
-    {"kohlsman_mb",      host_token::kohlsman_mb},
-    {"units_of_measure", host_token::units_of_measure},
-    {"bus_volts",        host_token::bus_volts},
+    {"tick",             token_tick},
+    {"altitude",         token_altitude},
+    {"kohlsman_mb",      token_kohlsman_mb},
+    {"units_of_measure", token_units_of_measure},
+    {"bus_volts",        token_bus_volts},
 };
 
 std::optional<std::uint32_t> host_token_by_name(const std::string& name_or_number);

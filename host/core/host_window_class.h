@@ -1,6 +1,11 @@
 // The class of the simulator's main window, which gauges look for by the
 // simulator's executable name: its two generations name the window
 // differently. The host registers its own window by the same rule.
+//
+// This is the host's own copy of the rule, kept apart on purpose from the
+// module's (sound/host_window.cpp): the host stands for the simulator, the
+// other side of the lookup, and the scenarios run under other names check
+// that the module finds the window this copy registers.
 #pragma once
 
 #include <string>

@@ -29,7 +29,7 @@ void place_demo_panel(GaugePanel& panel)
 {
     for (const DemoPlace& place : demo_places)
         panel.place(place.gauge, place.x, place.y, place.width);
-    panel.variables.set(host_token::bus_volts, bench_bus_volts);
+    panel.variables.set(token_bus_volts, bench_bus_volts);
 }
 
 PanelBench::PanelBench(GaugePanel& panel, HostPlatform& platform)
@@ -99,7 +99,7 @@ void PanelBench::frame_ran(const FrameEvents& events)
 std::string PanelBench::status_line(double shown_fps) const
 {
     const bool metric = flight.metric();
-    const double altitude = panel_.variables.get(host_token::altitude);
+    const double altitude = panel_.variables.get(token_altitude);
     const double climb = flight.vertical_speed_m_per_s();
     const double rate = flight.rate_m_per_s();
     char flying[96];
@@ -114,7 +114,7 @@ std::string PanelBench::status_line(double shown_fps) const
         last_key = std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
     char rest[192];
     std::snprintf(rest, sizeof rest, "   BUS %.1f V   SIM QNH %.1f mb   KEY %s   TONE %s   %.1f fps",
-                  panel_.variables.get(host_token::bus_volts), panel_.variables.get(host_token::kohlsman_mb),
+                  panel_.variables.get(token_bus_volts), panel_.variables.get(token_kohlsman_mb),
                   last_key.c_str(), tone_playing_ ? "playing" : "off", shown_fps);
     return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "");
 }

@@ -8,13 +8,13 @@
 #include "host/core/dib_decoder.h"
 #include "host/core/host_window_class.h"
 #include "host/core/message_format.h"
+#include "sound/tone_service.h"
 #include "module/linkage.h"
 
 namespace {
 
 // Stands for the host's main window in the scripted platform.
 HostWindow const native_main_window = reinterpret_cast<HostWindow>(0x4D41494E);
-constexpr const char* tone_below_host = "\\gauges\\zor_sound.wav";
 
 std::vector<std::uint8_t> file_bytes(const std::string& path)
 {
@@ -38,7 +38,7 @@ NativePlatform::NativePlatform(std::string bitmap_folder, std::string tone_file,
     sound.windows[main_window_class_for(executable_file_name(executable_path))] = native_main_window;
     const std::string folder = executable_path.substr(0, executable_path.find_last_of('\\') + 1);
     // The module joins the folder and its relative path as they are.
-    sound.files[folder + tone_below_host] = file_bytes(tone_file);
+    sound.files[folder + alert_tone_relative_path] = file_bytes(tone_file);
 }
 
 LoadedModule NativePlatform::linked_module()

@@ -104,14 +104,14 @@ TEST(ImageCatalogue, DigitFramesTileTheirWindows) {
         return FrameSize{};
     };
     const FrameSize medium = first_size("medium_digits"), large = first_size("large_digits"),
-                    small = first_size("small_digits"), face_size = first_size("face");
+                    small = first_size("small_digits"), face = first_size("face");
     EXPECT_EQ(5 * medium.width, face_selected_altitude_window.w);
     EXPECT_EQ(2 * large.width + 3 * medium.width, face_altitude_window.w);
     EXPECT_EQ(large.height, face_altitude_window.h);
     EXPECT_EQ(4 * small.width, face_pressure_window.w);
-    EXPECT_EQ(first_size("lit_dial"), face_size);
+    EXPECT_EQ(first_size("lit_dial"), face);
     EXPECT_EQ(first_size("deviation_border").width, face_deviation_border.w);
-    EXPECT_EQ(face_size, face_size);
+    EXPECT_EQ(face, face_frame_size);
 }
 
 TEST(WriteArtwork, ReportsAnOutputFolderThatCannotBeMade) {

@@ -38,7 +38,7 @@ class Flight : public ::testing::Test {
 protected:
     HostVariables variables;
     BenchFlight flight{variables};
-    double altitude() const { return variables.get(host_token::altitude); }
+    double altitude() const { return variables.get(token_altitude); }
 };
 
 TEST_F(Flight, ClimbsAndDescendsAtTheChosenRateFrameByFrame)
@@ -68,9 +68,9 @@ TEST_F(Flight, RatesStopAtTheSlowestAndTheFastest)
 
 TEST_F(Flight, UnitSystemChangesTheAltitudeVariableButNotTheHeight)
 {
-    variables.set(host_token::altitude, 1000.0);
+    variables.set(token_altitude, 1000.0);
     flight.toggle_units();
-    EXPECT_EQ(variables.get(host_token::units_of_measure), 0.0);
+    EXPECT_EQ(variables.get(token_units_of_measure), 0.0);
     EXPECT_NEAR(altitude(), 1000.0 / 0.3048, 1e-6);
     flight.climb();
     flight.advance(1.0);   // 5 m more, written in feet
@@ -82,16 +82,16 @@ TEST_F(Flight, UnitSystemChangesTheAltitudeVariableButNotTheHeight)
 TEST_F(Flight, BusSwitchesBetweenOffAndTheBenchVoltageAndResetRestoresTheGround)
 {
     flight.toggle_bus();
-    EXPECT_EQ(variables.get(host_token::bus_volts), 27.0);
+    EXPECT_EQ(variables.get(token_bus_volts), 27.0);
     flight.toggle_bus();
-    EXPECT_EQ(variables.get(host_token::bus_volts), 0.0);
+    EXPECT_EQ(variables.get(token_bus_volts), 0.0);
     flight.step_sim_pressure(-3.0);
-    variables.set(host_token::altitude, 700.0);
+    variables.set(token_altitude, 700.0);
     flight.climb();
     flight.reset();
     EXPECT_EQ(altitude(), 0.0);
-    EXPECT_EQ(variables.get(host_token::kohlsman_mb), 1013.0);
-    EXPECT_EQ(variables.get(host_token::bus_volts), 27.0);
+    EXPECT_EQ(variables.get(token_kohlsman_mb), 1013.0);
+    EXPECT_EQ(variables.get(token_bus_volts), 27.0);
     EXPECT_EQ(flight.vertical_speed_m_per_s(), 0.0);
 }
 

@@ -201,7 +201,7 @@ TEST_F(Bench, WithoutAScenarioTheDemoPanelOpensPoweredWithBreakersOpen)
     ASSERT_EQ(panel.gauges().size(), 4u);
     EXPECT_EQ(panel.gauges()[2].label, "AZS_ZOR_1");
     EXPECT_EQ(panel.gauges()[3].width, 45);
-    EXPECT_EQ(panel.variables.get(host_token::bus_volts), 27.0);
+    EXPECT_EQ(panel.variables.get(token_bus_volts), 27.0);
     EXPECT_EQ(frame_of(2, 1), 0u);
     EXPECT_NE(screen.last.status.find("X-RAY"), std::string::npos);
     EXPECT_TRUE(reported("bench ready at 18 fps"));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sstream>
+#include <utility>
 
 #include "host/core/element_chain.h"
 #include "host/core/gauge_panel.h"
@@ -21,10 +22,11 @@ protected:
 TEST_F(Panel, EntriesTheModuleDoesNotUseAreTrappedWithTheirNumber)
 {
     std::vector<int> trapped;
-    HostServices::on_fault = [&](int entry) { trapped.push_back(entry); };
+    const auto report_fault = std::exchange(HostServices::on_fault, [&](int entry) { trapped.push_back(entry); });
     auto** words = reinterpret_cast<void (HOSTCALL**)()>(panel.services.table());
     for (int entry : {0, 23, 30, 32, 35, 37, 39})
         words[entry]();
+    HostServices::on_fault = report_fault;    // the hook goes with its test
     EXPECT_EQ(trapped, (std::vector<int>{0, 23, 30, 32, 35, 37, 39}));
 }
 

@@ -147,7 +147,7 @@ TEST_F(ModuleFile, EveryBitmapIsAnEightBitImageOfItsSize)
 
 TEST_F(ModuleFile, CarriesTheWaveResource)
 {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(wave_resource_alert), "WAVE");
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(ZOR_WAVE_RESOURCE_ID), "WAVE");
     ASSERT_NE(found, nullptr);
     const auto* riff = static_cast<const char*>(LockResource(LoadResource(module, found)));
     EXPECT_EQ(std::memcmp(riff, "RIFF", 4), 0);

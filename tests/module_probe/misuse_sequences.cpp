@@ -210,7 +210,7 @@ void altitude_beyond_32_bits(Misuse& m)
 {
     check_gauges_work(m.module);
     for (double altitude : {2147483647.9, 3e9, -3e9, 1e300}) {
-        m.module.panel().variables.set(host_token::altitude, altitude);
+        m.module.panel().variables.set(token_altitude, altitude);
         run_frames(m, 1);
         const double angle = element_value(*first_needle(m.module.gauge(probe_gauge::zor_1))).value_or(NAN);
         char seen[96];

@@ -55,17 +55,17 @@ bool powered(const GaugeHeader& altimeter)
 // Host values of a level aircraft at `altitude_m` metres, the bus at `bus_volts`.
 void fly_at(GaugePanel& panel, double altitude_m, double bus_volts)
 {
-    panel.variables.set(host_token::altitude, altitude_m);
-    panel.variables.set(host_token::kohlsman_mb, standard_setting_mb);
-    panel.variables.set(host_token::units_of_measure, host_units_metric);
-    panel.variables.set(host_token::bus_volts, bus_volts);
+    panel.variables.set(token_altitude, altitude_m);
+    panel.variables.set(token_kohlsman_mb, standard_setting_mb);
+    panel.variables.set(token_units_of_measure, host_units_metric);
+    panel.variables.set(token_bus_volts, bus_volts);
 }
 
 // Closes the breakers of the altimeters that have no power with the bus up.
 void power_up(ProbeModule& module, std::initializer_list<std::size_t> altimeters)
 {
     GaugePanel& panel = module.panel();
-    panel.variables.set(host_token::bus_volts, powered_bus_volts);
+    panel.variables.set(token_bus_volts, powered_bus_volts);
     panel.run_frame();
     for (std::size_t altimeter : altimeters)
         if (!powered(module.gauge(altimeter)))
@@ -101,14 +101,14 @@ void sound_the_alert(ProbeModule& module, int frames)
     for (int click = 0; click < clicks_to_1000_m; ++click)
         panel.click(probe_gauge::zor_1, selected_altitude_up, MouseButton::left);
     panel.run_frame();
-    panel.variables.set(host_token::altitude, capture_altitude_m);
+    panel.variables.set(token_altitude, capture_altitude_m);
     for (int frame = 0; frame < frames; ++frame)
         panel.run_frame();
 }
 
 void quiet_the_alert(ProbeModule& module)
 {
-    module.panel().variables.set(host_token::bus_volts, 0.0);
+    module.panel().variables.set(token_bus_volts, 0.0);
     module.panel().run_frame();
 }
 

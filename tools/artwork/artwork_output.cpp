@@ -1,6 +1,7 @@
 #include "tools/artwork/artwork_output.h"
 
 #include <algorithm>
+#include <fstream>
 #include <stdexcept>
 #include <string>
 
@@ -18,6 +19,18 @@ Sheet& sheet_named(std::vector<Sheet>& sheets, const ImageFamily& family) {
     auto it = std::find_if(sheets.begin(), sheets.end(), [&](const Sheet& s) { return s.name == family.sheet; });
     if (it != sheets.end()) return *it;
     return sheets.emplace_back(Sheet{.name = family.sheet, .columns = family.sheet_columns, .tiles = {}});
+}
+
+// The resource script names each bitmap file by its full path, so that the
+// resource compiler finds it from wherever it runs.
+std::string resource_line(int resource_id, const std::filesystem::path& file) {
+    return std::to_string(resource_id) + " BITMAP \"" + std::filesystem::absolute(file).generic_string() + "\"\n";
+}
+
+void write_text(const std::filesystem::path& file, const std::string& text) {
+    std::ofstream out(file, std::ios::binary);
+    out << text;
+    if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
 }
 
 void make_folder(const std::filesystem::path& folder) {
@@ -46,13 +59,17 @@ void write_artwork(const std::filesystem::path& out_dir) {
     const std::filesystem::path sheet_dir = out_dir / "sheets";
     make_folder(sheet_dir);
     std::vector<Sheet> sheets;
+    std::string resource_script;
     for (const ImageFamily& family : image_catalogue()) {
         Sheet& sheet = sheet_named(sheets, family);
         for (SheetTile& tile : draw_family(family)) {
-            write_bmp(out_dir / (std::to_string(tile.resource_id) + ".bmp"), tile.image);
+            const std::filesystem::path file = out_dir / (std::to_string(tile.resource_id) + ".bmp");
+            write_bmp(file, tile.image);
+            resource_script += resource_line(tile.resource_id, file);
             sheet.tiles.push_back(std::move(tile));
         }
     }
+    write_text(out_dir / bitmap_resource_script, resource_script);
     for (const Sheet& sheet : sheets) {
         write_contact_sheet(sheet_dir / (sheet.name + ".png"), sheet.tiles, sheet.columns);
     }

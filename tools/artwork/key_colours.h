@@ -5,6 +5,7 @@
 
 #include <array>
 
+#include "layout/bitmap_ids.h"
 #include "tools/artwork/image_types.h"
 
 // The host leaves pure black undrawn, so it marks transparency and nothing else.
@@ -19,7 +20,7 @@ inline constexpr Rgb lcd_ink{28, 28, 28};
 
 // LCD frame banks in the instrument's order: metres bright, feet bright,
 // metres dim, feet dim.  ORDER BANK
-inline constexpr int lcd_bank_count = 4;
+inline constexpr int lcd_bank_count = frames_lcd_image;
 inline constexpr std::array<Rgb, lcd_bank_count> lcd_bank_colours{{
     {29, 163, 29},   // metres, bright: green
     {158, 158, 47},  // feet, bright: yellow

@@ -6,9 +6,12 @@
 
 #include <cstdint>
 
-inline constexpr int minus_sign = 10;
-inline constexpr int three_bars = 11;
-inline constexpr int digit_code_count = 12;  // one bank of a digit strip
+#include "instrument/instrument_state.h"
+
+// The instrument's digit codes and the frames of a strip's bank.
+inline constexpr int minus_sign = digit_minus;
+inline constexpr int three_bars = digit_three_bars;
+inline constexpr int digit_code_count = frames_per_digit_bank;
 
 enum class Segment { top, upper_right, lower_right, bottom, lower_left, upper_left, middle };
 inline constexpr int segment_count = 7;
