@@ -4,6 +4,7 @@
 
 #include <sstream>
 
+#include "host/core/element_chain.h"
 #include "host/core/host_window_class.h"
 #include "host/core/message_format.h"
 #include "host/core/scenario_script.h"
@@ -69,6 +70,27 @@ TEST(GeneratedBitmaps, DecodeToTheSizesOfTheFaceLayout)
         EXPECT_EQ(image->height, c.height) << c.id;
     }
     EXPECT_FALSE(platform.bitmap(1234));
+}
+
+// Every frame that an element of the linked module can ask for is a bitmap
+// the artwork generator drew, whatever ids the layout gives.
+TEST(GeneratedBitmaps, EveryElementsFramesLieInsideTheGeneratedRuns)
+{
+    NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
+    const LoadedModule module = NativePlatform::linked_module();
+    int elements = 0;
+    for (const GaugeHeader* gauge : module.linkage->gauge_table) {
+        if (gauge == nullptr)
+            break;
+        for (ElementHeader* e : element_chain(*gauge)) {
+            ++elements;
+            const std::uint32_t frames = e->kind == element_icon ? reinterpret_cast<IconElement*>(e)->frame_count : 1;
+            EXPECT_GT(frames, 0u) << gauge->name << " bitmap " << e->resource_id;
+            for (std::uint32_t frame = 0; frame < frames; ++frame)
+                EXPECT_TRUE(platform.bitmap(e->resource_id + frame)) << gauge->name << " asks for " << e->resource_id + frame;
+        }
+    }
+    EXPECT_GT(elements, 0);
 }
 
 } // namespace

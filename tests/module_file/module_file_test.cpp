@@ -145,6 +145,27 @@ TEST_F(ModuleFile, EveryBitmapIsAnEightBitImageOfItsSize)
     }
 }
 
+// Walks the loaded module's own element trees: every frame an element can
+// ask for is a bitmap the module carries.
+TEST_F(ModuleFile, EveryElementsFramesAreBitmapsItCarries)
+{
+    const auto* linkage = reinterpret_cast<const LinkageRecord*>(GetProcAddress(module, "Linkage"));
+    ASSERT_NE(linkage, nullptr);
+    int elements = 0;
+    for (const GaugeHeader* gauge : linkage->gauge_table) {
+        if (gauge == nullptr)
+            break;
+        for (ElementHeader* e = gauge->element_list[0]; e != nullptr && elements < 256; e = e->next[0]) {
+            ++elements;
+            const std::uint32_t frames = e->kind == element_icon ? reinterpret_cast<IconElement*>(e)->frame_count : 1;
+            for (std::uint32_t frame = 0; frame < frames; ++frame)
+                EXPECT_NE(bitmap_resource(module, e->resource_id + frame), nullptr)
+                    << gauge->name << " asks for bitmap " << e->resource_id + frame;
+        }
+    }
+    EXPECT_GT(elements, 0);
+}
+
 TEST_F(ModuleFile, CarriesTheWaveResource)
 {
     HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(ZOR_WAVE_RESOURCE_ID), "WAVE");
