@@ -13,7 +13,7 @@ win32=$root/build/win32
 . "$root/scripts/wine-env.sh"
 work=$(mktemp -d)
 prefix=$win32/wine/prefix-x11
-trap 'WINEPREFIX="$prefix" wineserver -k 2>/dev/null; zor_display_stop; rm -rf "$work"' EXIT
+trap 'zor_wine_stop "$prefix"; zor_display_stop; rm -rf "$work"' EXIT
 zor_display_start "$work"
 
 ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 "$win32/wine-run" "$win32/host/zor_panel_host.exe" --window \
