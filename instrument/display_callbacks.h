@@ -11,7 +11,6 @@
 
 inline constexpr double draw_nothing = -1.0;
 
-
 double lit_dial_frame(const InstrumentState& s);
 double deviation_border_frame(const InstrumentState& s);
 double digit_frame(const InstrumentState& s, DigitCode code);
