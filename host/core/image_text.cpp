@@ -35,16 +35,20 @@ TextSize label_size(const std::string& text)
             glyph_height + 2 * plate_margin};
 }
 
-void draw_label(Image& image, const std::string& text, int x, int y, Rgba colour)
+void draw_text(Image& image, const std::string& text, int x, int y, Rgba colour, int scale)
 {
-    static FontVertex vertices[4 * 600];
-    const TextSize size = label_size(text);
-    fill_box(image, x, y, x + size.width, y + size.height, plate_colour);
+    static FontVertex vertices[4 * 2000];
     const int quads = stb_easy_font_print(0, 0, const_cast<char*>(text.c_str()), nullptr, vertices, sizeof vertices);
-    const int left = x + plate_margin, top = y + plate_margin;
     for (int q = 0; q < quads; ++q) {
         const FontVertex* v = &vertices[q * 4];
-        fill_box(image, left + static_cast<int>(v[0].x), top + static_cast<int>(v[0].y), left + static_cast<int>(v[2].x),
-                 top + static_cast<int>(v[2].y), colour);
+        fill_box(image, x + static_cast<int>(v[0].x) * scale, y + static_cast<int>(v[0].y) * scale,
+                 x + static_cast<int>(v[2].x) * scale, y + static_cast<int>(v[2].y) * scale, colour);
     }
+}
+
+void draw_label(Image& image, const std::string& text, int x, int y, Rgba colour)
+{
+    const TextSize size = label_size(text);
+    fill_box(image, x, y, x + size.width, y + size.height, plate_colour);
+    draw_text(image, text, x + plate_margin, y + plate_margin, colour);
 }
