@@ -69,6 +69,8 @@ public:
     // shown element's callback, and stay valid until the next draw.
     const Image& draw_gauge(std::size_t gauge);
     const Image& draw_panel();
+    // The module's bitmaps, each decoded once for every use of this panel.
+    BitmapCache& bitmaps() { return bitmaps_; }
 
     HostVariables variables;
     HostServices services{variables};

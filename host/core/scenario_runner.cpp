@@ -260,7 +260,7 @@ void ScenarioRunner::snapshot(const Words& w)
     Image picture;
     if (xray) {
         picture = drawn;
-        XrayOverlay overlay(platform_);
+        XrayOverlay overlay(panel_.bitmaps());
         if (one_gauge)
             overlay.draw_face(picture, panel_.gauges()[gauge]);
         else

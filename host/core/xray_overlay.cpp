@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <string>
 #include <tuple>
 
@@ -96,13 +97,8 @@ void XrayOverlay::draw_gauge(Image& picture, const PlacedGauge& gauge)
 
 FaceSize XrayOverlay::bitmap_size(std::uint32_t resource_id)
 {
-    const auto found = sizes_.find(resource_id);
-    if (found != sizes_.end())
-        return found->second;
-    const std::optional<Image> bitmap = platform_.bitmap(resource_id);
-    const FaceSize size = bitmap ? FaceSize{bitmap->width, bitmap->height} : FaceSize{};
-    sizes_[resource_id] = size;
-    return size;
+    const Image* bitmap = bitmaps_.get(resource_id);
+    return bitmap ? FaceSize{bitmap->width, bitmap->height} : FaceSize{};
 }
 
 // Elements sharing a box share its label: "1 2" for the face and lit dial.

@@ -6,7 +6,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <vector>
 
 #include "host/core/gauge_panel.h"
@@ -21,8 +20,8 @@ inline constexpr Rgba needle_pivot   = {255, 40, 40, 255};
 
 class XrayOverlay {
 public:
-    // Element boxes take their sizes from the module's bitmaps, read once.
-    explicit XrayOverlay(HostPlatform& platform) : platform_(platform) {}
+    // Element boxes take their sizes from the panel's decoded bitmaps.
+    explicit XrayOverlay(BitmapCache& bitmaps) : bitmaps_(bitmaps) {}
 
     // Over a picture of the panel, each gauge where it is placed.
     void draw_panel(Image& picture, const std::vector<PlacedGauge>& gauges);
@@ -35,6 +34,5 @@ private:
     void draw_mouse_areas(Image& picture, const PlacedGauge& gauge);
     FaceSize bitmap_size(std::uint32_t resource_id);
 
-    HostPlatform& platform_;
-    std::map<std::uint32_t, FaceSize> sizes_;
+    BitmapCache& bitmaps_;
 };
