@@ -6,12 +6,9 @@
 
 namespace {
 
-// A list longer than this has lost its end-of-list entry.
-constexpr int mouse_area_limit = 1024;
-
 bool box_holds(const MouseRect& rect, int face_width, int face_height, PixelPoint point)
 {
-    const bool whole_face = rect.x == 0 && rect.y == 0 && rect.width == 0 && rect.height == 0;
+    const bool whole_face = covers_whole_face(rect);
     const int width = whole_face ? face_width : rect.width;
     const int height = whole_face ? face_height : rect.height;
     return point.x >= rect.x && point.y >= rect.y && point.x < rect.x + width && point.y < rect.y + height;
@@ -31,6 +28,19 @@ bool is_end_record(const TooltipArgument& argument)
 
 } // namespace
 
+std::span<const MouseRect> mouse_area_entries(const MouseRect* areas)
+{
+    std::size_t count = 0;
+    while (areas != nullptr && count < mouse_area_limit && areas[count].kind != mouse_end)
+        ++count;
+    return {areas, count};
+}
+
+bool covers_whole_face(const MouseRect& rect)
+{
+    return rect.x == 0 && rect.y == 0 && rect.width == 0 && rect.height == 0;
+}
+
 std::uint32_t click_bit(MouseButton button)
 {
     return button == MouseButton::left ? mouse_left_single : mouse_right_single;
@@ -39,13 +49,10 @@ std::uint32_t click_bit(MouseButton button)
 MouseTarget mouse_target(const MouseRect* areas, int face_width, int face_height, PixelPoint point)
 {
     MouseTarget target;
-    if (areas == nullptr)
-        return target;
     std::vector<OpenRegion> open;
     int tooltip_depth = -1;
     std::int32_t region_cursor = cursor_none;
-    for (int i = 0; i < mouse_area_limit && areas[i].kind != mouse_end; ++i) {
-        const MouseRect& rect = areas[i];
+    for (const MouseRect& rect : mouse_area_entries(areas)) {
         switch (rect.kind) {
         case mouse_region_open: {
             const bool inside = (open.empty() || open.back().holds_point) && box_holds(rect, face_width, face_height, point);

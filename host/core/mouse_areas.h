@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,15 @@ struct MouseTarget {
     const MouseRect* tooltip = nullptr;      // of the innermost region holding it
 };
 
-// Boxes are in face pixels; a region box of 0, 0, 0, 0 covers the whole face.
+// The entries of a list before its end-of-list entry. A list longer than
+// the limit has lost its end, and is read only that far.
+inline constexpr std::size_t mouse_area_limit = 1024;
+std::span<const MouseRect> mouse_area_entries(const MouseRect* areas);
+
+// A box of 0, 0, 0, 0 covers the whole face, whatever its size.
+bool covers_whole_face(const MouseRect& rect);
+
+// Boxes are in face pixels.
 MouseTarget mouse_target(const MouseRect* areas, int face_width, int face_height, PixelPoint point);
 
 const char* cursor_name(std::int32_t cursor);   // "none", "up_arrow", "down_arrow", "hand", "other"

@@ -13,7 +13,6 @@ namespace {
 
 constexpr int pivot_arm = 5;
 constexpr int label_inset = 2;
-constexpr int mouse_area_limit = 1024;   // a longer list has lost its end
 
 // Face pixels to panel pixels of one placed gauge.
 struct FaceToPanel {
@@ -62,11 +61,6 @@ const char* cursor_label(std::int32_t cursor)
     case cursor_none:       return "";
     default:                return "cursor?";
     }
-}
-
-bool whole_face(const MouseRect& rect)
-{
-    return rect.x == 0 && rect.y == 0 && rect.width == 0 && rect.height == 0;
 }
 
 } // namespace
@@ -140,15 +134,12 @@ void XrayOverlay::draw_elements(Image& picture, const PlacedGauge& gauge)
 
 void XrayOverlay::draw_mouse_areas(Image& picture, const PlacedGauge& gauge)
 {
-    const MouseRect* areas = gauge.header->mouse_areas;
-    if (areas == nullptr)
-        return;
+    const std::span<const MouseRect> areas = mouse_area_entries(gauge.header->mouse_areas);
     const FaceToPanel to_panel{gauge};
     // A region holding a tooltip entry is the tooltip's region.
     std::vector<const MouseRect*> open;
     std::vector<const MouseRect*> tooltip_regions;
-    for (int i = 0; i < mouse_area_limit && areas[i].kind != mouse_end; ++i) {
-        const MouseRect& rect = areas[i];
+    for (const MouseRect& rect : areas) {
         if (rect.kind == mouse_region_open)
             open.push_back(&rect);
         else if (rect.kind == mouse_region_close && !open.empty())
@@ -156,9 +147,8 @@ void XrayOverlay::draw_mouse_areas(Image& picture, const PlacedGauge& gauge)
         else if (rect.kind == mouse_tooltip && !open.empty())
             tooltip_regions.push_back(open.back());
     }
-    for (int i = 0; i < mouse_area_limit && areas[i].kind != mouse_end; ++i) {
-        const MouseRect& rect = areas[i];
-        if ((rect.kind != mouse_region_open && rect.kind != mouse_click_area) || whole_face(rect))
+    for (const MouseRect& rect : areas) {
+        if ((rect.kind != mouse_region_open && rect.kind != mouse_click_area) || covers_whole_face(rect))
             continue;
         const FaceBox box{rect.x, rect.y, rect.width, rect.height};
         const bool tooltip = std::find(tooltip_regions.begin(), tooltip_regions.end(), &rect) != tooltip_regions.end();

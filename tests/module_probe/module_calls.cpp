@@ -4,16 +4,12 @@
 
 namespace {
 
-// A list longer than this has lost its end-of-list entry.
-constexpr int mouse_area_limit = 1024;
-
 template <typename Visit>
 void each_mouse_area(ProbeModule& module, Visit visit)
 {
     for (const PlacedGauge& placed : module.panel().gauges())
-        for (const MouseRect* area = placed.header->mouse_areas;
-             area != nullptr && area->kind != mouse_end && area - placed.header->mouse_areas < mouse_area_limit; ++area)
-            visit(*area);
+        for (const MouseRect& area : mouse_area_entries(placed.header->mouse_areas))
+            visit(area);
 }
 
 } // namespace
