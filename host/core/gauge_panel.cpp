@@ -60,7 +60,6 @@ std::optional<std::string> GaugePanel::place(const std::string& name, int x, int
     gauge.width = width.value_or(gauge.face.width);
     gauge.height = gauge.face.width > 0 ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width)) : 0;
     gauges_.push_back(gauge);
-    places_.push_back({.header = header, .x = x, .y = y, .width = gauge.width, .height = gauge.height});
     return gauges_.back().label;
 }
 
@@ -163,10 +162,10 @@ std::optional<std::string> GaugePanel::tooltip_at(std::size_t gauge, PixelPoint 
 
 const Image& GaugePanel::draw_gauge(std::size_t gauge)
 {
-    return canvas_.draw_face(places_, gauge, bitmaps_);
+    return canvas_.draw_face(gauges_, gauge, bitmaps_);
 }
 
 const Image& GaugePanel::draw_panel()
 {
-    return canvas_.draw_panel(places_, bitmaps_);
+    return canvas_.draw_panel(gauges_, bitmaps_);
 }

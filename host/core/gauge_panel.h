@@ -14,14 +14,6 @@
 #include "host/core/host_variables.h"
 #include "host/core/mouse_areas.h"
 
-struct PlacedGauge {
-    std::string  label;     // the gauge name, "#2" and so on for a repeat
-    GaugeHeader* header = nullptr;
-    int x = 0, y = 0;       // on the panel
-    int width = 0, height = 0;
-    FaceSize face;
-};
-
 struct HeldButton {
     std::size_t gauge;
     PixelPoint  point;
@@ -82,7 +74,6 @@ private:
     HostPlatform& platform_;
     BitmapCache bitmaps_;
     std::vector<PlacedGauge> gauges_;
-    std::vector<GaugePlace> places_;   // the gauges' places, as the canvas takes them
     PanelCanvas canvas_;
     std::optional<HeldButton> held_;
     double tick_ = 0.0;

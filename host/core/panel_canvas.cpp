@@ -6,9 +6,15 @@ namespace {
 
 constexpr Rgba panel_background = {48, 52, 56, 255};
 
+// Whether a gauge is drawn the same way in both: by name alone it is not.
+bool same_place(const PlacedGauge& a, const PlacedGauge& b)
+{
+    return a.header == b.header && a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
 } // namespace
 
-const Image& PanelCanvas::draw_panel(const std::vector<GaugePlace>& places, BitmapCache& bitmaps)
+const Image& PanelCanvas::draw_panel(const std::vector<PlacedGauge>& places, BitmapCache& bitmaps)
 {
     fit(places);
     for (Layer& layer : layers_)
@@ -20,7 +26,7 @@ const Image& PanelCanvas::draw_panel(const std::vector<GaugePlace>& places, Bitm
     return panel_;
 }
 
-const Image& PanelCanvas::draw_face(const std::vector<GaugePlace>& places, std::size_t gauge, BitmapCache& bitmaps)
+const Image& PanelCanvas::draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge, BitmapCache& bitmaps)
 {
     fit(places);
     Layer& layer = layers_.at(gauge);
@@ -28,15 +34,15 @@ const Image& PanelCanvas::draw_face(const std::vector<GaugePlace>& places, std::
 }
 
 // A panel of other gauges, or of gauges placed elsewhere, starts afresh.
-void PanelCanvas::fit(const std::vector<GaugePlace>& places)
+void PanelCanvas::fit(const std::vector<PlacedGauge>& places)
 {
     bool same = places.size() == layers_.size() && !panel_.pixels.empty();
     for (std::size_t i = 0; same && i < places.size(); ++i)
-        same = places[i] == layers_[i].place;
+        same = same_place(places[i], layers_[i].place);
     if (same)
         return;
     int width = 0, height = 0;
-    for (const GaugePlace& place : places) {
+    for (const PlacedGauge& place : places) {
         width = std::max(width, place.x + place.width);
         height = std::max(height, place.y + place.height);
     }
@@ -52,7 +58,7 @@ void PanelCanvas::fit(const std::vector<GaugePlace>& places)
 void PanelCanvas::catch_up(Layer& layer)
 {
     const Image& face = layer.face.image();
-    const GaugePlace& place = layer.place;
+    const PlacedGauge& place = layer.place;
     const std::vector<PixelBox> changes = layer.face.take_changes();
     layer.is_scaled = place.width != face.width || place.height != face.height;
     if (!layer.is_scaled) {

@@ -6,33 +6,35 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <vector>
 
 #include "host/core/face_canvas.h"
 
-// Where and how big a gauge is on the panel.
-struct GaugePlace {
-    const GaugeHeader* header = nullptr;
-    int x = 0, y = 0;
+// A gauge on the panel: where and how big it is drawn.
+struct PlacedGauge {
+    std::string  label;     // the gauge name, "#2" and so on for a repeat
+    GaugeHeader* header = nullptr;
+    int x = 0, y = 0;       // on the panel
     int width = 0, height = 0;
-    bool operator==(const GaugePlace&) const = default;
+    FaceSize face;          // its own size, that of its root element's bitmap
 };
 
 class PanelCanvas {
 public:
     // Both stay valid until the next draw of the panel or a gauge.
-    const Image& draw_panel(const std::vector<GaugePlace>& places, BitmapCache& bitmaps);
-    const Image& draw_face(const std::vector<GaugePlace>& places, std::size_t gauge, BitmapCache& bitmaps);
+    const Image& draw_panel(const std::vector<PlacedGauge>& places, BitmapCache& bitmaps);
+    const Image& draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge, BitmapCache& bitmaps);
 
 private:
     struct Layer {
-        GaugePlace place;
+        PlacedGauge place;
         FaceCanvas face;
         Image scaled;          // the face at its placed size, when that differs
         bool is_scaled = false;
     };
 
-    void fit(const std::vector<GaugePlace>& places);
+    void fit(const std::vector<PlacedGauge>& places);
     void catch_up(Layer& layer);
     void compose(const PixelBox& area);
 

@@ -131,25 +131,16 @@ protected:
     HandMadeGauge gauge;
     PanelCanvas canvas;
     // At face size, shrunk, and grown over the first: placed three times.
-    std::vector<GaugePlace> places = {
-        {.header = &gauge.header, .x = 0,  .y = 0,  .width = 40, .height = 30},
-        {.header = &gauge.header, .x = 50, .y = 0,  .width = 25, .height = 19},
-        {.header = &gauge.header, .x = 30, .y = 10, .width = 61, .height = 46},
+    std::vector<PlacedGauge> places = {
+        {.label = "HAND", .header = &gauge.header, .x = 0,  .y = 0,  .width = 40, .height = 30, .face = {40, 30}},
+        {.label = "HAND", .header = &gauge.header, .x = 50, .y = 0,  .width = 25, .height = 19, .face = {40, 30}},
+        {.label = "HAND", .header = &gauge.header, .x = 30, .y = 10, .width = 61, .height = 46, .face = {40, 30}},
     };
 
     void SetUp() override
     {
         answers.clear();
         asked.clear();
-    }
-
-    std::vector<PlacedGauge> placed() const
-    {
-        std::vector<PlacedGauge> gauges;
-        for (const GaugePlace& p : places)
-            gauges.push_back({.label = "HAND", .header = const_cast<GaugeHeader*>(p.header), .x = p.x, .y = p.y,
-                              .width = p.width, .height = p.height, .face = {40, 30}});
-        return gauges;
     }
 
     // The panel, and the callbacks it asked, against the first renderer's.
@@ -159,7 +150,7 @@ protected:
         const Image seen = canvas.draw_panel(places, bitmaps);
         const std::vector<const ElementHeader*> seen_asked = asked;
         asked.clear();
-        EXPECT_EQ(difference(seen, reference_panel(placed(), reference)), "") << when;
+        EXPECT_EQ(difference(seen, reference_panel(places, reference)), "") << when;
         EXPECT_EQ(seen_asked, asked) << when;
     }
 
