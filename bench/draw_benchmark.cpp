@@ -4,7 +4,6 @@
 // one profile per call, named after what it measured. Run outside valgrind,
 // it prints the wall-clock medians instead. scripts/draw-benchmark.sh runs
 // both and prints the figures.
-#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -18,6 +17,7 @@
 #include "host/core/contact_sheet.h"
 #include "host/core/gauge_panel.h"
 #include "host/core/host_variables.h"
+#include "host/core/median.h"
 #include "host/core/panel_bench.h"
 #include "host/native/native_platform.h"
 
@@ -48,12 +48,6 @@ constexpr int measured_climb_frames = 36;
 constexpr int climb_frames_per_moment = 9;
 constexpr int sheet_columns = 4;
 constexpr int wall_clock_repeats = 200;
-
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
 
 class DrawBenchmark {
 public:

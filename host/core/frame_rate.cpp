@@ -3,16 +3,9 @@
 #include <algorithm>
 #include <cstdio>
 
-namespace {
+#include "host/core/median.h"
 
-double median_of(std::vector<double> values)
-{
-    if (values.empty())
-        return 0.0;
-    const auto middle = values.begin() + static_cast<long>(values.size() / 2);
-    std::nth_element(values.begin(), middle, values.end());
-    return *middle;
-}
+namespace {
 
 std::vector<double> intervals(const std::vector<double>& times, std::size_t from)
 {
@@ -32,13 +25,13 @@ void FrameRate::frame_shown(double now_seconds, double work_seconds)
 
 double FrameRate::median_interval_seconds() const
 {
-    return median_of(intervals(times_, 1));
+    return median(intervals(times_, 1));
 }
 
 double FrameRate::recent_frames_per_second(std::size_t recent) const
 {
     const std::size_t from = times_.size() > recent ? times_.size() - recent : 1;
-    const double interval = median_of(intervals(times_, from));
+    const double interval = median(intervals(times_, from));
     return interval > 0.0 ? 1.0 / interval : 0.0;
 }
 
@@ -48,6 +41,6 @@ std::string FrameRate::summary() const
     const double span = times_.size() > 1 ? times_.back() - times_.front() : 0.0;
     char text[160];
     std::snprintf(text, sizeof text, "frames: %ld in %.1f s, median interval %.1f ms (%.1f fps), median work %.1f ms",
-                  frames(), span, interval * 1000.0, interval > 0.0 ? 1.0 / interval : 0.0, median_of(work_) * 1000.0);
+                  frames(), span, interval * 1000.0, interval > 0.0 ? 1.0 / interval : 0.0, median(work_) * 1000.0);
     return text;
 }

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "host/core/gauge_panel.h"
+#include "host/core/median.h"
 #include "host/core/scenario_runner.h"
 
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error)
@@ -63,18 +64,6 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
     }
     return line;
 }
-
-namespace {
-
-double median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0.0;
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-} // namespace
 
 bool open_option_file(const std::string& path, std::ofstream& file)
 {
