@@ -24,21 +24,21 @@ std::string folder_of_host()
     return folder.substr(0, folder.find_last_of("\\/") + 1);
 }
 
-// The bench window stands in for the plain host's hidden one: the module
-// finds it and binds its sound device to it.
-int run_bench_window(const HostCommandLine& command_line)
+// The window exists before the module is loaded, so the module's install
+// finds it and binds its sound device to it; then `fly` runs the session.
+template <typename Fly>
+int load_and_fly(const HostCommandLine& command_line, HWND window, const std::string& window_class, Fly fly)
 {
-    BenchWindow window;
     std::string error;
     const auto library = load_gauge_module(command_line.module_path, error);
     if (!library) {
         std::cerr << error << "\n";
         return exit_unusable;
     }
-    watch_module_system_calls(library->handle, window.handle());
+    watch_module_system_calls(library->handle, window);
     Win32Platform platform(library->handle);
-    std::cout << "main window class: " << window.window_class() << std::endl;
-    return run_bench_session(command_line, library->records, platform, window);
+    std::cout << "main window class: " << window_class << std::endl;
+    return fly(library->records, platform);
 }
 
 } // namespace
@@ -53,18 +53,17 @@ int main(int argc, char** argv)
     }
     if (command_line->module_path.empty())
         command_line->module_path = folder_of_host() + default_module_file;
-    if (command_line->window)
-        return run_bench_window(*command_line);
-
-    // The window exists before the module is loaded, so its install finds it.
-    const MainWindow window = create_main_window();
-    const auto library = load_gauge_module(command_line->module_path, error);
-    if (!library) {
-        std::cerr << error << "\n";
-        return exit_unusable;
+    if (command_line->window) {
+        // The bench window stands in for the plain host's hidden one.
+        BenchWindow bench;
+        return load_and_fly(*command_line, bench.handle(), bench.window_class(),
+                            [&](LoadedModule module, Win32Platform& platform) {
+                                return run_bench_session(*command_line, module, platform, bench);
+                            });
     }
-    watch_module_system_calls(library->handle, window.handle);
-    Win32Platform platform(library->handle);
-    std::cout << "main window class: " << window.window_class << "\n";
-    return run_host_session(*command_line, library->records, platform);
+    const MainWindow window = create_main_window();
+    return load_and_fly(*command_line, window.handle, window.window_class,
+                        [&](LoadedModule module, Win32Platform& platform) {
+                            return run_host_session(*command_line, module, platform);
+                        });
 }
