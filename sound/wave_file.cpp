@@ -12,23 +12,25 @@ constexpr std::uint32_t data_chunk_id = four_cc('d', 'a', 't', 'a');
 // The format head: tag, channels, rate, byte rate, block alignment, bits,
 // then the 16-bit count of extra bytes.
 constexpr std::size_t format_head_bytes = 18;
+constexpr std::size_t format_tag_offset = 0;
+constexpr std::size_t samples_per_second_offset = 4;
 constexpr std::size_t extra_size_offset = 16;
-constexpr std::uint16_t format_tag_pcm = 1;
+constexpr std::uint32_t format_tag_pcm = 1;
 
-std::uint16_t format_tag(const WaveFormatBlock& format)
+// Little-endian fields of the format head.
+std::uint32_t field_16(const WaveFormatBlock& format, std::size_t at)
 {
-    return static_cast<std::uint16_t>(format.bytes[0] | format.bytes[1] << 8);
+    return format.bytes[at] | format.bytes[at + 1] << 8;
 }
 
-std::uint32_t samples_per_second(const WaveFormatBlock& format)
+std::uint32_t field_32(const WaveFormatBlock& format, std::size_t at)
 {
-    return format.bytes[4] | format.bytes[5] << 8 | format.bytes[6] << 16 | static_cast<std::uint32_t>(format.bytes[7]) << 24;
+    return field_16(format, at) | field_16(format, at + 2) << 16;
 }
 
-std::size_t stated_extra_bytes(const WaveFormatBlock& format)
-{
-    return format.bytes[extra_size_offset] | format.bytes[extra_size_offset + 1] << 8;
-}
+std::uint32_t format_tag(const WaveFormatBlock& format) { return field_16(format, format_tag_offset); }
+std::uint32_t samples_per_second(const WaveFormatBlock& format) { return field_32(format, samples_per_second_offset); }
+std::size_t stated_extra_bytes(const WaveFormatBlock& format) { return field_16(format, extra_size_offset); }
 
 void clear_extra_size(WaveFormatBlock& format)
 {
