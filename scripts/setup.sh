@@ -28,18 +28,27 @@ have_pkg wine32:i386               || need+=(wine32:i386)
 have_cmd Xvfb                      || need+=(xvfb)
 have_cmd xdotool                   || need+=(xdotool)
 have_cmd import                    || need+=(imagemagick)
+# Films of a flight, the release archive, coverage and fuzzing of the readers.
+have_cmd ffmpeg                    || need+=(ffmpeg)
+have_cmd zip                       || need+=(zip)
+have_cmd gcovr                     || need+=(gcovr)
+have_cmd clang++                   || need+=(clang)
+have_pkg libfuzzer-14-dev          || need+=(libfuzzer-14-dev)
+# Optional compiler cache for developers' repeated builds (CCACHE=1).
+have_cmd ccache                    || need+=(ccache)
 
 SUDO=""
 [ "$(id -u)" -eq 0 ] || SUDO="sudo"
 export DEBIAN_FRONTEND=noninteractive
+source "$(dirname "${BASH_SOURCE[0]}")/apt-retry.sh"
 
 if [ ${#need[@]} -gt 0 ]; then
     echo "setup: installing ${need[*]}"
     if ! dpkg --print-foreign-architectures | grep -qx i386; then
         $SUDO dpkg --add-architecture i386
     fi
-    $SUDO apt-get update -qq
-    $SUDO apt-get install -y -qq --no-install-recommends "${need[@]}" >/dev/null
+    zor_apt_update
+    zor_apt_install "${need[@]}"
 fi
 
 # Wine's 32-bit programs. Where the kernel runs no 32-bit programs itself
@@ -70,11 +79,11 @@ install_qemu() {
                 'Components: main' 'Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg' |
                 $SUDO tee /etc/apt/sources.list.d/bookworm-backports.sources >/dev/null
         fi
-        $SUDO apt-get update -qq
-        $SUDO apt-get install -y -qq -t bookworm-backports qemu-user >/dev/null
+        zor_apt_update
+        zor_apt_install -t bookworm-backports qemu-user
     else
-        $SUDO apt-get update -qq
-        $SUDO apt-get install -y -qq qemu-user >/dev/null
+        zor_apt_update
+        zor_apt_install qemu-user
     fi
     qemu_new_enough || { echo "setup: qemu-i386 8.1 or later is needed" >&2; exit 1; }
 }
