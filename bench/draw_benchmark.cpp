@@ -14,11 +14,12 @@
 
 #include <valgrind/callgrind.h>
 
-#include "host/core/contact_sheet.h"
-#include "host/core/gauge_panel.h"
-#include "host/core/host_variables.h"
-#include "host/core/median.h"
-#include "host/core/panel_bench.h"
+#include "host/raster/contact_sheet.h"
+#include "host/raster/png_file.h"
+#include "host/panel/gauge_panel.h"
+#include "host/panel/variables.h"
+#include "host/panel/median.h"
+#include "host/bench/panel_bench.h"
 #include "host/native/native_platform.h"
 
 #ifndef ZOR_ALERT_WAV

@@ -2,7 +2,7 @@
 // through its Linkage exactly as the Windows program drives the loaded DLL.
 #include <iostream>
 
-#include "host/core/host_session.h"
+#include "host/scenario/session.h"
 #include "host/native/native_platform.h"
 
 #ifndef ZOR_ALERT_WAV

@@ -5,9 +5,9 @@
 
 #include "abi/panel_services.h"
 #include "fake_sound_platform.h"
-#include "host/core/dib_decoder.h"
-#include "host/core/host_window_class.h"
-#include "host/core/message_format.h"
+#include "host/raster/dib_decoder.h"
+#include "host/panel/window_class.h"
+#include "host/panel/message_format.h"
 #include "sound/tone_service.h"
 #include "module/linkage.h"
 

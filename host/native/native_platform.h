@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "host/core/host_platform.h"
+#include "host/panel/platform.h"
 
 class NativePlatform : public HostPlatform {
 public:

@@ -10,7 +10,7 @@
 
 #include <string>
 
-#include "host/core/bench_session.h"
+#include "host/bench/session.h"
 
 class BenchWindow : public BenchScreen {
 public:

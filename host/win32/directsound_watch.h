@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/host_platform.h"
+#include "host/panel/platform.h"
 
 // Redirects the module's imports of FindWindowA and DirectSoundCreate.
 void watch_module_system_calls(HMODULE module, HWND host_window);

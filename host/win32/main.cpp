@@ -3,8 +3,8 @@
 // scenario with it, headless or live in the bench window.
 #include <iostream>
 
-#include "host/core/bench_session.h"
-#include "host/core/host_session.h"
+#include "host/bench/session.h"
+#include "host/scenario/session.h"
 #include "host/win32/bench_window.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/main_window.h"

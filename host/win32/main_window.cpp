@@ -1,6 +1,6 @@
 #include "host/win32/main_window.h"
 
-#include "host/core/host_window_class.h"
+#include "host/panel/window_class.h"
 
 namespace {
 

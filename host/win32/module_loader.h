@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "host/core/host_platform.h"
+#include "host/panel/platform.h"
 
 struct LoadedLibrary {
     HMODULE      handle = nullptr;

@@ -4,11 +4,11 @@
 
 #include <set>
 
-#include "host/core/bench_controls.h"
-#include "host/core/bench_flight.h"
-#include "host/core/frame_rate.h"
-#include "host/core/host_session.h"
-#include "host/core/panel_pointer.h"
+#include "host/bench/controls.h"
+#include "host/bench/flight.h"
+#include "host/bench/frame_rate.h"
+#include "host/scenario/session.h"
+#include "host/bench/pointer.h"
 
 namespace {
 

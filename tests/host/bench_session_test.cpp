@@ -9,8 +9,8 @@
 
 #include <unistd.h>
 
-#include "host/core/bench_session.h"
-#include "host/core/element_chain.h"
+#include "host/bench/session.h"
+#include "host/panel/element_chain.h"
 #include "host/native/native_platform.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include <map>
 #include <random>
 
-#include "host/core/panel_canvas.h"
+#include "host/panel/panel_canvas.h"
 #include "layout/element_records.h"
 #include "reference_drawing.h"
 

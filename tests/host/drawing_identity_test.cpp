@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-#include "host/core/scenario_runner.h"
+#include "host/scenario/runner.h"
 #include "host/native/native_platform.h"
 #include "reference_drawing.h"
 

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <utility>
 
-#include "host/core/element_chain.h"
-#include "host/core/gauge_panel.h"
-#include "host/core/scenario_runner.h"
+#include "host/panel/element_chain.h"
+#include "host/panel/gauge_panel.h"
+#include "host/scenario/runner.h"
 #include "host/native/native_platform.h"
 
 namespace {

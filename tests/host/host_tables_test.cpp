@@ -4,10 +4,10 @@
 
 #include <sstream>
 
-#include "host/core/element_chain.h"
-#include "host/core/host_window_class.h"
-#include "host/core/message_format.h"
-#include "host/core/scenario_script.h"
+#include "host/panel/element_chain.h"
+#include "host/panel/window_class.h"
+#include "host/panel/message_format.h"
+#include "host/scenario/script.h"
 #include "host/native/native_platform.h"
 
 namespace {

@@ -6,7 +6,8 @@
 
 #include <unistd.h>
 
-#include "host/core/image.h"
+#include "host/raster/image.h"
+#include "host/raster/png_file.h"
 #include "png_reading.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <filesystem>
 
-#include "host/core/image.h"
+#include "host/raster/image.h"
 
 // An empty Image (0 x 0) when the file cannot be read or decoded.
 Image read_png(const std::filesystem::path& path);

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <numbers>
 
-#include "host/core/element_chain.h"
+#include "host/panel/element_chain.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "host/core/gauge_panel.h"
+#include "host/panel/gauge_panel.h"
 
 class ReferenceBitmaps {
 public:

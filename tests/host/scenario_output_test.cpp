@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-#include "host/core/host_session.h"
+#include "host/scenario/session.h"
 #include "host/native/native_platform.h"
 #include "png_reading.h"
 

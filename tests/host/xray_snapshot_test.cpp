@@ -7,8 +7,8 @@
 
 #include <unistd.h>
 
-#include "host/core/scenario_runner.h"
-#include "host/core/xray_overlay.h"
+#include "host/scenario/runner.h"
+#include "host/panel/xray_overlay.h"
 #include "host/native/native_platform.h"
 #include "png_reading.h"
 

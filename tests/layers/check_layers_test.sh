@@ -34,7 +34,7 @@ expect_refused() {
 }
 expect_refused breakers/up.h 2 '#include "module/linkage.h"'
 expect_refused sound/sideways.cpp 2 '#include "breakers/breaker_state.h"'
-expect_refused layout/outside.h 2 '#include "host/core/image.h"'
+expect_refused layout/outside.h 2 '#include "host/raster/image.h"'
 expect_refused abi/up.h 2 '  #  include "layout/bitmap_ids.h"'
 
 [ "$failures" -eq 0 ] && echo "layering check: all cases hold"

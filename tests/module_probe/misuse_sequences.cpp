@@ -6,7 +6,7 @@
 #include <cmath>
 #include <limits>
 
-#include "host/core/element_chain.h"
+#include "host/panel/element_chain.h"
 #include "host/win32/directsound_watch.h"
 #include "misuse_run.h"
 #include "module_calls.h"

@@ -1,6 +1,6 @@
 #include "module_calls.h"
 
-#include "host/core/element_chain.h"
+#include "host/panel/element_chain.h"
 
 namespace {
 

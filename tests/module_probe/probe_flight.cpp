@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "host/core/element_chain.h"
+#include "host/panel/element_chain.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include <string>
 
 #include "corpus_run.h"
-#include "host/core/host_window_class.h"
+#include "host/panel/window_class.h"
 #include "misuse_run.h"
 #include "test_host_window.h"
 #include "watchdog.h"

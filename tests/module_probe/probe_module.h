@@ -10,7 +10,7 @@
 #include <memory>
 #include <string>
 
-#include "host/core/gauge_panel.h"
+#include "host/panel/gauge_panel.h"
 #include "probe_platform.h"
 
 // Where each gauge stands on the probe's panel.

@@ -2,7 +2,7 @@
 
 #include <span>
 
-#include "host/core/dib_decoder.h"
+#include "host/raster/dib_decoder.h"
 #include "host/win32/directsound_watch.h"
 
 std::optional<Image> ProbePlatform::bitmap(std::uint32_t resource_id)

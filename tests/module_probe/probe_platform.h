@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "host/core/host_platform.h"
+#include "host/panel/platform.h"
 
 class ProbePlatform : public HostPlatform {
 public:

@@ -1,0 +1,119 @@
+#include "host/bench/panel_bench.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+constexpr double feet_per_minute_per_metre_per_second = 60.0 / metres_per_foot;
+
+struct DemoPlace {
+    const char* gauge;
+    int x, y;
+    std::optional<int> width;
+};
+
+// As the demo flight places them: the altimeters side by side, each
+// breaker below its own, at the size a panel gives breakers.
+constexpr DemoPlace demo_places[] = {
+    {.gauge = "ZOR_1",     .x = 0,   .y = 0,   .width = std::nullopt},
+    {.gauge = "ZOR_2",     .x = 370, .y = 0,   .width = std::nullopt},
+    {.gauge = "AZS_ZOR_1", .x = 120, .y = 370, .width = 45},
+    {.gauge = "AZS_ZOR_2", .x = 490, .y = 370, .width = 45},
+};
+
+} // namespace
+
+void place_demo_panel(GaugePanel& panel)
+{
+    for (const DemoPlace& place : demo_places)
+        panel.place(place.gauge, place.x, place.y, place.width);
+    panel.variables.set(token_bus_volts, bench_bus_volts);
+}
+
+PanelBench::PanelBench(GaugePanel& panel, HostPlatform& platform)
+    : flight(panel.variables), panel_(panel), platform_(platform)
+{
+}
+
+void PanelBench::set_pace(double frames_per_second, double ticks_per_second)
+{
+    fps_ = frames_per_second;
+    ticks_per_second_ = ticks_per_second;
+}
+
+std::optional<BenchAction> PanelBench::press_key(const std::string& key)
+{
+    const std::optional<BenchAction> action = bench_action_for(key);
+    if (action)
+        apply(*action);
+    return action;
+}
+
+void PanelBench::apply(BenchAction action)
+{
+    switch (action) {
+    case BenchAction::climb:             flight.climb(); break;
+    case BenchAction::descend:           flight.descend(); break;
+    case BenchAction::level_off:         flight.level_off(); break;
+    case BenchAction::rate_up:           flight.faster(); break;
+    case BenchAction::rate_down:         flight.slower(); break;
+    case BenchAction::bus_toggle:        flight.toggle_bus(); break;
+    case BenchAction::sim_pressure_up:   flight.step_sim_pressure(1.0); break;
+    case BenchAction::sim_pressure_down: flight.step_sim_pressure(-1.0); break;
+    case BenchAction::host_units_toggle: flight.toggle_units(); break;
+    case BenchAction::pause_toggle:      paused_ = !paused_; break;
+    case BenchAction::step_frame:        paused_ = true; step_asked_ = true; break;
+    case BenchAction::reset_flight:      flight.reset(); panel_.release(); break;
+    case BenchAction::xray_toggle:       xray_ = !xray_; break;
+    case BenchAction::quit:              quit_ = true; break;
+    }
+}
+
+bool PanelBench::run_frame()
+{
+    if (paused_ && !step_asked_)
+        return false;
+    step_asked_ = false;
+    if (fps_ > 0.0) {
+        flight.advance(1.0 / fps_);
+        panel_.set_tick_rate(ticks_per_second_ / fps_);
+    }
+    panel_.run_frame();
+    // The strip shows the tone and the last key event; only the tone needs
+    // what the frame asked for.
+    FrameEvents events;
+    events.sound_requests = platform_.take_sound_requests();
+    frame_ran(events);
+    return true;
+}
+
+void PanelBench::frame_ran(const FrameEvents& events)
+{
+    const auto& asked = events.sound_requests;
+    tone_playing_ = std::find(asked.begin(), asked.end(), "play") != asked.end();
+}
+
+std::string PanelBench::status_line(double shown_fps) const
+{
+    const bool metric = flight.metric();
+    const double altitude = panel_.variables.get(token_altitude);
+    const double climb = flight.vertical_speed_m_per_s();
+    const double rate = flight.rate_m_per_s();
+    char flying[96];
+    if (metric)
+        std::snprintf(flying, sizeof flying, "ALT %.0f m   VS %+.0f m/s (rate %.0f)", altitude, climb, rate);
+    else
+        std::snprintf(flying, sizeof flying, "ALT %.0f ft   VS %+.0f ft/min (rate %.0f)", altitude,
+                      climb * feet_per_minute_per_metre_per_second, rate * feet_per_minute_per_metre_per_second);
+    const auto& keys = panel_.services.key_events;
+    std::string last_key = "none";
+    if (!keys.empty())
+        last_key = std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
+    char rest[192];
+    std::snprintf(rest, sizeof rest, "   BUS %.1f V   SIM QNH %.1f mb   KEY %s   TONE %s   %.1f fps",
+                  panel_.variables.get(token_bus_volts), panel_.variables.get(token_kohlsman_mb),
+                  last_key.c_str(), tone_playing_ ? "playing" : "off", shown_fps);
+    return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "");
+}

@@ -1,0 +1,61 @@
+// The panel bench: the panel flown live by a person. It turns keys into
+// actions on the flight and the bench, runs frames unless paused, keeps
+// what the status strip shows (the tone, the last key event the module
+// sent) and writes that strip. The window around it only draws and passes
+// the keys, the mouse and the clock on.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "host/bench/controls.h"
+#include "host/bench/flight.h"
+#include "host/panel/frame_trace.h"
+#include "host/panel/gauge_panel.h"
+
+// The pace without a scenario to set it, and for one that set none.
+inline constexpr double bench_default_fps = 18.0;
+
+// The demo panel the bench opens without a scenario.
+void place_demo_panel(GaugePanel& panel);
+
+class PanelBench {
+public:
+    PanelBench(GaugePanel& panel, HostPlatform& platform);
+
+    // The pace frames run at, as the scenario left it.
+    void set_pace(double frames_per_second, double ticks_per_second);
+    double frames_per_second() const { return fps_; }
+
+    // The action bound to the key, done; nullopt for a key without one.
+    std::optional<BenchAction> press_key(const std::string& key);
+    void apply(BenchAction action);
+
+    // A frame of the bench's own: the flight moves on, then the panel runs.
+    // While paused nothing runs, unless one frame was asked for.
+    bool run_frame();
+    // What a frame showed, whoever ran it (the bench or a scenario).
+    void frame_ran(const FrameEvents& events);
+
+    // "ALT 120 m   VS +5 m/s   BUS 27.0 V   SIM QNH 1013.0 mb   ..."
+    std::string status_line(double shown_fps) const;
+
+    bool paused() const { return paused_; }
+    bool xray() const { return xray_; }
+    void set_xray(bool on) { xray_ = on; }
+    bool quit_asked() const { return quit_; }
+    bool tone_playing() const { return tone_playing_; }
+
+    BenchFlight flight;
+
+private:
+    GaugePanel& panel_;
+    HostPlatform& platform_;
+    double fps_ = bench_default_fps;
+    double ticks_per_second_ = bench_default_fps;
+    bool paused_ = false;
+    bool step_asked_ = false;
+    bool xray_ = false;
+    bool quit_ = false;
+    bool tone_playing_ = false;
+};

@@ -1,0 +1,234 @@
+#include "host/bench/session.h"
+
+#include <fstream>
+#include <iostream>
+
+namespace {
+
+// The status strip's frame rate: the median of the last second or so.
+constexpr std::size_t status_rate_frames = 18;
+
+std::string point_text(PixelPoint p)
+{
+    return std::to_string(p.x) + "," + std::to_string(p.y);
+}
+
+std::string button_name(MouseButton button)
+{
+    return button == MouseButton::left ? "left" : "right";
+}
+
+} // namespace
+
+BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
+                           BenchOptions options)
+    : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
+      bench_(panel, platform), xray_(panel.bitmaps()), start_(screen.now())
+{
+    bench_.set_xray(options.xray);
+    next_report_seconds_ = options.report_every_seconds;
+}
+
+double BenchSession::seconds_since_start() const
+{
+    return std::chrono::duration<double>(screen_.now() - start_).count();
+}
+
+int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options)
+{
+    int failures = 0;
+    if (scenario != nullptr) {
+        scenario_options.live = this;
+        ScenarioRunner runner(panel_, platform_, scenario_options, report_);
+        const ScenarioResult result = runner.run(*scenario);
+        bench_.set_pace(runner.frames_per_second(), runner.ticks_per_second());
+        failures = result.script_error ? -1 : result.failures;
+        report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
+                << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
+    } else {
+        place_demo_panel(panel_);
+    }
+    if (!bench_.quit_asked())
+        fly_bench();
+    panel_.close();
+    report_ << "bench closed, " << frame_rate_.summary() << std::endl;
+    return failures;
+}
+
+// Frames at the bench's pace until the person quits. A frame that took
+// longer than its slot moves the pace on rather than being caught up in a
+// burst, so the bench stays in step with the clock at whatever it holds.
+void BenchSession::fly_bench()
+{
+    panel_.open();
+    report_ << "bench ready at " << bench_.frames_per_second() << " fps" << std::endl;
+    report_ << "keys: " << bench_help_line() << std::endl;
+    const double fps = bench_.frames_per_second() > 0.0 ? bench_.frames_per_second() : bench_default_fps;
+    const auto slot = std::chrono::duration_cast<BenchScreen::Clock::duration>(std::chrono::duration<double>(1.0 / fps));
+    auto due = screen_.now();
+    while (!bench_.quit_asked()) {
+        screen_.wait_until(due, *this);
+        if (bench_.quit_asked())
+            break;
+        if (options_.seconds > 0.0 && seconds_since_start() >= options_.seconds) {
+            report_ << "bench ran its " << options_.seconds << " s" << std::endl;
+            break;
+        }
+        const auto work_start = screen_.now();
+        bench_.run_frame();
+        present(work_start);
+        due = std::max(due + slot, screen_.now());
+    }
+}
+
+void BenchSession::wait_until(BenchScreen::Clock::time_point due)
+{
+    screen_.wait_until(due, *this);
+}
+
+bool BenchSession::frame_ran(const FrameEvents& events)
+{
+    bench_.frame_ran(events);
+    present(screen_.now());
+    return !bench_.quit_asked();
+}
+
+void BenchSession::present(BenchScreen::Clock::time_point work_start)
+{
+    const Image& picture = panel_.draw_panel();
+    const Image* shown = &picture;
+    Image xrayed;
+    if (bench_.xray()) {
+        xrayed = picture;
+        xray_.draw_panel(xrayed, panel_.gauges());
+        shown = &xrayed;
+    }
+    const BenchView view{.panel = shown,
+                         .status = bench_.status_line(frame_rate_.recent_frames_per_second(status_rate_frames)),
+                         .help = bench_help_line(),
+                         .tooltip = tooltip_now(),
+                         .pointer = pointer_};
+    screen_.show(view, *this);
+    if (bench_.tone_playing() != tone_reported_) {
+        tone_reported_ = bench_.tone_playing();
+        report_ << "tone " << (tone_reported_ ? "playing" : "off") << std::endl;
+    }
+    frame_rate_.frame_shown(seconds_since_start(),
+                            std::chrono::duration<double>(screen_.now() - work_start).count());
+    if (options_.report_every_seconds > 0.0 && seconds_since_start() >= next_report_seconds_) {
+        report_ << frame_rate_.summary() << std::endl;
+        next_report_seconds_ += options_.report_every_seconds;
+    }
+}
+
+// The text follows the value under the pointer for as long as it shows.
+std::optional<std::string> BenchSession::tooltip_now()
+{
+    std::optional<std::string> text;
+    if (const auto place = tooltip_rest_.shown(seconds_since_start()); place && pointer_gauge_)
+        text = panel_.tooltip_at(place->gauge, pointer_gauge_->face);
+    if (text != tooltip_reported_) {
+        report_ << "tooltip " << (text ? "\"" + *text + "\"" : "none") << std::endl;
+        tooltip_reported_ = text;
+    }
+    return text;
+}
+
+void BenchSession::key(const std::string& name)
+{
+    if (const auto action = bench_.press_key(name))
+        report_ << "key " << name << std::endl;
+}
+
+void BenchSession::pointer_moved(PixelPoint panel)
+{
+    pointer_ = panel;
+    pointer_gauge_ = gauge_point_at(panel_.gauges(), panel);
+    std::optional<TooltipPlace> place;
+    if (pointer_gauge_)
+        if (const MouseRect* entry = panel_.mouse_at(pointer_gauge_->gauge, pointer_gauge_->face).tooltip)
+            place = TooltipPlace{pointer_gauge_->gauge, entry};
+    tooltip_rest_.pointer_at(place, panel, seconds_since_start());
+}
+
+void BenchSession::pointer_left()
+{
+    pointer_gauge_.reset();
+    tooltip_rest_.pointer_at(std::nullopt, pointer_, seconds_since_start());
+}
+
+void BenchSession::button_down(PixelPoint panel, MouseButton button)
+{
+    pointer_moved(panel);
+    report_ << "press " << point_text(panel) << " " << button_name(button) << ": ";
+    if (!pointer_gauge_) {
+        report_ << "no gauge" << std::endl;
+        return;
+    }
+    // The panel opens before the window first shows; a click cannot come
+    // sooner, but one must not open it from inside its own opening.
+    if (!panel_.is_open()) {
+        report_ << "the panel is not open yet" << std::endl;
+        return;
+    }
+    const GaugePoint at = *pointer_gauge_;
+    const MouseTarget target = panel_.mouse_at(at.gauge, at.face);
+    report_ << panel_.gauges()[at.gauge].label << " " << point_text(at.face) << " ";
+    if (target.click_area == nullptr)
+        report_ << "no click area";
+    else if (!accepts(*target.click_area, button))
+        report_ << "not taken by its area";
+    else
+        report_ << "taken";
+    report_ << std::endl;
+    panel_.press(at.gauge, at.face, button);
+}
+
+void BenchSession::button_up()
+{
+    panel_.release();
+}
+
+std::int32_t BenchSession::cursor_at(PixelPoint panel)
+{
+    const std::optional<GaugePoint> at = gauge_point_at(panel_.gauges(), panel);
+    const std::int32_t cursor = at ? panel_.mouse_at(at->gauge, at->face).cursor : cursor_none;
+    const std::string name = cursor_name(cursor);
+    if (name != cursor_reported_) {
+        report_ << "cursor " << name;
+        if (at)
+            report_ << " " << panel_.gauges()[at->gauge].label << " " << point_text(at->face);
+        report_ << std::endl;
+        cursor_reported_ = name;
+    }
+    return cursor;
+}
+
+int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+                      BenchScreen& screen)
+{
+    std::string error;
+    std::optional<ScenarioScript> script;
+    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
+        std::cerr << error << "\n";
+        return exit_unusable;
+    }
+    GaugePanel panel(module, platform);
+    if (const auto refused = panel.connect()) {
+        std::cerr << "the module cannot be driven: " << *refused << "\n";
+        return exit_unusable;
+    }
+    std::ofstream report_file, trace;
+    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
+        return exit_unusable;
+    std::ostream& report = report_file.is_open() ? report_file : std::cout;
+    BenchSession session(panel, platform, screen, report, {.xray = command_line.xray, .seconds = command_line.seconds});
+    // The trace holds the scenario's frames, as in a headless run.
+    const int failures = session.run(script ? &*script : nullptr,
+                                     {.trace = trace.is_open() ? &trace : nullptr,
+                                      .output_folder = command_line.output_folder,
+                                      .live = nullptr, .watch = {}});
+    if (failures < 0)
+        return exit_unusable;
+    return failures > 0 ? exit_expectation_failed : 0;
+}

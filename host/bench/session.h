@@ -1,0 +1,105 @@
+// The bench run: a scenario flown live in the window, if one is given (the
+// demo panel otherwise), then frames at the scenario's pace under the
+// person's hand until they quit. The window is a screen that shows what it
+// is given and hands the person's keys and mouse back to the session; the
+// session reports what it did with them, one line each, so a test can
+// follow it.
+#pragma once
+
+#include <chrono>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include "host/bench/frame_rate.h"
+#include "host/scenario/session.h"
+#include "host/bench/panel_bench.h"
+#include "host/bench/pointer.h"
+#include "host/scenario/runner.h"
+#include "host/panel/xray_overlay.h"
+
+// One picture of the bench, as the window shows it.
+struct BenchView {
+    const Image* panel = nullptr;          // X-ray included when it is on
+    std::string status;
+    std::string help;
+    std::optional<std::string> tooltip;    // shown near the pointer
+    PixelPoint pointer{};                  // in panel pixels
+};
+
+class BenchSession;
+
+class BenchScreen {
+public:
+    using Clock = std::chrono::steady_clock;
+    virtual ~BenchScreen() = default;
+    virtual void show(const BenchView& view, BenchSession& session) = 0;
+    // Answers the window's messages until `due`, passing the person's input
+    // to the session as it comes.
+    virtual void wait_until(Clock::time_point due, BenchSession& session) = 0;
+    virtual Clock::time_point now() { return Clock::now(); }
+};
+
+struct BenchOptions {
+    bool   xray = false;              // start with the X-ray view on
+    double seconds = 0.0;             // end by itself after this long; 0 never
+    double report_every_seconds = 10.0;
+};
+
+class BenchSession : private LiveFrames {
+public:
+    BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
+                 BenchOptions options);
+
+    // Flies the scenario (nullptr: places the demo panel), then the bench;
+    // the number of failed expectations, or -1 when the scenario stopped on
+    // a line it could not run.
+    int run(const ScenarioScript* scenario, ScenarioOptions scenario_options);
+
+    // The person's input, in panel pixels.
+    void key(const std::string& name);
+    void pointer_moved(PixelPoint panel);
+    void pointer_left();
+    void button_down(PixelPoint panel, MouseButton button);
+    void button_up();
+    // The cursor the window shows at a point; a change is reported.
+    std::int32_t cursor_at(PixelPoint panel);
+    void close() { bench_.apply(BenchAction::quit); }
+
+    std::ostream& report() { return report_; }
+    const PanelBench& bench() const { return bench_; }
+    const FrameRate& frame_rate() const { return frame_rate_; }
+
+private:
+    BenchScreen::Clock::time_point now() override { return screen_.now(); }
+    void wait_until(BenchScreen::Clock::time_point due) override;
+    bool frame_ran(const FrameEvents& events) override;
+    void fly_bench();
+    // Shows the frame that began at `work_start`: the panel drawn, the
+    // X-ray over it, the strip and the tooltip.
+    void present(BenchScreen::Clock::time_point work_start);
+    std::optional<std::string> tooltip_now();
+    double seconds_since_start() const;
+
+    GaugePanel& panel_;
+    HostPlatform& platform_;
+    BenchScreen& screen_;
+    std::ostream& report_;
+    BenchOptions options_;
+    PanelBench bench_;
+    XrayOverlay xray_;
+    TooltipRest tooltip_rest_;
+    FrameRate frame_rate_;
+    BenchScreen::Clock::time_point start_;
+    std::optional<GaugePoint> pointer_gauge_;
+    PixelPoint pointer_{};
+    std::optional<std::string> tooltip_reported_;
+    std::string cursor_reported_ = "none";
+    bool tone_reported_ = false;
+    double next_report_seconds_ = 0.0;
+};
+
+// The bench as the command line asks for it, on a screen the program made.
+// Exit status as for a scenario run; the bench itself fails nothing.
+int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+                      BenchScreen& screen);

@@ -1,0 +1,171 @@
+#include "host/panel/gauge_panel.h"
+
+#include <cmath>
+#include <cstring>
+
+#include "abi/service_numbers.h"
+
+namespace {
+
+void call_gauge(GaugeHeader& gauge, std::int32_t code, HostWord extra)
+{
+    if (gauge.gauge_callback != nullptr)
+        gauge.gauge_callback(&gauge, code, extra);
+}
+
+} // namespace
+
+GaugePanel::GaugePanel(LoadedModule module, HostPlatform& platform)
+    : module_(module), platform_(platform), bitmaps_(platform)
+{
+}
+
+std::optional<std::string> GaugePanel::connect()
+{
+    if (module_.linkage == nullptr || module_.import_table == nullptr)
+        return "the module exports no Linkage or no ImportTable";
+    if (module_.linkage->module_id != module_identifier)
+        return "Linkage has module identifier " + std::to_string(module_.linkage->module_id);
+    if (module_.import_table->panels.id != import_panels_id)
+        return "ImportTable has no panel-services entry";
+    module_.import_table->panels.table = services.table();
+    return std::nullopt;
+}
+
+GaugeHeader* GaugePanel::gauge_named(const std::string& name) const
+{
+    for (const GaugeHeader* gauge : module_.linkage->gauge_table) {
+        if (gauge == nullptr)
+            break;
+        if (gauge->name != nullptr && name == gauge->name)
+            return const_cast<GaugeHeader*>(gauge);
+    }
+    return nullptr;
+}
+
+std::optional<std::string> GaugePanel::place(const std::string& name, int x, int y, std::optional<int> width)
+{
+    GaugeHeader* header = gauge_named(name);
+    if (header == nullptr)
+        return std::nullopt;
+    int repeats = 1;
+    for (const PlacedGauge& gauge : gauges_)
+        repeats += gauge.header == header ? 1 : 0;
+    PlacedGauge gauge;
+    gauge.label = repeats == 1 ? name : name + "#" + std::to_string(repeats);
+    gauge.header = header;
+    gauge.x = x;
+    gauge.y = y;
+    gauge.face = face_size(*header, bitmaps_);
+    gauge.width = width.value_or(gauge.face.width);
+    gauge.height = gauge.face.width > 0 ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width)) : 0;
+    gauges_.push_back(gauge);
+    return gauges_.back().label;
+}
+
+const PlacedGauge* GaugePanel::placed(const std::string& label) const
+{
+    const std::size_t index = index_of(label);
+    return index < gauges_.size() ? &gauges_[index] : nullptr;
+}
+
+std::size_t GaugePanel::index_of(const std::string& label) const
+{
+    for (std::size_t i = 0; i < gauges_.size(); ++i)
+        if (gauges_[i].label == label)
+            return i;
+    return gauges_.size();
+}
+
+// Runs one header routine and the two service codes of a step of the
+// gauges' life for every gauge, in placement order.
+void GaugePanel::each_gauge(std::int32_t first_code, void (*routine)(GaugeHeader&, HostWord))
+{
+    for (std::size_t i = 0; i < gauges_.size(); ++i) {
+        GaugeHeader& gauge = *gauges_[i].header;
+        routine(gauge, i);
+        call_gauge(gauge, first_code, i);
+        call_gauge(gauge, first_code + 1, i);
+    }
+}
+
+void GaugePanel::open()
+{
+    if (open_)
+        return;
+    each_gauge(service_query_1, [](GaugeHeader& g, HostWord) { if (g.query_routine) g.query_routine(); });
+    each_gauge(service_install, [](GaugeHeader& g, HostWord i) { if (g.install_routine) g.install_routine(i); });
+    each_gauge(service_initialize, [](GaugeHeader& g, HostWord) { if (g.initialize_routine) g.initialize_routine(); });
+    platform_.pump_messages();
+    for (std::size_t i = 0; i < gauges_.size(); ++i)
+        call_gauge(*gauges_[i].header, service_panel_open, i);
+    open_ = true;
+}
+
+void GaugePanel::run_frame()
+{
+    open();
+    platform_.pump_messages();
+    tick_ += ticks_per_frame_;
+    variables.set(token_tick, std::floor(tick_));
+    if (held_) {
+        const MouseTarget target = mouse_at(held_->gauge, held_->point);
+        if (target.click_area != nullptr && repeats_while_held(*target.click_area) && accepts(*target.click_area, held_->button))
+            deliver_click(*target.click_area, held_->point, held_->button);
+    }
+    each_gauge(service_update, [](GaugeHeader& g, HostWord) { if (g.update_routine) g.update_routine(); });
+    each_gauge(service_generate, [](GaugeHeader& g, HostWord i) { if (g.generate_routine) g.generate_routine(i); });
+    each_gauge(service_draw, [](GaugeHeader& g, HostWord) { if (g.draw_routine) g.draw_routine(); });
+    ++frame_;
+}
+
+void GaugePanel::close()
+{
+    if (!open_)
+        return;
+    each_gauge(service_kill, [](GaugeHeader& g, HostWord) { if (g.kill_routine) g.kill_routine(); });
+    open_ = false;
+}
+
+void GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
+{
+    const MouseTarget target = mouse_at(gauge, point);
+    if (target.click_area != nullptr && accepts(*target.click_area, button))
+        deliver_click(*target.click_area, point, button);
+}
+
+void GaugePanel::press(std::size_t gauge, PixelPoint point, MouseButton button)
+{
+    click(gauge, point, button);
+    held_ = HeldButton{gauge, point, button};
+}
+
+void GaugePanel::release()
+{
+    held_.reset();
+}
+
+MouseTarget GaugePanel::mouse_at(std::size_t gauge, PixelPoint point) const
+{
+    const PlacedGauge& placed = gauges_.at(gauge);
+    return mouse_target(placed.header->mouse_areas, placed.face.width, placed.face.height, point);
+}
+
+std::optional<std::string> GaugePanel::tooltip_at(std::size_t gauge, PixelPoint point)
+{
+    const MouseTarget target = mouse_at(gauge, point);
+    if (target.tooltip == nullptr || target.tooltip->action.tooltip_text == nullptr)
+        return std::nullopt;
+    return platform_.format_tooltip(target.tooltip->action.tooltip_text,
+                                    tooltip_arguments(*target.tooltip, *gauges_[gauge].header));
+}
+
+const Image& GaugePanel::draw_gauge(std::size_t gauge)
+{
+    return canvas_.draw_face(gauges_, gauge, bitmaps_);
+}
+
+const Image& GaugePanel::draw_panel()
+{
+    return canvas_.draw_panel(gauges_, bitmaps_);
+}

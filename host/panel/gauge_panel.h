@@ -1,0 +1,83 @@
+// The panel: the module's gauges placed by name, driven through their life
+// one frame at a time, drawn, and clicked, as the simulator's panel system
+// does with a panel configuration.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "host/panel/gauge_drawing.h"
+#include "host/panel/panel_canvas.h"
+#include "host/panel/platform.h"
+#include "host/panel/services.h"
+#include "host/panel/variables.h"
+#include "host/panel/mouse_areas.h"
+
+struct HeldButton {
+    std::size_t gauge;
+    PixelPoint  point;
+    MouseButton button;
+};
+
+class GaugePanel {
+public:
+    GaugePanel(LoadedModule module, HostPlatform& platform);
+
+    // Checks Linkage and hands the module this host's services; the reason
+    // when the module is not one this host can drive.
+    std::optional<std::string> connect();
+
+    const LinkageRecord& linkage() const { return *module_.linkage; }
+    GaugeHeader* gauge_named(const std::string& name) const;
+
+    // Without a width the gauge keeps its face size; the height follows the
+    // width. Returns the label, or nullopt for an unknown name.
+    std::optional<std::string> place(const std::string& name, int x, int y, std::optional<int> width);
+    const PlacedGauge* placed(const std::string& label) const;
+    std::size_t index_of(const std::string& label) const;
+    const std::vector<PlacedGauge>& gauges() const { return gauges_; }
+
+    // Query, install and initialise every gauge, then tell each that the
+    // panel window exists.
+    void open();
+    bool is_open() const { return open_; }
+    // One frame: the tick moves on, held buttons repeat, then update,
+    // generate and draw calls for every gauge in placement order.
+    void run_frame();
+    void close();
+    long frame_number() const { return frame_; }
+
+    void set_tick_rate(double ticks_per_frame) { ticks_per_frame_ = ticks_per_frame; }
+
+    void click(std::size_t gauge, PixelPoint point, MouseButton button);
+    void press(std::size_t gauge, PixelPoint point, MouseButton button);
+    void release();
+
+    MouseTarget mouse_at(std::size_t gauge, PixelPoint point) const;
+    std::optional<std::string> tooltip_at(std::size_t gauge, PixelPoint point);
+
+    // A gauge's face at its own size, and the whole panel. Both ask every
+    // shown element's callback, and stay valid until the next draw.
+    const Image& draw_gauge(std::size_t gauge);
+    const Image& draw_panel();
+    // The module's bitmaps, each decoded once for every use of this panel.
+    BitmapCache& bitmaps() { return bitmaps_; }
+
+    HostVariables variables;
+    HostServices services{variables};
+
+private:
+    void each_gauge(std::int32_t first_code, void (*routine)(GaugeHeader&, HostWord));
+
+    LoadedModule module_;
+    HostPlatform& platform_;
+    BitmapCache bitmaps_;
+    std::vector<PlacedGauge> gauges_;
+    PanelCanvas canvas_;
+    std::optional<HeldButton> held_;
+    double tick_ = 0.0;
+    double ticks_per_frame_ = 1.0;
+    long frame_ = 0;
+    bool open_ = false;
+};

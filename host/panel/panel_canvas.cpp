@@ -1,0 +1,84 @@
+#include "host/panel/panel_canvas.h"
+
+#include "host/raster/face_scaling.h"
+
+namespace {
+
+constexpr Rgba panel_background = {48, 52, 56, 255};
+
+// Whether a gauge is drawn the same way in both: by name alone it is not.
+bool same_place(const PlacedGauge& a, const PlacedGauge& b)
+{
+    return a.header == b.header && a.x == b.x && a.y == b.y && a.width == b.width && a.height == b.height;
+}
+
+} // namespace
+
+const Image& PanelCanvas::draw_panel(const std::vector<PlacedGauge>& places, BitmapCache& bitmaps)
+{
+    fit(places);
+    for (Layer& layer : layers_)
+        layer.face.draw(*layer.place.header, bitmaps);
+    for (Layer& layer : layers_)
+        catch_up(layer);
+    for (const PixelBox& area : stale_.take())
+        compose(area);
+    return panel_;
+}
+
+const Image& PanelCanvas::draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge, BitmapCache& bitmaps)
+{
+    fit(places);
+    Layer& layer = layers_.at(gauge);
+    return layer.face.draw(*layer.place.header, bitmaps);
+}
+
+// A panel of other gauges, or of gauges placed elsewhere, starts afresh.
+void PanelCanvas::fit(const std::vector<PlacedGauge>& places)
+{
+    bool same = places.size() == layers_.size() && !panel_.pixels.empty();
+    for (std::size_t i = 0; same && i < places.size(); ++i)
+        same = same_place(places[i], layers_[i].place);
+    if (same)
+        return;
+    int width = 0, height = 0;
+    for (const PlacedGauge& place : places) {
+        width = std::max(width, place.x + place.width);
+        height = std::max(height, place.y + place.height);
+    }
+    layers_ = std::vector<Layer>(places.size());
+    for (std::size_t i = 0; i < places.size(); ++i)
+        layers_[i].place = places[i];
+    panel_ = Image(std::max(width, 1), std::max(height, 1), panel_background);
+    stale_.take();
+    stale_.add(panel_.bounds());
+}
+
+// Scales what changed on the layer's face and marks it stale on the panel.
+void PanelCanvas::catch_up(Layer& layer)
+{
+    const Image& face = layer.face.image();
+    const PlacedGauge& place = layer.place;
+    const std::vector<PixelBox> changes = layer.face.take_changes();
+    layer.is_scaled = place.width != face.width || place.height != face.height;
+    if (!layer.is_scaled) {
+        for (const PixelBox& box : changes)
+            stale_.add(moved(box, place.x, place.y));
+        return;
+    }
+    if (layer.scaled.width != place.width || layer.scaled.height != place.height)
+        layer.scaled = Image(place.width, place.height);
+    for (const PixelBox& box : changes) {
+        const PixelBox area = scaled_area(face, box, place.width, place.height);
+        scale_area(layer.scaled, face, area);
+        stale_.add(moved(area, place.x, place.y));
+    }
+}
+
+// The background, then every gauge in placement order, inside `area`.
+void PanelCanvas::compose(const PixelBox& area)
+{
+    fill(panel_, area, panel_background);
+    for (const Layer& layer : layers_)
+        draw_over(panel_, layer.is_scaled ? layer.scaled : layer.face.image(), layer.place.x, layer.place.y, area);
+}

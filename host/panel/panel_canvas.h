@@ -1,0 +1,44 @@
+// The panel, kept from draw to draw in layers: each placed gauge's face,
+// that face scaled to its placed size where it differs, and the panel they
+// are laid on. A draw draws every face (so every shown element's callback
+// is asked, as in any draw), then scales and lays again only the areas that
+// changed.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "host/panel/face_canvas.h"
+
+// A gauge on the panel: where and how big it is drawn.
+struct PlacedGauge {
+    std::string  label;     // the gauge name, "#2" and so on for a repeat
+    GaugeHeader* header = nullptr;
+    int x = 0, y = 0;       // on the panel
+    int width = 0, height = 0;
+    FaceSize face;          // its own size, that of its root element's bitmap
+};
+
+class PanelCanvas {
+public:
+    // Both stay valid until the next draw of the panel or a gauge.
+    const Image& draw_panel(const std::vector<PlacedGauge>& places, BitmapCache& bitmaps);
+    const Image& draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge, BitmapCache& bitmaps);
+
+private:
+    struct Layer {
+        PlacedGauge place;
+        FaceCanvas face;
+        Image scaled;          // the face at its placed size, when that differs
+        bool is_scaled = false;
+    };
+
+    void fit(const std::vector<PlacedGauge>& places);
+    void catch_up(Layer& layer);
+    void compose(const PixelBox& area);
+
+    std::vector<Layer> layers_;
+    Image panel_;
+    ChangedAreas stale_;       // panel areas to lay again
+};

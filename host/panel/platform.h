@@ -1,0 +1,46 @@
+// What the panel host needs from the system it runs on. The Windows program
+// gives it the loaded module's resources, FormatMessageA and its own window;
+// the native build gives it the generated bitmap files and the module logic
+// linked in, so the same host code drives both.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "abi/host_formats.h"
+#include "host/raster/image.h"
+
+// The module's two exported records, wherever they came from.
+struct LoadedModule {
+    LinkageRecord*     linkage = nullptr;
+    ImportTableRecord* import_table = nullptr;
+};
+
+// How the module's own window lookup went at install: the class it asked
+// for and whether the answer was the host's main window.
+struct WindowLookup {
+    bool        seen = false;
+    std::string window_class;
+    bool        found_host_window = false;
+};
+
+class HostPlatform {
+public:
+    virtual ~HostPlatform() = default;
+
+    // A bitmap resource of the module, decoded; nullopt when it has none.
+    virtual std::optional<Image> bitmap(std::uint32_t resource_id) = 0;
+
+    // A tooltip text with its numbered inserts filled from `arguments`.
+    virtual std::string format_tooltip(const char* text, const std::vector<std::int32_t>& arguments) = 0;
+
+    // Sound calls the module made since the last call, oldest first.
+    virtual std::vector<std::string> take_sound_requests() = 0;
+
+    virtual WindowLookup window_lookup() = 0;
+
+    // Lets the system deliver its own messages between frames.
+    virtual void pump_messages() {}
+};

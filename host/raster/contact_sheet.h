@@ -1,0 +1,15 @@
+// A sheet of captioned panel pictures taken at the key moments of a run.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "host/raster/image.h"
+
+struct SheetMoment {
+    std::string caption;
+    Image       picture;
+};
+
+// The moments in rows of `columns`, each with its caption underneath.
+Image contact_sheet(const std::vector<SheetMoment>& moments, int columns);

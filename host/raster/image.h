@@ -1,0 +1,54 @@
+// An RGBA picture in memory: a decoded bitmap, a drawn gauge face or the
+// whole panel. Alpha 0 marks a pixel nothing was drawn on.
+#pragma once
+
+#include <algorithm>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "host/raster/pixel_box.h"
+
+struct Rgba {
+    std::uint8_t r = 0, g = 0, b = 0, a = 0;
+    bool operator==(const Rgba&) const = default;
+};
+
+struct Image {
+    int width = 0;
+    int height = 0;
+    std::vector<Rgba> pixels;   // row by row from the top
+
+    Image() = default;
+    Image(int w, int h, Rgba fill = {});
+
+    Rgba& at(int x, int y) { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    const Rgba& at(int x, int y) const { return pixels[static_cast<std::size_t>(y) * width + x]; }
+    bool contains(int x, int y) const { return x >= 0 && y >= 0 && x < width && y < height; }
+    PixelBox bounds() const { return {0, 0, width, height}; }
+};
+
+// Lays `source` over `target` by its alpha.
+inline void blend_pixel(Rgba& target, Rgba source)
+{
+    if (source.a == 255 || target.a == 0) {
+        if (source.a != 0)
+            target = source;
+        return;
+    }
+    const int a = source.a;
+    const int keep = 255 - a;
+    auto mix = [&](std::uint8_t s, std::uint8_t t) {
+        return static_cast<std::uint8_t>((s * a + t * keep + 127) / 255);
+    };
+    target = {mix(source.r, target.r), mix(source.g, target.g), mix(source.b, target.b),
+              static_cast<std::uint8_t>(std::min(255, a + target.a * keep / 255))};
+}
+
+// Lays `source` with its top-left at (x, y) over `target`, only inside
+// `clip` (target pixels) and the target.
+void draw_over(Image& target, const Image& source, int x, int y, const PixelBox& clip);
+void draw_over(Image& target, const Image& source, int x, int y);
+
+// Sets every pixel of `box` (clipped to the image) to `colour`.
+void fill(Image& image, const PixelBox& box, Rgba colour);

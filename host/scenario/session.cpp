@@ -1,0 +1,109 @@
+#include "host/scenario/session.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+
+#include "host/panel/gauge_panel.h"
+#include "host/panel/median.h"
+#include "host/scenario/runner.h"
+
+std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error)
+{
+    HostCommandLine line;
+    struct Option {
+        const char* name;
+        std::string HostCommandLine::*field;
+    };
+    const Option options[] = {
+        {"--module", &HostCommandLine::module_path},
+        {"--bitmaps", &HostCommandLine::bitmap_folder},
+        {"--trace", &HostCommandLine::trace_path},
+        {"--out", &HostCommandLine::output_folder},
+        {"--report", &HostCommandLine::report_path},
+    };
+    std::string seconds;
+    for (int i = 1; i < argc; ++i) {
+        const std::string word = argv[i];
+        if (word == "--window" || word == "--xray") {
+            (word == "--window" ? line.window : line.xray) = true;
+            continue;
+        }
+        const auto option = std::find_if(std::begin(options), std::end(options),
+                                         [&](const Option& o) { return word == o.name; });
+        if (option != std::end(options) || word == "--seconds") {
+            if (i + 1 >= argc) {
+                error = word + " needs a value";
+                return std::nullopt;
+            }
+            std::string& value = option != std::end(options) ? line.*(option->field) : seconds;
+            value = argv[++i];
+        } else if (line.scenario.empty() && !word.starts_with("--")) {
+            line.scenario = word;
+        } else {
+            error = "unexpected '" + word + "'";
+            return std::nullopt;
+        }
+    }
+    if (line.scenario.empty() && !line.window) {
+        error = "no scenario given";
+        return std::nullopt;
+    }
+    if (!line.window && (line.xray || !line.report_path.empty() || !seconds.empty())) {
+        error = "--xray, --report and --seconds go with --window";
+        return std::nullopt;
+    }
+    if (!seconds.empty()) {
+        char* end = nullptr;
+        line.seconds = std::strtod(seconds.c_str(), &end);
+        if (*end != '\0' || !(line.seconds > 0.0)) {
+            error = "--seconds needs a number of seconds above 0, not '" + seconds + "'";
+            return std::nullopt;
+        }
+    }
+    return line;
+}
+
+bool open_option_file(const std::string& path, std::ofstream& file)
+{
+    if (path.empty())
+        return true;
+    file.open(path);
+    if (!file)
+        std::cerr << path << ": cannot be written\n";
+    return file.is_open();
+}
+
+int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform)
+{
+    std::string error;
+    const auto script = read_scenario_file(command_line.scenario, error);
+    if (!script) {
+        std::cerr << error << "\n";
+        return exit_unusable;
+    }
+
+    GaugePanel panel(module, platform);
+    if (const auto refused = panel.connect()) {
+        std::cerr << "the module cannot be driven: " << *refused << "\n";
+        return exit_unusable;
+    }
+
+    std::ofstream trace;
+    if (!open_option_file(command_line.trace_path, trace))
+        return exit_unusable;
+    ScenarioOptions options{.trace = trace.is_open() ? &trace : nullptr, .output_folder = command_line.output_folder,
+                            .live = nullptr, .watch = {}};
+
+    ScenarioRunner runner(panel, platform, options, std::cerr);
+    const ScenarioResult result = runner.run(*script);
+    std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
+              << ", median frame cost: " << median(result.frame_costs_us) << " us"
+              << ", failed expectations: " << result.failures << "\n";
+    if (!panel.services.unknown_tokens.empty())
+        std::cout << "variables looked up that this host does not keep: " << panel.services.unknown_tokens.size() << "\n";
+    if (result.script_error)
+        return exit_unusable;
+    return result.failures > 0 ? exit_expectation_failed : 0;
+}

@@ -1,0 +1,40 @@
+// One run of the host: its command line, and the scenario it flies with a
+// module and a platform that the program's own main has set up.
+#pragma once
+
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "host/panel/platform.h"
+
+struct HostCommandLine {
+    std::string scenario;        // the scenario file; the bench may go without
+    bool        window = false;  // the live bench window (Windows program)
+    bool        xray = false;    // the bench starts with its X-ray view on
+    std::string report_path{};   // the bench's report lines; standard output when empty
+    double      seconds = 0.0;   // the bench closes itself after this long; 0 never
+    std::string module_path;     // the module to load (Windows program)
+    std::string bitmap_folder;   // <id>.bmp files (native program)
+    std::string trace_path;      // JSON lines, none when empty
+    std::string output_folder = ".";
+};
+
+inline constexpr const char* host_usage =
+    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER] SCENARIO\n"
+    "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
+    "                      [--out FOLDER] [SCENARIO]";
+
+// nullopt, with the reason in `error`, for a command line it cannot use.
+std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);
+
+// Opens the file an option names for writing, unless the option was not
+// given; false, said on standard error, when it cannot be written.
+bool open_option_file(const std::string& path, std::ofstream& file);
+
+// Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
+// module could not be used.
+int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform);
+
+inline constexpr int exit_expectation_failed = 1;
+inline constexpr int exit_unusable = 2;
