@@ -13,7 +13,9 @@ set(ZOR_RELEASE_DIR ${CMAKE_BINARY_DIR}/release)
 set(ZOR_STRIPPED_DIR ${CMAKE_BINARY_DIR}/stripped)
 file(MAKE_DIRECTORY ${ZOR_STRIPPED_DIR})
 
-function(zor_stripped_copy target out_var)
+# zor_stripped_copy(TARGET FILE_VAR STAMP_VAR): the stripped file, and the
+# stamp that stands for it in dependencies.
+function(zor_stripped_copy target file_var stamp_var)
     set(stripped ${ZOR_STRIPPED_DIR}/$<TARGET_FILE_NAME:${target}>)
     add_custom_command(OUTPUT ${ZOR_STRIPPED_DIR}/${target}.stamp
         COMMAND ${CMAKE_OBJCOPY} --only-keep-debug $<TARGET_FILE:${target}> ${stripped}.debug
@@ -24,16 +26,12 @@ function(zor_stripped_copy target out_var)
         WORKING_DIRECTORY ${ZOR_STRIPPED_DIR}
         DEPENDS ${target} $<TARGET_FILE:${target}>
         COMMENT "Stripping ${target} for the release")
-    # The stripped file, and the stamp that stands for it in dependencies.
-    set(${out_var} ${stripped} ${ZOR_STRIPPED_DIR}/${target}.stamp PARENT_SCOPE)
+    set(${file_var} ${stripped} PARENT_SCOPE)
+    set(${stamp_var} ${ZOR_STRIPPED_DIR}/${target}.stamp PARENT_SCOPE)
 endfunction()
 
-zor_stripped_copy(zor_gau stripped_module)
-zor_stripped_copy(zor_panel_host stripped_host)
-list(GET stripped_module 0 shipped_module)
-list(GET stripped_host 0 shipped_host)
-list(GET stripped_module 1 shipped_module_stamp)
-list(GET stripped_host 1 shipped_host_stamp)
+zor_stripped_copy(zor_gau shipped_module shipped_module_stamp)
+zor_stripped_copy(zor_panel_host shipped_host shipped_host_stamp)
 # The module as the zip holds it, for the tests of the module file.
 set(ZOR_SHIPPED_MODULE ${ZOR_DIST_DIR}/${ZOR_ALERT_TONE_FOLDER}/KRV_ZOR_V1_02.gau)
 
