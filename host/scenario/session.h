@@ -18,6 +18,7 @@ struct HostCommandLine {
     std::string bitmap_folder;   // <id>.bmp files (native program)
     std::string trace_path;      // JSON lines, none when empty
     std::string output_folder = ".";
+    std::string host_folder;     // the program's own, ending in a separator; set by its main
 };
 
 inline constexpr const char* host_usage =

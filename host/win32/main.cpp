@@ -51,8 +51,9 @@ int main(int argc, char** argv)
         std::cerr << error << "\n" << host_usage << "\n";
         return exit_unusable;
     }
+    command_line->host_folder = folder_of_host();
     if (command_line->module_path.empty())
-        command_line->module_path = folder_of_host() + default_module_file;
+        command_line->module_path = command_line->host_folder + default_module_file;
     if (command_line->window) {
         // The bench window stands in for the plain host's hidden one.
         BenchWindow bench;
