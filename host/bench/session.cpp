@@ -52,7 +52,8 @@ int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_o
             << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
     if (trace_writer)
         loop_.remove_observer(*trace_writer);
-    if (!bench_.quit_asked())
+    // A scenario refused before its first frame opens no bench.
+    if (!bench_.quit_asked() && !result.refused)
         fly_bench();
     loop_.remove_observer(*this);
     panel_.close();

@@ -41,9 +41,7 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     return fly(library->records, platform);
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int host_main(int argc, char** argv)
 {
     std::string error;
     auto command_line = parse_host_command_line(argc, argv, error);
@@ -67,4 +65,11 @@ int main(int argc, char** argv)
                         [&](LoadedModule module, Win32Platform& platform) {
                             return run_host_session(*command_line, module, platform);
                         });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return run_host_program([&] { return host_main(argc, argv); });
 }
