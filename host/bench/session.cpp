@@ -10,7 +10,7 @@ namespace {
 // The status strip's frame rate: the median of the last second or so.
 constexpr std::size_t status_rate_frames = 18;
 
-constexpr const char* bench_demo_file = "scenarios/bench_demo.txt";
+constexpr const char* bench_demo_file = "bench_demo.txt";
 
 std::string point_text(PixelPoint p)
 {

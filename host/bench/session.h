@@ -104,8 +104,8 @@ private:
     double next_report_seconds_ = 0.0;
 };
 
-// The demo panel's scenario, in the scenarios folder beside the host (the
-// build puts a copy there, as a release does).
+// The demo panel's scenario, beside the host (the build puts a copy there,
+// as the release's Bench folder holds it).
 std::string bench_demo_path(const std::string& host_folder);
 
 // The bench as the command line asks for it, on a screen the program made.

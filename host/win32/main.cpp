@@ -71,5 +71,22 @@ int host_main(int argc, char** argv)
 
 int main(int argc, char** argv)
 {
-    return run_host_program([&] { return host_main(argc, argv); });
+    // A double-click starts the host with no arguments: it opens the bench
+    // on the demo panel.
+    char window_option[] = "--window";
+    char* bench_argv[] = {argv[0], window_option, nullptr};
+    const bool double_clicked = argc == 1;
+    if (double_clicked) {
+        argc = 2;
+        argv = bench_argv;
+    }
+    const int status = run_host_program([&] { return host_main(argc, argv); });
+    if (double_clicked && status != 0) {
+        // The console a double-click opened closes with the program: keep
+        // the reason on the screen until it is read.
+        std::cerr << "Press Enter to close.\n";
+        std::string ignored;
+        std::getline(std::cin, ignored);
+    }
+    return status;
 }
