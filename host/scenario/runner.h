@@ -1,7 +1,8 @@
 // Runs a scenario against a panel: places gauges, moves the host variables,
-// clicks, runs frames, takes pictures and checks expectations. A failed
-// expectation is reported with its line and what was seen; the run goes on
-// so that one run shows every failure.
+// clicks, runs frames, takes pictures and checks expectations. Every line
+// is checked before the first frame, and a line it cannot run stops the
+// run there. A failed expectation is reported with its line and what was
+// seen; the run goes on so that one run shows every failure.
 #pragma once
 
 #include <functional>
