@@ -8,7 +8,8 @@
 #   scripts/coverage.sh            module and host (the unit tests, the host
 #                                  core's tests and the scenarios)
 #   scripts/coverage.sh --module   the module alone, from the module's own
-#                                  unit tests: what the test command runs
+#                                  unit tests, per folder: what the test
+#                                  command runs
 # Branches gcc makes for exception handling (--exclude-throw-branches) and
 # branches on lines with no source of their own, such as a closing brace
 # (--exclude-unreachable-branches), are left out: no test of this code can
@@ -68,17 +69,20 @@ gcovr --root "$root" --object-directory "$tree" --exclude-directories "$tree/CMa
 
 # Per file, then per folder, then the module's totals. gcovr's CSV columns:
 # filename, line total, covered, percent, branch total, covered, percent.
-awk -F, -v module="${module_folders[*]}" '
+awk -F, -v module="${module_folders[*]}" -v show_files="$([ "$scope" = all ] && echo 1 || echo 0)" '
 function pct(c, t) { return t ? sprintf("%.1f%%", 100 * c / t) : "-" }
 function row(name, lt, lc, bt, bc) {
     printf "  %-44s lines %6s (%4d/%4d)  branches %6s (%4d/%4d)\n", name, pct(lc, lt), lc, lt, pct(bc, bt), bc, bt
 }
-BEGIN { n = split(module, m, " "); for (i = 1; i <= n; ++i) in_module[m[i]] = 1 }
+BEGIN {
+    n = split(module, m, " "); for (i = 1; i <= n; ++i) in_module[m[i]] = 1
+    if (show_files) print "== coverage per file"
+}
 NR == 1 { next }
 {
     folder = $1; sub(/\/.*/, "", folder)
     if (folder == "host") { rest = substr($1, 6); sub(/\/.*/, "", rest); folder = "host/" rest }
-    row($1, $2, $3, $5, $6)
+    if (show_files) row($1, $2, $3, $5, $6)
     if (!(folder in lt)) order[++folders] = folder
     lt[folder] += $2; lc[folder] += $3; bt[folder] += $5; bc[folder] += $6
     top = folder; sub(/\/.*/, "", top)
@@ -90,5 +94,5 @@ END {
     print "== coverage of the module (" module ")"
     printf "lines: %.1f%% (%d out of %d)\n", mlt ? 100 * mlc / mlt : 0, mlc, mlt
     printf "branches: %.1f%% (%d out of %d)\n", mbt ? 100 * mbc / mbt : 0, mbc, mbt
-}' "$report/coverage.csv" | { echo "== coverage per file"; cat; }
+}' "$report/coverage.csv"
 echo "report: $report/index.html"

@@ -57,10 +57,11 @@ plant() {
 build() { cmake --build "$tree" -j "${ZOR_JOBS:-2}" --target zor_unit_tests sound_tests >"$log" 2>&1; }
 
 # The module's unit-test programs, whole; a fault that makes one hang is caught.
-# In a subshell, so that a program a fault crashes is reported into the log.
+# Each in a subshell that waits for it, so that a program a fault crashes
+# is reported into the log.
 tests_pass() {
-    (timeout 120 "$tree/tests/zor_unit_tests" --gtest_brief=1) >"$log" 2>&1 &&
-        (timeout 120 "$tree/tests/sound/sound_tests" --gtest_brief=1) >>"$log" 2>&1
+    (timeout 120 "$tree/tests/zor_unit_tests" --gtest_brief=1; exit $?) >"$log" 2>&1 &&
+        (timeout 120 "$tree/tests/sound/sound_tests" --gtest_brief=1; exit $?) >>"$log" 2>&1
 }
 
 # Which tests a caught fault failed, as gtest names them.

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the three trees and runs every test: native, native under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the Win32 programs
-# (unit tests, sound binding, module file, panel host scenarios) under Wine.
+# (unit tests, sound binding, module file, panel host scenarios) under Wine;
+# prints the module's coverage by its unit tests on the way.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -29,6 +30,12 @@ run_ctest() {
 
 run_ctest native
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
+
+# The module's line and branch coverage from its unit tests, printed, never
+# judged; ZOR_SKIP_COVERAGE=1 leaves it out.
+if [ "${ZOR_SKIP_COVERAGE:-0}" != 1 ]; then
+    bash scripts/coverage.sh --module || status=1
+fi
 
 # One prefix and one warm wineserver for the whole win32 run.
 prefix="$root/build/win32/wine/prefix"
