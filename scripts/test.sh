@@ -2,7 +2,8 @@
 # Builds the three trees and runs every test: native, native under
 # AddressSanitizer and UndefinedBehaviorSanitizer, and the Win32 programs
 # (unit tests, sound binding, module file, panel host scenarios) under Wine;
-# between them the fuzz targets run in a tree of their own.
+# between them the fuzz targets run in a tree of their own, and the
+# module's coverage by its unit tests is printed on the way.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -35,6 +36,12 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize
 # input that fails is a failure of the run.
 if ! bash scripts/fuzz.sh "${ZOR_FUZZ_SECONDS:-30}"; then
     status=1
+fi
+
+# The module's line and branch coverage from its unit tests, printed, never
+# judged; ZOR_SKIP_COVERAGE=1 leaves it out.
+if [ "${ZOR_SKIP_COVERAGE:-0}" != 1 ]; then
+    bash scripts/coverage.sh --module || status=1
 fi
 
 # One prefix and one warm wineserver for the whole win32 run.
