@@ -30,9 +30,12 @@ for target in $(jq -r '.configurations[0].targets[].jsonFile' "$codemodel"); do
             ([.dependencies[]?.id] | join(","))] | join("\t")' "$reply/$target"
 done >"$work/targets.tsv"
 
-# Each library's symbols: D defined, U used.
-while IFS=$'\t' read -r _ name type _ _ artifacts _; do
+# Each layered library's symbols: D defined, U used. Libraries outside the
+# layers (GoogleTest, the generators' own) define nothing a layer may not use.
+product_folders=$(awk 'NF { sub(/\/.*/, "", $1); print $1 }' <<<"$layers" | sort -u | paste -sd '|')
+while IFS=$'\t' read -r _ name type _ sources artifacts _; do
     case $type in STATIC_LIBRARY | OBJECT_LIBRARY) ;; *) continue ;; esac
+    [[ ,$sources =~ ,($product_folders)/ ]] || continue
     IFS=, read -ra files <<<"$artifacts"
     paths=()
     for file in "${files[@]}"; do
@@ -41,8 +44,8 @@ while IFS=$'\t' read -r _ name type _ _ artifacts _; do
     for file in "${paths[@]}"; do
         [ -f "$file" ] || { echo "$name: $file is not built; build the tree first" >&2; exit 1; }
     done
-    "$nm_tool" -P "${paths[@]}" 2>/dev/null |
-        awk -v lib="$name" 'NF >= 2 && $1 !~ /:$/ { print lib, ($2 == "U" ? "U" : ($2 ~ /^[A-TV-Z]$/ ? "D" : "-")), $1 }'
+    "$nm_tool" -P "${paths[@]}" >"$work/nm.txt" || { echo "$nm_tool could not read $name's objects" >&2; exit 1; }
+    awk -v lib="$name" 'NF >= 2 && $1 !~ /:$/ { print lib, ($2 == "U" ? "U" : ($2 ~ /^[A-TV-Z]$/ ? "D" : "-")), $1 }' "$work/nm.txt"
 done <"$work/targets.tsv" >"$work/symbols.txt"
 
 awk -v layer_table="$layers" -v breaches="$work/breaches.txt" "$rules"'
