@@ -12,8 +12,9 @@
 # holds the libraries a built tree links to the same rules: no library may
 # use a symbol that only a library it may not include defines (system and
 # runtime symbols, which none of them defines, aside), and no target defined
-# outside tests/ may link a library defined under tests/. Prints each
-# library's folder and layer, and every breach; exits 1 then.
+# outside tests/ may link a library defined under tests/; and no source is
+# compiled for two targets. Prints each library's folder and layer, and
+# every breach; exits 1 then.
 set -euo pipefail
 mode=includes
 if [ "${1:-}" = --links ]; then

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The link half of the layering check, run by scripts/check-layers.sh --links
-# with its table and rules:
+# with its table and rules; it also holds the tree to compiling each source
+# once, for one target:
 #   check-links.sh BUILD_TREE SOURCE_ROOT LAYERS RULES
 # Reads the tree's targets from CMake's own account of it (the file API's
 # code model; the build scripts ask for it when they configure a tree) and
@@ -27,7 +28,9 @@ for target in $(jq -r '.configurations[0].targets[].jsonFile' "$codemodel"); do
     jq -r '[.id, .name, .type, .paths.source,
             ([.sources[]?.path | select(startswith("/") | not)] | join(",")),
             ([.artifacts[]?.path] | join(",")),
-            ([.dependencies[]?.id] | join(","))] | join("\t")' "$reply/$target"
+            ([.dependencies[]?.id] | join(",")),
+            ([.sources[]? | select(.compileGroupIndex != null) | .path | select(startswith("/") | not)] | join(","))]
+           | join("\t")' "$reply/$target"
 done >"$work/targets.tsv"
 
 # Each layered library's symbols: D defined, U used. Libraries outside the
@@ -62,6 +65,9 @@ awk -v layer_table="$layers" -v breaches="$work/breaches.txt" "$rules"'
                 folder[$2] = f
         }
         deps[id] = $7
+        n = split($8, sources, ",")
+        for (i = 1; i <= n; ++i)
+            compiled_for[sources[i]] = compiled_for[sources[i]] (compiled_for[sources[i]] == "" ? "" : " and ") $2
         next
     }
     {
@@ -108,6 +114,11 @@ awk -v layer_table="$layers" -v breaches="$work/breaches.txt" "$rules"'
                     bad = 1
                 }
         }
+        for (source in compiled_for)
+            if (index(compiled_for[source], " and ")) {
+                printf "%s is compiled for %s: compile it once, in a library they link\n", source, compiled_for[source] >breaches
+                bad = 1
+            }
         exit bad
     }
 ' "$work/targets.tsv" "$work/symbols.txt" && status=0 || status=$?
@@ -115,6 +126,6 @@ if [ -s "$work/breaches.txt" ]; then
     # Symbols as the code names them.
     sort "$work/breaches.txt" | { command -v c++filt >/dev/null && c++filt || cat; }
 else
-    echo "links: every library uses only its own layer and those below; no product target links a test library"
+    echo "links: every library uses only its own layer and those below; no product target links a test library; every source is compiled once"
 fi
 exit "$status"

@@ -5,7 +5,8 @@
 # their file and line; a folder's own includes pass. The link check, on a
 # small built tree: a lower library that uses a symbol defined only above it
 # fails naming the symbol, a product target that links a library defined
-# under tests/ fails naming both, and a use that points down passes.
+# under tests/ fails naming both, a source compiled for two targets fails
+# naming it, and a use that points down passes.
 #   check_layers_test.sh CHECK_SCRIPT SOURCE_ROOT
 set -uo pipefail
 check=$1
@@ -62,7 +63,8 @@ printf 'add_library(zor_low STATIC low.cpp)\n' >"$links/abi/CMakeLists.txt"
 printf 'extern "C" int only_above();\nextern "C" int below() { return 1; }\nint low() { return only_above(); }\n' >"$links/abi/low.cpp"
 printf 'add_library(zor_high STATIC high.cpp)\ntarget_link_libraries(zor_high PUBLIC zor_low)\n' >"$links/module/CMakeLists.txt"
 printf 'extern "C" int below();\nextern "C" int only_above() { return below(); }\n' >"$links/module/high.cpp"
-printf 'add_library(zor_test_helper STATIC helper.cpp)\n' >"$links/tests/CMakeLists.txt"
+printf 'add_library(zor_test_helper STATIC helper.cpp)\nadd_executable(zor_twice twice.cpp helper.cpp)\n' >"$links/tests/CMakeLists.txt"
+printf 'int helper();\nint main() { return helper(); }\n' >"$links/tests/twice.cpp"
 printf 'int helper() { return 2; }\n' >"$links/tests/helper.cpp"
 printf 'add_executable(zor_host_program main.cpp)\ntarget_link_libraries(zor_host_program PRIVATE zor_test_helper)\n' >"$links/host/CMakeLists.txt"
 printf 'int helper();\nint main() { return helper() - 2; }\n' >"$links/host/main.cpp"
@@ -75,6 +77,9 @@ if cmake -S "$links" -B "$links/build" -G Ninja >"$work/links-build.txt" 2>&1 &&
         fail "an upward use was not named: $(cat "$work/links.txt")"
     grep -q '^zor_host_program (defined in host) links zor_test_helper, a library defined under tests$' "$work/links.txt" ||
         fail "a product target linking a test library was not named: $(cat "$work/links.txt")"
+    grep -q '^tests/helper.cpp is compiled for zor_test_helper and zor_twice' "$work/links.txt" ||
+        grep -q '^tests/helper.cpp is compiled for zor_twice and zor_test_helper' "$work/links.txt" ||
+        fail "a source compiled for two targets was not named: $(cat "$work/links.txt")"
     ! grep -q 'uses below' "$work/links.txt" || fail "a use that points down was refused: $(cat "$work/links.txt")"
 else
     fail "the small tree for the link check did not build: $(cat "$work/links-build.txt")"
