@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
 #include "host/panel/median.h"
 #include "host/scenario/runner.h"
@@ -65,6 +66,18 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
     return line;
 }
 
+int run_host_program(const std::function<int()>& program)
+{
+    try {
+        return program();
+    } catch (const std::exception& failure) {
+        std::cerr << "the host failed: " << failure.what() << "\n";
+    } catch (...) {
+        std::cerr << "the host failed: an exception of no known kind\n";
+    }
+    return exit_host_failed;
+}
+
 bool open_option_file(const std::string& path, std::ofstream& file)
 {
     if (path.empty())
@@ -93,11 +106,13 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     std::ofstream trace;
     if (!open_option_file(command_line.trace_path, trace))
         return exit_unusable;
-    ScenarioOptions options{.trace = trace.is_open() ? &trace : nullptr, .output_folder = command_line.output_folder,
-                            .live = nullptr, .watch = {}};
-
-    ScenarioRunner runner(panel, platform, options, std::cerr);
+    FrameLoop loop(panel, platform);
+    FrameTraceWriter trace_writer(trace);
+    if (trace.is_open())
+        loop.add_observer(trace_writer);
+    ScenarioRunner runner(loop, {.output_folder = command_line.output_folder, .watch = {}}, std::cerr);
     const ScenarioResult result = runner.run(*script);
+    panel.close();
     std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
               << ", median frame cost: " << median(result.frame_costs_us) << " us"
               << ", failed expectations: " << result.failures << "\n";
