@@ -1,9 +1,9 @@
-#include "module/gauge_callbacks.h"
+#include "layout/gauge_callbacks.h"
 
 #include "abi/panel_services.h"
 #include "abi/service_numbers.h"
 #include "instrument/instrument_update.h"
-#include "module/linkage.h"
+#include "layout/gauge_headers.h"
 #include "sound/tone_service.h"
 
 void HOSTCALL zor_1_gauge_callback(GaugeHeader* gauge, std::int32_t service_code, HostWord)
@@ -28,13 +28,12 @@ void HOSTCALL breaker_gauge_callback(GaugeHeader*, std::int32_t, HostWord) {}
 
 namespace {
 
-// The root element of the gauge named first in Linkage, ZOR_1.
+// ZOR_1's root element, as its header names it; Linkage lists ZOR_1 first.
 ElementHeader* first_gauge_root()
 {
-    const GaugeHeader* first = Linkage.gauge_table[0];
-    if (first == nullptr || first->element_list == nullptr)
+    if (zor_1_gauge_header.element_list == nullptr)
         return nullptr;
-    return first->element_list[0];
+    return zor_1_gauge_header.element_list[0];
 }
 
 } // namespace
