@@ -4,6 +4,7 @@
 #include "abi/service_numbers.h"
 #include "instrument/instrument_update.h"
 #include "layout/gauge_headers.h"
+#include "layout/linkage.h"
 #include "sound/tone_service.h"
 
 void HOSTCALL zor_1_gauge_callback(GaugeHeader* gauge, std::int32_t service_code, HostWord)
@@ -28,12 +29,14 @@ void HOSTCALL breaker_gauge_callback(GaugeHeader*, std::int32_t, HostWord) {}
 
 namespace {
 
-// ZOR_1's root element, as its header names it; Linkage lists ZOR_1 first.
+// The root element of the gauge named first in Linkage, ZOR_1. Linkage is
+// the host's to read and write, so it is read at every call.
 ElementHeader* first_gauge_root()
 {
-    if (zor_1_gauge_header.element_list == nullptr)
+    const GaugeHeader* first = Linkage.gauge_table[0];
+    if (first == nullptr || first->element_list == nullptr)
         return nullptr;
-    return zor_1_gauge_header.element_list[0];
+    return first->element_list[0];
 }
 
 } // namespace

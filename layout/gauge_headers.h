@@ -1,6 +1,6 @@
 // The four gauge headers, defined here beside the element trees: each
 // element record names its owning header, and each header names its element
-// list, its mouse areas and its callbacks. Linkage (module/linkage.h) lists
+// list, its mouse areas and its callbacks. Linkage (layout/linkage.h) lists
 // them for the host.
 #pragma once
 

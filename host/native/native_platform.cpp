@@ -9,7 +9,7 @@
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
 #include "sound/tone_service.h"
-#include "module/linkage.h"
+#include "layout/linkage.h"
 
 namespace {
 

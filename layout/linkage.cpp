@@ -1,4 +1,4 @@
-#include "module/linkage.h"
+#include "layout/linkage.h"
 
 #include "layout/gauge_headers.h"
 
@@ -10,7 +10,7 @@ void HOSTCALL module_nothing_to_do() {}
 } // namespace
 
 // ZOR_1 stays first: it is the gauge whose root the shared header routines
-// hand to the host (layout/gauge_callbacks.h).
+// hand to the host (layout/gauge_callbacks.cpp).
 constinit LinkageRecord Linkage = {
     .module_id = module_identifier,
     .module_init = module_nothing_to_do,
