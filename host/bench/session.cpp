@@ -23,7 +23,7 @@ std::string button_name(MouseButton button)
 BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                            BenchOptions options)
     : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
-      bench_(panel, platform), xray_(panel.bitmaps()), start_(screen.now())
+      bench_(panel, platform), start_(screen.now())
 {
     bench_.set_xray(options.xray);
     next_report_seconds_ = options.report_every_seconds;

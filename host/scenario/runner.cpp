@@ -261,7 +261,7 @@ void ScenarioRunner::snapshot(const Words& w)
     Image picture;
     if (xray) {
         picture = drawn;
-        XrayOverlay overlay(panel_.bitmaps());
+        XrayOverlay overlay;
         if (one_gauge)
             overlay.draw_face(picture, panel_.gauges()[gauge]);
         else
