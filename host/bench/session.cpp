@@ -45,7 +45,7 @@ int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_o
         failures = result.script_error ? -1 : result.failures;
         report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
                 << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
-    } else {
+    } else if (panel_.gauges().empty()) {
         place_demo_panel(panel_);
     }
     if (!bench_.quit_asked())
@@ -205,7 +205,7 @@ std::int32_t BenchSession::cursor_at(PixelPoint panel)
 }
 
 int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
-                      BenchScreen& screen)
+                      BenchScreen& screen, ModuleLibrary* library)
 {
     std::string error;
     std::optional<ScenarioScript> script;
@@ -213,11 +213,10 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
         std::cerr << error << "\n";
         return exit_unusable;
     }
-    GaugePanel panel(module, platform);
-    if (const auto refused = panel.connect()) {
-        std::cerr << "the module cannot be driven: " << *refused << "\n";
+    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
+    if (!made)
         return exit_unusable;
-    }
+    GaugePanel& panel = *made;
     std::ofstream report_file, trace;
     if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
         return exit_unusable;
@@ -227,6 +226,7 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
     const int failures = session.run(script ? &*script : nullptr,
                                      {.trace = trace.is_open() ? &trace : nullptr,
                                       .output_folder = command_line.output_folder,
+                                      .modules = library, .simulator_folder = command_line.simulator_folder,
                                       .live = nullptr, .watch = {}});
     if (failures < 0)
         return exit_unusable;

@@ -51,7 +51,8 @@ public:
     BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                  BenchOptions options);
 
-    // Flies the scenario (nullptr: places the demo panel), then the bench;
+    // Flies the scenario (nullptr: places the demo panel on a panel with no
+    // gauges yet), then the bench;
     // the number of failed expectations, or -1 when the scenario stopped on
     // a line it could not run.
     int run(const ScenarioScript* scenario, ScenarioOptions scenario_options);
@@ -102,4 +103,4 @@ private:
 // The bench as the command line asks for it, on a screen the program made.
 // Exit status as for a scenario run; the bench itself fails nothing.
 int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
-                      BenchScreen& screen);
+                      BenchScreen& screen, ModuleLibrary* library = nullptr);

@@ -21,6 +21,7 @@ double microseconds_since(std::chrono::steady_clock::time_point start)
 // ORDER: looked up by word; usage text is what a bad line is told.
 const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"place",            3, &ScenarioRunner::place,            "place GAUGE X Y [WIDTH]"},
+    {"panel",            1, &ScenarioRunner::panel,            "panel PANEL.CFG [SECTION]"},
     {"fps",              1, &ScenarioRunner::fps,              "fps FRAMES_PER_SECOND"},
     {"ticks_per_second", 1, &ScenarioRunner::ticks_per_second, "ticks_per_second RATE"},
     {"realtime",         1, &ScenarioRunner::realtime,         "realtime on|off"},
@@ -54,6 +55,7 @@ std::chrono::steady_clock::time_point ScenarioRunner::clock_now() const
 
 ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
 {
+    script_folder_ = folder_of(script.name);
     for (const ScenarioLine& line : script.lines) {
         where_ = script.name + ":" + std::to_string(line.number);
         line_failed_ = false;
@@ -155,6 +157,22 @@ void ScenarioRunner::place(const Words& w)
         return script_error("gauges are placed before the first frame");
     if (!panel_.place(w[1], static_cast<int>(number(w[2])), static_cast<int>(number(w[3])), width))
         script_error("the module offers no gauge '" + w[1] + "'");
+}
+
+// A panel file's window instead of gauges placed one by one; its file is
+// named from the scenario's folder.
+void ScenarioRunner::panel(const Words& w)
+{
+    if (panel_.is_open() || !panel_.gauges().empty())
+        return script_error("a panel file opens before any gauge is placed and before the first frame");
+    if (options_.modules == nullptr)
+        return script_error("this program opens no panel files");
+    const bool absolute = w[1].starts_with('/') || w[1].starts_with('\\') || (w[1].size() > 1 && w[1][1] == ':');
+    const PanelRequest request{.path = absolute ? w[1] : join_path(script_folder_, w[1]),
+                               .section = w.size() > 2 ? w[2] : "",
+                               .simulator_folder = options_.simulator_folder};
+    if (!open_panel_window(request, panel_, *options_.modules, report_))
+        script_error("the panel file's window cannot be opened");
 }
 
 void ScenarioRunner::fps(const Words& w)              { fps_ = number(w[1]); }

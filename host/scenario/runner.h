@@ -14,6 +14,7 @@
 #include "host/raster/contact_sheet.h"
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
+#include "host/scenario/panel_opening.h"
 #include "host/scenario/script.h"
 
 // A run shown live as it flies: it waits for each frame's time in its own
@@ -31,6 +32,10 @@ public:
 struct ScenarioOptions {
     std::ostream* trace = nullptr;      // JSON lines, one per frame
     std::string   output_folder = ".";  // where relative picture names go
+    // How `panel` lines load the modules a panel file names; none, and
+    // such lines cannot run.
+    ModuleLibrary* modules = nullptr;
+    std::string   simulator_folder{};   // for `panel` lines; found from the file when empty
     // Frames follow the clock from the first line on, whatever `realtime`
     // says, and the panel stays open at the end for the bench to carry on.
     LiveFrames*   live = nullptr;
@@ -67,6 +72,7 @@ private:
     static const CommandRow commands[];
 
     void place(const Words&);
+    void panel(const Words&);
     void fps(const Words&);
     void ticks_per_second(const Words&);
     void realtime(const Words&);
@@ -113,6 +119,7 @@ private:
     std::ostream& report_;
     ScenarioResult result_;
     std::string where_;                 // "file:line" of the line running
+    std::string script_folder_;         // where the scenario's panel files are named from
     bool line_failed_ = false;
 
     double fps_ = 18.0;
