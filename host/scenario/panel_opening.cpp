@@ -79,13 +79,13 @@ std::string folders_text(const std::vector<std::string>& folders)
 
 } // namespace
 
-void print_panel_messages(std::vector<PanelMessage> messages, std::ostream& out)
+void print_panel_messages(std::vector<PanelMessage> messages, std::ostream& out, const std::string& relative_to)
 {
     std::stable_sort(messages.begin(), messages.end(), [](const PanelMessage& a, const PanelMessage& b) {
         return std::tie(a.path, a.line) < std::tie(b.path, b.line);
     });
     for (const PanelMessage& m : messages)
-        out << m.path << (m.line > 0 ? ":" + std::to_string(m.line) : std::string()) << ": "
+        out << (!relative_to.empty() && m.path.starts_with(relative_to) ? m.path.substr(relative_to.size()) : m.path) << (m.line > 0 ? ":" + std::to_string(m.line) : std::string()) << ": "
             << (m.problem ? "" : "note: ") << m.text << "\n";
 }
 
@@ -145,20 +145,22 @@ void place_panel_window(const FollowedPanel& followed, const PanelWindow& window
     panel.set_backdrop(backdrop);
 
     std::map<std::string, std::optional<std::size_t>> modules;   // by file, lower case
+    std::map<std::string, int> first_lines;                      // the module's first gauge
     for (const PanelGaugeLine& gauge : window.gauges) {
         const std::string name = gauge.module + "!" + gauge.gauge;
         const ModuleSearch search = find_module_file(gauge.module, panel_folder, simulator_folder);
-        if (search.path.empty()) {
+        // A module that cannot be used is one problem, however many gauges
+        // it has; the later ones point back at the first.
+        const std::string key = search.loadable ? lower(search.path) : "?" + lower(gauge.module);
+        if (const auto first = first_lines.find(key); first != first_lines.end()) {
+            if (!modules[key])
+                say(gauge.line, false, name + ": not placed either (the module: see line " + std::to_string(first->second) + ")");
+        } else if (search.path.empty()) {
             say(gauge.line, true, name + ": no module file " + gauge.module + ".gau; looked in " +
                                       folders_text(search.looked_in));
-            continue;
-        }
-        if (!search.loadable) {
+        } else if (!search.loadable) {
             say(gauge.line, true, name + ": " + search.path + " is of a kind this host does not load (it loads .gau and .dll files)");
-            continue;
-        }
-        const std::string key = lower(search.path);
-        if (!modules.contains(key)) {
+        } else {
             std::string error;
             std::optional<std::size_t> index;
             if (const auto loaded = library.load(search.path, error))
@@ -166,9 +168,8 @@ void place_panel_window(const FollowedPanel& followed, const PanelWindow& window
             if (!index)
                 say(gauge.line, true, name + ": " + error);
             modules[key] = index;
-        } else if (!modules[key]) {
-            say(gauge.line, true, name + ": the module did not load (see above)");
         }
+        first_lines.emplace(key, gauge.line);
         const std::optional<std::size_t> module = modules[key];
         if (!module)
             continue;

@@ -30,8 +30,9 @@ struct PanelMessage {
     bool problem = true;
     std::string text;
 };
-// By file and line, "PATH:LINE: text", notes marked as such.
-void print_panel_messages(std::vector<PanelMessage> messages, std::ostream& out);
+// By file and line, "PATH:LINE: text", notes marked as such; paths that
+// begin with `relative_to` are written from there on.
+void print_panel_messages(std::vector<PanelMessage> messages, std::ostream& out, const std::string& relative_to = {});
 int count_problems(const std::vector<PanelMessage>& messages);
 
 // What the reader and the alias said about the file itself.

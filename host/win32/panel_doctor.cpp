@@ -82,7 +82,8 @@ int check_panel_file(const HostCommandLine& command_line, HWND host_window, std:
         if (!panel.gauges().empty())
             install_and_listen(panel, followed, window, simulator_folder, library, told, messages);
     }
-    print_panel_messages(messages, out);
+    // Files below the simulator's folder are named from there.
+    print_panel_messages(messages, out, simulator_folder.empty() ? "" : join_path(simulator_folder, ""));
     const int problems = count_problems(messages);
     out << problems << (problems == 1 ? " problem" : " problems") << std::endl;
     return problems == 0 ? 0 : 1;
