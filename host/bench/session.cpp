@@ -52,6 +52,9 @@ int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_o
                 << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
     } else if (panel_.gauges().empty()) {
         place_demo_panel(panel_);
+    } else {
+        // A panel file's window starts as the demo does: the bus on.
+        panel_.variables.set(token_bus_volts, bench_bus_volts);
     }
     if (trace_writer)
         loop_.remove_observer(*trace_writer);
