@@ -35,9 +35,7 @@ private:
     static constexpr const char* linked_module_name = "KRV_ZOR_V1_02";
 };
 
-} // namespace
-
-int main(int argc, char** argv)
+int host_main(int argc, char** argv)
 {
     std::string error;
     auto command_line = parse_host_command_line(argc, argv, error);
@@ -54,4 +52,11 @@ int main(int argc, char** argv)
     NativePlatform platform(command_line->bitmap_folder, ZOR_ALERT_WAV, native_executable_path);
     LinkedModuleLibrary library;
     return run_host_session(*command_line, NativePlatform::linked_module(), platform, &library);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return run_host_program([&] { return host_main(argc, argv); });
 }

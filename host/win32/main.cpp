@@ -28,7 +28,8 @@ std::string folder_of_host()
 }
 
 // The window exists before the module is loaded, so the module's install
-// finds it and binds its sound device to it; then `fly` runs the session.
+// finds it and binds its sound device to it; then `fly` runs the session,
+// whose scenario may still open a panel file's modules beside it.
 template <typename Fly>
 int load_and_fly(const HostCommandLine& command_line, HWND window, const std::string& window_class, Fly fly)
 {
@@ -40,8 +41,9 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     }
     watch_module_system_calls(library->handle, window);
     Win32Platform platform(library->handle);
+    Win32ModuleLibrary panel_modules(window);
     std::cout << "main window class: " << window_class << std::endl;
-    return fly(library->records, platform);
+    return fly(library->records, platform, panel_modules);
 }
 
 // A panel file's modules load side by side, each from its own file, and
@@ -59,7 +61,7 @@ int open_panel_and_fly(HostCommandLine& command_line, HWND window, const std::st
     return fly(LoadedModule{}, platform, library);
 }
 
-int run(int argc, char** argv)
+int host_main(int argc, char** argv)
 {
     std::string error;
     auto command_line = parse_host_command_line(argc, argv, error);
@@ -67,8 +69,9 @@ int run(int argc, char** argv)
         std::cerr << error << "\n" << host_usage << "\n";
         return exit_unusable;
     }
+    command_line->host_folder = folder_of_host();
     if (command_line->module_path.empty())
-        command_line->module_path = folder_of_host() + default_module_file;
+        command_line->module_path = command_line->host_folder + default_module_file;
     if (!command_line->check_path.empty()) {
         const MainWindow window = create_main_window();
         return check_panel_file(*command_line, window.handle, std::cout);
@@ -91,14 +94,14 @@ int run(int argc, char** argv)
         // The bench window stands in for the plain host's hidden one.
         BenchWindow bench;
         return load_and_fly(*command_line, bench.handle(), bench.window_class(),
-                            [&](LoadedModule module, Win32Platform& platform) {
-                                return run_bench_session(*command_line, module, platform, bench);
+                            [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
+                                return run_bench_session(*command_line, module, platform, bench, &library);
                             });
     }
     const MainWindow window = create_main_window();
     return load_and_fly(*command_line, window.handle, window.window_class,
-                        [&](LoadedModule module, Win32Platform& platform) {
-                            return run_host_session(*command_line, module, platform);
+                        [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
+                            return run_host_session(*command_line, module, platform, &library);
                         });
 }
 
@@ -115,7 +118,7 @@ int main(int argc, char** argv)
         argc = 2;
         argv = bench_argv;
     }
-    const int status = run(argc, argv);
+    const int status = run_host_program([&] { return host_main(argc, argv); });
     if (double_clicked && status != 0) {
         // The console a double-click opened closes with the program: keep
         // the reason on the screen until it is read.

@@ -58,7 +58,9 @@ differing=$(compare -metric AE "$out/panel.png" "$out/placed.png" null: 2>&1)
 convert -size 200x150 xc:'rgb(150,40,30)' -fill 'rgb(30,90,160)' -draw 'rectangle 0,100 199,149' \
     -type TrueColor "BMP3:$sim/Aircraft/Test/Panel/back.bmp"
 sed -i 's/^\[Window00\]/[Window00]\nfile=back.bmp\nsize_mm=400,300/' "$panel"
-run_host --panel "$panel" --out "$out" "$out/fly.txt" >"$out/background.log" || fail "background: $(cat "$out/background.log")"
+# This time through the scenario's own line, the file named from its folder.
+{ echo "panel sim/Aircraft/Test/Panel/panel.cfg Window00"; cat "$out/fly.txt"; } >"$out/background.txt"
+run_host --out "$out" "$out/background.txt" >"$out/background.log" || fail "background: $(cat "$out/background.log")"
 mv "$out/panel.png" "$out/panel_file_background.png"
 [ "$(identify -format %wx%h "$out/panel_file_background.png")" = 400x300 ] || fail "not the design space's size"
 [ "$(pixel "$out/panel_file_background.png" 10 10)" = "150 40 30" ] || fail "no background at the top"
