@@ -18,7 +18,7 @@ void call_gauge(GaugeHeader& gauge, std::int32_t code, HostWord extra)
 GaugePanel::GaugePanel(LoadedModule module, HostPlatform& platform) : GaugePanel(platform)
 {
     BitmapSource& source = module.bitmaps != nullptr ? *module.bitmaps : platform;
-    modules_.push_back({module, &bitmap_caches_.emplace_back(source), false});
+    modules_.push_back({module, &bitmap_caches_.emplace_back(source)});
 }
 
 GaugePanel::GaugePanel(HostPlatform& platform) : platform_(platform)
@@ -35,23 +35,22 @@ std::optional<std::string> GaugePanel::connect(Module& module)
     if (records.import_table->panels.id != import_panels_id)
         return "ImportTable has no panel-services entry";
     records.import_table->panels.table = services.table();
-    module.connected = true;
     return std::nullopt;
 }
 
 std::optional<std::string> GaugePanel::connect()
 {
+    // Written again each time: a host may hand its services anew.
     for (Module& module : modules_)
-        if (!module.connected)
-            if (auto refused = connect(module))
-                return refused;
+        if (auto refused = connect(module))
+            return refused;
     return std::nullopt;
 }
 
 std::optional<std::size_t> GaugePanel::add_module(LoadedModule module, std::string& refused)
 {
     BitmapSource& source = module.bitmaps != nullptr ? *module.bitmaps : platform_;
-    Module added{module, nullptr, false};
+    Module added{module, nullptr};
     if (auto reason = connect(added)) {
         refused = *reason;
         return std::nullopt;

@@ -31,8 +31,8 @@ public:
     // A panel with no module yet: they come by add_module().
     explicit GaugePanel(HostPlatform& platform);
 
-    // Checks Linkage and hands the module this host's services; the reason
-    // when the module is not one this host can drive.
+    // Checks Linkage and hands every module this host's services; the
+    // reason when a module is not one this host can drive.
     std::optional<std::string> connect();
     // Another module beside those the panel has, checked and connected as
     // by connect(); its number for place(), or the reason it cannot be.
@@ -89,7 +89,6 @@ private:
     struct Module {
         LoadedModule records;
         BitmapCache* bitmaps = nullptr;
-        bool connected = false;
     };
     std::optional<std::string> connect(Module& module);
 
