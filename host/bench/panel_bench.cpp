@@ -85,6 +85,7 @@ bool PanelBench::run_frame()
     // what the frame asked for.
     FrameEvents events;
     events.sound_requests = platform_.take_sound_requests();
+    events.clicks = panel_.take_clicks();
     frame_ran(events);
     return true;
 }

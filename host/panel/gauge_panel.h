@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/panel/gauge_drawing.h"
@@ -13,6 +14,13 @@
 #include "host/panel/services.h"
 #include "host/panel/variables.h"
 #include "host/panel/mouse_areas.h"
+
+// A click or press as the host sent it to a gauge.
+struct SentClick {
+    std::string label;
+    PixelPoint  point;
+    MouseButton button;
+};
 
 struct HeldButton {
     std::size_t gauge;
@@ -53,6 +61,8 @@ public:
     void click(std::size_t gauge, PixelPoint point, MouseButton button);
     void press(std::size_t gauge, PixelPoint point, MouseButton button);
     void release();
+    // The clicks and presses sent since the last call, oldest first.
+    std::vector<SentClick> take_clicks() { return std::exchange(clicks_, {}); }
 
     MouseTarget mouse_at(std::size_t gauge, PixelPoint point) const;
     std::optional<std::string> tooltip_at(std::size_t gauge, PixelPoint point);
@@ -76,6 +86,7 @@ private:
     std::vector<PlacedGauge> gauges_;
     PanelCanvas canvas_;
     std::optional<HeldButton> held_;
+    std::vector<SentClick> clicks_;
     double tick_ = 0.0;
     double ticks_per_frame_ = 1.0;
     long frame_ = 0;

@@ -209,6 +209,9 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
         last_frame_.key_events.assign(keys.begin() + static_cast<long>(keys_seen_), keys.end());
         keys_seen_ = keys.size();
         last_frame_.sound_requests = platform_.take_sound_requests();
+        last_frame_.clicks = panel_.take_clicks();
+        last_frame_.seconds = run_seconds_;
+        run_seconds_ += fps_ > 0 ? 1.0 / fps_ : 0.0;
         sound_log_.insert(sound_log_.end(), last_frame_.sound_requests.begin(), last_frame_.sound_requests.end());
         if (options_.trace != nullptr)
             write_frame_trace(*options_.trace, panel_, last_frame_);

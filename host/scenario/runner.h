@@ -120,6 +120,7 @@ private:
     bool realtime_ = false;
     std::chrono::steady_clock::time_point realtime_start_{};
     long realtime_frames_ = 0;
+    double run_seconds_ = 0.0;          // the run's time at the next frame
     std::size_t keys_seen_ = 0;
     FrameEvents last_frame_;
     std::vector<std::string> sound_log_;   // every sound call of the run
