@@ -35,6 +35,7 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"moment",           1, &ScenarioRunner::moment,           "moment CAPTION"},
     {"sheet",            1, &ScenarioRunner::sheet,            "sheet FILE.png"},
     {"expect",           1, &ScenarioRunner::expect,           "expect WHAT ..."},
+    {"film",             1, &ScenarioRunner::film,             "film FILE.mp4|end"},
 };
 
 ScenarioRunner::ScenarioRunner(GaugePanel& panel, HostPlatform& platform, ScenarioOptions options, std::ostream& report)
@@ -54,6 +55,8 @@ std::chrono::steady_clock::time_point ScenarioRunner::clock_now() const
 
 ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
 {
+    if (!options_.film_path.empty())
+        start_film(options_.film_path);
     for (const ScenarioLine& line : script.lines) {
         where_ = script.name + ":" + std::to_string(line.number);
         line_failed_ = false;
@@ -71,6 +74,7 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
         if (result_.script_error || stopped_)
             break;
     }
+    end_film();
     if (options_.live == nullptr)
         panel_.close();
     result_.frames = panel_.frame_number();
@@ -215,6 +219,8 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
         sound_log_.insert(sound_log_.end(), last_frame_.sound_requests.begin(), last_frame_.sound_requests.end());
         if (options_.trace != nullptr)
             write_frame_trace(*options_.trace, panel_, last_frame_);
+        if (film_)
+            film_->add_frame(panel_.draw_panel(), last_frame_.sound_requests, platform_);
         if (options_.live != nullptr && !options_.live->frame_ran(last_frame_))
             stopped_ = true;
         watch();

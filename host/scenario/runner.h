@@ -7,10 +7,12 @@
 #include <chrono>
 #include <functional>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "host/panel/film_writer.h"
 #include "host/raster/contact_sheet.h"
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
@@ -37,6 +39,8 @@ struct ScenarioOptions {
     // Called after every frame and before every picture the run takes, to
     // look at the panel as the run sees it.
     std::function<void(GaugePanel&)> watch;
+    // A film of the whole run, as if its first line were `film` (empty: none).
+    std::string   film_path{};
 };
 
 struct ScenarioResult {
@@ -81,6 +85,9 @@ private:
     void moment(const Words&);
     void sheet(const Words&);
     void expect(const Words&);
+    void film(const Words&);             // film_command.cpp
+    void start_film(const std::string& name);
+    void end_film();
 
     // Expectations, one per kind of thing seen (scenario_expectations.cpp).
     void expect_frame(const Words&);
@@ -125,5 +132,6 @@ private:
     FrameEvents last_frame_;
     std::vector<std::string> sound_log_;   // every sound call of the run
     std::vector<SheetMoment> moments_;
+    std::unique_ptr<FilmWriter> film_;
     bool stopped_ = false;              // the live run was ended by its watcher
 };

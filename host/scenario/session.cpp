@@ -20,6 +20,7 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         {"--module", &HostCommandLine::module_path},
         {"--bitmaps", &HostCommandLine::bitmap_folder},
         {"--trace", &HostCommandLine::trace_path},
+        {"--film", &HostCommandLine::film_path},
         {"--out", &HostCommandLine::output_folder},
         {"--report", &HostCommandLine::report_path},
     };
@@ -94,7 +95,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     if (!open_option_file(command_line.trace_path, trace))
         return exit_unusable;
     ScenarioOptions options{.trace = trace.is_open() ? &trace : nullptr, .output_folder = command_line.output_folder,
-                            .live = nullptr, .watch = {}};
+                            .live = nullptr, .watch = {}, .film_path = command_line.film_path};
 
     ScenarioRunner runner(panel, platform, options, std::cerr);
     const ScenarioResult result = runner.run(*script);

@@ -17,13 +17,15 @@ struct HostCommandLine {
     std::string module_path;     // the module to load (Windows program)
     std::string bitmap_folder;   // <id>.bmp files (native program)
     std::string trace_path;      // JSON lines, none when empty
+    std::string film_path;       // an MP4 film of the run, none when empty
     std::string output_folder = ".";
 };
 
 inline constexpr const char* host_usage =
-    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER] SCENARIO\n"
+    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--film FILE.mp4] [--out FOLDER]\n"
+    "                SCENARIO\n"
     "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
-    "                      [--out FOLDER] [SCENARIO]";
+    "                      [--film FILE.mp4] [--out FOLDER] [SCENARIO]";
 
 // nullopt, with the reason in `error`, for a command line it cannot use.
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);
