@@ -32,15 +32,9 @@ void place_demo_panel(GaugePanel& panel)
     panel.variables.set(token_bus_volts, bench_bus_volts);
 }
 
-PanelBench::PanelBench(GaugePanel& panel, HostPlatform& platform)
-    : flight(panel.variables), panel_(panel), platform_(platform)
+PanelBench::PanelBench(FrameLoop& loop)
+    : flight(loop.panel().variables), loop_(loop), panel_(loop.panel())
 {
-}
-
-void PanelBench::set_pace(double frames_per_second, double ticks_per_second)
-{
-    fps_ = frames_per_second;
-    ticks_per_second_ = ticks_per_second;
 }
 
 std::optional<BenchAction> PanelBench::press_key(const std::string& key)
@@ -76,23 +70,16 @@ bool PanelBench::run_frame()
     if (paused_ && !step_asked_)
         return false;
     step_asked_ = false;
-    if (fps_ > 0.0) {
-        flight.advance(1.0 / fps_);
-        panel_.set_tick_rate(ticks_per_second_ / fps_);
-    }
-    panel_.run_frame();
-    // The strip shows the tone and the last key event; only the tone needs
-    // what the frame asked for.
-    FrameEvents events;
-    events.sound_requests = platform_.take_sound_requests();
-    events.clicks = panel_.take_clicks();
-    frame_ran(events);
+    flight.advance(1.0 / loop_.pace().frames_per_second);
+    loop_.run_frame();
     return true;
 }
 
-void PanelBench::frame_ran(const FrameEvents& events)
+// The strip shows the tone and the last key event; only the tone needs
+// what the frame asked for.
+void PanelBench::frame_ran(const FrameResult& frame)
 {
-    const auto& asked = events.sound_requests;
+    const auto& asked = frame.sound_requests;
     tone_playing_ = std::find(asked.begin(), asked.end(), "play") != asked.end();
 }
 

@@ -10,32 +10,26 @@
 
 #include "host/bench/controls.h"
 #include "host/bench/flight.h"
-#include "host/panel/frame_trace.h"
+#include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
-
-// The pace without a scenario to set it, and for one that set none.
-inline constexpr double bench_default_fps = 18.0;
 
 // The demo panel the bench opens without a scenario.
 void place_demo_panel(GaugePanel& panel);
 
 class PanelBench {
 public:
-    PanelBench(GaugePanel& panel, HostPlatform& platform);
-
-    // The pace frames run at, as the scenario left it.
-    void set_pace(double frames_per_second, double ticks_per_second);
-    double frames_per_second() const { return fps_; }
+    // Frames run at the loop's pace, as the scenario left it.
+    explicit PanelBench(FrameLoop& loop);
 
     // The action bound to the key, done; nullopt for a key without one.
     std::optional<BenchAction> press_key(const std::string& key);
     void apply(BenchAction action);
 
-    // A frame of the bench's own: the flight moves on, then the panel runs.
-    // While paused nothing runs, unless one frame was asked for.
+    // A frame of the bench's own: the flight moves on, then the loop runs
+    // the panel. While paused nothing runs, unless one frame was asked for.
     bool run_frame();
     // What a frame showed, whoever ran it (the bench or a scenario).
-    void frame_ran(const FrameEvents& events);
+    void frame_ran(const FrameResult& frame);
 
     // "ALT 120 m   VS +5 m/s   BUS 27.0 V   SIM QNH 1013.0 mb   ..."
     std::string status_line(double shown_fps) const;
@@ -49,10 +43,8 @@ public:
     BenchFlight flight;
 
 private:
+    FrameLoop& loop_;
     GaugePanel& panel_;
-    HostPlatform& platform_;
-    double fps_ = bench_default_fps;
-    double ticks_per_second_ = bench_default_fps;
     bool paused_ = false;
     bool step_asked_ = false;
     bool xray_ = false;

@@ -3,6 +3,10 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/panel/film_writer.h"
+#include "host/panel/frame_trace.h"
+#include "host/scenario/film_file.h"
+
 namespace {
 
 // The status strip's frame rate: the median of the last second or so.
@@ -23,7 +27,7 @@ std::string button_name(MouseButton button)
 BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                            BenchOptions options)
     : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
-      bench_(panel, platform), xray_(panel.bitmaps()), start_(screen.now())
+      loop_(panel, platform, *this, true), bench_(loop_), xray_(panel.bitmaps()), start_(screen.now())
 {
     bench_.set_xray(options.xray);
     next_report_seconds_ = options.report_every_seconds;
@@ -34,68 +38,76 @@ double BenchSession::seconds_since_start() const
     return std::chrono::duration<double>(screen_.now() - start_).count();
 }
 
-int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options)
+int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options, std::ostream* trace)
 {
     int failures = 0;
+    // The trace sees each frame before the window draws it.
+    std::optional<FrameTraceWriter> trace_writer;
+    if (trace != nullptr)
+        loop_.add_observer(trace_writer.emplace(*trace));
+    // The film holds every frame the window shows, the scenario's and the bench's own.
+    std::optional<FilmWriter> film;
+    if (!options_.film_path.empty())
+        loop_.add_observer(film.emplace(options_.film_path, report_));
+    loop_.add_observer(*this);
     if (scenario != nullptr) {
-        scenario_options.live = this;
-        ScenarioRunner runner(panel_, platform_, scenario_options, report_);
+        ScenarioRunner runner(loop_, std::move(scenario_options), report_);
         const ScenarioResult result = runner.run(*scenario);
-        bench_.set_pace(runner.frames_per_second(), runner.ticks_per_second());
         failures = result.script_error ? -1 : result.failures;
         report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
                 << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
     } else {
         place_demo_panel(panel_);
     }
+    if (trace_writer)
+        loop_.remove_observer(*trace_writer);
     if (!bench_.quit_asked())
         fly_bench();
+    loop_.remove_observer(*this);
+    if (film) {
+        loop_.remove_observer(*film);
+        film->finish();
+    }
     panel_.close();
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;
     return failures;
 }
 
-// Frames at the bench's pace until the person quits. A frame that took
-// longer than its slot moves the pace on rather than being caught up in a
-// burst, so the bench stays in step with the clock at whatever it holds.
+// Frames at the scenario's pace until the person quits, from the loop's
+// pacer: one that took longer than its slot moves the pace on rather than
+// being caught up in a burst.
 void BenchSession::fly_bench()
 {
     panel_.open();
-    report_ << "bench ready at " << bench_.frames_per_second() << " fps" << std::endl;
+    report_ << "bench ready at " << loop_.pace().frames_per_second << " fps" << std::endl;
     report_ << "keys: " << bench_help_line() << std::endl;
-    const double fps = bench_.frames_per_second() > 0.0 ? bench_.frames_per_second() : bench_default_fps;
-    const auto slot = std::chrono::duration_cast<BenchScreen::Clock::duration>(std::chrono::duration<double>(1.0 / fps));
-    auto due = screen_.now();
-    while (!bench_.quit_asked()) {
-        screen_.wait_until(due, *this);
-        if (bench_.quit_asked())
-            break;
+    loop_.follow_clock(true);
+    while (loop_.wait_for_next_frame()) {
         if (options_.seconds > 0.0 && seconds_since_start() >= options_.seconds) {
             report_ << "bench ran its " << options_.seconds << " s" << std::endl;
             break;
         }
+        // Paused, the window still follows the pointer and what it clicks.
         const auto work_start = screen_.now();
-        bench_.run_frame();
-        present(work_start);
-        due = std::max(due + slot, screen_.now());
+        if (!bench_.run_frame())
+            present(panel_.draw_panel(), work_start);
     }
 }
 
-void BenchSession::wait_until(BenchScreen::Clock::time_point due)
+bool BenchSession::wait_until(BenchScreen::Clock::time_point due)
 {
     screen_.wait_until(due, *this);
-}
-
-bool BenchSession::frame_ran(const FrameEvents& events)
-{
-    bench_.frame_ran(events);
-    present(screen_.now());
     return !bench_.quit_asked();
 }
 
-void BenchSession::present(BenchScreen::Clock::time_point work_start)
+void BenchSession::frame_ran(FrameLoop& loop, const FrameResult& frame)
 {
-    const Image& picture = panel_.draw_panel();
+    bench_.frame_ran(frame);
+    present(loop.picture(), frame.started);
+}
+
+void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point work_start)
+{
     const Image* shown = &picture;
     Image xrayed;
     if (bench_.xray()) {
@@ -221,13 +233,17 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
     std::ofstream report_file, trace;
     if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
         return exit_unusable;
+    if (!command_line.film_path.empty() && !film_file_writable(command_line.film_path)) {
+        std::cerr << command_line.film_path << ": cannot be written\n";
+        return exit_unusable;
+    }
     std::ostream& report = report_file.is_open() ? report_file : std::cout;
-    BenchSession session(panel, platform, screen, report, {.xray = command_line.xray, .seconds = command_line.seconds});
+    BenchSession session(panel, platform, screen, report,
+                         {.xray = command_line.xray, .seconds = command_line.seconds, .film_path = command_line.film_path});
     // The trace holds the scenario's frames, as in a headless run.
     const int failures = session.run(script ? &*script : nullptr,
-                                     {.trace = trace.is_open() ? &trace : nullptr,
-                                      .output_folder = command_line.output_folder,
-                                      .live = nullptr, .watch = {}});
+                                     {.output_folder = command_line.output_folder, .watch = {}},
+                                     trace.is_open() ? &trace : nullptr);
     if (failures < 0)
         return exit_unusable;
     return failures > 0 ? exit_expectation_failed : 0;

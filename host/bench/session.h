@@ -16,6 +16,7 @@
 #include "host/bench/panel_bench.h"
 #include "host/bench/pointer.h"
 #include "host/scenario/runner.h"
+#include "host/panel/frame_loop.h"
 #include "host/panel/xray_overlay.h"
 
 // One picture of the bench, as the window shows it.
@@ -44,17 +45,21 @@ struct BenchOptions {
     bool   xray = false;              // start with the X-ray view on
     double seconds = 0.0;             // end by itself after this long; 0 never
     double report_every_seconds = 10.0;
+    std::string film_path{};          // a film of the whole session; none when empty
 };
 
-class BenchSession : private LiveFrames {
+// The session takes every frame from its loop, which keeps the screen's
+// clock and waits on it; the window shows each frame as it runs, the
+// scenario's and the bench's own alike.
+class BenchSession : private FrameClock, private FrameObserver {
 public:
     BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                  BenchOptions options);
 
     // Flies the scenario (nullptr: places the demo panel), then the bench;
     // the number of failed expectations, or -1 when the scenario stopped on
-    // a line it could not run.
-    int run(const ScenarioScript* scenario, ScenarioOptions scenario_options);
+    // a line it could not run. `trace` gets the scenario's frames.
+    int run(const ScenarioScript* scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
 
     // The person's input, in panel pixels.
     void key(const std::string& name);
@@ -72,12 +77,12 @@ public:
 
 private:
     BenchScreen::Clock::time_point now() override { return screen_.now(); }
-    void wait_until(BenchScreen::Clock::time_point due) override;
-    bool frame_ran(const FrameEvents& events) override;
+    bool wait_until(BenchScreen::Clock::time_point due) override;
+    void frame_ran(FrameLoop& loop, const FrameResult& frame) override;
     void fly_bench();
-    // Shows the frame that began at `work_start`: the panel drawn, the
+    // Shows the panel drawn for the frame that began at `work_start`, the
     // X-ray over it, the strip and the tooltip.
-    void present(BenchScreen::Clock::time_point work_start);
+    void present(const Image& picture, BenchScreen::Clock::time_point work_start);
     std::optional<std::string> tooltip_now();
     double seconds_since_start() const;
 
@@ -86,6 +91,7 @@ private:
     BenchScreen& screen_;
     std::ostream& report_;
     BenchOptions options_;
+    FrameLoop loop_;
     PanelBench bench_;
     XrayOverlay xray_;
     TooltipRest tooltip_rest_;

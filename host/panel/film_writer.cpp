@@ -110,18 +110,17 @@ bool FilmStream::wait_closed(int milliseconds)
     return closed;
 }
 
-FilmWriter::FilmWriter(std::string path, double frames_per_second, std::ostream& report)
-    : path_(std::move(path)), frames_per_second_(frames_per_second), report_(report), sound_(frames_per_second)
-{
-}
+FilmWriter::FilmWriter(std::string path, std::ostream& report) : path_(std::move(path)), report_(report) {}
 
 FilmWriter::~FilmWriter()
 {
     finish();
 }
 
-bool FilmWriter::start(int width, int height)
+bool FilmWriter::start(int width, int height, double frames_per_second)
 {
+    frames_per_second_ = frames_per_second;
+    sound_.emplace(frames_per_second);
     const FilmPipePlatform& pipe = film_pipe_platform();
     const std::string encoder = pipe.find_encoder();
     if (encoder.empty()) {
@@ -163,17 +162,18 @@ bool FilmWriter::start(int width, int height)
     return false;
 }
 
-void FilmWriter::add_frame(const Image& panel, const std::vector<std::string>& sound_calls, HostPlatform& platform)
+void FilmWriter::add_frame(const Image& panel, const std::vector<std::string>& sound_calls, HostPlatform& platform,
+                           double frames_per_second)
 {
     if (failed_ || finished_)
         return;
-    if (frames_ == 0 && !start(panel.width, panel.height)) {
+    if (frames_ == 0 && !start(panel.width, panel.height, frames_per_second)) {
         failed_ = true;
         return;
     }
     const auto* rgba = reinterpret_cast<const std::uint8_t*>(panel.pixels.data());
     pictures_->push({rgba, rgba + panel.pixels.size() * sizeof(Rgba)});
-    const std::vector<std::int16_t> samples = sound_.frame(sound_calls, platform);
+    const std::vector<std::int16_t> samples = sound_->frame(sound_calls, platform);
     const auto* bytes = reinterpret_cast<const std::uint8_t*>(samples.data());
     samples_->push({bytes, bytes + samples.size() * sizeof(std::int16_t)});
     ++frames_;

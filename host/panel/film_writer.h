@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <thread>
@@ -19,6 +20,7 @@
 
 #include "host/panel/film_pipe.h"
 #include "host/panel/film_sound_track.h"
+#include "host/panel/frame_loop.h"
 #include "host/raster/image.h"
 
 // Byte chunks on their way to one of the encoder's connections, each made
@@ -51,25 +53,32 @@ private:
     std::thread thread_;
 };
 
-class FilmWriter {
+class FilmWriter : public FrameObserver {
 public:
     // `report` hears, once, why no film is written, and where it is at the end.
-    FilmWriter(std::string path, double frames_per_second, std::ostream& report);
-    ~FilmWriter();
+    FilmWriter(std::string path, std::ostream& report);
+    ~FilmWriter() override;
 
     // The picture after a frame and that frame's sound calls. The first
-    // frame starts the encoder at the picture's size.
-    void add_frame(const Image& panel, const std::vector<std::string>& sound_calls, HostPlatform& platform);
+    // frame starts the encoder at the picture's size and the run's pace,
+    // which the film keeps.
+    void add_frame(const Image& panel, const std::vector<std::string>& sound_calls, HostPlatform& platform,
+                   double frames_per_second);
+    // Every frame of the loop it watches.
+    void frame_ran(FrameLoop& loop, const FrameResult& frame) override
+    {
+        add_frame(loop.picture(), frame.sound_requests, loop.platform(), loop.pace().frames_per_second);
+    }
     // Ends the film; true when the encoder wrote it whole.
     bool finish();
 
 private:
-    bool start(int width, int height);
+    bool start(int width, int height, double frames_per_second);
 
     std::string path_;
-    double frames_per_second_;
     std::ostream& report_;
-    FilmSoundTrack sound_;
+    double frames_per_second_ = 0.0;
+    std::optional<FilmSoundTrack> sound_;
     std::unique_ptr<FilmStream> pictures_, samples_;
     int width_ = 0, height_ = 0;     // even
     long frames_ = 0;

@@ -57,10 +57,10 @@ void write_gauge(std::ostream& out, const PlacedGauge& gauge)
 
 } // namespace
 
-void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameEvents& events)
+void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameResult& frame)
 {
-    out << "{" << field(trace_field::frame) << panel.frame_number() << "," << field(trace_field::seconds)
-        << number(events.seconds) << "," << field(trace_field::vars) << "{";
+    out << "{" << field(trace_field::frame) << frame.frame << "," << field(trace_field::seconds)
+        << number(frame.seconds) << "," << field(trace_field::vars) << "{";
     const char* separator = "";
     for (const auto& [token, value] : panel.variables.all()) {
         const std::string name = host_token_name(token);
@@ -76,20 +76,20 @@ void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameEvents& 
     }
     out << "}," << field(trace_field::clicks) << "[";
     separator = "";
-    for (const SentClick& click : events.clicks) {
+    for (const SentClick& click : frame.clicks) {
         out << separator << "[" << quoted(click.label) << "," << click.point.x << "," << click.point.y << ","
             << quoted(click.button == MouseButton::left ? "left" : "right") << "]";
         separator = ",";
     }
     out << "]," << field(trace_field::keys) << "[";
     separator = "";
-    for (const SentKeyEvent& key : events.key_events) {
+    for (const SentKeyEvent& key : frame.key_events) {
         out << separator << "[" << key.event << "," << key.argument << "]";
         separator = ",";
     }
     out << "]," << field(trace_field::sound) << "[";
     separator = "";
-    for (const std::string& request : events.sound_requests) {
+    for (const std::string& request : frame.sound_requests) {
         out << separator << quoted(request);
         separator = ",";
     }

@@ -1,30 +1,27 @@
-// `film FILE.mp4` films every frame from its line on, `film end` stops.
-#include <fstream>
-
+// `film FILE.mp4` films every frame from its line to the end of the
+// scenario or to `film end`.
+#include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 
 void ScenarioRunner::film(const Words& w)
 {
-    if (w[1] == "end")
-        end_film();
-    else
-        start_film(w[1]);
-}
-
-// A film that cannot be written is an error at its line, before any frame
-// of it runs.
-void ScenarioRunner::start_film(const std::string& name)
-{
     end_film();
-    const std::string path = output_path(name);
-    if (!std::ofstream(path, std::ios::binary | std::ios::trunc))
+    if (w[1] == "end")
+        return;
+    const std::string path = output_path(w[1]);
+    // A film that cannot be written is an error at its line, before any
+    // frame of it runs.
+    if (!film_file_writable(path))
         return script_error("cannot write " + path);
-    film_ = std::make_unique<FilmWriter>(path, fps_, report_);
+    film_ = std::make_unique<FilmWriter>(path, report_);
+    loop_.add_observer(*film_);
 }
 
 void ScenarioRunner::end_film()
 {
-    if (film_)
-        film_->finish();
+    if (!film_)
+        return;
+    loop_.remove_observer(*film_);
+    film_->finish();
     film_.reset();
 }

@@ -2,7 +2,6 @@
 #include "host/raster/png_file.h"
 
 #include <cmath>
-#include <thread>
 
 #include "host/panel/variables.h"
 #include "host/panel/xray_overlay.h"
@@ -10,11 +9,6 @@
 namespace {
 
 constexpr int sheet_columns = 4;
-
-double microseconds_since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
-}
 
 } // namespace
 
@@ -38,25 +32,13 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"film",             1, &ScenarioRunner::film,             "film FILE.mp4|end"},
 };
 
-ScenarioRunner::ScenarioRunner(GaugePanel& panel, HostPlatform& platform, ScenarioOptions options, std::ostream& report)
-    : panel_(panel), platform_(platform), options_(std::move(options)), report_(report)
+ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
+    : loop_(loop), panel_(loop.panel()), platform_(loop.platform()), options_(std::move(options)), report_(report)
 {
-    if (options_.live != nullptr) {
-        realtime_ = true;
-        realtime_start_ = clock_now();
-    }
-}
-
-// A live run keeps the time of the screen it is shown on.
-std::chrono::steady_clock::time_point ScenarioRunner::clock_now() const
-{
-    return options_.live != nullptr ? options_.live->now() : std::chrono::steady_clock::now();
 }
 
 ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
 {
-    if (!options_.film_path.empty())
-        start_film(options_.film_path);
     for (const ScenarioLine& line : script.lines) {
         where_ = script.name + ":" + std::to_string(line.number);
         line_failed_ = false;
@@ -75,8 +57,6 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
             break;
     }
     end_film();
-    if (options_.live == nullptr)
-        panel_.close();
     result_.frames = panel_.frame_number();
     return result_;
 }
@@ -161,14 +141,19 @@ void ScenarioRunner::place(const Words& w)
         script_error("the module offers no gauge '" + w[1] + "'");
 }
 
-void ScenarioRunner::fps(const Words& w)              { fps_ = number(w[1]); }
-void ScenarioRunner::ticks_per_second(const Words& w) { ticks_per_second_ = number(w[1]); }
+void ScenarioRunner::fps(const Words& w)
+{
+    loop_.set_pace({.frames_per_second = number(w[1]), .ticks_per_second = loop_.pace().ticks_per_second});
+}
+
+void ScenarioRunner::ticks_per_second(const Words& w)
+{
+    loop_.set_pace({.frames_per_second = loop_.pace().frames_per_second, .ticks_per_second = number(w[1])});
+}
 
 void ScenarioRunner::realtime(const Words& w)
 {
-    realtime_ = w[1] == "on" || options_.live != nullptr;
-    realtime_start_ = clock_now();
-    realtime_frames_ = 0;
+    loop_.follow_clock(w[1] == "on");
 }
 
 void ScenarioRunner::set(const Words& w)
@@ -193,36 +178,15 @@ void ScenarioRunner::frames(const Words& w)
 void ScenarioRunner::run_frames(long count, const std::function<void(long)>& before_each)
 {
     for (long i = 0; i < count && !result_.script_error && !stopped_; ++i) {
-        before_each(i);
-        panel_.set_tick_rate(fps_ > 0 ? ticks_per_second_ / fps_ : 0.0);
-        if (realtime_ && fps_ > 0) {
-            // Frames follow the clock, so the sound plays at its own pace.
-            const auto due = realtime_start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                                   std::chrono::duration<double>(realtime_frames_ / fps_));
-            if (options_.live != nullptr)
-                options_.live->wait_until(due);
-            else
-                std::this_thread::sleep_until(due);
-            ++realtime_frames_;
-        }
-        const auto started = std::chrono::steady_clock::now();
-        panel_.run_frame();
-        result_.frame_costs_us.push_back(microseconds_since(started));
-
-        const auto& keys = panel_.services.key_events;
-        last_frame_.key_events.assign(keys.begin() + static_cast<long>(keys_seen_), keys.end());
-        keys_seen_ = keys.size();
-        last_frame_.sound_requests = platform_.take_sound_requests();
-        last_frame_.clicks = panel_.take_clicks();
-        last_frame_.seconds = run_seconds_;
-        run_seconds_ += fps_ > 0 ? 1.0 / fps_ : 0.0;
-        sound_log_.insert(sound_log_.end(), last_frame_.sound_requests.begin(), last_frame_.sound_requests.end());
-        if (options_.trace != nullptr)
-            write_frame_trace(*options_.trace, panel_, last_frame_);
-        if (film_)
-            film_->add_frame(panel_.draw_panel(), last_frame_.sound_requests, platform_);
-        if (options_.live != nullptr && !options_.live->frame_ran(last_frame_))
+        if (!loop_.wait_for_next_frame()) {
             stopped_ = true;
+            break;
+        }
+        before_each(i);
+        const FrameResult& frame = loop_.run_frame();
+        result_.frame_costs_us.push_back(frame.work_us);
+        last_sound_requests_ = frame.sound_requests;
+        sound_log_.insert(sound_log_.end(), frame.sound_requests.begin(), frame.sound_requests.end());
         watch();
     }
 }

@@ -17,7 +17,7 @@ struct HostCommandLine {
     std::string module_path;     // the module to load (Windows program)
     std::string bitmap_folder;   // <id>.bmp files (native program)
     std::string trace_path;      // JSON lines, none when empty
-    std::string film_path;       // an MP4 film of the run, none when empty
+    std::string film_path{};     // an MP4 film of the run, none when empty
     std::string output_folder = ".";
 };
 

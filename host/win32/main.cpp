@@ -41,9 +41,7 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     return fly(library->records, platform);
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int run(int argc, char** argv)
 {
     std::string error;
     auto command_line = parse_host_command_line(argc, argv, error);
@@ -66,4 +64,28 @@ int main(int argc, char** argv)
                         [&](LoadedModule module, Win32Platform& platform) {
                             return run_host_session(*command_line, module, platform);
                         });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A double-click starts the host with no arguments: it opens the bench
+    // on the demo panel.
+    char window_option[] = "--window";
+    char* bench_argv[] = {argv[0], window_option, nullptr};
+    const bool double_clicked = argc == 1;
+    if (double_clicked) {
+        argc = 2;
+        argv = bench_argv;
+    }
+    const int status = run(argc, argv);
+    if (double_clicked && status != 0) {
+        // The console a double-click opened closes with the program: keep
+        // the reason on the screen until it is read.
+        std::cerr << "Press Enter to close.\n";
+        std::string ignored;
+        std::getline(std::cin, ignored);
+    }
+    return status;
 }
