@@ -37,8 +37,11 @@ std::string event_text(const JsonValue& event)
         return text;
     }
     std::string out;
-    for (const JsonValue& item : event.items)
-        out += (out.empty() ? "" : " ") + event_text(item);
+    for (const JsonValue& item : event.items) {
+        if (!out.empty())
+            out.push_back(' ');
+        out.append(event_text(item));
+    }
     return out;
 }
 
