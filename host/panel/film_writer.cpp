@@ -1,6 +1,7 @@
 #include "host/panel/film_writer.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 
 #include "host/raster/contact_sheet.h"
@@ -187,13 +188,16 @@ bool FilmWriter::finish()
     if (failed_ || frames_ == 0)
         return false;
     // The encoder ends only once both streams have ended.
+    const auto last_frame = std::chrono::steady_clock::now();
     const bool pictures_sent = pictures_->end();
     const bool samples_sent = samples_->end();
     const bool pictures_closed = pictures_->wait_closed(end_milliseconds);
     const bool samples_closed = samples_->wait_closed(end_milliseconds);
     const bool written = pictures_sent && samples_sent && pictures_closed && samples_closed;
+    const double tail_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - last_frame).count();
     if (written)
-        report_ << "film: " << path_ << " (" << frames_ << " frames at " << number(frames_per_second_) << " per second)\n";
+        report_ << "film: " << path_ << " (" << frames_ << " frames at " << number(frames_per_second_)
+                << " per second, written " << static_cast<long>(tail_ms) << " ms after its last frame)\n";
     else
         report_ << "film " << path_ << ": the encoder did not take the whole film\n";
     failed_ = !written;
