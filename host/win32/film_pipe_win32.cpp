@@ -68,7 +68,8 @@ bool start_encoder(const std::string& command_line, std::string& error)
     PROCESS_INFORMATION started{};
     std::vector<char> line(command_line.begin(), command_line.end());
     line.push_back('\0');
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &startup,
+    // The encoder shares the host's console, where it says what went wrong.
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &started)) {
         error = "Windows error " + std::to_string(GetLastError());
         return false;
