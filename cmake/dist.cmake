@@ -35,8 +35,9 @@ zor_stripped_copy(zor_panel_host shipped_host shipped_host_stamp)
 # The module as the zip holds it, for the tests of the module file.
 set(ZOR_SHIPPED_MODULE ${ZOR_DIST_DIR}/${ZOR_ALERT_TONE_FOLDER}/KRV_ZOR_V1_02.gau)
 
-# The bench's demo flight and a few scenarios beside its executable.
-set(release_scenarios demo_flight climb_to_1000m power_and_controls zor_2_alone)
+# The bench's demo panel (what it opens given no scenario), the demo flight
+# and a few scenarios beside its executable.
+set(release_scenarios bench_demo demo_flight climb_to_1000m power_and_controls zor_2_alone)
 set(release_scenario_files "")
 foreach(name IN LISTS release_scenarios)
     list(APPEND release_scenario_files ${PROJECT_SOURCE_DIR}/scenarios/${name}.txt)

@@ -12,6 +12,8 @@ namespace {
 // The status strip's frame rate: the median of the last second or so.
 constexpr std::size_t status_rate_frames = 18;
 
+constexpr const char* bench_demo_file = "bench_demo.txt";
+
 std::string point_text(PixelPoint p)
 {
     return std::to_string(p.x) + "," + std::to_string(p.y);
@@ -38,9 +40,8 @@ double BenchSession::seconds_since_start() const
     return std::chrono::duration<double>(screen_.now() - start_).count();
 }
 
-int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options, std::ostream* trace)
+int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace)
 {
-    int failures = 0;
     // The trace sees each frame before the window draws it.
     std::optional<FrameTraceWriter> trace_writer;
     if (trace != nullptr)
@@ -50,18 +51,15 @@ int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_o
     if (!options_.film_path.empty())
         loop_.add_observer(film.emplace(options_.film_path, report_));
     loop_.add_observer(*this);
-    if (scenario != nullptr) {
-        ScenarioRunner runner(loop_, std::move(scenario_options), report_);
-        const ScenarioResult result = runner.run(*scenario);
-        failures = result.script_error ? -1 : result.failures;
-        report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
-                << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
-    } else {
-        place_demo_panel(panel_);
-    }
+    ScenarioRunner runner(loop_, std::move(scenario_options), report_);
+    const ScenarioResult result = runner.run(scenario);
+    const int failures = result.script_error ? -1 : result.failures;
+    report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
+            << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
     if (trace_writer)
         loop_.remove_observer(*trace_writer);
-    if (!bench_.quit_asked())
+    // A scenario refused before its first frame opens no bench.
+    if (!bench_.quit_asked() && !result.refused)
         fly_bench();
     loop_.remove_observer(*this);
     if (film) {
@@ -216,12 +214,19 @@ std::int32_t BenchSession::cursor_at(PixelPoint panel)
     return cursor;
 }
 
+std::string bench_demo_path(const std::string& host_folder)
+{
+    return host_folder + bench_demo_file;
+}
+
 int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                       BenchScreen& screen)
 {
     std::string error;
-    std::optional<ScenarioScript> script;
-    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
+    const std::string path =
+        command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
+    const std::optional<ScenarioScript> script = read_scenario_file(path, error);
+    if (!script) {
         std::cerr << error << "\n";
         return exit_unusable;
     }
@@ -241,8 +246,7 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
     BenchSession session(panel, platform, screen, report,
                          {.xray = command_line.xray, .seconds = command_line.seconds, .film_path = command_line.film_path});
     // The trace holds the scenario's frames, as in a headless run.
-    const int failures = session.run(script ? &*script : nullptr,
-                                     {.output_folder = command_line.output_folder, .watch = {}},
+    const int failures = session.run(*script, {.output_folder = command_line.output_folder, .watch = {}},
                                      trace.is_open() ? &trace : nullptr);
     if (failures < 0)
         return exit_unusable;

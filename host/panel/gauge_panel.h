@@ -15,6 +15,9 @@
 #include "host/panel/variables.h"
 #include "host/panel/mouse_areas.h"
 
+// The largest panel the host draws, in pixels a side.
+inline constexpr int panel_side_limit = 16384;
+
 // A click or press as the host sent it to a gauge.
 struct SentClick {
     std::string label;

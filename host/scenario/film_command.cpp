@@ -5,14 +5,17 @@
 
 void ScenarioRunner::film(const Words& w)
 {
-    end_film();
-    if (w[1] == "end")
-        return;
+    const bool ending = w[1] == "end";
     const std::string path = output_path(w[1]);
-    // A film that cannot be written is an error at its line, before any
-    // frame of it runs.
-    if (!film_file_writable(path))
+    // A film that cannot be written is an error at its line while the
+    // scenario is checked, before any frame flies.
+    if (!ending && !film_file_writable(path))
         return script_error("cannot write " + path);
+    if (only_checking())
+        return;
+    end_film();
+    if (ending)
+        return;
     film_ = std::make_unique<FilmWriter>(path, report_);
     loop_.add_observer(*film_);
 }

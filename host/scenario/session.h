@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -19,6 +20,7 @@ struct HostCommandLine {
     std::string trace_path;      // JSON lines, none when empty
     std::string film_path{};     // an MP4 film of the run, none when empty
     std::string output_folder = ".";
+    std::string host_folder;     // the program's own, ending in a separator; set by its main
 };
 
 inline constexpr const char* host_usage =
@@ -40,3 +42,10 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
 
 inline constexpr int exit_expectation_failed = 1;
 inline constexpr int exit_unusable = 2;
+// 3 is the module calling a panel service this host does not offer.
+inline constexpr int exit_host_failed = 4;
+
+// The program's own main, run so that no exception leaves it: one that
+// gets this far is said on standard error and ends the program with
+// exit_host_failed.
+int run_host_program(const std::function<int()>& program);

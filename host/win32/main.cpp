@@ -41,7 +41,7 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     return fly(library->records, platform);
 }
 
-int run(int argc, char** argv)
+int host_main(int argc, char** argv)
 {
     std::string error;
     auto command_line = parse_host_command_line(argc, argv, error);
@@ -49,8 +49,9 @@ int run(int argc, char** argv)
         std::cerr << error << "\n" << host_usage << "\n";
         return exit_unusable;
     }
+    command_line->host_folder = folder_of_host();
     if (command_line->module_path.empty())
-        command_line->module_path = folder_of_host() + default_module_file;
+        command_line->module_path = command_line->host_folder + default_module_file;
     if (command_line->window) {
         // The bench window stands in for the plain host's hidden one.
         BenchWindow bench;
@@ -79,7 +80,7 @@ int main(int argc, char** argv)
         argc = 2;
         argv = bench_argv;
     }
-    const int status = run(argc, argv);
+    const int status = run_host_program([&] { return host_main(argc, argv); });
     if (double_clicked && status != 0) {
         // The console a double-click opened closes with the program: keep
         // the reason on the screen until it is read.

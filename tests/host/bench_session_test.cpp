@@ -77,7 +77,7 @@ protected:
         const auto script = read_scenario(in, "bench.txt", error);
         EXPECT_TRUE(script) << error;
         BenchSession session(panel, platform, screen, report, {});
-        return session.run(&*script, {.output_folder = output_folder, .watch = {}});
+        return session.run(*script, {.output_folder = output_folder, .watch = {}});
     }
     bool reported(const std::string& line) const
     {
@@ -193,11 +193,22 @@ TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
     EXPECT_TRUE(reported("scenario done: " + std::to_string(panel.frame_number()) + " frames, failed expectations: 0"));
 }
 
+TEST_F(Bench, AScenarioWithABadLastLineFliesNoFrameAndOpensNoBench)
+{
+    EXPECT_EQ(fly("place ZOR_1 0 0\nrealtime on\nframes 100\nclick ZOR_1 45 315 middle\n"), -1);
+    EXPECT_TRUE(reported("bench.txt:4: 'middle' is no mouse button")) << report.str();
+    EXPECT_EQ(panel.frame_number(), 0);
+    EXPECT_EQ(screen.pictures, 0);
+}
+
 TEST_F(Bench, WithoutAScenarioTheDemoPanelOpensPoweredWithBreakersOpen)
 {
     screen.close_at_seconds = 0.5;
+    std::string error;
+    const auto demo = read_scenario_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt", error);
+    ASSERT_TRUE(demo) << error;
     BenchSession session(panel, platform, screen, report, {.xray = true});
-    EXPECT_EQ(session.run(nullptr, {}), 0);
+    EXPECT_EQ(session.run(*demo, {}), 0);
     ASSERT_EQ(panel.gauges().size(), 4u);
     EXPECT_EQ(panel.gauges()[2].label, "AZS_ZOR_1");
     EXPECT_EQ(panel.gauges()[3].width, 45);

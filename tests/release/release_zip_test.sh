@@ -25,7 +25,7 @@ sim=$work/sim
 mkdir -p "$sim"
 (cd "$sim" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
 for file in gauges/KRV_ZOR_V1_02.gau gauges/zor_sound.wav INSTALL.txt panel.cfg.example SHA256SUMS \
-    Bench/zor_panel_host.exe Bench/KRV_ZOR_V1_02.gau Bench/gauges/zor_sound.wav Bench/demo_flight.txt; do
+    Bench/zor_panel_host.exe Bench/KRV_ZOR_V1_02.gau Bench/gauges/zor_sound.wav Bench/bench_demo.txt Bench/demo_flight.txt; do
     [ -f "$sim/$file" ] || fail "the zip holds no $file at its top (it holds: $(cd "$sim" && find . -type f))"
 done
 echo "ok: laid out for the simulator's folder, the bench's tone below its exe"
