@@ -60,6 +60,10 @@ public:
     long frame_number() const { return frame_; }
 
     void set_tick_rate(double ticks_per_frame) { ticks_per_frame_ = ticks_per_frame; }
+    // Each step of the gauges' life sends two service codes, as the
+    // simulator does; without the second, a run shows that the first alone
+    // does the module's work.
+    void send_second_codes(bool send) { second_codes_ = send; }
 
     void click(std::size_t gauge, PixelPoint point, MouseButton button);
     void press(std::size_t gauge, PixelPoint point, MouseButton button);
@@ -94,4 +98,5 @@ private:
     double ticks_per_frame_ = 1.0;
     long frame_ = 0;
     bool open_ = false;
+    bool second_codes_ = true;
 };

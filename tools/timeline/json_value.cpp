@@ -160,8 +160,9 @@ private:
                 return false;
             if (!take(':'))
                 return fail("a member name without its colon");
-            value.members.emplace_back(std::move(name), JsonValue{});
-            if (!read_value(value.members.back().second, depth + 1))
+            value.members.emplace_back();
+            value.members.back().name = std::move(name);
+            if (!read_value(value.members.back(), depth + 1))
                 return false;
         } while (take(','));
         return take('}') || fail("an object without its closing brace");
@@ -174,10 +175,10 @@ private:
 
 } // namespace
 
-const JsonValue* JsonValue::member(std::string_view name) const
+const JsonValue* JsonValue::member(std::string_view wanted) const
 {
-    for (const auto& [key, value] : members)
-        if (key == name)
+    for (const JsonValue& value : members)
+        if (value.name == wanted)
             return &value;
     return nullptr;
 }

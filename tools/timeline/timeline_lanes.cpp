@@ -19,7 +19,8 @@ Row& row_named(std::vector<Row>& rows, auto matches, auto make)
 
 void add_variables(TimelineLanes& lanes, const TraceFrame& frame, std::size_t column, std::size_t columns)
 {
-    for (const auto& [name, value] : frame.vars) {
+    for (const auto& var : frame.vars) {
+        const std::string& name = var.first;
         VariableLane& lane = row_named(
             lanes.variables, [&](const VariableLane& l) { return l.name == name; },
             [&] {
@@ -28,7 +29,7 @@ void add_variables(TimelineLanes& lanes, const TraceFrame& frame, std::size_t co
                 fresh.values.assign(columns, NAN);
                 return fresh;
             });
-        lane.values[column] = value;
+        lane.values[column] = var.second;
     }
 }
 

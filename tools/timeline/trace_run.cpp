@@ -73,11 +73,11 @@ public:
         if (const JsonValue* seconds = value->member(trace_field::seconds); seconds && seconds->is(Kind::number))
             out.seconds = seconds->number;
         if (const JsonValue* vars = value->member(trace_field::vars))
-            for (const auto& [var, v] : vars->members)
-                out.vars.emplace_back(var, number_or_none(v).value_or(NAN));
+            for (const JsonValue& v : vars->members)
+                out.vars.emplace_back(v.name, number_or_none(v).value_or(NAN));
         if (const JsonValue* gauges = value->member(trace_field::gauges))
-            for (const auto& [label, g] : gauges->members)
-                out.gauges.push_back(gauge(label, g, number));
+            for (const JsonValue& g : gauges->members)
+                out.gauges.push_back(gauge(g.name, g, number));
         out.clicks = events(*value, trace_field::clicks);
         out.keys = events(*value, trace_field::keys);
         out.sound = events(*value, trace_field::sound);
