@@ -29,7 +29,7 @@ std::string button_name(MouseButton button)
 BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                            BenchOptions options)
     : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
-      loop_(panel, platform, *this, true), bench_(loop_), xray_(panel.bitmaps()), start_(screen.now())
+      loop_(panel, platform, *this, true), bench_(loop_), start_(screen.now())
 {
     bench_.set_xray(options.xray);
     next_report_seconds_ = options.report_every_seconds;
@@ -220,21 +220,26 @@ std::string bench_demo_path(const std::string& host_folder)
 }
 
 int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
-                      BenchScreen& screen)
+                      BenchScreen& screen, ModuleLibrary* library)
 {
     std::string error;
+    // A panel file's window with no scenario starts as the demo does, with
+    // the bus on; the demo panel's own scenario would place its gauges too.
+    const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
     const std::string path =
         command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
-    const std::optional<ScenarioScript> script = read_scenario_file(path, error);
+    const std::optional<ScenarioScript> script =
+        panel_alone ? ScenarioScript{.name = command_line.panel_path, .lines = {}} : read_scenario_file(path, error);
     if (!script) {
         std::cerr << error << "\n";
         return exit_unusable;
     }
-    GaugePanel panel(module, platform);
-    if (const auto refused = panel.connect()) {
-        std::cerr << "the module cannot be driven: " << *refused << "\n";
+    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
+    if (!made)
         return exit_unusable;
-    }
+    GaugePanel& panel = *made;
+    if (panel_alone)
+        panel.variables.set(token_bus_volts, bench_bus_volts);
     std::ofstream report_file, trace;
     if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
         return exit_unusable;
@@ -246,7 +251,8 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
     BenchSession session(panel, platform, screen, report,
                          {.xray = command_line.xray, .seconds = command_line.seconds, .film_path = command_line.film_path});
     // The trace holds the scenario's frames, as in a headless run.
-    const int failures = session.run(*script, {.output_folder = command_line.output_folder, .watch = {}},
+    const int failures = session.run(*script, {.output_folder = command_line.output_folder, .modules = library,
+                                               .simulator_folder = command_line.simulator_folder, .watch = {}},
                                      trace.is_open() ? &trace : nullptr);
     if (failures < 0)
         return exit_unusable;
