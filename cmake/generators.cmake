@@ -21,16 +21,19 @@ elseif(CMAKE_CROSSCOMPILING)
         CMAKE_ARGS -DCMAKE_BUILD_TYPE=Release
         INSTALL_COMMAND ""
         BUILD_ALWAYS ON
-        BUILD_BYPRODUCTS ${tools_dir}/artwork/zor_artwork ${tools_dir}/tone/zor_tone ${tools_dir}/cursors/zor_cursors)
+        BUILD_BYPRODUCTS ${tools_dir}/artwork/zor_artwork ${tools_dir}/tone/zor_tone ${tools_dir}/cursors/zor_cursors
+                         ${tools_dir}/timeline/zor_timeline)
     set(ZOR_ARTWORK_TOOL ${tools_dir}/artwork/zor_artwork)
     set(ZOR_TONE_TOOL ${tools_dir}/tone/zor_tone)
     set(ZOR_CURSOR_TOOL ${tools_dir}/cursors/zor_cursors)
+    set(ZOR_TIMELINE_TOOL ${tools_dir}/timeline/zor_timeline)
     set(ZOR_TOOL_DEPENDS zor_tools_native)
 else()
     add_subdirectory(tools)
     set(ZOR_ARTWORK_TOOL $<TARGET_FILE:zor_artwork>)
     set(ZOR_TONE_TOOL $<TARGET_FILE:zor_tone>)
     set(ZOR_CURSOR_TOOL $<TARGET_FILE:zor_cursors>)
+    set(ZOR_TIMELINE_TOOL $<TARGET_FILE:zor_timeline>)
     set(ZOR_TOOL_DEPENDS zor_artwork zor_tone zor_cursors)
 endif()
 

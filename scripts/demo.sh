@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Flies the demo scenario in the panel host with the real module: a contact
-# sheet of the key moments, the recorded alert tone and the per-frame trace,
-# and the host's median frame cost of the whole panel over a long run.
+# sheet of the key moments, the recorded alert tone, the film of the flight
+# with its tone, the per-frame trace and its timeline, and the host's median
+# frame cost of the whole panel over a long run.
 #   scripts/demo.sh WIN32_TREE [OUTPUT_FOLDER]
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -21,11 +22,20 @@ if [ -s "$capture" ]; then
     cp "$capture" "$out/demo_alert_recording.wav"
 fi
 
+echo "== timeline of the trace"
+"$win32/tools-native/timeline/zor_timeline" "$out/demo_trace.jsonl" "$out/demo_timeline.png"
+
 echo "== frame cost of the whole panel over a long run"
 "$win32/wine-run" "$host" --out "$out" "$root/scenarios/frame_cost.txt" | tr -d '\r'
 
 echo "contact sheet:  $out/demo_contact_sheet.png"
+if [ -f "$out/demo_flight.mp4" ]; then
+    echo "film:           $out/demo_flight.mp4"
+else
+    echo "film:           none (no ffmpeg here)"
+fi
 echo "trace:          $out/demo_trace.jsonl"
+echo "timeline:       $out/demo_timeline.png"
 if [ -f "$out/demo_alert_recording.wav" ]; then
     echo "alert recorded: $out/demo_alert_recording.wav"
 else

@@ -3,7 +3,9 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/panel/film_writer.h"
 #include "host/panel/frame_trace.h"
+#include "host/scenario/film_file.h"
 
 namespace {
 
@@ -44,6 +46,10 @@ int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_o
     std::optional<FrameTraceWriter> trace_writer;
     if (trace != nullptr)
         loop_.add_observer(trace_writer.emplace(*trace));
+    // The film holds every frame the window shows, the scenario's and the bench's own.
+    std::optional<FilmWriter> film;
+    if (!options_.film_path.empty())
+        loop_.add_observer(film.emplace(options_.film_path, report_));
     loop_.add_observer(*this);
     ScenarioRunner runner(loop_, std::move(scenario_options), report_);
     const ScenarioResult result = runner.run(scenario);
@@ -56,6 +62,10 @@ int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_o
     if (!bench_.quit_asked() && !result.refused)
         fly_bench();
     loop_.remove_observer(*this);
+    if (film) {
+        loop_.remove_observer(*film);
+        film->finish();
+    }
     panel_.close();
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;
     return failures;
@@ -233,8 +243,13 @@ int run_bench_session(const HostCommandLine& command_line, LoadedModule module, 
     std::ofstream report_file, trace;
     if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
         return exit_unusable;
+    if (!command_line.film_path.empty() && !film_file_writable(command_line.film_path)) {
+        std::cerr << command_line.film_path << ": cannot be written\n";
+        return exit_unusable;
+    }
     std::ostream& report = report_file.is_open() ? report_file : std::cout;
-    BenchSession session(panel, platform, screen, report, {.xray = command_line.xray, .seconds = command_line.seconds});
+    BenchSession session(panel, platform, screen, report,
+                         {.xray = command_line.xray, .seconds = command_line.seconds, .film_path = command_line.film_path});
     // The trace holds the scenario's frames, as in a headless run.
     const int failures = session.run(*script, {.output_folder = command_line.output_folder, .modules = library,
                                                .simulator_folder = command_line.simulator_folder, .watch = {}},

@@ -45,6 +45,7 @@ struct BenchOptions {
     bool   xray = false;              // start with the X-ray view on
     double seconds = 0.0;             // end by itself after this long; 0 never
     double report_every_seconds = 10.0;
+    std::string film_path{};          // a film of the whole session; none when empty
 };
 
 // The session takes every frame from its loop, which keeps the screen's

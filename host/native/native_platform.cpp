@@ -78,3 +78,12 @@ WindowLookup NativePlatform::window_lookup()
         lookup.found_host_window = sound.devices.back().window == native_main_window;
     return lookup;
 }
+
+std::optional<ToneBuffer> NativePlatform::tone_buffer()
+{
+    const ScriptedSoundPlatform& sound = scripted_sound_platform();
+    for (auto buffer = sound.buffers.rbegin(); buffer != sound.buffers.rend(); ++buffer)
+        if (!buffer->released)
+            return ToneBuffer{.format = buffer->format, .samples = buffer->samples};
+    return std::nullopt;
+}

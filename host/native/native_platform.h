@@ -18,6 +18,7 @@ public:
     std::string format_tooltip(const char* text, const std::vector<std::int32_t>& arguments) override;
     std::vector<std::string> take_sound_requests() override;
     WindowLookup window_lookup() override;
+    std::optional<ToneBuffer> tone_buffer() override;
 
     // The module linked into this program.
     static LoadedModule linked_module();

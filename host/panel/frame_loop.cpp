@@ -38,6 +38,9 @@ const FrameResult& FrameLoop::run_frame()
     panel_.run_frame();
     last_.work_us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - work_start).count();
     last_.frame = panel_.frame_number();
+    last_.seconds = seconds_;
+    seconds_ += pace_.frames_per_second > 0 ? 1.0 / pace_.frames_per_second : 0.0;
+    last_.clicks = panel_.take_clicks();
 
     const auto& keys = panel_.services.key_events;
     last_.key_events.assign(keys.begin() + static_cast<long>(std::min(keys_seen_, keys.size())), keys.end());

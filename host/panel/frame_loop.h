@@ -34,6 +34,8 @@ struct FramePace {
 // What one frame produced.
 struct FrameResult {
     long frame = 0;                              // the panel's frame number, the first is 1
+    double seconds = 0.0;                        // the run's time at the frame: its frames at their pace
+    std::vector<SentClick>    clicks;            // sent to the gauges before and during this frame
     std::vector<SentKeyEvent> key_events;        // sent by the gauges during this frame
     std::vector<std::string>  sound_requests;    // the module's sound calls since the last frame
     FrameClock::Clock::time_point started{};     // on the run's clock
@@ -86,6 +88,7 @@ private:
     FramePacer pacer_;
     std::vector<FrameObserver*> observers_;
     std::size_t keys_seen_ = 0;
+    double seconds_ = 0.0;                       // the run's time at the next frame
     FrameResult last_;
     const Image* picture_ = nullptr;
     long picture_frame_ = -1;

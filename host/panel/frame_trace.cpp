@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "host/panel/element_chain.h"
+#include "host/panel/frame_trace_format.h"
 
 namespace {
 
@@ -27,18 +28,30 @@ std::string quoted(const std::string& text)
     return out + "\"";
 }
 
+std::string field(const char* name)
+{
+    return quoted(name) + ":";
+}
+
 void write_gauge(std::ostream& out, const PlacedGauge& gauge)
 {
-    out << quoted(gauge.label) << ":{\"elements\":[";
+    const std::vector<ElementHeader*> chain = element_chain(*gauge.header);
+    out << quoted(gauge.label) << ":{" << field(trace_field::elements) << "[";
     const char* separator = "";
-    for (ElementHeader* element : element_chain(*gauge.header)) {
+    for (ElementHeader* element : chain) {
         const std::optional<double> value = element_value(*element);
         out << separator << (value ? number(*value) : "null");
         separator = ",";
     }
+    out << "]," << field(trace_field::bitmaps) << "[";
+    separator = "";
+    for (const ElementHeader* element : chain) {
+        out << separator << (element->resource_id != 0 ? std::to_string(element->resource_id) : "null");
+        separator = ",";
+    }
     out << "]";
     if (const ElementHeader* needle = first_needle(*gauge.header))
-        out << ",\"needle_hidden\":" << (element_hidden(*needle) ? "true" : "false");
+        out << "," << field(trace_field::needle_hidden) << (element_hidden(*needle) ? "true" : "false");
     out << "}";
 }
 
@@ -46,27 +59,35 @@ void write_gauge(std::ostream& out, const PlacedGauge& gauge)
 
 void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameResult& frame)
 {
-    out << "{\"frame\":" << frame.frame << ",\"vars\":{";
+    out << "{" << field(trace_field::frame) << frame.frame << "," << field(trace_field::seconds)
+        << number(frame.seconds) << "," << field(trace_field::vars) << "{";
     const char* separator = "";
     for (const auto& [token, value] : panel.variables.all()) {
         const std::string name = host_token_name(token);
         out << separator << quoted(name.empty() ? std::to_string(token) : name) << ":" << number(value);
         separator = ",";
     }
-    out << "},\"gauges\":{";
+    out << "}," << field(trace_field::gauges) << "{";
     separator = "";
     for (const PlacedGauge& gauge : panel.gauges()) {
         out << separator;
         write_gauge(out, gauge);
         separator = ",";
     }
-    out << "},\"keys\":[";
+    out << "}," << field(trace_field::clicks) << "[";
+    separator = "";
+    for (const SentClick& click : frame.clicks) {
+        out << separator << "[" << quoted(click.label) << "," << click.point.x << "," << click.point.y << ","
+            << quoted(click.button == MouseButton::left ? "left" : "right") << "]";
+        separator = ",";
+    }
+    out << "]," << field(trace_field::keys) << "[";
     separator = "";
     for (const SentKeyEvent& key : frame.key_events) {
         out << separator << "[" << key.event << "," << key.argument << "]";
         separator = ",";
     }
-    out << "],\"sound\":[";
+    out << "]," << field(trace_field::sound) << "[";
     separator = "";
     for (const std::string& request : frame.sound_requests) {
         out << separator << quoted(request);

@@ -1,5 +1,6 @@
-// One JSON line per frame: the host variables, every element's value, the
-// needles' hidden flags, the key events and the sound calls of that frame.
+// One JSON line per frame: the host variables, every element's value and
+// bitmap, the needles' hidden flags, the clicks, the key events and the
+// sound calls of that frame (host/panel/frame_trace_format.h names them).
 #pragma once
 
 #include <ostream>

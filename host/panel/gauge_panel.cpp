@@ -171,6 +171,7 @@ void GaugePanel::close()
 
 void GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
 {
+    clicks_.push_back({gauges_.at(gauge).label, point, button});
     const MouseTarget target = mouse_at(gauge, point);
     if (target.click_area != nullptr && accepts(*target.click_area, button))
         deliver_click(*target.click_area, point, button);

@@ -6,6 +6,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "host/panel/gauge_drawing.h"
@@ -17,6 +18,13 @@
 
 // The largest panel the host draws, in pixels a side.
 inline constexpr int panel_side_limit = 16384;
+
+// A click or press as the host sent it to a gauge.
+struct SentClick {
+    std::string label;
+    PixelPoint  point;
+    MouseButton button;
+};
 
 struct HeldButton {
     std::size_t gauge;
@@ -72,6 +80,8 @@ public:
     void click(std::size_t gauge, PixelPoint point, MouseButton button);
     void press(std::size_t gauge, PixelPoint point, MouseButton button);
     void release();
+    // The clicks and presses sent since the last call, oldest first.
+    std::vector<SentClick> take_clicks() { return std::exchange(clicks_, {}); }
 
     MouseTarget mouse_at(std::size_t gauge, PixelPoint point) const;
     std::optional<std::string> tooltip_at(std::size_t gauge, PixelPoint point);
@@ -102,6 +112,7 @@ private:
     std::vector<PlacedGauge> gauges_;
     PanelCanvas canvas_;
     std::optional<HeldButton> held_;
+    std::vector<SentClick> clicks_;
     double tick_ = 0.0;
     double ticks_per_frame_ = 1.0;
     long frame_ = 0;

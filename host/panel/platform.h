@@ -37,6 +37,12 @@ struct WindowLookup {
     bool        found_host_window = false;
 };
 
+// The sound data the module gave its tone buffer, as DirectSound holds it.
+struct ToneBuffer {
+    std::vector<std::uint8_t> format;   // the wave format head and its extra bytes
+    std::vector<std::uint8_t> samples;
+};
+
 class HostPlatform : public BitmapSource {
 public:
     // A tooltip text with its numbered inserts filled from `arguments`.
@@ -46,6 +52,9 @@ public:
     virtual std::vector<std::string> take_sound_requests() = 0;
 
     virtual WindowLookup window_lookup() = 0;
+
+    // The tone buffer the module made last; nullopt while it has none.
+    virtual std::optional<ToneBuffer> tone_buffer() { return std::nullopt; }
 
     // Lets the system deliver its own messages between frames.
     virtual void pump_messages() {}

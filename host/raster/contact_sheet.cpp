@@ -9,7 +9,6 @@ namespace {
 constexpr int margin = 12;
 constexpr int caption_height = 24;
 constexpr int caption_scale = 2;
-constexpr Rgba sheet_background = {24, 24, 28, 255};
 constexpr Rgba caption_colour = {230, 230, 230, 255};
 
 } // namespace

@@ -6,6 +6,9 @@
 
 #include "host/raster/image.h"
 
+// What the sheet shows where a picture has nothing drawn.
+inline constexpr Rgba sheet_background = {24, 24, 28, 255};
+
 struct SheetMoment {
     std::string caption;
     Image       picture;

@@ -35,6 +35,7 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"moment",           1, true,  &ScenarioRunner::moment,           "moment CAPTION"},
     {"sheet",            1, false, &ScenarioRunner::sheet,            "sheet FILE.png"},
     {"expect",           1, true,  &ScenarioRunner::expect,           "expect WHAT ..."},
+    {"film",             1, false, &ScenarioRunner::film,             "film FILE.mp4|end"},
 };
 
 ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
@@ -53,6 +54,7 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
     result_.refused = result_.script_error;
     if (!result_.refused)
         run_lines(script);
+    end_film();
     result_.frames = panel_.frame_number();
     return result_;
 }

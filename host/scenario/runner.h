@@ -7,10 +7,12 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <vector>
 
+#include "host/panel/film_writer.h"
 #include "host/raster/contact_sheet.h"
 #include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
@@ -71,6 +73,8 @@ private:
     void moment(const Words&);
     void sheet(const Words&);
     void expect(const Words&);
+    void film(const Words&);             // film_command.cpp
+    void end_film();
 
     // Expectations, one per kind of thing seen (expectations.cpp).
     void expect_frame(const Words&);
@@ -118,5 +122,6 @@ private:
     std::vector<std::string> last_sound_requests_;  // of the last frame
     std::vector<std::string> sound_log_;   // every sound call of the run
     std::vector<SheetMoment> moments_;
+    std::unique_ptr<FilmWriter> film_;  // subscribed to the loop while it films
     bool stopped_ = false;              // the run was ended by its clock's watcher
 };

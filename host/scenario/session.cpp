@@ -8,6 +8,7 @@
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
 #include "host/panel/median.h"
+#include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error)
@@ -21,6 +22,7 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         {"--module", &HostCommandLine::module_path},
         {"--bitmaps", &HostCommandLine::bitmap_folder},
         {"--trace", &HostCommandLine::trace_path},
+        {"--film", &HostCommandLine::film_path},
         {"--out", &HostCommandLine::output_folder},
         {"--report", &HostCommandLine::report_path},
         {"--panel", &HostCommandLine::panel_path},
@@ -137,13 +139,22 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     std::ofstream trace;
     if (!open_option_file(command_line.trace_path, trace))
         return exit_unusable;
+    if (!command_line.film_path.empty() && !film_file_writable(command_line.film_path)) {
+        std::cerr << command_line.film_path << ": cannot be written\n";
+        return exit_unusable;
+    }
     FrameLoop loop(panel, platform);
     FrameTraceWriter trace_writer(trace);
     if (trace.is_open())
         loop.add_observer(trace_writer);
+    FilmWriter film(command_line.film_path, std::cerr);
+    if (!command_line.film_path.empty())
+        loop.add_observer(film);
     ScenarioRunner runner(loop, {.output_folder = command_line.output_folder, .modules = library,
                                  .simulator_folder = command_line.simulator_folder, .watch = {}}, std::cerr);
     const ScenarioResult result = runner.run(*script);
+    loop.remove_observer(film);
+    film.finish();
     panel.close();
     std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
               << ", median frame cost: " << median(result.frame_costs_us) << " us"

@@ -24,15 +24,16 @@ struct HostCommandLine {
     std::string simulator_folder{}; // three levels above the panel's folder when empty
     std::string check_path{};    // a panel file to check, line by line (Windows program)
     std::string trace_path;      // JSON lines, none when empty
+    std::string film_path{};     // an MP4 film of the run, none when empty
     std::string output_folder = ".";
     std::string host_folder;     // the program's own, ending in a separator; set by its main
 };
 
 inline constexpr const char* host_usage =
-    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER]\n"
-    "                [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] SCENARIO\n"
+    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--film FILE.mp4]\n"
+    "                [--out FOLDER] [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] SCENARIO\n"
     "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
-    "                      [--out FOLDER] [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] [SCENARIO]\n"
+    "                      [--film FILE.mp4] [--out FOLDER] [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] [SCENARIO]\n"
     "       zor_panel_host --check PANEL.CFG [--sim-folder FOLDER]";
 
 // nullopt, with the reason in `error`, for a command line it cannot use.

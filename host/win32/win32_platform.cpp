@@ -32,3 +32,25 @@ void Win32Platform::pump_messages()
 {
     pump_window_messages();
 }
+
+// Read through a lock of the whole buffer, which leaves its data as it is.
+std::optional<ToneBuffer> Win32Platform::tone_buffer()
+{
+    const WatchedToneBuffer& watched = watched_tone_buffer();
+    if (watched.buffer == nullptr)
+        return std::nullopt;
+    void* first = nullptr;
+    void* second = nullptr;
+    DWORD first_bytes = 0, second_bytes = 0;
+    if (watched.buffer->Lock(0, 0, &first, &first_bytes, &second, &second_bytes, DSBLOCK_ENTIREBUFFER) != DS_OK)
+        return std::nullopt;
+    ToneBuffer tone{.format = watched.format, .samples = {}};
+    const auto* bytes = static_cast<const std::uint8_t*>(first);
+    tone.samples.assign(bytes, bytes + first_bytes);
+    if (second != nullptr) {
+        bytes = static_cast<const std::uint8_t*>(second);
+        tone.samples.insert(tone.samples.end(), bytes, bytes + second_bytes);
+    }
+    watched.buffer->Unlock(first, first_bytes, second, second_bytes);
+    return tone;
+}

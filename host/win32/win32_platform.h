@@ -15,6 +15,7 @@ public:
     std::string format_tooltip(const char* text, const std::vector<std::int32_t>& arguments) override;
     std::vector<std::string> take_sound_requests() override;
     WindowLookup window_lookup() override;
+    std::optional<ToneBuffer> tone_buffer() override;
     void pump_messages() override;
 
 private:

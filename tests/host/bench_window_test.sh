@@ -8,6 +8,10 @@
 set -uo pipefail
 wine_run=$1 host=$2 scenario=$3 out=$4 prefix=$(realpath -m "$5")
 mkdir -p "$out"
+# The README's bench picture: this wide, and at least this alike (the same
+# screenshot scores about 41 dB, the X-ray view of it about 26).
+readme_picture_width=480
+readme_picture_least_db=33
 work=$(mktemp -d)
 report=$out/bench_window_report.txt
 . "$(dirname "${BASH_SOURCE[0]}")/bench_screen.sh"
@@ -72,6 +76,16 @@ echo "ok: the pressure digits changed while the knob was held"
 sleep 0.5
 shoot
 keep_screen "$out/bench_window.png"
+
+# The README's picture of the bench is this screenshot made small; it must
+# still show what the bench shows (only the status strip's figures may move).
+readme_picture=$(dirname "${BASH_SOURCE[0]}")/../../docs/bench.png
+convert "$out/bench_window.png" -resize "$readme_picture_width"x -strip "$out/bench_window_small.png"
+likeness=$(compare -metric PSNR "$out/bench_window_small.png" "$readme_picture" null: 2>&1 || true)
+awk -v db="$likeness" -v least="$readme_picture_least_db" 'BEGIN { exit !(db + 0 >= least) }' ||
+    fail "docs/bench.png no longer shows the bench ($likeness dB): make it anew with" \
+         "convert $out/bench_window.png -resize ${readme_picture_width}x -colors 64 -strip docs/bench.png"
+echo "ok: docs/bench.png shows the bench ($likeness dB)"
 
 # Keys: X lays the X-ray view over the panel, the brightness switch's click
 # area outlined along its box (23, 20, 45 x 45).

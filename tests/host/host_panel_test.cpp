@@ -135,6 +135,21 @@ TEST_F(Panel, SnapshotOfAGaugeNotPlacedIsAScriptErrorAndDrawsNothing)
     EXPECT_EQ(report.str(), "snapshot:2: no gauge 'ZOR_2' is placed\n");
 }
 
+TEST_F(Panel, AFilmThatCannotBeWrittenStopsTheRunAtItsLineBeforeAnyFrame)
+{
+    std::stringstream text("place ZOR_1 0 0\nfilm flight.mp4\nframes 5\n");
+    std::string error;
+    const auto script = read_scenario(text, "film", error);
+    ASSERT_TRUE(script) << error;
+    std::stringstream report;
+    FrameLoop loop(panel, platform);
+    ScenarioRunner runner(loop, {.output_folder = "/nonexistent", .watch = {}}, report);
+    const ScenarioResult result = runner.run(*script);
+    EXPECT_TRUE(result.script_error);
+    EXPECT_EQ(result.frames, 0);
+    EXPECT_EQ(report.str(), "film:2: cannot write /nonexistent/flight.mp4\n");
+}
+
 TEST_F(Panel, UnpoweredFaceShowsNoLitDialAndNoNeedle)
 {
     ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));

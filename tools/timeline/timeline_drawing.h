@@ -1,0 +1,15 @@
+// Draws a trace's timeline with Cairo: lanes named on the left, frames
+// across, a note of the trace's first bad line under the title.
+#pragma once
+
+#include <string>
+
+#include "tools/timeline/timeline_lanes.h"
+
+struct TimelinePicture {
+    std::string title;
+    std::string problem;      // drawn in red under the title when not empty
+};
+
+// False when the PNG file cannot be written.
+bool draw_timeline(const TimelineLanes& lanes, const TimelinePicture& picture, const std::string& png_path);
