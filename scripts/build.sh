@@ -9,10 +9,11 @@ cd "$root"
 bash scripts/setup.sh
 source scripts/build-trees.sh
 
-# Only what ships and what the demo flies: the generators natively, then
+# Only what ships and what the demo flies: the generators and the timeline
+# tool natively, then
 # the module, dist/ with the release zip, and the panel host; no test
 # programs.
-build_tree native -- zor_artwork zor_tone zor_cursors
+build_tree native -- zor_artwork zor_tone zor_cursors zor_timeline
 build_tree win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DZOR_TOOLS_TREE="$root/build/native" \
     -- dist zor_panel_host
 

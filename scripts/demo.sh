@@ -23,7 +23,7 @@ if [ -s "$capture" ]; then
 fi
 
 echo "== timeline of the trace"
-"$win32/tools-native/timeline/zor_timeline" "$out/demo_trace.jsonl" "$out/demo_timeline.png"
+bash "$root/scripts/timeline.sh" "$out/demo_trace.jsonl" "$out/demo_timeline.png"
 
 echo "== frame cost of the whole panel over a long run"
 "$win32/wine-run" "$host" --out "$out" "$root/scenarios/frame_cost.txt" | tr -d '\r'

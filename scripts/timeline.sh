@@ -17,8 +17,8 @@ for candidate in "$root/build/native/tools/timeline/zor_timeline" "$root/build/w
     fi
 done
 if [ -z "$tool" ]; then
-    cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-    cmake --build "$root/build/native" -j "${ZOR_JOBS:-2}" --target zor_timeline >/dev/null
+    source "$root/scripts/build-trees.sh"
+    build_tree native -- zor_timeline >/dev/null
     tool=$root/build/native/tools/timeline/zor_timeline
 fi
 exec "$tool" "$trace" "$out"
