@@ -13,6 +13,12 @@ if(ZOR_TOOLS_TREE)
     set(ZOR_CURSOR_TOOL ${ZOR_TOOLS_TREE}/tools/cursors/zor_cursors)
     set(ZOR_TIMELINE_TOOL ${ZOR_TOOLS_TREE}/tools/timeline/zor_timeline)
     set(ZOR_TOOL_DEPENDS ${ZOR_ARTWORK_TOOL} ${ZOR_TONE_TOOL} ${ZOR_CURSOR_TOOL})
+    if(NOT CMAKE_CROSSCOMPILING)
+        # The timeline's library is no generator: this tree's own timeline
+        # tests and fuzz target build it here.
+        set(ZOR_SOURCE_ROOT ${PROJECT_SOURCE_DIR})
+        add_subdirectory(tools/timeline)
+    endif()
 elseif(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
     set(tools_dir ${CMAKE_BINARY_DIR}/tools-native)
