@@ -67,6 +67,7 @@ void PanelBench::apply(BenchAction action)
     case BenchAction::step_frame:        paused_ = true; step_asked_ = true; break;
     case BenchAction::reset_flight:      flight.reset(); panel_.release(); break;
     case BenchAction::xray_toggle:       xray_ = !xray_; break;
+    case BenchAction::mark:              break;   // the session writes what shows
     case BenchAction::quit:              quit_ = true; break;
     }
 }
@@ -78,12 +79,12 @@ bool PanelBench::run_frame()
     step_asked_ = false;
     if (fps_ > 0.0) {
         flight.advance(1.0 / fps_);
-        panel_.set_tick_rate(ticks_per_second_ / fps_);
+        panel_.set_pace(fps_, ticks_per_second_);
     }
     panel_.run_frame();
-    // The strip shows the tone and the last key event; only the tone needs
-    // what the frame asked for.
     FrameEvents events;
+    const auto& keys = panel_.services.key_events;
+    events.key_events.assign(keys.begin() + static_cast<long>(std::min(keys_seen_, keys.size())), keys.end());
     events.sound_requests = platform_.take_sound_requests();
     frame_ran(events);
     return true;
@@ -91,6 +92,8 @@ bool PanelBench::run_frame()
 
 void PanelBench::frame_ran(const FrameEvents& events)
 {
+    last_frame_ = events;
+    keys_seen_ = panel_.services.key_events.size();
     const auto& asked = events.sound_requests;
     tone_playing_ = std::find(asked.begin(), asked.end(), "play") != asked.end();
 }
@@ -115,5 +118,6 @@ std::string PanelBench::status_line(double shown_fps) const
     std::snprintf(rest, sizeof rest, "   BUS %.1f V   SIM QNH %.1f mb   KEY %s   TONE %s   %.1f fps",
                   panel_.variables.get(token_bus_volts), panel_.variables.get(token_kohlsman_mb),
                   last_key.c_str(), tone_playing_ ? "playing" : "off", shown_fps);
-    return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "");
+    return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "") +
+           (note_.empty() ? "" : "   " + note_);
 }

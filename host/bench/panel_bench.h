@@ -36,6 +36,11 @@ public:
     bool run_frame();
     // What a frame showed, whoever ran it (the bench or a scenario).
     void frame_ran(const FrameEvents& events);
+    // What the last frame sent and asked for.
+    const FrameEvents& last_frame() const { return last_frame_; }
+
+    // A word for the status strip's end, such as how a reload went.
+    void set_note(const std::string& note) { note_ = note; }
 
     // "ALT 120 m   VS +5 m/s   BUS 27.0 V   SIM QNH 1013.0 mb   ..."
     std::string status_line(double shown_fps) const;
@@ -58,4 +63,7 @@ private:
     bool xray_ = false;
     bool quit_ = false;
     bool tone_playing_ = false;
+    FrameEvents last_frame_;
+    std::size_t keys_seen_ = 0;          // key events sent before the last frame
+    std::string note_;
 };

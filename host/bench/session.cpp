@@ -1,5 +1,6 @@
 #include "host/bench/session.h"
 
+#include <ctime>
 #include <fstream>
 #include <iostream>
 
@@ -37,22 +38,50 @@ double BenchSession::seconds_since_start() const
 int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options)
 {
     int failures = 0;
+    panel_.set_watcher(options_.recorder);
     if (scenario != nullptr) {
         scenario_options.live = this;
         ScenarioRunner runner(panel_, platform_, scenario_options, report_);
-        const ScenarioResult result = runner.run(*scenario);
-        bench_.set_pace(runner.frames_per_second(), runner.ticks_per_second());
-        failures = result.script_error ? -1 : result.failures;
-        report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
-                << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
+        ScenarioResult result;
+        if (guarded([&] { result = runner.run(*scenario); })) {
+            bench_.set_pace(runner.frames_per_second(), runner.ticks_per_second());
+            failures = result.script_error ? -1 : result.failures;
+            report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
+                    << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
+        }
     } else {
         place_demo_panel(panel_);
     }
     if (!bench_.quit_asked())
         fly_bench();
-    panel_.close();
+    // What the panel ended with closes the record, before its gauges end.
+    if (options_.recorder != nullptr && !crash_)
+        guarded([&] { options_.recorder->expect_now(panel_, bench_.last_frame().sound_requests); });
+    panel_.set_watcher(nullptr);
+    if (!crash_)
+        guarded([&] { panel_.close(); });
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;
     return failures;
+}
+
+bool BenchSession::guarded(const std::function<void()>& work)
+{
+    if (crash_)
+        return false;
+    if (const auto fault = platform_.guarded(work))
+        crashed(*fault);
+    return !crash_;
+}
+
+// The module's fault, said as at start-up; the window stays, showing the
+// last picture, until it is closed.
+void BenchSession::crashed(const std::string& fault)
+{
+    crash_ = fault;
+    panel_.set_watcher(nullptr);
+    report_ << module_crash_message(fault) << std::endl;
+    std::cerr << module_crash_message(fault) << std::endl;
+    bench_.set_note("MODULE CRASHED: " + fault + " (Esc closes)");
 }
 
 // Frames at the bench's pace until the person quits. A frame that took
@@ -75,10 +104,19 @@ void BenchSession::fly_bench()
             break;
         }
         const auto work_start = screen_.now();
-        bench_.run_frame();
+        follow_module_file();
+        bench_frame();
         present(work_start);
         due = std::max(due + slot, screen_.now());
     }
+}
+
+void BenchSession::bench_frame()
+{
+    guarded([&] {
+        if (bench_.run_frame() && options_.trace != nullptr)
+            write_frame_trace(*options_.trace, panel_, bench_.last_frame());
+    });
 }
 
 void BenchSession::wait_until(BenchScreen::Clock::time_point due)
@@ -95,18 +133,24 @@ bool BenchSession::frame_ran(const FrameEvents& events)
 
 void BenchSession::present(BenchScreen::Clock::time_point work_start)
 {
-    const Image& picture = panel_.draw_panel();
-    const Image* shown = &picture;
     Image xrayed;
-    if (bench_.xray()) {
-        xrayed = picture;
+    std::optional<std::string> tooltip;
+    guarded([&] {
+        last_picture_ = &panel_.draw_panel();
+        tooltip = tooltip_now();
+    });
+    if (last_picture_ == nullptr)
+        last_picture_ = &xrayed;   // crashed before anything was drawn
+    const Image* shown = last_picture_;
+    if (bench_.xray() && !crash_) {
+        xrayed = *last_picture_;
         xray_.draw_panel(xrayed, panel_.gauges());
         shown = &xrayed;
     }
     const BenchView view{.panel = shown,
                          .status = bench_.status_line(frame_rate_.recent_frames_per_second(status_rate_frames)),
                          .help = bench_help_line(),
-                         .tooltip = tooltip_now(),
+                         .tooltip = tooltip,
                          .pointer = pointer_};
     screen_.show(view, *this);
     if (bench_.tone_playing() != tone_reported_) {
@@ -136,8 +180,30 @@ std::optional<std::string> BenchSession::tooltip_now()
 
 void BenchSession::key(const std::string& name)
 {
-    if (const auto action = bench_.press_key(name))
-        report_ << "key " << name << std::endl;
+    const auto action = crash_ ? bench_action_for(name) : bench_.press_key(name);
+    if (!action)
+        return;
+    report_ << "key " << name << std::endl;
+    if (crash_) {
+        if (*action == BenchAction::quit)
+            bench_.apply(BenchAction::quit);
+        return;
+    }
+    if (*action == BenchAction::mark)
+        mark();
+    if (options_.recorder != nullptr && (*action == BenchAction::pause_toggle || *action == BenchAction::step_frame))
+        options_.recorder->set_paused(bench_.paused());
+}
+
+// "This is what I saw here": the expectations of this moment, in the record.
+void BenchSession::mark()
+{
+    if (options_.recorder == nullptr) {
+        report_ << "nothing records this session: --record FILE keeps what shows" << std::endl;
+        return;
+    }
+    if (guarded([&] { options_.recorder->expect_now(panel_, bench_.last_frame().sound_requests); }))
+        report_ << "marked what shows after frame " << panel_.frame_number() << std::endl;
 }
 
 void BenchSession::pointer_moved(PixelPoint panel)
@@ -167,8 +233,8 @@ void BenchSession::button_down(PixelPoint panel, MouseButton button)
     }
     // The panel opens before the window first shows; a click cannot come
     // sooner, but one must not open it from inside its own opening.
-    if (!panel_.is_open()) {
-        report_ << "the panel is not open yet" << std::endl;
+    if (!panel_.is_open() || crash_) {
+        report_ << (crash_ ? "the module has crashed" : "the panel is not open yet") << std::endl;
         return;
     }
     const GaugePoint at = *pointer_gauge_;
@@ -181,12 +247,13 @@ void BenchSession::button_down(PixelPoint panel, MouseButton button)
     else
         report_ << "taken";
     report_ << std::endl;
-    panel_.press(at.gauge, at.face, button);
+    guarded([&] { panel_.press(at.gauge, at.face, button); });
 }
 
 void BenchSession::button_up()
 {
-    panel_.release();
+    if (!crash_)
+        panel_.release();
 }
 
 std::int32_t BenchSession::cursor_at(PixelPoint panel)
@@ -202,33 +269,4 @@ std::int32_t BenchSession::cursor_at(PixelPoint panel)
         cursor_reported_ = name;
     }
     return cursor;
-}
-
-int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
-                      BenchScreen& screen)
-{
-    std::string error;
-    std::optional<ScenarioScript> script;
-    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
-        std::cerr << error << "\n";
-        return exit_unusable;
-    }
-    GaugePanel panel(module, platform);
-    if (const auto refused = panel.connect()) {
-        std::cerr << "the module cannot be driven: " << *refused << "\n";
-        return exit_unusable;
-    }
-    std::ofstream report_file, trace;
-    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
-        return exit_unusable;
-    std::ostream& report = report_file.is_open() ? report_file : std::cout;
-    BenchSession session(panel, platform, screen, report, {.xray = command_line.xray, .seconds = command_line.seconds});
-    // The trace holds the scenario's frames, as in a headless run.
-    const int failures = session.run(script ? &*script : nullptr,
-                                     {.trace = trace.is_open() ? &trace : nullptr,
-                                      .output_folder = command_line.output_folder,
-                                      .live = nullptr, .watch = {}});
-    if (failures < 0)
-        return exit_unusable;
-    return failures > 0 ? exit_expectation_failed : 0;
 }

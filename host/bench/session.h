@@ -12,6 +12,8 @@
 #include <string>
 
 #include "host/bench/frame_rate.h"
+#include "host/bench/module_follower.h"
+#include "host/bench/session_recorder.h"
 #include "host/scenario/session.h"
 #include "host/bench/panel_bench.h"
 #include "host/bench/pointer.h"
@@ -44,6 +46,11 @@ struct BenchOptions {
     bool   xray = false;              // start with the X-ray view on
     double seconds = 0.0;             // end by itself after this long; 0 never
     double report_every_seconds = 10.0;
+    // Writes the session down; a reload flies it again to bring the
+    // module back to where it was. Null: neither.
+    SessionRecorder* recorder = nullptr;
+    ModuleFollower*  follower = nullptr; // the module file, when followed
+    std::ostream*    trace = nullptr;    // every frame, the scenario's and the bench's
 };
 
 class BenchSession : private LiveFrames {
@@ -67,6 +74,9 @@ public:
     void close() { bench_.apply(BenchAction::quit); }
 
     std::ostream& report() { return report_; }
+    // The fault, when the module crashed: from then on the bench runs no
+    // frames and calls nothing of the module, and waits to be closed.
+    const std::optional<std::string>& crash() const { return crash_; }
     const PanelBench& bench() const { return bench_; }
     const FrameRate& frame_rate() const { return frame_rate_; }
 
@@ -75,6 +85,13 @@ private:
     void wait_until(BenchScreen::Clock::time_point due) override;
     bool frame_ran(const FrameEvents& events) override;
     void fly_bench();
+    void bench_frame();
+    // Module work under the platform's guard; false once the module crashed.
+    bool guarded(const std::function<void()>& work);
+    void crashed(const std::string& fault);
+    void mark();
+    void follow_module_file();
+    void reload(const ModuleOffer& offer);
     // Shows the frame that began at `work_start`: the panel drawn, the
     // X-ray over it, the strip and the tooltip.
     void present(BenchScreen::Clock::time_point work_start);
@@ -97,9 +114,18 @@ private:
     std::string cursor_reported_ = "none";
     bool tone_reported_ = false;
     double next_report_seconds_ = 0.0;
+    std::optional<std::string> crash_;
+    const Image* last_picture_ = nullptr;   // shown again once the module crashed
+};
+
+// The module the bench runs, as the program loaded it.
+struct BenchModule {
+    LoadedModule     records;
+    std::string      description;         // its file: name, size, time, version
+    ModuleFollower*  follower = nullptr;  // with --watch
 };
 
 // The bench as the command line asks for it, on a screen the program made.
 // Exit status as for a scenario run; the bench itself fails nothing.
-int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
                       BenchScreen& screen);

@@ -20,16 +20,46 @@ GaugePanel::GaugePanel(LoadedModule module, HostPlatform& platform)
 {
 }
 
+std::optional<std::string> module_refusal(const LoadedModule& module)
+{
+    if (module.linkage == nullptr)
+        return "no Linkage export";
+    if (module.import_table == nullptr)
+        return "no ImportTable export";
+    if (module.linkage->module_id != module_identifier)
+        return "Linkage has module identifier " + std::to_string(module.linkage->module_id);
+    if (module.import_table->panels.id != import_panels_id)
+        return "ImportTable has no panel-services entry";
+    return std::nullopt;
+}
+
 std::optional<std::string> GaugePanel::connect()
 {
-    if (module_.linkage == nullptr || module_.import_table == nullptr)
-        return "the module exports no Linkage or no ImportTable";
-    if (module_.linkage->module_id != module_identifier)
-        return "Linkage has module identifier " + std::to_string(module_.linkage->module_id);
-    if (module_.import_table->panels.id != import_panels_id)
-        return "ImportTable has no panel-services entry";
+    if (auto refused = module_refusal(module_))
+        return refused;
     module_.import_table->panels.table = services.table();
     return std::nullopt;
+}
+
+void GaugePanel::set_pace(double frames_per_second, double ticks_per_second)
+{
+    frames_per_second_ = frames_per_second;
+    ticks_per_second_ = ticks_per_second;
+    ticks_per_frame_ = frames_per_second > 0 ? ticks_per_second / frames_per_second : 0.0;
+}
+
+void GaugePanel::start_over(LoadedModule module)
+{
+    module_ = module;
+    bitmaps_.clear();
+    gauges_.clear();
+    canvas_ = PanelCanvas{};
+    held_.reset();
+    tick_ = 0.0;
+    frame_ = 0;
+    open_ = false;
+    variables = HostVariables{};
+    services.forget();
 }
 
 GaugeHeader* GaugePanel::gauge_named(const std::string& name) const
@@ -105,6 +135,8 @@ void GaugePanel::open()
 void GaugePanel::run_frame()
 {
     open();
+    if (watcher_ != nullptr)
+        watcher_->frame_starting(*this);
     platform_.pump_messages();
     tick_ += ticks_per_frame_;
     variables.set(token_tick, std::floor(tick_));
@@ -117,6 +149,8 @@ void GaugePanel::run_frame()
     each_gauge(service_generate, [](GaugeHeader& g, HostWord i) { if (g.generate_routine) g.generate_routine(i); });
     each_gauge(service_draw, [](GaugeHeader& g, HostWord) { if (g.draw_routine) g.draw_routine(); });
     ++frame_;
+    if (watcher_ != nullptr)
+        watcher_->frame_ended(*this);
 }
 
 void GaugePanel::close()
@@ -129,6 +163,15 @@ void GaugePanel::close()
 
 void GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
 {
+    if (watcher_ != nullptr)
+        watcher_->pressed(*this, gauge, point, button, false);
+    deliver(gauge, point, button);
+    if (watcher_ != nullptr)
+        watcher_->press_taken(*this);
+}
+
+void GaugePanel::deliver(std::size_t gauge, PixelPoint point, MouseButton button)
+{
     const MouseTarget target = mouse_at(gauge, point);
     if (target.click_area != nullptr && accepts(*target.click_area, button))
         deliver_click(*target.click_area, point, button);
@@ -136,12 +179,18 @@ void GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
 
 void GaugePanel::press(std::size_t gauge, PixelPoint point, MouseButton button)
 {
-    click(gauge, point, button);
+    if (watcher_ != nullptr)
+        watcher_->pressed(*this, gauge, point, button, true);
+    deliver(gauge, point, button);
     held_ = HeldButton{gauge, point, button};
+    if (watcher_ != nullptr)
+        watcher_->press_taken(*this);
 }
 
 void GaugePanel::release()
 {
+    if (held_ && watcher_ != nullptr)
+        watcher_->released(*this);
     held_.reset();
 }
 

@@ -20,6 +20,27 @@ struct HeldButton {
     MouseButton button;
 };
 
+class GaugePanel;
+
+// Sees what is done to the panel from outside, whoever does it (a scenario,
+// the person at the bench): each frame as it starts, with the host variables
+// it runs with, and as it ends, and every mouse press and release.
+class PanelWatcher {
+public:
+    virtual ~PanelWatcher() = default;
+    virtual void frame_starting(const GaugePanel& panel) = 0;
+    virtual void frame_ended(const GaugePanel& panel) = 0;
+    // Before the press reaches the module; `held`: the button stays down,
+    // and repeats, until released. Then once the module has had it.
+    virtual void pressed(const GaugePanel& panel, std::size_t gauge, PixelPoint point, MouseButton button,
+                         bool held) = 0;
+    virtual void press_taken(const GaugePanel& panel) = 0;
+    virtual void released(const GaugePanel& panel) = 0;
+};
+
+// The reason a module's records cannot be driven by this host, if any.
+std::optional<std::string> module_refusal(const LoadedModule& module);
+
 class GaugePanel {
 public:
     GaugePanel(LoadedModule module, HostPlatform& platform);
@@ -48,7 +69,18 @@ public:
     void close();
     long frame_number() const { return frame_; }
 
-    void set_tick_rate(double ticks_per_frame) { ticks_per_frame_ = ticks_per_frame; }
+    // Frames a second and the tick variable's rate; the tick moves on by
+    // their ratio each frame.
+    void set_pace(double frames_per_second, double ticks_per_second);
+    double frames_per_second() const { return frames_per_second_; }
+    double ticks_per_second() const { return ticks_per_second_; }
+
+    // Another module in this one's place, the panel empty as if new: no
+    // gauges, the variables as at the start, no key events. The old
+    // module's gauges must have been closed.
+    void start_over(LoadedModule module);
+
+    void set_watcher(PanelWatcher* watcher) { watcher_ = watcher; }
 
     void click(std::size_t gauge, PixelPoint point, MouseButton button);
     void press(std::size_t gauge, PixelPoint point, MouseButton button);
@@ -68,6 +100,7 @@ public:
     HostServices services{variables};
 
 private:
+    void deliver(std::size_t gauge, PixelPoint point, MouseButton button);
     void each_gauge(std::int32_t first_code, void (*routine)(GaugeHeader&, HostWord));
 
     LoadedModule module_;
@@ -76,8 +109,11 @@ private:
     std::vector<PlacedGauge> gauges_;
     PanelCanvas canvas_;
     std::optional<HeldButton> held_;
+    PanelWatcher* watcher_ = nullptr;
     double tick_ = 0.0;
     double ticks_per_frame_ = 1.0;
+    double frames_per_second_ = 18.0;
+    double ticks_per_second_ = 18.0;
     long frame_ = 0;
     bool open_ = false;
 };

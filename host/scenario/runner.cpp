@@ -34,6 +34,7 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"snapshot",         1, &ScenarioRunner::snapshot,         "snapshot FILE.png [GAUGE] [xray]"},
     {"moment",           1, &ScenarioRunner::moment,           "moment CAPTION"},
     {"sheet",            1, &ScenarioRunner::sheet,            "sheet FILE.png"},
+    {"pause",            1, &ScenarioRunner::pause,            "pause SECONDS"},
     {"expect",           1, &ScenarioRunner::expect,           "expect WHAT ..."},
 };
 
@@ -71,7 +72,7 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
         if (result_.script_error || stopped_)
             break;
     }
-    if (options_.live == nullptr)
+    if (options_.live == nullptr && !options_.restoring)
         panel_.close();
     result_.frames = panel_.frame_number();
     return result_;
@@ -181,6 +182,23 @@ void ScenarioRunner::ramp(const Words& w)
     run_frames(count, [&](long i) { panel_.variables.set(variable, from + (to - from) * (i + 1) / count); });
 }
 
+// The panel stands still: no frames for that long where frames follow the
+// clock, and the clock starts again from the end of the pause.
+void ScenarioRunner::pause(const Words& w)
+{
+    const double seconds = number(w[1]);
+    if (result_.script_error || !realtime_ || options_.restoring || seconds <= 0.0)
+        return;
+    const auto due = clock_now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+                                       std::chrono::duration<double>(seconds));
+    if (options_.live != nullptr)
+        options_.live->wait_until(due);
+    else
+        std::this_thread::sleep_until(due);
+    realtime_start_ = clock_now();
+    realtime_frames_ = 0;
+}
+
 void ScenarioRunner::frames(const Words& w)
 {
     run_frames(static_cast<long>(number(w[1])), [](long) {});
@@ -190,8 +208,8 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
 {
     for (long i = 0; i < count && !result_.script_error && !stopped_; ++i) {
         before_each(i);
-        panel_.set_tick_rate(fps_ > 0 ? ticks_per_second_ / fps_ : 0.0);
-        if (realtime_ && fps_ > 0) {
+        panel_.set_pace(fps_, ticks_per_second_);
+        if (realtime_ && fps_ > 0 && !options_.restoring) {
             // Frames follow the clock, so the sound plays at its own pace.
             const auto due = realtime_start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
                                                    std::chrono::duration<double>(realtime_frames_ / fps_));
@@ -249,6 +267,8 @@ void ScenarioRunner::hold(const Words& w)
 // `xray` as the last word lays the X-ray view over the picture.
 void ScenarioRunner::snapshot(const Words& w)
 {
+    if (options_.restoring)
+        return;
     panel_.open();
     const bool xray = w.size() > 2 && w.back() == "xray";
     const bool one_gauge = w.size() > (xray ? 3u : 2u);
@@ -274,6 +294,8 @@ void ScenarioRunner::snapshot(const Words& w)
 
 void ScenarioRunner::moment(const Words& w)
 {
+    if (options_.restoring)
+        return;
     panel_.open();
     std::string caption;
     for (std::size_t i = 1; i < w.size(); ++i)
@@ -284,6 +306,8 @@ void ScenarioRunner::moment(const Words& w)
 
 void ScenarioRunner::sheet(const Words& w)
 {
+    if (options_.restoring)
+        return;
     const std::string path = output_path(w[1]);
     if (!write_png(contact_sheet(moments_, sheet_columns), path))
         script_error("cannot write " + path);

@@ -22,12 +22,13 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         {"--trace", &HostCommandLine::trace_path},
         {"--out", &HostCommandLine::output_folder},
         {"--report", &HostCommandLine::report_path},
+        {"--record", &HostCommandLine::record_path},
     };
     std::string seconds;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
-        if (word == "--window" || word == "--xray") {
-            (word == "--window" ? line.window : line.xray) = true;
+        if (word == "--window" || word == "--xray" || word == "--watch") {
+            (word == "--window" ? line.window : word == "--xray" ? line.xray : line.watch) = true;
             continue;
         }
         const auto option = std::find_if(std::begin(options), std::end(options),
@@ -50,8 +51,9 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         error = "no scenario given";
         return std::nullopt;
     }
-    if (!line.window && (line.xray || !line.report_path.empty() || !seconds.empty())) {
-        error = "--xray, --report and --seconds go with --window";
+    if (!line.window && (line.xray || line.watch || !line.report_path.empty() || !line.record_path.empty() ||
+                         !seconds.empty())) {
+        error = "--xray, --report, --record, --watch and --seconds go with --window";
         return std::nullopt;
     }
     if (!seconds.empty()) {
@@ -63,6 +65,11 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         }
     }
     return line;
+}
+
+std::string module_crash_message(const std::string& fault)
+{
+    return "the module crashed in its gauge callbacks: " + fault;
 }
 
 bool open_option_file(const std::string& path, std::ofstream& file)
@@ -97,7 +104,11 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
                             .live = nullptr, .watch = {}};
 
     ScenarioRunner runner(panel, platform, options, std::cerr);
-    const ScenarioResult result = runner.run(*script);
+    ScenarioResult result;
+    if (const auto fault = platform.guarded([&] { result = runner.run(*script); })) {
+        std::cerr << module_crash_message(*fault) << "\n";
+        return exit_module_crashed;
+    }
     std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
               << ", median frame cost: " << median(result.frame_costs_us) << " us"
               << ", failed expectations: " << result.failures << "\n";

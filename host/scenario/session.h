@@ -18,12 +18,14 @@ struct HostCommandLine {
     std::string bitmap_folder;   // <id>.bmp files (native program)
     std::string trace_path;      // JSON lines, none when empty
     std::string output_folder = ".";
+    std::string record_path{};   // the bench session written as a scenario, none when empty
+    bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
 };
 
 inline constexpr const char* host_usage =
     "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER] SCENARIO\n"
     "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
-    "                      [--out FOLDER] [SCENARIO]";
+    "                      [--record SESSION.txt] [--watch] [--out FOLDER] [SCENARIO]";
 
 // nullopt, with the reason in `error`, for a command line it cannot use.
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);
@@ -33,8 +35,13 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
 bool open_option_file(const std::string& path, std::ofstream& file);
 
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
-// module could not be used.
+// module could not be used, 4 the module crashed (where, in words, on
+// standard error).
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform);
 
 inline constexpr int exit_expectation_failed = 1;
 inline constexpr int exit_unusable = 2;
+inline constexpr int exit_module_crashed = 4;
+
+// How a crash of the module is told, at start-up, in a run or after a reload.
+std::string module_crash_message(const std::string& fault);

@@ -1,0 +1,68 @@
+// The bench session as the command line asks for it: the scenario read, the
+// panel connected, the report, trace and record files opened.
+#include <ctime>
+#include <fstream>
+#include <iostream>
+
+#include "host/bench/session.h"
+
+namespace {
+
+std::string utc_now()
+{
+    const std::time_t now = std::time(nullptr);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", std::gmtime(&now));
+    return text;
+}
+
+} // namespace
+
+int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
+                      BenchScreen& screen)
+{
+    std::string error;
+    std::optional<ScenarioScript> script;
+    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
+        std::cerr << error << "\n";
+        return exit_unusable;
+    }
+    GaugePanel panel(module.records, platform);
+    if (const auto refused = panel.connect()) {
+        std::cerr << "the module cannot be driven: " << *refused << "\n";
+        return exit_unusable;
+    }
+    std::ofstream report_file, trace, record_file;
+    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
+        return exit_unusable;
+    // Binary: the growing last line is written again at its byte offset.
+    if (!command_line.record_path.empty() && !(record_file.open(command_line.record_path, std::ios::binary), record_file)) {
+        std::cerr << command_line.record_path << ": cannot be written\n";
+        return exit_unusable;
+    }
+    std::ostream& report = report_file.is_open() ? report_file : std::cout;
+    // A followed module is brought back by flying the session again, so
+    // the session is kept even when no file asks for it.
+    std::optional<SessionRecorder> recorder;
+    if (record_file.is_open() || module.follower != nullptr) {
+        const auto start = screen.now();
+        recorder.emplace(record_file.is_open() ? &record_file : nullptr,
+                         [&screen, start] { return std::chrono::duration<double>(screen.now() - start).count(); });
+        recorder->comment("bench session recorded " + utc_now() + " with " + module.description);
+        if (!command_line.scenario.empty())
+            recorder->comment("after the scenario " + command_line.scenario);
+        recorder->comment("fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
+    }
+    std::ostream* trace_out = trace.is_open() ? &trace : nullptr;
+    BenchSession session(panel, platform, screen, report,
+                         {.xray = command_line.xray, .seconds = command_line.seconds,
+                          .recorder = recorder ? &*recorder : nullptr, .follower = module.follower, .trace = trace_out});
+    const int failures = session.run(script ? &*script : nullptr,
+                                     {.trace = trace_out, .output_folder = command_line.output_folder,
+                                      .live = nullptr, .watch = {}});
+    if (session.crash())
+        return exit_module_crashed;
+    if (failures < 0)
+        return exit_unusable;
+    return failures > 0 ? exit_expectation_failed : 0;
+}
