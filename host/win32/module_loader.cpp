@@ -5,13 +5,13 @@ std::optional<LoadedLibrary> load_gauge_module(const std::string& path, std::str
     LoadedLibrary library;
     library.handle = LoadLibraryA(path.c_str());
     if (library.handle == nullptr) {
-        error = path + ": cannot be loaded (error " + std::to_string(GetLastError()) + ")";
+        error = path + ": module file does not load (Windows error " + std::to_string(GetLastError()) + ")";
         return std::nullopt;
     }
     library.records.linkage = reinterpret_cast<LinkageRecord*>(GetProcAddress(library.handle, "Linkage"));
     library.records.import_table = reinterpret_cast<ImportTableRecord*>(GetProcAddress(library.handle, "ImportTable"));
     if (library.records.linkage == nullptr || library.records.import_table == nullptr) {
-        error = path + ": exports no Linkage or no ImportTable";
+        error = path + (library.records.linkage == nullptr ? ": no Linkage export" : ": no ImportTable export");
         FreeLibrary(library.handle);
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 #include <span>
 
 #include "host/raster/dib_decoder.h"
+#include "host/win32/crash_guard.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/main_window.h"
 
@@ -40,4 +41,9 @@ WindowLookup Win32Platform::window_lookup()
 void Win32Platform::pump_messages()
 {
     pump_window_messages();
+}
+
+std::optional<std::string> Win32Platform::guarded(const std::function<void()>& work)
+{
+    return run_guarded(work);
 }

@@ -16,6 +16,10 @@ public:
     std::vector<std::string> take_sound_requests() override;
     WindowLookup window_lookup() override;
     void pump_messages() override;
+    std::optional<std::string> guarded(const std::function<void()>& work) override;
+
+    // The module whose resources the bitmaps come from, after a reload.
+    void set_module(HMODULE module) { module_ = module; }
 
 private:
     HMODULE module_;
