@@ -53,13 +53,12 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
             recorder->comment("after the scenario " + command_line.scenario);
         recorder->comment("fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
     }
-    std::ostream* trace_out = trace.is_open() ? &trace : nullptr;
     BenchSession session(panel, platform, screen, report,
-                         {.xray = command_line.xray, .seconds = command_line.seconds,
-                          .recorder = recorder ? &*recorder : nullptr, .follower = module.follower, .trace = trace_out});
+                         {.xray = command_line.xray, .seconds = command_line.seconds, .report_every_seconds = 10.0,
+                          .recorder = recorder ? &*recorder : nullptr, .follower = module.follower});
     const int failures = session.run(script ? &*script : nullptr,
-                                     {.trace = trace_out, .output_folder = command_line.output_folder,
-                                      .live = nullptr, .watch = {}});
+                                     {.output_folder = command_line.output_folder, .watch = {}},
+                                     trace.is_open() ? &trace : nullptr);
     if (session.crash())
         return exit_module_crashed;
     if (failures < 0)

@@ -32,15 +32,9 @@ void place_demo_panel(GaugePanel& panel)
     panel.variables.set(token_bus_volts, bench_bus_volts);
 }
 
-PanelBench::PanelBench(GaugePanel& panel, HostPlatform& platform)
-    : flight(panel.variables), panel_(panel), platform_(platform)
+PanelBench::PanelBench(FrameLoop& loop)
+    : flight(loop.panel().variables), loop_(loop), panel_(loop.panel())
 {
-}
-
-void PanelBench::set_pace(double frames_per_second, double ticks_per_second)
-{
-    fps_ = frames_per_second;
-    ticks_per_second_ = ticks_per_second;
 }
 
 std::optional<BenchAction> PanelBench::press_key(const std::string& key)
@@ -77,24 +71,17 @@ bool PanelBench::run_frame()
     if (paused_ && !step_asked_)
         return false;
     step_asked_ = false;
-    if (fps_ > 0.0) {
-        flight.advance(1.0 / fps_);
-        panel_.set_pace(fps_, ticks_per_second_);
-    }
-    panel_.run_frame();
-    FrameEvents events;
-    const auto& keys = panel_.services.key_events;
-    events.key_events.assign(keys.begin() + static_cast<long>(std::min(keys_seen_, keys.size())), keys.end());
-    events.sound_requests = platform_.take_sound_requests();
-    frame_ran(events);
+    flight.advance(1.0 / loop_.pace().frames_per_second);
+    loop_.run_frame();
     return true;
 }
 
-void PanelBench::frame_ran(const FrameEvents& events)
+// The strip shows the tone and the last key event; only the tone needs
+// what the frame asked for.
+void PanelBench::frame_ran(const FrameResult& frame)
 {
-    last_frame_ = events;
-    keys_seen_ = panel_.services.key_events.size();
-    const auto& asked = events.sound_requests;
+    last_sound_requests_ = frame.sound_requests;
+    const auto& asked = frame.sound_requests;
     tone_playing_ = std::find(asked.begin(), asked.end(), "play") != asked.end();
 }
 

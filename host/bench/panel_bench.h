@@ -7,37 +7,32 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/bench/controls.h"
 #include "host/bench/flight.h"
-#include "host/panel/frame_trace.h"
+#include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
-
-// The pace without a scenario to set it, and for one that set none.
-inline constexpr double bench_default_fps = 18.0;
 
 // The demo panel the bench opens without a scenario.
 void place_demo_panel(GaugePanel& panel);
 
 class PanelBench {
 public:
-    PanelBench(GaugePanel& panel, HostPlatform& platform);
-
-    // The pace frames run at, as the scenario left it.
-    void set_pace(double frames_per_second, double ticks_per_second);
-    double frames_per_second() const { return fps_; }
+    // Frames run at the loop's pace, as the scenario left it.
+    explicit PanelBench(FrameLoop& loop);
 
     // The action bound to the key, done; nullopt for a key without one.
     std::optional<BenchAction> press_key(const std::string& key);
     void apply(BenchAction action);
 
-    // A frame of the bench's own: the flight moves on, then the panel runs.
-    // While paused nothing runs, unless one frame was asked for.
+    // A frame of the bench's own: the flight moves on, then the loop runs
+    // the panel. While paused nothing runs, unless one frame was asked for.
     bool run_frame();
     // What a frame showed, whoever ran it (the bench or a scenario).
-    void frame_ran(const FrameEvents& events);
-    // What the last frame sent and asked for.
-    const FrameEvents& last_frame() const { return last_frame_; }
+    void frame_ran(const FrameResult& frame);
+    // The sound calls the last frame made.
+    const std::vector<std::string>& last_sound_requests() const { return last_sound_requests_; }
 
     // A word for the status strip's end, such as how a reload went.
     void set_note(const std::string& note) { note_ = note; }
@@ -54,16 +49,13 @@ public:
     BenchFlight flight;
 
 private:
+    FrameLoop& loop_;
     GaugePanel& panel_;
-    HostPlatform& platform_;
-    double fps_ = bench_default_fps;
-    double ticks_per_second_ = bench_default_fps;
     bool paused_ = false;
     bool step_asked_ = false;
     bool xray_ = false;
     bool quit_ = false;
     bool tone_playing_ = false;
-    FrameEvents last_frame_;
-    std::size_t keys_seen_ = 0;          // key events sent before the last frame
+    std::vector<std::string> last_sound_requests_;
     std::string note_;
 };

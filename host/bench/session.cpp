@@ -1,8 +1,9 @@
 #include "host/bench/session.h"
 
-#include <ctime>
 #include <fstream>
 #include <iostream>
+
+#include "host/panel/frame_trace.h"
 
 namespace {
 
@@ -24,7 +25,7 @@ std::string button_name(MouseButton button)
 BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                            BenchOptions options)
     : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
-      bench_(panel, platform), xray_(panel.bitmaps()), start_(screen.now())
+      loop_(panel, platform, *this, true), bench_(loop_), xray_(panel.bitmaps()), start_(screen.now())
 {
     bench_.set_xray(options.xray);
     next_report_seconds_ = options.report_every_seconds;
@@ -35,16 +36,19 @@ double BenchSession::seconds_since_start() const
     return std::chrono::duration<double>(screen_.now() - start_).count();
 }
 
-int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options)
+int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options, std::ostream* trace)
 {
     int failures = 0;
+    // The trace sees each frame before the window draws it.
+    std::optional<FrameTraceWriter> trace_writer;
+    if (trace != nullptr)
+        loop_.add_observer(trace_writer.emplace(*trace));
+    loop_.add_observer(*this);
     panel_.set_watcher(options_.recorder);
     if (scenario != nullptr) {
-        scenario_options.live = this;
-        ScenarioRunner runner(panel_, platform_, scenario_options, report_);
+        ScenarioRunner runner(loop_, std::move(scenario_options), report_);
         ScenarioResult result;
         if (guarded([&] { result = runner.run(*scenario); })) {
-            bench_.set_pace(runner.frames_per_second(), runner.ticks_per_second());
             failures = result.script_error ? -1 : result.failures;
             report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
                     << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
@@ -55,13 +59,52 @@ int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_o
     if (!bench_.quit_asked())
         fly_bench();
     // What the panel ended with closes the record, before its gauges end.
-    if (options_.recorder != nullptr && !crash_)
-        guarded([&] { options_.recorder->expect_now(panel_, bench_.last_frame().sound_requests); });
+    if (options_.recorder != nullptr)
+        guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); });
     panel_.set_watcher(nullptr);
-    if (!crash_)
-        guarded([&] { panel_.close(); });
+    if (trace_writer)
+        loop_.remove_observer(*trace_writer);
+    loop_.remove_observer(*this);
+    guarded([&] { panel_.close(); });
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;
     return failures;
+}
+
+// Frames at the scenario's pace until the person quits, from the loop's
+// pacer: one that took longer than its slot moves the pace on rather than
+// being caught up in a burst.
+void BenchSession::fly_bench()
+{
+    if (!guarded([&] { panel_.open(); }))
+        return fly_bench_crashed();
+    report_ << "bench ready at " << loop_.pace().frames_per_second << " fps" << std::endl;
+    report_ << "keys: " << bench_help_line() << std::endl;
+    loop_.follow_clock(true);
+    while (loop_.wait_for_next_frame()) {
+        if (options_.seconds > 0.0 && seconds_since_start() >= options_.seconds) {
+            report_ << "bench ran its " << options_.seconds << " s" << std::endl;
+            break;
+        }
+        const auto work_start = screen_.now();
+        follow_module_file();
+        // Paused, the window still follows the pointer and what it clicks.
+        if (!guarded([&] {
+                if (!bench_.run_frame())
+                    present(panel_.draw_panel(), work_start);
+            }))
+            return fly_bench_crashed();
+    }
+}
+
+// The last picture and the fault in the strip, until the window is closed.
+void BenchSession::fly_bench_crashed()
+{
+    loop_.follow_clock(true);
+    while (loop_.wait_for_next_frame()) {
+        present(last_picture_ != nullptr ? *last_picture_ : no_picture_, screen_.now());
+        if (options_.seconds > 0.0 && seconds_since_start() >= options_.seconds)
+            break;
+    }
 }
 
 bool BenchSession::guarded(const std::function<void()>& work)
@@ -84,73 +127,32 @@ void BenchSession::crashed(const std::string& fault)
     bench_.set_note("MODULE CRASHED: " + fault + " (Esc closes)");
 }
 
-// Frames at the bench's pace until the person quits. A frame that took
-// longer than its slot moves the pace on rather than being caught up in a
-// burst, so the bench stays in step with the clock at whatever it holds.
-void BenchSession::fly_bench()
-{
-    panel_.open();
-    report_ << "bench ready at " << bench_.frames_per_second() << " fps" << std::endl;
-    report_ << "keys: " << bench_help_line() << std::endl;
-    const double fps = bench_.frames_per_second() > 0.0 ? bench_.frames_per_second() : bench_default_fps;
-    const auto slot = std::chrono::duration_cast<BenchScreen::Clock::duration>(std::chrono::duration<double>(1.0 / fps));
-    auto due = screen_.now();
-    while (!bench_.quit_asked()) {
-        screen_.wait_until(due, *this);
-        if (bench_.quit_asked())
-            break;
-        if (options_.seconds > 0.0 && seconds_since_start() >= options_.seconds) {
-            report_ << "bench ran its " << options_.seconds << " s" << std::endl;
-            break;
-        }
-        const auto work_start = screen_.now();
-        follow_module_file();
-        bench_frame();
-        present(work_start);
-        due = std::max(due + slot, screen_.now());
-    }
-}
-
-void BenchSession::bench_frame()
-{
-    guarded([&] {
-        if (bench_.run_frame() && options_.trace != nullptr)
-            write_frame_trace(*options_.trace, panel_, bench_.last_frame());
-    });
-}
-
-void BenchSession::wait_until(BenchScreen::Clock::time_point due)
+bool BenchSession::wait_until(BenchScreen::Clock::time_point due)
 {
     screen_.wait_until(due, *this);
-}
-
-bool BenchSession::frame_ran(const FrameEvents& events)
-{
-    bench_.frame_ran(events);
-    present(screen_.now());
     return !bench_.quit_asked();
 }
 
-void BenchSession::present(BenchScreen::Clock::time_point work_start)
+void BenchSession::frame_ran(FrameLoop& loop, const FrameResult& frame)
 {
+    bench_.frame_ran(frame);
+    present(loop.picture(), frame.started);
+}
+
+void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point work_start)
+{
+    last_picture_ = &picture;
+    const Image* shown = &picture;
     Image xrayed;
-    std::optional<std::string> tooltip;
-    guarded([&] {
-        last_picture_ = &panel_.draw_panel();
-        tooltip = tooltip_now();
-    });
-    if (last_picture_ == nullptr)
-        last_picture_ = &xrayed;   // crashed before anything was drawn
-    const Image* shown = last_picture_;
     if (bench_.xray() && !crash_) {
-        xrayed = *last_picture_;
+        xrayed = picture;
         xray_.draw_panel(xrayed, panel_.gauges());
         shown = &xrayed;
     }
     const BenchView view{.panel = shown,
                          .status = bench_.status_line(frame_rate_.recent_frames_per_second(status_rate_frames)),
                          .help = bench_help_line(),
-                         .tooltip = tooltip,
+                         .tooltip = crash_ ? std::nullopt : tooltip_now(),
                          .pointer = pointer_};
     screen_.show(view, *this);
     if (bench_.tone_playing() != tone_reported_) {
@@ -202,7 +204,7 @@ void BenchSession::mark()
         report_ << "nothing records this session: --record FILE keeps what shows" << std::endl;
         return;
     }
-    if (guarded([&] { options_.recorder->expect_now(panel_, bench_.last_frame().sound_requests); }))
+    if (guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); }))
         report_ << "marked what shows after frame " << panel_.frame_number() << std::endl;
 }
 

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -18,6 +19,7 @@
 #include "host/bench/panel_bench.h"
 #include "host/bench/pointer.h"
 #include "host/scenario/runner.h"
+#include "host/panel/frame_loop.h"
 #include "host/panel/xray_overlay.h"
 
 // One picture of the bench, as the window shows it.
@@ -50,18 +52,21 @@ struct BenchOptions {
     // module back to where it was. Null: neither.
     SessionRecorder* recorder = nullptr;
     ModuleFollower*  follower = nullptr; // the module file, when followed
-    std::ostream*    trace = nullptr;    // every frame, the scenario's and the bench's
 };
 
-class BenchSession : private LiveFrames {
+// The session takes every frame from its loop, which keeps the screen's
+// clock and waits on it; the window shows each frame as it runs, the
+// scenario's and the bench's own alike.
+class BenchSession : private FrameClock, private FrameObserver {
 public:
     BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                  BenchOptions options);
 
     // Flies the scenario (nullptr: places the demo panel), then the bench;
     // the number of failed expectations, or -1 when the scenario stopped on
-    // a line it could not run.
-    int run(const ScenarioScript* scenario, ScenarioOptions scenario_options);
+    // a line it could not run. `trace` gets every frame, the scenario's
+    // and the bench's.
+    int run(const ScenarioScript* scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
 
     // The person's input, in panel pixels.
     void key(const std::string& name);
@@ -82,19 +87,19 @@ public:
 
 private:
     BenchScreen::Clock::time_point now() override { return screen_.now(); }
-    void wait_until(BenchScreen::Clock::time_point due) override;
-    bool frame_ran(const FrameEvents& events) override;
+    bool wait_until(BenchScreen::Clock::time_point due) override;
+    void frame_ran(FrameLoop& loop, const FrameResult& frame) override;
     void fly_bench();
-    void bench_frame();
+    void fly_bench_crashed();
     // Module work under the platform's guard; false once the module crashed.
     bool guarded(const std::function<void()>& work);
     void crashed(const std::string& fault);
     void mark();
     void follow_module_file();
     void reload(const ModuleOffer& offer);
-    // Shows the frame that began at `work_start`: the panel drawn, the
+    // Shows the panel drawn for the frame that began at `work_start`, the
     // X-ray over it, the strip and the tooltip.
-    void present(BenchScreen::Clock::time_point work_start);
+    void present(const Image& picture, BenchScreen::Clock::time_point work_start);
     std::optional<std::string> tooltip_now();
     double seconds_since_start() const;
 
@@ -103,6 +108,7 @@ private:
     BenchScreen& screen_;
     std::ostream& report_;
     BenchOptions options_;
+    FrameLoop loop_;
     PanelBench bench_;
     XrayOverlay xray_;
     TooltipRest tooltip_rest_;
@@ -116,6 +122,7 @@ private:
     double next_report_seconds_ = 0.0;
     std::optional<std::string> crash_;
     const Image* last_picture_ = nullptr;   // shown again once the module crashed
+    Image no_picture_;
 };
 
 // The module the bench runs, as the program loaded it.

@@ -46,9 +46,8 @@ void BenchSession::reload(const ModuleOffer& offer)
     std::istringstream text(options_.recorder->text());
     const auto session = read_scenario(text, "the session so far", error);
     std::ostringstream differences;
-    ScenarioRunner runner(panel_, platform_, {.trace = nullptr, .output_folder = ".", .live = nullptr, .watch = {},
-                                              .restoring = true},
-                          differences);
+    FrameLoop restoring(panel_, platform_);
+    ScenarioRunner runner(restoring, {.output_folder = ".", .watch = {}, .restoring = true}, differences);
     ScenarioResult result;
     if (!guarded([&] {
             if (session)
@@ -56,7 +55,7 @@ void BenchSession::reload(const ModuleOffer& offer)
             panel_.open();
         }))
         return;
-    bench_.frame_ran({});
+    loop_.panel_ran_elsewhere();
     options_.recorder->resume(panel_);
     panel_.set_watcher(options_.recorder);
 

@@ -44,9 +44,9 @@ void write_gauge(std::ostream& out, const PlacedGauge& gauge)
 
 } // namespace
 
-void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameEvents& events)
+void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameResult& frame)
 {
-    out << "{\"frame\":" << panel.frame_number() << ",\"vars\":{";
+    out << "{\"frame\":" << frame.frame << ",\"vars\":{";
     const char* separator = "";
     for (const auto& [token, value] : panel.variables.all()) {
         const std::string name = host_token_name(token);
@@ -62,13 +62,13 @@ void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameEvents& 
     }
     out << "},\"keys\":[";
     separator = "";
-    for (const SentKeyEvent& key : events.key_events) {
+    for (const SentKeyEvent& key : frame.key_events) {
         out << separator << "[" << key.event << "," << key.argument << "]";
         separator = ",";
     }
     out << "],\"sound\":[";
     separator = "";
-    for (const std::string& request : events.sound_requests) {
+    for (const std::string& request : frame.sound_requests) {
         out << separator << quoted(request);
         separator = ",";
     }

@@ -6,11 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "host/panel/gauge_panel.h"
+#include "host/panel/frame_loop.h"
 
-struct FrameEvents {
-    std::vector<SentKeyEvent> key_events;
-    std::vector<std::string>  sound_requests;
+// The line of one frame, its values read from the panel as the frame left it.
+void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameResult& frame);
+
+// Every frame of the loop it watches, one line each.
+class FrameTraceWriter : public FrameObserver {
+public:
+    explicit FrameTraceWriter(std::ostream& out) : out_(out) {}
+    void frame_ran(FrameLoop& loop, const FrameResult& frame) override { write_frame_trace(out_, loop.panel(), frame); }
+
+private:
+    std::ostream& out_;
 };
-
-void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameEvents& events);

@@ -176,7 +176,7 @@ void ScenarioRunner::expect_window(const Words& w)
 // stop; none: it asked neither; REQUEST COUNT: that many calls of the kind in the whole run so far.
 void ScenarioRunner::expect_sound(const Words& w)
 {
-    const auto& frame = last_frame_.sound_requests;
+    const auto& frame = last_sound_requests_;
     auto asked = [&](const char* request) { return std::find(frame.begin(), frame.end(), request) != frame.end(); };
     std::string seen = asked("play") ? "playing" : asked("stop") ? "quiet" : "none";
     std::string expected = w[2];

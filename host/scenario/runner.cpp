@@ -2,7 +2,6 @@
 #include "host/raster/png_file.h"
 
 #include <cmath>
-#include <thread>
 
 #include "host/panel/variables.h"
 #include "host/panel/xray_overlay.h"
@@ -10,11 +9,6 @@
 namespace {
 
 constexpr int sheet_columns = 4;
-
-double microseconds_since(std::chrono::steady_clock::time_point start)
-{
-    return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
-}
 
 } // namespace
 
@@ -38,19 +32,9 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"expect",           1, &ScenarioRunner::expect,           "expect WHAT ..."},
 };
 
-ScenarioRunner::ScenarioRunner(GaugePanel& panel, HostPlatform& platform, ScenarioOptions options, std::ostream& report)
-    : panel_(panel), platform_(platform), options_(std::move(options)), report_(report)
+ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
+    : loop_(loop), panel_(loop.panel()), platform_(loop.platform()), options_(std::move(options)), report_(report)
 {
-    if (options_.live != nullptr) {
-        realtime_ = true;
-        realtime_start_ = clock_now();
-    }
-}
-
-// A live run keeps the time of the screen it is shown on.
-std::chrono::steady_clock::time_point ScenarioRunner::clock_now() const
-{
-    return options_.live != nullptr ? options_.live->now() : std::chrono::steady_clock::now();
 }
 
 ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
@@ -72,8 +56,6 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
         if (result_.script_error || stopped_)
             break;
     }
-    if (options_.live == nullptr && !options_.restoring)
-        panel_.close();
     result_.frames = panel_.frame_number();
     return result_;
 }
@@ -158,14 +140,35 @@ void ScenarioRunner::place(const Words& w)
         script_error("the module offers no gauge '" + w[1] + "'");
 }
 
-void ScenarioRunner::fps(const Words& w)              { fps_ = number(w[1]); }
-void ScenarioRunner::ticks_per_second(const Words& w) { ticks_per_second_ = number(w[1]); }
+void ScenarioRunner::fps(const Words& w)
+{
+    loop_.set_pace({.frames_per_second = number(w[1]), .ticks_per_second = loop_.pace().ticks_per_second});
+}
+
+void ScenarioRunner::ticks_per_second(const Words& w)
+{
+    loop_.set_pace({.frames_per_second = loop_.pace().frames_per_second, .ticks_per_second = number(w[1])});
+}
 
 void ScenarioRunner::realtime(const Words& w)
 {
-    realtime_ = w[1] == "on" || options_.live != nullptr;
-    realtime_start_ = clock_now();
-    realtime_frames_ = 0;
+    if (!options_.restoring)
+        loop_.follow_clock(w[1] == "on");
+}
+
+// The panel stands still: no frames for that long where frames follow the
+// clock, and their pace starts again from the end of the pause.
+void ScenarioRunner::pause(const Words& w)
+{
+    const double seconds = number(w[1]);
+    if (result_.script_error || !loop_.follows_clock() || options_.restoring || seconds <= 0.0)
+        return;
+    FrameClock& clock = loop_.clock();
+    const auto due = clock.now() + std::chrono::duration_cast<FrameClock::Clock::duration>(
+                                       std::chrono::duration<double>(seconds));
+    if (!clock.wait_until(due))
+        stopped_ = true;
+    loop_.follow_clock(true);
 }
 
 void ScenarioRunner::set(const Words& w)
@@ -182,23 +185,6 @@ void ScenarioRunner::ramp(const Words& w)
     run_frames(count, [&](long i) { panel_.variables.set(variable, from + (to - from) * (i + 1) / count); });
 }
 
-// The panel stands still: no frames for that long where frames follow the
-// clock, and the clock starts again from the end of the pause.
-void ScenarioRunner::pause(const Words& w)
-{
-    const double seconds = number(w[1]);
-    if (result_.script_error || !realtime_ || options_.restoring || seconds <= 0.0)
-        return;
-    const auto due = clock_now() + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                       std::chrono::duration<double>(seconds));
-    if (options_.live != nullptr)
-        options_.live->wait_until(due);
-    else
-        std::this_thread::sleep_until(due);
-    realtime_start_ = clock_now();
-    realtime_frames_ = 0;
-}
-
 void ScenarioRunner::frames(const Words& w)
 {
     run_frames(static_cast<long>(number(w[1])), [](long) {});
@@ -207,31 +193,15 @@ void ScenarioRunner::frames(const Words& w)
 void ScenarioRunner::run_frames(long count, const std::function<void(long)>& before_each)
 {
     for (long i = 0; i < count && !result_.script_error && !stopped_; ++i) {
-        before_each(i);
-        panel_.set_pace(fps_, ticks_per_second_);
-        if (realtime_ && fps_ > 0 && !options_.restoring) {
-            // Frames follow the clock, so the sound plays at its own pace.
-            const auto due = realtime_start_ + std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-                                                   std::chrono::duration<double>(realtime_frames_ / fps_));
-            if (options_.live != nullptr)
-                options_.live->wait_until(due);
-            else
-                std::this_thread::sleep_until(due);
-            ++realtime_frames_;
-        }
-        const auto started = std::chrono::steady_clock::now();
-        panel_.run_frame();
-        result_.frame_costs_us.push_back(microseconds_since(started));
-
-        const auto& keys = panel_.services.key_events;
-        last_frame_.key_events.assign(keys.begin() + static_cast<long>(keys_seen_), keys.end());
-        keys_seen_ = keys.size();
-        last_frame_.sound_requests = platform_.take_sound_requests();
-        sound_log_.insert(sound_log_.end(), last_frame_.sound_requests.begin(), last_frame_.sound_requests.end());
-        if (options_.trace != nullptr)
-            write_frame_trace(*options_.trace, panel_, last_frame_);
-        if (options_.live != nullptr && !options_.live->frame_ran(last_frame_))
+        if (!loop_.wait_for_next_frame()) {
             stopped_ = true;
+            break;
+        }
+        before_each(i);
+        const FrameResult& frame = loop_.run_frame();
+        result_.frame_costs_us.push_back(frame.work_us);
+        last_sound_requests_ = frame.sound_requests;
+        sound_log_.insert(sound_log_.end(), frame.sound_requests.begin(), frame.sound_requests.end());
         watch();
     }
 }

@@ -4,7 +4,6 @@
 // so that one run shows every failure.
 #pragma once
 
-#include <chrono>
 #include <functional>
 #include <map>
 #include <ostream>
@@ -12,28 +11,12 @@
 #include <vector>
 
 #include "host/raster/contact_sheet.h"
-#include "host/panel/frame_trace.h"
+#include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/script.h"
 
-// A run shown live as it flies: it waits for each frame's time in its own
-// way (a window keeps answering its messages meanwhile) and sees each
-// frame once it has run.
-class LiveFrames {
-public:
-    virtual ~LiveFrames() = default;
-    virtual std::chrono::steady_clock::time_point now() = 0;
-    virtual void wait_until(std::chrono::steady_clock::time_point due) = 0;
-    // False stops the run: the person watching has had enough.
-    virtual bool frame_ran(const FrameEvents& events) = 0;
-};
-
 struct ScenarioOptions {
-    std::ostream* trace = nullptr;      // JSON lines, one per frame
     std::string   output_folder = ".";  // where relative picture names go
-    // Frames follow the clock from the first line on, whatever `realtime`
-    // says, and the panel stays open at the end for the bench to carry on.
-    LiveFrames*   live = nullptr;
     // Called after every frame and before every picture the run takes, to
     // look at the panel as the run sees it.
     std::function<void(GaugePanel&)> watch;
@@ -52,12 +35,10 @@ struct ScenarioResult {
 
 class ScenarioRunner {
 public:
-    ScenarioRunner(GaugePanel& panel, HostPlatform& platform, ScenarioOptions options, std::ostream& report);
+    // The run takes its frames from `loop`, and sets its pace; the panel
+    // stays open at the end, for whoever runs the loop on.
+    ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report);
     ScenarioResult run(const ScenarioScript& script);
-
-    // The pace the scenario set last, which the bench keeps after it.
-    double frames_per_second() const { return fps_; }
-    double ticks_per_second() const { return ticks_per_second_; }
 
 private:
     using Words = std::vector<std::string>;
@@ -101,7 +82,6 @@ private:
     void expect_sound(const Words&);
 
     void run_frames(long count, const std::function<void(long)>& before_each);
-    std::chrono::steady_clock::time_point clock_now() const;
     void watch();
     void fail(const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
@@ -112,6 +92,7 @@ private:
     double number(const std::string& word);
     std::string output_path(const std::string& name) const;
 
+    FrameLoop& loop_;
     GaugePanel& panel_;
     HostPlatform& platform_;
     ScenarioOptions options_;
@@ -120,14 +101,8 @@ private:
     std::string where_;                 // "file:line" of the line running
     bool line_failed_ = false;
 
-    double fps_ = 18.0;
-    double ticks_per_second_ = 18.0;
-    bool realtime_ = false;
-    std::chrono::steady_clock::time_point realtime_start_{};
-    long realtime_frames_ = 0;
-    std::size_t keys_seen_ = 0;
-    FrameEvents last_frame_;
+    std::vector<std::string> last_sound_requests_;  // of the last frame
     std::vector<std::string> sound_log_;   // every sound call of the run
     std::vector<SheetMoment> moments_;
-    bool stopped_ = false;              // the live run was ended by its watcher
+    bool stopped_ = false;              // the run was ended by its clock's watcher
 };

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
 #include "host/panel/median.h"
 #include "host/scenario/runner.h"
@@ -100,12 +101,16 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     std::ofstream trace;
     if (!open_option_file(command_line.trace_path, trace))
         return exit_unusable;
-    ScenarioOptions options{.trace = trace.is_open() ? &trace : nullptr, .output_folder = command_line.output_folder,
-                            .live = nullptr, .watch = {}};
-
-    ScenarioRunner runner(panel, platform, options, std::cerr);
+    FrameLoop loop(panel, platform);
+    FrameTraceWriter trace_writer(trace);
+    if (trace.is_open())
+        loop.add_observer(trace_writer);
+    ScenarioRunner runner(loop, {.output_folder = command_line.output_folder, .watch = {}}, std::cerr);
     ScenarioResult result;
-    if (const auto fault = platform.guarded([&] { result = runner.run(*script); })) {
+    if (const auto fault = platform.guarded([&] {
+            result = runner.run(*script);
+            panel.close();
+        })) {
         std::cerr << module_crash_message(*fault) << "\n";
         return exit_module_crashed;
     }

@@ -1,5 +1,6 @@
 // The bench's parts on their own: its key table, the flight it flies, the
-// pointer over placed gauges, the tooltip's rest, the frame-rate figures.
+// pointer over placed gauges, the tooltip's rest, the frame-rate figures,
+// and the pacer it shares with real-time scenarios.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -9,6 +10,7 @@
 #include "host/bench/frame_rate.h"
 #include "host/scenario/session.h"
 #include "host/bench/pointer.h"
+#include "host/panel/frame_pacer.h"
 
 namespace {
 
@@ -182,6 +184,32 @@ std::optional<HostCommandLine> parsed(std::vector<const char*> words, std::strin
 {
     words.insert(words.begin(), "zor_panel_host");
     return parse_host_command_line(static_cast<int>(words.size()), const_cast<char**>(words.data()), error);
+}
+
+// At 10 fps: frames started at these times (ms) fall due next at these.
+TEST(FramePacer, MakesUpASmallDelayButMovesOnAfterAStall)
+{
+    struct Step {
+        int started_ms;
+        int next_due_ms;
+    };
+    const Step steps[] = {
+        {0,   100},
+        {130, 200},   // 30 ms late: the next slot keeps its time
+        {200, 300},
+        {290, 400},   // early (a clock that woke soon): still one slot on
+        {650, 750},   // 250 ms late, more than a slot: no burst of three
+        {750, 850},
+    };
+    using Clock = FrameClock::Clock;
+    const Clock::time_point zero{};
+    FramePacer pacer;
+    pacer.start(zero, 10.0);
+    EXPECT_EQ(pacer.next_due(), zero);
+    for (const Step& step : steps) {
+        pacer.frame_started(zero + std::chrono::milliseconds(step.started_ms));
+        EXPECT_EQ(pacer.next_due(), zero + std::chrono::milliseconds(step.next_due_ms)) << step.started_ms;
+    }
 }
 
 TEST(BenchCommandLine, WindowGoesWithoutAScenarioAndItsOptionsGoOnlyWithIt)

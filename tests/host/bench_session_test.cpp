@@ -32,7 +32,7 @@ protected:
         const auto script = read_scenario(in, "bench.txt", error);
         EXPECT_TRUE(script) << error;
         BenchSession session(panel, platform, screen, report, {});
-        return session.run(&*script, {.trace = nullptr, .output_folder = output_folder, .live = nullptr, .watch = {}});
+        return session.run(&*script, {.output_folder = output_folder, .watch = {}});
     }
     bool reported(const std::string& line) const
     {

@@ -46,7 +46,7 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureEqualsTheFirstRenderer)
     ReferenceBitmaps reference(platform);
 
     int looks = 0;
-    ScenarioOptions options{.trace = nullptr, .output_folder = out.string(), .live = nullptr, .watch = [&](GaugePanel& p) {
+    ScenarioOptions options{.output_folder = out.string(), .watch = [&](GaugePanel& p) {
         ++looks;
         const std::string where = " at look " + std::to_string(looks) + ", frame " + std::to_string(p.frame_number());
         std::vector<Image> faces;
@@ -65,7 +65,8 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureEqualsTheFirstRenderer)
             check_panel();
     }};
     std::stringstream report;
-    ScenarioRunner runner(panel, platform, options, report);
+    FrameLoop loop(panel, platform);
+    ScenarioRunner runner(loop, options, report);
     const ScenarioResult result = runner.run(*script);
     EXPECT_EQ(result.failures, 0) << report.str();
     EXPECT_FALSE(result.script_error) << report.str();

@@ -116,7 +116,8 @@ TEST_F(Panel, SnapshotOfAGaugeNotPlacedIsAScriptErrorAndDrawsNothing)
     const auto script = read_scenario(text, "snapshot", error);
     ASSERT_TRUE(script) << error;
     std::stringstream report;
-    ScenarioRunner runner(panel, platform, {.trace = nullptr, .output_folder = "/nonexistent", .live = nullptr, .watch = {}}, report);
+    FrameLoop loop(panel, platform);
+    ScenarioRunner runner(loop, {.output_folder = "/nonexistent", .watch = {}}, report);
     EXPECT_TRUE(runner.run(*script).script_error);
     EXPECT_EQ(report.str(), "snapshot:2: no gauge 'ZOR_2' is placed\n");
 }

@@ -12,6 +12,7 @@
 #include "host/bench/session.h"
 #include "host/bench/session_recorder.h"
 #include "host/native/native_platform.h"
+#include "host/panel/frame_trace.h"
 #include "tests/host/scripted_screen.h"
 #include "tests/support/fresh_module.h"
 
@@ -58,8 +59,8 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
         ASSERT_FALSE(panel.connect());
         SessionRecorder recorder(&file, [&] { return seconds_of(screen.now()); });
         BenchSession session(panel, platform, screen, report, {.xray = false, .seconds = 0.0, .report_every_seconds = 10.0, .recorder = &recorder,
-                                                               .follower = nullptr, .trace = &live_trace});
-        EXPECT_EQ(session.run(nullptr, {}), 0);
+                                                               .follower = nullptr});
+        EXPECT_EQ(session.run(nullptr, {}, &live_trace), 0);
         recorded = recorder.text();
         EXPECT_EQ(panel.variables.get(token_units_of_measure), host_units_metric);
     }
@@ -82,8 +83,10 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     const auto script = read_scenario(in, "session.txt", error);
     ASSERT_TRUE(script) << error;
     std::ostringstream replay_trace, failures;
-    ScenarioRunner runner(panel, platform, {.trace = &replay_trace, .output_folder = ".", .live = nullptr, .watch = {}},
-                          failures);
+    FrameLoop loop(panel, platform);
+    FrameTraceWriter trace_writer(replay_trace);
+    loop.add_observer(trace_writer);
+    ScenarioRunner runner(loop, {.output_folder = ".", .watch = {}}, failures);
     const ScenarioResult result = runner.run(*script);
     EXPECT_FALSE(result.script_error) << failures.str();
     EXPECT_EQ(result.failures, 0) << failures.str();

@@ -36,7 +36,8 @@ protected:
         GaugePanel panel(NativePlatform::linked_module(), platform);
         ASSERT_FALSE(panel.connect());
         std::ostringstream report;
-        ScenarioRunner runner(panel, platform, {.trace = nullptr, .output_folder = out.string(), .live = nullptr, .watch = {}},
+        FrameLoop loop(panel, platform);
+        ScenarioRunner runner(loop, {.output_folder = out.string(), .watch = {}},
                               report);
         result = runner.run(*script);
     }

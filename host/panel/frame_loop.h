@@ -1,0 +1,96 @@
+// The one place frames of the panel run. Every run takes its frames from a
+// FrameLoop: a headless scenario, the live bench and anything that follows
+// them. Each frame it moves the tick on at the pace set, runs the gauges'
+// codes in order (GaugePanel::run_frame), gathers what the frame produced
+// into a FrameResult and hands that to every observer.
+//
+// Observers: whatever must see every frame (the trace writer, the bench's
+// window, a recorder of a session, a film writer) subscribes once with
+// add_observer() and is called after each frame, in the order subscribed,
+// with the loop and that frame's result. It reads the rest from the panel
+// as the frame left it (the elements' values through element_chain.h, the
+// host variables) and asks picture() for the drawn panel, which is drawn
+// once a frame, and only when someone asks: drawing and reading a value
+// both call the module's callbacks, so the loop calls none that nobody
+// wants. An observer must not run frames itself.
+#pragma once
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+#include "host/panel/frame_pacer.h"
+#include "host/panel/gauge_panel.h"
+
+// The simulator's own pace, for a run that sets none.
+inline constexpr double default_frames_per_second = 18.0;
+inline constexpr double default_ticks_per_second = 18.0;
+
+struct FramePace {
+    double frames_per_second = default_frames_per_second;
+    double ticks_per_second = default_ticks_per_second;   // how fast the tick variable counts
+};
+
+// What one frame produced.
+struct FrameResult {
+    long frame = 0;                              // the panel's frame number, the first is 1
+    std::vector<SentKeyEvent> key_events;        // sent by the gauges during this frame
+    std::vector<std::string>  sound_requests;    // the module's sound calls since the last frame
+    FrameClock::Clock::time_point started{};     // on the run's clock
+    double work_us = 0.0;                        // the gauges' codes, on the machine's clock
+};
+
+class FrameLoop;
+
+class FrameObserver {
+public:
+    virtual ~FrameObserver() = default;
+    virtual void frame_ran(FrameLoop& loop, const FrameResult& frame) = 0;
+};
+
+class FrameLoop {
+public:
+    // A live loop follows the clock from the start and whatever it is told
+    // later: a person is watching.
+    FrameLoop(GaugePanel& panel, HostPlatform& platform, FrameClock& clock = system_frame_clock(), bool live = false);
+
+    GaugePanel& panel() { return panel_; }
+    HostPlatform& platform() { return platform_; }
+    FrameClock& clock() { return clock_; }
+
+    const FramePace& pace() const { return pace_; }
+    void set_pace(FramePace pace);
+    // Frames from now on wait for their time, or run as fast as they can.
+    void follow_clock(bool on);
+    bool follows_clock() const { return follows_clock_; }
+
+    // Waits for the next frame's time when following the clock (at once
+    // otherwise); false when the clock's watcher ended the run meanwhile.
+    bool wait_for_next_frame();
+    // One frame, now, handed to every observer; valid until the next.
+    const FrameResult& run_frame();
+
+    // The panel was started over and run by another loop (a reload flying
+    // the session again): what it holds now is no frame of this one.
+    void panel_ran_elsewhere();
+
+    void add_observer(FrameObserver& observer);
+    void remove_observer(FrameObserver& observer);
+    // The panel as the last frame left it, drawn the first time it is asked
+    // for after that frame; valid until the panel is drawn again.
+    const Image& picture();
+
+private:
+    GaugePanel& panel_;
+    HostPlatform& platform_;
+    FrameClock& clock_;
+    const bool live_;
+    FramePace pace_;
+    bool follows_clock_ = false;
+    FramePacer pacer_;
+    std::vector<FrameObserver*> observers_;
+    std::size_t keys_seen_ = 0;
+    FrameResult last_;
+    const Image* picture_ = nullptr;
+    long picture_frame_ = -1;
+};
