@@ -105,6 +105,5 @@ std::string PanelBench::status_line(double shown_fps) const
     std::snprintf(rest, sizeof rest, "   BUS %.1f V   SIM QNH %.1f mb   KEY %s   TONE %s   %.1f fps",
                   panel_.variables.get(token_bus_volts), panel_.variables.get(token_kohlsman_mb),
                   last_key.c_str(), tone_playing_ ? "playing" : "off", shown_fps);
-    return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "") +
-           (note_.empty() ? "" : "   " + note_);
+    return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "");
 }

@@ -34,8 +34,9 @@ public:
     // The sound calls the last frame made.
     const std::vector<std::string>& last_sound_requests() const { return last_sound_requests_; }
 
-    // A word for the status strip's end, such as how a reload went.
+    // A line for the strip under the panel, such as how a reload went.
     void set_note(const std::string& note) { note_ = note; }
+    const std::string& note() const { return note_; }
 
     // "ALT 120 m   VS +5 m/s   BUS 27.0 V   SIM QNH 1013.0 mb   ..."
     std::string status_line(double shown_fps) const;

@@ -152,6 +152,7 @@ void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point 
     const BenchView view{.panel = shown,
                          .status = bench_.status_line(frame_rate_.recent_frames_per_second(status_rate_frames)),
                          .help = bench_help_line(),
+                         .note = bench_.note(),
                          .tooltip = crash_ ? std::nullopt : tooltip_now(),
                          .pointer = pointer_};
     screen_.show(view, *this);

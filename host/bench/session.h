@@ -27,6 +27,7 @@ struct BenchView {
     const Image* panel = nullptr;          // X-ray included when it is on
     std::string status;
     std::string help;
+    std::string note;                      // how a reload went, a crash; empty for none
     std::optional<std::string> tooltip;    // shown near the pointer
     PixelPoint pointer{};                  // in panel pixels
 };

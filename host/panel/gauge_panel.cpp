@@ -135,9 +135,11 @@ void GaugePanel::open()
 void GaugePanel::run_frame()
 {
     open();
+    // Input the system delivers now comes before this frame, as it is seen
+    // by the frame.
+    platform_.pump_messages();
     if (watcher_ != nullptr)
         watcher_->frame_starting(*this);
-    platform_.pump_messages();
     tick_ += ticks_per_frame_;
     variables.set(token_tick, std::floor(tick_));
     if (held_) {

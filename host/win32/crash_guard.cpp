@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <cstdio>
 
 namespace {
@@ -69,8 +70,9 @@ void describe(DWORD code, const void* address)
         std::snprintf(where, sizeof where, ", %s+0x%lx", name,
                       static_cast<unsigned long>(static_cast<const char*>(address) - reinterpret_cast<const char*>(module)));
     }
-    std::snprintf(fault_text, sizeof fault_text, "%s (0x%08lx) at %p%s", fault_name(code),
-                  static_cast<unsigned long>(code), address, where);
+    std::snprintf(fault_text, sizeof fault_text, "%s (0x%08lx) at 0x%08lx%s", fault_name(code),
+                  static_cast<unsigned long>(code), static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(address)),
+                  where);
 }
 
 LONG CALLBACK on_exception(EXCEPTION_POINTERS* exception)
