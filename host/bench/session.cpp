@@ -101,7 +101,7 @@ void BenchSession::fly_bench_crashed()
 {
     loop_.follow_clock(true);
     while (loop_.wait_for_next_frame()) {
-        present(last_picture_ != nullptr ? *last_picture_ : no_picture_, screen_.now());
+        present(last_picture_ != nullptr ? *last_picture_ : kept_picture_, screen_.now());
         if (options_.seconds > 0.0 && seconds_since_start() >= options_.seconds)
             break;
     }

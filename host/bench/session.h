@@ -123,7 +123,7 @@ private:
     double next_report_seconds_ = 0.0;
     std::optional<std::string> crash_;
     const Image* last_picture_ = nullptr;   // shown again once the module crashed
-    Image no_picture_;
+    Image kept_picture_;                      // that picture, kept over a reload
 };
 
 // The module the bench runs, as the program loaded it.

@@ -28,6 +28,11 @@ void BenchSession::reload(const ModuleOffer& offer)
         return;
     }
     const auto started = screen_.now();
+    // The panel as it was stays on the screen should the new module crash.
+    if (last_picture_ != nullptr) {
+        kept_picture_ = *last_picture_;
+        last_picture_ = &kept_picture_;
+    }
     // Whatever happens from here, the old module's gauges end the way the
     // host ends them, with their kill codes.
     panel_.set_watcher(nullptr);
@@ -40,7 +45,6 @@ void BenchSession::reload(const ModuleOffer& offer)
         return;
     }
     tooltip_rest_ = TooltipRest{};
-    last_picture_ = nullptr;
 
     std::string error;
     std::istringstream text(options_.recorder->text());
