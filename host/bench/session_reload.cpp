@@ -60,6 +60,8 @@ void BenchSession::reload(const ModuleOffer& offer)
         }))
         return;
     loop_.panel_ran_elsewhere();
+    options_.recorder->comment("module reloaded after frame " + std::to_string(panel_.frame_number()) + ": " +
+                               offer.description);
     options_.recorder->resume(panel_);
     panel_.set_watcher(options_.recorder);
 

@@ -91,6 +91,22 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     EXPECT_FALSE(result.script_error) << failures.str();
     EXPECT_EQ(result.failures, 0) << failures.str();
     EXPECT_EQ(replay_trace.str(), live_trace.str());
+
+    // In the window it flies in real time, pauses included, then stays.
+    reset_module_state();
+    reset_fake_sound_platform();
+    NativePlatform live_platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
+    GaugePanel live_panel{NativePlatform::linked_module(), live_platform};
+    ASSERT_FALSE(live_panel.connect());
+    ScriptedScreen window;
+    window.close_at_seconds = 12.0;
+    std::ostringstream live_report;
+    BenchSession again(live_panel, live_platform, window, live_report, {});
+    EXPECT_EQ(again.run(&*script, {.output_folder = ".", .watch = {}}), 0);
+    EXPECT_TRUE(holds(live_report.str(), "scenario done: " + std::to_string(result.frames) +
+                                             " frames, failed expectations: 0\n"))
+        << live_report.str();
+    EXPECT_TRUE(holds(live_report.str(), "bench ready")) << live_report.str();
 }
 
 TEST(ModuleFileCheck, TellsAModuleFromOtherFilesAndAWholeOneFromOneCutShort)
