@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,8 @@
 #include "host/panel/gauge_panel.h"
 #include "host/panel/variables.h"
 #include "host/panel/median.h"
-#include "host/bench/panel_bench.h"
 #include "host/native/native_platform.h"
+#include "host/scenario/runner.h"
 
 #ifndef ZOR_ALERT_WAV
 #error "the build names the alert tone file"
@@ -28,10 +29,13 @@
 #ifndef ZOR_BITMAP_DIR
 #error "the build names the bitmap folder"
 #endif
+#ifndef ZOR_SCENARIO_DIR
+#error "the build names the scenarios folder"
+#endif
 
 namespace {
 
-// The bench's demo panel places them in this order.
+// The bench's demo panel (scenarios/bench_demo.txt) places them in this order.
 constexpr std::size_t zor_1 = 0, zor_2 = 1, breaker_1 = 2, breaker_2 = 3;
 constexpr PixelPoint breaker_lever = {15, 32};
 constexpr PixelPoint units_button = {325, 25};
@@ -57,7 +61,14 @@ public:
     {
         if (auto refused = panel_.connect())
             return refused;
-        place_demo_panel(panel_);
+        std::string error;
+        const auto demo = read_scenario_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt", error);
+        if (!demo)
+            return error;
+        FrameLoop loop(panel_, platform_);
+        std::ostringstream report;
+        if (ScenarioRunner(loop, {}, report).run(*demo).script_error)
+            return report.str();
         if (panel_.gauges().size() <= breaker_2)
             return std::string("the module offers not every gauge of the demo panel");
         return std::nullopt;

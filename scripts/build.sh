@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The main job: builds the module and the panel host, assembles dist/, and
-# flies the demo panel in the host, saying where everything is.
+# The main job: builds the module and the panel host, assembles dist/ and
+# the release zip, and flies the demo panel in the host, saying where
+# everything is.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -11,12 +12,18 @@ source scripts/build-trees.sh
 build_tree native
 build_tree win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
 
+# dist/: the release as it unzips (no top folder: its gauges folder lands
+# on the simulator's own), and the zip itself.
 rm -rf dist
 cp -r build/win32/dist dist
+cp build/win32/release/KRV_ZOR_V1_02-*.zip dist/
+zip_file=$(ls dist/KRV_ZOR_V1_02-*.zip)
 
 echo
-echo "module:    $root/dist/KRV_ZOR_V1_02.gau ($(stat -c %s dist/KRV_ZOR_V1_02.gau) bytes)"
-echo "dist:      $root/dist (module, gauges/zor_sound.wav, INSTALL.txt)"
+echo "module:    $root/dist/gauges/KRV_ZOR_V1_02.gau ($(stat -c %s dist/gauges/KRV_ZOR_V1_02.gau) bytes; built with its debug information: $(stat -c %s build/win32/KRV_ZOR_V1_02.gau))"
+echo "release:   $root/$zip_file ($(stat -c %s "$zip_file") bytes)"
+echo "dist:      $root/dist (gauges/ with the module and the tone, INSTALL.txt, panel.cfg.example, Bench/, SHA256SUMS)"
+echo "debug:     $root/build/win32/stripped/*.debug (beside the stripped module and host, for reading crash addresses)"
 echo "artwork:   $root/build/native/generated/bitmaps/sheets/*.png"
 
 if [ -f scripts/demo.sh ] && [ -f build/win32/host/zor_panel_host.exe ]; then

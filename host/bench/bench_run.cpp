@@ -22,8 +22,10 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
                       BenchScreen& screen)
 {
     std::string error;
-    std::optional<ScenarioScript> script;
-    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
+    const std::string path =
+        command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
+    const std::optional<ScenarioScript> script = read_scenario_file(path, error);
+    if (!script) {
         std::cerr << error << "\n";
         return exit_unusable;
     }
@@ -56,7 +58,7 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
     BenchSession session(panel, platform, screen, report,
                          {.xray = command_line.xray, .seconds = command_line.seconds, .report_every_seconds = 10.0,
                           .recorder = recorder ? &*recorder : nullptr, .follower = module.follower});
-    const int failures = session.run(script ? &*script : nullptr,
+    const int failures = session.run(*script,
                                      {.output_folder = command_line.output_folder, .watch = {}},
                                      trace.is_open() ? &trace : nullptr);
     if (session.crash())

@@ -8,29 +8,7 @@ namespace {
 
 constexpr double feet_per_minute_per_metre_per_second = 60.0 / metres_per_foot;
 
-struct DemoPlace {
-    const char* gauge;
-    int x, y;
-    std::optional<int> width;
-};
-
-// As the demo flight places them: the altimeters side by side, each
-// breaker below its own, at the size a panel gives breakers.
-constexpr DemoPlace demo_places[] = {
-    {.gauge = "ZOR_1",     .x = 0,   .y = 0,   .width = std::nullopt},
-    {.gauge = "ZOR_2",     .x = 370, .y = 0,   .width = std::nullopt},
-    {.gauge = "AZS_ZOR_1", .x = 120, .y = 370, .width = 45},
-    {.gauge = "AZS_ZOR_2", .x = 490, .y = 370, .width = 45},
-};
-
 } // namespace
-
-void place_demo_panel(GaugePanel& panel)
-{
-    for (const DemoPlace& place : demo_places)
-        panel.place(place.gauge, place.x, place.y, place.width);
-    panel.variables.set(token_bus_volts, bench_bus_volts);
-}
 
 PanelBench::PanelBench(FrameLoop& loop)
     : flight(loop.panel().variables), loop_(loop), panel_(loop.panel())

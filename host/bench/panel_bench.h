@@ -14,9 +14,6 @@
 #include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
 
-// The demo panel the bench opens without a scenario.
-void place_demo_panel(GaugePanel& panel);
-
 class PanelBench {
 public:
     // Frames run at the loop's pace, as the scenario left it.

@@ -10,6 +10,8 @@ namespace {
 // The status strip's frame rate: the median of the last second or so.
 constexpr std::size_t status_rate_frames = 18;
 
+constexpr const char* bench_demo_file = "bench_demo.txt";
+
 std::string point_text(PixelPoint p)
 {
     return std::to_string(p.x) + "," + std::to_string(p.y);
@@ -36,30 +38,25 @@ double BenchSession::seconds_since_start() const
     return std::chrono::duration<double>(screen_.now() - start_).count();
 }
 
-int BenchSession::run(const ScenarioScript* scenario, ScenarioOptions scenario_options, std::ostream* trace)
+int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace)
 {
-    int failures = 0;
     // The trace sees each frame before the window draws it.
     std::optional<FrameTraceWriter> trace_writer;
     if (trace != nullptr)
         loop_.add_observer(trace_writer.emplace(*trace));
     loop_.add_observer(*this);
     panel_.set_watcher(options_.recorder);
-    if (scenario != nullptr) {
-        ScenarioRunner runner(loop_, std::move(scenario_options), report_);
-        ScenarioResult result;
-        if (guarded([&] { result = runner.run(*scenario); })) {
-            failures = result.script_error ? -1 : result.failures;
-            report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
-                    << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
-        }
-    } else {
-        place_demo_panel(panel_);
-    }
-    if (!bench_.quit_asked())
-        fly_bench();
+    ScenarioRunner runner(loop_, std::move(scenario_options), report_);
+    ScenarioResult result;
+    if (guarded([&] { result = runner.run(scenario); }))
+        report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
+                << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
+    const int failures = result.script_error ? -1 : result.failures;
+    // A scenario refused before its first frame opens no bench.
+    if (!bench_.quit_asked() && !result.refused)
+        crash_ ? fly_bench_crashed() : fly_bench();
     // What the panel ended with closes the record, before its gauges end.
-    if (options_.recorder != nullptr)
+    if (options_.recorder != nullptr && !result.refused)
         guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); });
     panel_.set_watcher(nullptr);
     if (trace_writer)
@@ -272,4 +269,9 @@ std::int32_t BenchSession::cursor_at(PixelPoint panel)
         cursor_reported_ = name;
     }
     return cursor;
+}
+
+std::string bench_demo_path(const std::string& host_folder)
+{
+    return host_folder + bench_demo_file;
 }

@@ -1,5 +1,5 @@
-// The bench run: a scenario flown live in the window, if one is given (the
-// demo panel otherwise), then frames at the scenario's pace under the
+// The bench run: a scenario flown live in the window (the demo panel's when
+// none is given), then frames at the scenario's pace under the
 // person's hand until they quit. The window is a screen that shows what it
 // is given and hands the person's keys and mouse back to the session; the
 // session reports what it did with them, one line each, so a test can
@@ -63,11 +63,10 @@ public:
     BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                  BenchOptions options);
 
-    // Flies the scenario (nullptr: places the demo panel), then the bench;
-    // the number of failed expectations, or -1 when the scenario stopped on
-    // a line it could not run. `trace` gets every frame, the scenario's
-    // and the bench's.
-    int run(const ScenarioScript* scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
+    // Flies the scenario, then the bench; the number of failed
+    // expectations, or -1 when the scenario stopped on a line it could not
+    // run. `trace` gets every frame, the scenario's and the bench's.
+    int run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
 
     // The person's input, in panel pixels.
     void key(const std::string& name);
@@ -132,6 +131,10 @@ struct BenchModule {
     std::string      description;         // its file: name, size, time, version
     ModuleFollower*  follower = nullptr;  // with --watch
 };
+
+// The demo panel's scenario, beside the host (the build puts a copy there,
+// as the release's Bench folder holds it).
+std::string bench_demo_path(const std::string& host_folder);
 
 // The bench as the command line asks for it, on a screen the program made.
 // Exit status as for a scenario run; the bench itself fails nothing.

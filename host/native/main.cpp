@@ -17,9 +17,7 @@ namespace {
 // Where the module believes the host runs; its name picks the window class.
 constexpr const char* native_executable_path = "C:\\Host\\zor_host.exe";
 
-} // namespace
-
-int main(int argc, char** argv)
+int host_main(int argc, char** argv)
 {
     std::string error;
     auto command_line = parse_host_command_line(argc, argv, error);
@@ -35,4 +33,11 @@ int main(int argc, char** argv)
         command_line->bitmap_folder = ZOR_BITMAP_DIR;
     NativePlatform platform(command_line->bitmap_folder, ZOR_ALERT_WAV, native_executable_path);
     return run_host_session(*command_line, NativePlatform::linked_module(), platform);
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    return run_host_program([&] { return host_main(argc, argv); });
 }

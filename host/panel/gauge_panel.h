@@ -14,6 +14,9 @@
 #include "host/panel/variables.h"
 #include "host/panel/mouse_areas.h"
 
+// The largest panel the host draws, in pixels a side.
+inline constexpr int panel_side_limit = 16384;
+
 struct HeldButton {
     std::size_t gauge;
     PixelPoint  point;

@@ -11,6 +11,7 @@ namespace {
 
 constexpr double angle_tolerance_degrees = 0.01;
 constexpr double variable_tolerance = 1e-6;
+constexpr double colour_level_limit = 255;
 
 std::string text_of(double value)
 {
@@ -51,7 +52,8 @@ void ScenarioRunner::expect(const Words& w)
         if (w[1] == kind.what) {
             if (w.size() < kind.words)
                 return script_error(std::string("usage: ") + kind.usage);
-            panel_.open();
+            if (!checking_)
+                panel_.open();
             return (this->*kind.check)(w);
         }
     script_error("unknown expectation '" + w[1] + "'");
@@ -61,13 +63,15 @@ void ScenarioRunner::expect(const Words& w)
 void ScenarioRunner::expect_frame(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[2]);
-    const auto element_number = static_cast<std::size_t>(number(w[3]));
     if (result_.script_error)
         return;
     const std::vector<ElementHeader*> chain = element_chain(*panel_.gauges()[gauge].header);
-    if (element_number < 1 || element_number > chain.size())
+    const double element_number = number(w[3]);
+    if (!result_.script_error && !(element_number >= 1 && element_number <= double(chain.size())))
         return script_error("the gauge has " + std::to_string(chain.size()) + " elements");
-    const auto frame = icon_frame(*chain[element_number - 1]);
+    if (only_checking())
+        return;
+    const auto frame = icon_frame(*chain[static_cast<std::size_t>(element_number) - 1]);
     const std::string seen = frame ? std::to_string(*frame) : "none";
     if (seen != w[4])
         fail("frame " + w[4] + " of element " + w[3] + " of " + w[2], seen);
@@ -76,11 +80,11 @@ void ScenarioRunner::expect_frame(const Words& w)
 void ScenarioRunner::expect_angle(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[2]);
-    if (result_.script_error)
+    const double expected = number(w[3]);
+    if (only_checking())
         return;
     ElementHeader* needle = first_needle(*panel_.gauges()[gauge].header);
     const std::optional<double> angle = needle ? element_value(*needle) : std::nullopt;
-    const double expected = number(w[3]);
     if (!angle || std::fabs(*angle - expected) > angle_tolerance_degrees)
         fail("needle angle " + w[3] + " of " + w[2], angle ? text_of(*angle) : "no needle");
 }
@@ -88,7 +92,7 @@ void ScenarioRunner::expect_angle(const Words& w)
 void ScenarioRunner::expect_hidden(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[2]);
-    if (result_.script_error)
+    if (only_checking())
         return;
     const ElementHeader* needle = first_needle(*panel_.gauges()[gauge].header);
     const std::string seen = needle == nullptr ? "no needle" : element_hidden(*needle) ? "yes" : "no";
@@ -98,6 +102,8 @@ void ScenarioRunner::expect_hidden(const Words& w)
 
 void ScenarioRunner::expect_key(const Words& w)
 {
+    if (only_checking())
+        return;
     const auto& keys = panel_.services.key_events;
     const std::string seen = keys.empty() ? "none"
                                           : std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
@@ -108,8 +114,11 @@ void ScenarioRunner::expect_key(const Words& w)
 
 void ScenarioRunner::expect_key_count(const Words& w)
 {
+    const double expected = number(w[2]);
+    if (only_checking())
+        return;
     const auto seen = panel_.services.key_events.size();
-    if (static_cast<double>(seen) != number(w[2]))
+    if (static_cast<double>(seen) != expected)
         fail(w[2] + " key events sent", std::to_string(seen));
 }
 
@@ -117,7 +126,7 @@ void ScenarioRunner::expect_tooltip(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[2]);
     const PixelPoint at = point(w, 3);
-    if (result_.script_error)
+    if (only_checking())
         return;
     const std::optional<std::string> text = panel_.tooltip_at(gauge, at);
     const std::string seen = text ? quoted(*text) : "none";
@@ -130,7 +139,7 @@ void ScenarioRunner::expect_cursor(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[2]);
     const PixelPoint at = point(w, 3);
-    if (result_.script_error)
+    if (only_checking())
         return;
     const std::string seen = cursor_name(panel_.mouse_at(gauge, at).cursor);
     if (seen != w[5])
@@ -142,9 +151,12 @@ void ScenarioRunner::expect_pixel(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[2]);
     const PixelPoint at = point(w, 3);
-    const int r = static_cast<int>(number(w[5])), g = static_cast<int>(number(w[6])), b = static_cast<int>(number(w[7]));
-    const int tolerance = w.size() > 8 ? static_cast<int>(number(w[8])) : 0;
-    if (result_.script_error)
+    const auto level = [&](const std::string& word) {
+        return static_cast<int>(number_from(word, 0, colour_level_limit, "a colour level"));
+    };
+    const int r = level(w[5]), g = level(w[6]), b = level(w[7]);
+    const int tolerance = w.size() > 8 ? level(w[8]) : 0;
+    if (only_checking())
         return;
     watch();
     const Image& face = panel_.draw_gauge(gauge);
@@ -159,13 +171,19 @@ void ScenarioRunner::expect_pixel(const Words& w)
 
 void ScenarioRunner::expect_variable(const Words& w)
 {
-    const double seen = panel_.variables.get(token(w[2]));
-    if (std::fabs(seen - number(w[3])) > variable_tolerance)
+    const std::uint32_t variable = token(w[2]);
+    const double expected = number(w[3]);
+    if (only_checking())
+        return;
+    const double seen = panel_.variables.get(variable);
+    if (std::fabs(seen - expected) > variable_tolerance)
         fail(w[2] + " " + w[3], text_of(seen));
 }
 
 void ScenarioRunner::expect_window(const Words& w)
 {
+    if (only_checking())
+        return;
     const WindowLookup lookup = platform_.window_lookup();
     const std::string seen = !lookup.seen ? "none" : lookup.found_host_window ? "found" : "missing";
     if (seen != w[2])
@@ -176,6 +194,8 @@ void ScenarioRunner::expect_window(const Words& w)
 // stop; none: it asked neither; REQUEST COUNT: that many calls of the kind in the whole run so far.
 void ScenarioRunner::expect_sound(const Words& w)
 {
+    if (only_checking())
+        return;
     const auto& frame = last_sound_requests_;
     auto asked = [&](const char* request) { return std::find(frame.begin(), frame.end(), request) != frame.end(); };
     std::string seen = asked("play") ? "playing" : asked("stop") ? "quiet" : "none";

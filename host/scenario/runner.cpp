@@ -9,27 +9,32 @@
 namespace {
 
 constexpr int sheet_columns = 4;
+// What a scenario may ask of the clock.
+constexpr double lowest_frame_rate = 1.0;
+constexpr double highest_frame_rate = 1000.0;
+constexpr double highest_tick_rate = 100000.0;
 
 } // namespace
 
-// ORDER: looked up by word; usage text is what a bad line is told.
+// ORDER: looked up by word; usage text is what a bad line is told. A
+// command that opens the panel ends the placements.
 const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
-    {"place",            3, &ScenarioRunner::place,            "place GAUGE X Y [WIDTH]"},
-    {"fps",              1, &ScenarioRunner::fps,              "fps FRAMES_PER_SECOND"},
-    {"ticks_per_second", 1, &ScenarioRunner::ticks_per_second, "ticks_per_second RATE"},
-    {"realtime",         1, &ScenarioRunner::realtime,         "realtime on|off"},
-    {"set",              2, &ScenarioRunner::set,              "set VARIABLE VALUE"},
-    {"ramp",             4, &ScenarioRunner::ramp,             "ramp VARIABLE FROM TO FRAMES"},
-    {"frames",           1, &ScenarioRunner::frames,           "frames COUNT"},
-    {"click",            3, &ScenarioRunner::click,            "click GAUGE X Y [left|right]"},
-    {"press",            3, &ScenarioRunner::press,            "press GAUGE X Y [left|right]"},
-    {"release",          0, &ScenarioRunner::release,          "release"},
-    {"hold",             4, &ScenarioRunner::hold,             "hold GAUGE X Y [left|right] FRAMES"},
-    {"snapshot",         1, &ScenarioRunner::snapshot,         "snapshot FILE.png [GAUGE] [xray]"},
-    {"moment",           1, &ScenarioRunner::moment,           "moment CAPTION"},
-    {"sheet",            1, &ScenarioRunner::sheet,            "sheet FILE.png"},
-    {"pause",            1, &ScenarioRunner::pause,            "pause SECONDS"},
-    {"expect",           1, &ScenarioRunner::expect,           "expect WHAT ..."},
+    {"place",            3, false, &ScenarioRunner::place,            "place GAUGE X Y [WIDTH]"},
+    {"fps",              1, false, &ScenarioRunner::fps,              "fps FRAMES_PER_SECOND"},
+    {"ticks_per_second", 1, false, &ScenarioRunner::ticks_per_second, "ticks_per_second RATE"},
+    {"realtime",         1, false, &ScenarioRunner::realtime,         "realtime on|off"},
+    {"set",              2, false, &ScenarioRunner::set,              "set VARIABLE VALUE"},
+    {"ramp",             4, true,  &ScenarioRunner::ramp,             "ramp VARIABLE FROM TO FRAMES"},
+    {"frames",           1, true,  &ScenarioRunner::frames,           "frames COUNT"},
+    {"click",            3, true,  &ScenarioRunner::click,            "click GAUGE X Y [left|right]"},
+    {"press",            3, true,  &ScenarioRunner::press,            "press GAUGE X Y [left|right]"},
+    {"release",          0, false, &ScenarioRunner::release,          "release"},
+    {"hold",             4, true,  &ScenarioRunner::hold,             "hold GAUGE X Y [left|right] FRAMES"},
+    {"snapshot",         1, true,  &ScenarioRunner::snapshot,         "snapshot FILE.png [GAUGE] [xray]"},
+    {"moment",           1, true,  &ScenarioRunner::moment,           "moment CAPTION"},
+    {"sheet",            1, false, &ScenarioRunner::sheet,            "sheet FILE.png"},
+    {"pause",            1, false, &ScenarioRunner::pause,            "pause SECONDS"},
+    {"expect",           1, true,  &ScenarioRunner::expect,           "expect WHAT ..."},
 };
 
 ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
@@ -37,7 +42,22 @@ ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::os
 {
 }
 
+// The whole scenario is read before its first frame: every line's command
+// and words are checked and the gauges placed, so that a bad line anywhere
+// stops the run before anything has flown. Then the lines run.
 ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
+{
+    checking_ = true;
+    run_lines(script);
+    checking_ = false;
+    result_.refused = result_.script_error;
+    if (!result_.refused)
+        run_lines(script);
+    result_.frames = panel_.frame_number();
+    return result_;
+}
+
+void ScenarioRunner::run_lines(const ScenarioScript& script)
 {
     for (const ScenarioLine& line : script.lines) {
         where_ = script.name + ":" + std::to_string(line.number);
@@ -52,12 +72,11 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
             script_error(std::string("usage: ") + row->usage);
         } else {
             (this->*row->run)(line.words);
+            placements_over_ = placements_over_ || row->opens_panel;
         }
         if (result_.script_error || stopped_)
             break;
     }
-    result_.frames = panel_.frame_number();
-    return result_;
 }
 
 void ScenarioRunner::watch()
@@ -79,49 +98,6 @@ void ScenarioRunner::script_error(const std::string& message)
     result_.script_error = true;
 }
 
-double ScenarioRunner::number(const std::string& word)
-{
-    try {
-        std::size_t used = 0;
-        const double value = std::stod(word, &used);
-        if (used == word.size())
-            return value;
-    } catch (const std::exception&) {
-    }
-    script_error("'" + word + "' is not a number");
-    return 0.0;
-}
-
-std::uint32_t ScenarioRunner::token(const std::string& word)
-{
-    const auto found = host_token_by_name(word);
-    if (!found)
-        script_error("'" + word + "' names no host variable");
-    return found.value_or(0);
-}
-
-std::size_t ScenarioRunner::gauge_index(const std::string& label)
-{
-    const std::size_t index = panel_.index_of(label);
-    if (index >= panel_.gauges().size())
-        script_error("no gauge '" + label + "' is placed");
-    return index;
-}
-
-PixelPoint ScenarioRunner::point(const Words& words, std::size_t at)
-{
-    return {static_cast<std::int32_t>(number(words.at(at))), static_cast<std::int32_t>(number(words.at(at + 1)))};
-}
-
-MouseButton ScenarioRunner::button(const Words& words, std::size_t at)
-{
-    if (at >= words.size() || words[at] == "left")
-        return MouseButton::left;
-    if (words[at] != "right")
-        script_error("'" + words[at] + "' is no mouse button");
-    return MouseButton::right;
-}
-
 std::string ScenarioRunner::output_path(const std::string& name) const
 {
     if (name.starts_with('/') || (name.size() > 1 && name[1] == ':'))
@@ -129,30 +105,48 @@ std::string ScenarioRunner::output_path(const std::string& name) const
     return options_.output_folder + "/" + name;
 }
 
+// Gauges are placed while the scenario is checked, so that the lines after
+// can name them; the run passes over these lines.
 void ScenarioRunner::place(const Words& w)
 {
+    const int x = pixels(w[2], 0, panel_side_limit - 1, "a panel position");
+    const int y = pixels(w[3], 0, panel_side_limit - 1, "a panel position");
     std::optional<int> width;
     if (w.size() > 4)
-        width = static_cast<int>(number(w[4]));
-    if (panel_.is_open())
+        width = pixels(w[4], 1, panel_side_limit, "a gauge width");
+    if (!checking_ || result_.script_error)
+        return;
+    if (placements_over_)
         return script_error("gauges are placed before the first frame");
-    if (!panel_.place(w[1], static_cast<int>(number(w[2])), static_cast<int>(number(w[3])), width))
-        script_error("the module offers no gauge '" + w[1] + "'");
+    const auto label = panel_.place(w[1], x, y, width);
+    if (!label)
+        return script_error("the module offers no gauge '" + w[1] + "'");
+    const PlacedGauge& placed = *panel_.placed(*label);
+    if (placed.x + placed.width > panel_side_limit || placed.y + placed.height > panel_side_limit)
+        script_error("the panel would reach " + std::to_string(placed.x + placed.width) + "x" +
+                     std::to_string(placed.y + placed.height) + " pixels, more than " +
+                     std::to_string(panel_side_limit) + " a side");
 }
 
 void ScenarioRunner::fps(const Words& w)
 {
-    loop_.set_pace({.frames_per_second = number(w[1]), .ticks_per_second = loop_.pace().ticks_per_second});
+    const double rate = number_from(w[1], lowest_frame_rate, highest_frame_rate, "a frame rate");
+    if (!only_checking())
+        loop_.set_pace({.frames_per_second = rate, .ticks_per_second = loop_.pace().ticks_per_second});
 }
 
 void ScenarioRunner::ticks_per_second(const Words& w)
 {
-    loop_.set_pace({.frames_per_second = loop_.pace().frames_per_second, .ticks_per_second = number(w[1])});
+    const double rate = number_from(w[1], 0.0, highest_tick_rate, "a tick rate");
+    if (!only_checking())
+        loop_.set_pace({.frames_per_second = loop_.pace().frames_per_second, .ticks_per_second = rate});
 }
 
 void ScenarioRunner::realtime(const Words& w)
 {
-    if (!options_.restoring)
+    if (w[1] != "on" && w[1] != "off")
+        return script_error("usage: realtime on|off");
+    if (!only_checking() && !options_.restoring)
         loop_.follow_clock(w[1] == "on");
 }
 
@@ -161,7 +155,7 @@ void ScenarioRunner::realtime(const Words& w)
 void ScenarioRunner::pause(const Words& w)
 {
     const double seconds = number(w[1]);
-    if (result_.script_error || !loop_.follows_clock() || options_.restoring || seconds <= 0.0)
+    if (only_checking() || !loop_.follows_clock() || options_.restoring || seconds <= 0.0)
         return;
     FrameClock& clock = loop_.clock();
     const auto due = clock.now() + std::chrono::duration_cast<FrameClock::Clock::duration>(
@@ -173,7 +167,10 @@ void ScenarioRunner::pause(const Words& w)
 
 void ScenarioRunner::set(const Words& w)
 {
-    panel_.variables.set(token(w[1]), number(w[2]));
+    const std::uint32_t variable = token(w[1]);
+    const double value = number(w[2]);
+    if (!only_checking())
+        panel_.variables.set(variable, value);
 }
 
 void ScenarioRunner::ramp(const Words& w)
@@ -181,13 +178,16 @@ void ScenarioRunner::ramp(const Words& w)
     const std::uint32_t variable = token(w[1]);
     const double from = number(w[2]);
     const double to = number(w[3]);
-    const long count = static_cast<long>(number(w[4]));
-    run_frames(count, [&](long i) { panel_.variables.set(variable, from + (to - from) * (i + 1) / count); });
+    const long count = frame_count(w[4]);
+    if (!only_checking())
+        run_frames(count, [&](long i) { panel_.variables.set(variable, from + (to - from) * (i + 1) / count); });
 }
 
 void ScenarioRunner::frames(const Words& w)
 {
-    run_frames(static_cast<long>(number(w[1])), [](long) {});
+    const long count = frame_count(w[1]);
+    if (!only_checking())
+        run_frames(count, [](long) {});
 }
 
 void ScenarioRunner::run_frames(long count, const std::function<void(long)>& before_each)
@@ -209,43 +209,52 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
 void ScenarioRunner::click(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[1]);
-    if (!result_.script_error) {
-        panel_.open();
-        panel_.click(gauge, point(w, 2), button(w, 4));
-    }
+    const PixelPoint at = point(w, 2);
+    const MouseButton pressed = button(w, 4);
+    if (only_checking())
+        return;
+    panel_.open();
+    panel_.click(gauge, at, pressed);
 }
 
 void ScenarioRunner::press(const Words& w)
 {
     const std::size_t gauge = gauge_index(w[1]);
-    if (!result_.script_error) {
-        panel_.open();
-        panel_.press(gauge, point(w, 2), button(w, 4));
-    }
+    const PixelPoint at = point(w, 2);
+    const MouseButton pressed = button(w, 4);
+    if (only_checking())
+        return;
+    panel_.open();
+    panel_.press(gauge, at, pressed);
 }
 
-void ScenarioRunner::release(const Words&) { panel_.release(); }
+void ScenarioRunner::release(const Words&)
+{
+    if (!only_checking())
+        panel_.release();
+}
 
 void ScenarioRunner::hold(const Words& w)
 {
     const bool named_button = w.size() > 5;
+    const long count = frame_count(named_button ? w[5] : w[4]);
     press({w[0], w[1], w[2], w[3], named_button ? w[4] : "left"});
-    run_frames(static_cast<long>(number(named_button ? w[5] : w[4])), [](long) {});
+    if (only_checking())
+        return;
+    run_frames(count, [](long) {});
     panel_.release();
 }
 
 // `xray` as the last word lays the X-ray view over the picture.
 void ScenarioRunner::snapshot(const Words& w)
 {
-    if (options_.restoring)
-        return;
-    panel_.open();
     const bool xray = w.size() > 2 && w.back() == "xray";
     const bool one_gauge = w.size() > (xray ? 3u : 2u);
     // An unknown gauge is a script error before anything is drawn.
     const std::size_t gauge = one_gauge ? gauge_index(w[2]) : 0;
-    if (result_.script_error)
+    if (only_checking() || options_.restoring)
         return;
+    panel_.open();
     watch();
     const Image& drawn = one_gauge ? panel_.draw_gauge(gauge) : panel_.draw_panel();
     Image picture;
@@ -264,7 +273,7 @@ void ScenarioRunner::snapshot(const Words& w)
 
 void ScenarioRunner::moment(const Words& w)
 {
-    if (options_.restoring)
+    if (only_checking() || options_.restoring)
         return;
     panel_.open();
     std::string caption;
@@ -276,7 +285,7 @@ void ScenarioRunner::moment(const Words& w)
 
 void ScenarioRunner::sheet(const Words& w)
 {
-    if (options_.restoring)
+    if (only_checking() || options_.restoring)
         return;
     const std::string path = output_path(w[1]);
     if (!write_png(contact_sheet(moments_, sheet_columns), path))

@@ -1,7 +1,8 @@
 // Runs a scenario against a panel: places gauges, moves the host variables,
-// clicks, runs frames, takes pictures and checks expectations. A failed
-// expectation is reported with its line and what was seen; the run goes on
-// so that one run shows every failure.
+// clicks, runs frames, takes pictures and checks expectations. Every line
+// is checked before the first frame, and a line it cannot run stops the
+// run there. A failed expectation is reported with its line and what was
+// seen; the run goes on so that one run shows every failure.
 #pragma once
 
 #include <functional>
@@ -29,6 +30,7 @@ struct ScenarioOptions {
 struct ScenarioResult {
     int failures = 0;                   // failed expectations
     bool script_error = false;          // a line the runner cannot run
+    bool refused = false;               // such a line found before the first frame
     long frames = 0;
     std::vector<double> frame_costs_us; // module work of each frame
 };
@@ -46,6 +48,7 @@ private:
     struct CommandRow {
         const char* word;
         int min_args;
+        bool opens_panel;
         Command run;
         const char* usage;
     };
@@ -68,7 +71,7 @@ private:
     void sheet(const Words&);
     void expect(const Words&);
 
-    // Expectations, one per kind of thing seen (scenario_expectations.cpp).
+    // Expectations, one per kind of thing seen (expectations.cpp).
     void expect_frame(const Words&);
     void expect_angle(const Words&);
     void expect_hidden(const Words&);
@@ -81,6 +84,10 @@ private:
     void expect_window(const Words&);
     void expect_sound(const Words&);
 
+    void run_lines(const ScenarioScript& script);
+    // While the scenario is checked, commands read their words and stop
+    // there; so they do after a script error.
+    bool only_checking() const { return checking_ || result_.script_error; }
     void run_frames(long count, const std::function<void(long)>& before_each);
     void watch();
     void fail(const std::string& expected, const std::string& seen);
@@ -90,6 +97,9 @@ private:
     MouseButton button(const Words& words, std::size_t at);
     std::uint32_t token(const std::string& word);
     double number(const std::string& word);
+    double number_from(const std::string& word, double lowest, double highest, const std::string& what);
+    int pixels(const std::string& word, int lowest, int highest, const std::string& what);
+    long frame_count(const std::string& word);
     std::string output_path(const std::string& name) const;
 
     FrameLoop& loop_;
@@ -100,6 +110,8 @@ private:
     ScenarioResult result_;
     std::string where_;                 // "file:line" of the line running
     bool line_failed_ = false;
+    bool checking_ = false;
+    bool placements_over_ = false;      // a line that opens the panel was checked
 
     std::vector<std::string> last_sound_requests_;  // of the last frame
     std::vector<std::string> sound_log_;   // every sound call of the run

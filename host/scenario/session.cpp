@@ -73,6 +73,18 @@ std::string module_crash_message(const std::string& fault)
     return "the module crashed in its gauge callbacks: " + fault;
 }
 
+int run_host_program(const std::function<int()>& program)
+{
+    try {
+        return program();
+    } catch (const std::exception& failure) {
+        std::cerr << "the host failed: " << failure.what() << "\n";
+    } catch (...) {
+        std::cerr << "the host failed: an exception of no known kind\n";
+    }
+    return exit_host_failed;
+}
+
 bool open_option_file(const std::string& path, std::ofstream& file)
 {
     if (path.empty())

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -18,6 +19,7 @@ struct HostCommandLine {
     std::string bitmap_folder;   // <id>.bmp files (native program)
     std::string trace_path;      // JSON lines, none when empty
     std::string output_folder = ".";
+    std::string host_folder;     // the program's own, ending in a separator; set by its main
     std::string record_path{};   // the bench session written as a scenario, none when empty
     bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
 };
@@ -35,13 +37,20 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
 bool open_option_file(const std::string& path, std::ofstream& file);
 
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
-// module could not be used, 4 the module crashed (where, in words, on
+// module could not be used, 5 the module crashed (where, in words, on
 // standard error).
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform);
 
 inline constexpr int exit_expectation_failed = 1;
 inline constexpr int exit_unusable = 2;
-inline constexpr int exit_module_crashed = 4;
+// 3 is the module calling a panel service this host does not offer.
+inline constexpr int exit_host_failed = 4;
+
+// The program's own main, run so that no exception leaves it: one that
+// gets this far is said on standard error and ends the program with
+// exit_host_failed.
+int run_host_program(const std::function<int()>& program);
+inline constexpr int exit_module_crashed = 5;
 
 // How a crash of the module is told, at start-up, in a run or after a reload.
 std::string module_crash_message(const std::string& fault);

@@ -60,9 +60,7 @@ int follow_and_fly(const HostCommandLine& command_line, BenchWindow& bench)
     return run_bench_session(command_line, module, platform, bench);
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+int host_main(int argc, char** argv)
 {
     std::string error;
     auto command_line = parse_host_command_line(argc, argv, error);
@@ -70,8 +68,9 @@ int main(int argc, char** argv)
         std::cerr << error << "\n" << host_usage << "\n";
         return exit_unusable;
     }
+    command_line->host_folder = folder_of_host();
     if (command_line->module_path.empty())
-        command_line->module_path = folder_of_host() + default_module_file;
+        command_line->module_path = command_line->host_folder + default_module_file;
     if (command_line->window) {
         // The bench window stands in for the plain host's hidden one.
         BenchWindow bench;
@@ -91,4 +90,28 @@ int main(int argc, char** argv)
                         [&](LoadedModule module, Win32Platform& platform) {
                             return run_host_session(*command_line, module, platform);
                         });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // A double-click starts the host with no arguments: it opens the bench
+    // on the demo panel.
+    char window_option[] = "--window";
+    char* bench_argv[] = {argv[0], window_option, nullptr};
+    const bool double_clicked = argc == 1;
+    if (double_clicked) {
+        argc = 2;
+        argv = bench_argv;
+    }
+    const int status = run_host_program([&] { return host_main(argc, argv); });
+    if (double_clicked && status != 0) {
+        // The console a double-click opened closes with the program: keep
+        // the reason on the screen until it is read.
+        std::cerr << "Press Enter to close.\n";
+        std::string ignored;
+        std::getline(std::cin, ignored);
+    }
+    return status;
 }

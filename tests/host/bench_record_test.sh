@@ -16,7 +16,8 @@ report=$out/bench_record_report.txt
 session=$out/bench_record_session.txt
 module=$(dirname "$host")/KRV_ZOR_V1_02.gau
 watched=$work/watched/KRV_ZOR_V1_02.gau
-. "$(dirname "${BASH_SOURCE[0]}")/bench_window_helpers.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/bench_screen.sh"
+bench_screen_start
 . "$(dirname "${BASH_SOURCE[0]}")/crashing_module.sh"
 crash_message="the module crashed in its gauge callbacks: illegal instruction (0xc000001d) at "
 
@@ -27,7 +28,9 @@ ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home \
     --trace "$out/bench_record_live.jsonl" --out "$out" >"$work/host.out" 2>&1 &
 host_pid=$!
 wait_for 180 reported "bench ready" || fail "the bench did not get ready: $(cat "$work/host.out" "$report" 2>/dev/null)"
-find_bench_window
+wait_for 30 reported "window client " || fail "the bench showed no window: $(cat "$report")"
+bench_client_origin
+window=$(xdotool search --name "ZOR panel bench" | head -1)
 
 lcd_green="29 163 29"
 lcd_yellow="158 158 47"
@@ -72,20 +75,20 @@ selected_digits "$work/selected_after.png"
 same_pixels "$work/pressure_before.png" "$work/pressure_after.png" || fail "the pressure setting changed over the reload"
 same_pixels "$work/selected_before.png" "$work/selected_after.png" || fail "the selected altitude changed over the reload"
 echo "ok: the pressure setting and the selected altitude are as before the reload"
-shoot; crop "$client_size" 0 0 "$out/bench_record_reloaded.png"
+shoot; keep_screen "$out/bench_record_reloaded.png"
 
 # A rebuild that faults in its gauge callbacks: said as at start-up, and
 # the window still closes on Esc.
 crashing_module "$module" "$work/crashing.gau" || fail "no crashing copy of the module could be made"
 cp "$work/crashing.gau" "$watched"
 expect_report "a crash after a reload is reported" "$crash_message"
-shoot; crop "$client_size" 0 0 "$out/bench_record_crashed.png"
+shoot; keep_screen "$out/bench_record_crashed.png"
 xdotool windowfocus "$window" 2>/dev/null
 xdotool key Escape
 wait_for 30 host_gone || fail "the bench did not close on Esc after the module crashed"
 wait "$host_pid"; status=$?; host_pid=""
-[ "$status" -eq 4 ] || fail "the bench ended with $status after the module crashed: $(cat "$work/host.out")"
-echo "ok: the bench closed on Esc after the crash, exit status 4"
+[ "$status" -eq 5 ] || fail "the bench ended with $status after the module crashed: $(cat "$work/host.out")"
+echo "ok: the bench closed on Esc after the crash, exit status 5"
 grep -q "^# bench session recorded .* with KRV_ZOR_V1_02.gau, [0-9]* bytes, .* version " "$session" ||
     fail "the record does not say when and with which module: $(head -3 "$session")"
 for line in "click AZS_ZOR_1 14 31 left" "press ZOR_1 45 315 left" "release" "ramp altitude 0 " "click ZOR_1 330 30 left" "expect key_count"; do
@@ -108,7 +111,7 @@ echo "ok: the replay's trace is the live one, $(wc -l <"$out/bench_record_live.j
 ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home \
     "$wine_run" "$host" --module "$work/crashing.gau" --out "$out" "$session" >"$work/crash.out" 2>&1
 status=$?
-[ "$status" -eq 4 ] && grep -qF "$crash_message" "$work/crash.out" ||
+[ "$status" -eq 5 ] && grep -qF "$crash_message" "$work/crash.out" ||
     fail "a crash at start-up ended with $status: $(cat "$work/crash.out")"
 echo "ok: a crash at start-up: $(grep -F "$crash_message" "$work/crash.out" | tr -d '\r')"
 echo "record: $session"

@@ -32,7 +32,7 @@ protected:
         const auto script = read_scenario(in, "bench.txt", error);
         EXPECT_TRUE(script) << error;
         BenchSession session(panel, platform, screen, report, {});
-        return session.run(&*script, {.output_folder = output_folder, .watch = {}});
+        return session.run(*script, {.output_folder = output_folder, .watch = {}});
     }
     bool reported(const std::string& line) const
     {
@@ -151,8 +151,11 @@ TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
 TEST_F(Bench, WithoutAScenarioTheDemoPanelOpensPoweredWithBreakersOpen)
 {
     screen.close_at_seconds = 0.5;
+    std::string error;
+    const auto demo = read_scenario_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt", error);
+    ASSERT_TRUE(demo) << error;
     BenchSession session(panel, platform, screen, report, {.xray = true});
-    EXPECT_EQ(session.run(nullptr, {}), 0);
+    EXPECT_EQ(session.run(*demo, {}), 0);
     ASSERT_EQ(panel.gauges().size(), 4u);
     EXPECT_EQ(panel.gauges()[2].label, "AZS_ZOR_1");
     EXPECT_EQ(panel.gauges()[3].width, 45);

@@ -10,7 +10,8 @@ wine_run=$1 host=$2 scenario=$3 out=$4 prefix=$(realpath -m "$5")
 mkdir -p "$out"
 work=$(mktemp -d)
 report=$out/bench_window_report.txt
-. "$(dirname "${BASH_SOURCE[0]}")/bench_window_helpers.sh"
+. "$(dirname "${BASH_SOURCE[0]}")/bench_screen.sh"
+bench_screen_start
 
 rm -f "$report" "$out/bench_window_sound.wav"
 ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home ZOR_SOUND_CAPTURE=$out/bench_window_sound.wav \
@@ -22,7 +23,9 @@ reported "scenario done: 55 frames, failed expectations: 0" || fail "the scenari
 reported "tone playing" || fail "the tone did not play in the scenario: $(cat "$report")"
 reported "host cursors loaded from its resources: 3 of 3" || fail "the host's cursors did not load: $(cat "$report")"
 
-find_bench_window
+bench_client_origin
+window=$(xdotool search --name "ZOR panel bench" | head -1)
+[ -n "$window" ] || fail "no window called ZOR panel bench on the display"
 
 lcd_green="29 163 29"
 lcd_yellow="158 158 47"
@@ -68,7 +71,7 @@ cmp -s "$work/digits_before.png" "$work/digits_after.png" && fail "the pressure 
 echo "ok: the pressure digits changed while the knob was held"
 sleep 0.5
 shoot
-convert "$work/screen.png" -crop "$client_size+$origin_x+$origin_y" "$out/bench_window.png"
+keep_screen "$out/bench_window.png"
 
 # Keys: X lays the X-ray view over the panel, the brightness switch's click
 # area outlined along its box (23, 20, 45 x 45).
@@ -77,7 +80,7 @@ xdotool key x
 expect_report "the X-ray key reaches the bench" "key X"
 expect_colour "X-ray outlines the brightness switch's click area" 40 20 255 140 0
 shoot
-convert "$work/screen.png" -crop "$client_size+$origin_x+$origin_y" "$out/bench_window_xray.png"
+keep_screen "$out/bench_window_xray.png"
 
 xdotool key Escape
 wait_for 30 host_gone || fail "the bench did not close on Esc"

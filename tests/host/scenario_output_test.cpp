@@ -58,7 +58,7 @@ protected:
         NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
         HostCommandLine line{.scenario = ZOR_SCENARIO_DIR "/climb_to_1000m.txt", .module_path = "",
                              .bitmap_folder = ZOR_BITMAP_DIR, .trace_path = (out / "trace.jsonl").string(),
-                             .output_folder = out.string()};
+                             .output_folder = out.string(), .host_folder = ""};
         status = run_host_session(line, NativePlatform::linked_module(), platform);
     }
     static void TearDownTestSuite() { std::filesystem::remove_all(out); }

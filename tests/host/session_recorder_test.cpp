@@ -60,7 +60,10 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
         SessionRecorder recorder(&file, [&] { return seconds_of(screen.now()); });
         BenchSession session(panel, platform, screen, report, {.xray = false, .seconds = 0.0, .report_every_seconds = 10.0, .recorder = &recorder,
                                                                .follower = nullptr});
-        EXPECT_EQ(session.run(nullptr, {}, &live_trace), 0);
+        std::string error;
+        const auto demo = read_scenario_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt", error);
+        ASSERT_TRUE(demo) << error;
+        EXPECT_EQ(session.run(*demo, {}, &live_trace), 0);
         recorded = recorder.text();
         EXPECT_EQ(panel.variables.get(token_units_of_measure), host_units_metric);
     }
@@ -102,7 +105,7 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     window.close_at_seconds = 12.0;
     std::ostringstream live_report;
     BenchSession again(live_panel, live_platform, window, live_report, {});
-    EXPECT_EQ(again.run(&*script, {.output_folder = ".", .watch = {}}), 0);
+    EXPECT_EQ(again.run(*script, {.output_folder = ".", .watch = {}}), 0);
     EXPECT_TRUE(holds(live_report.str(), "scenario done: " + std::to_string(result.frames) +
                                              " frames, failed expectations: 0\n"))
         << live_report.str();

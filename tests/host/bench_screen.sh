@@ -1,10 +1,13 @@
-# What the bench window tests share: an Xvfb display of their own, the
-# bench's report read as it grows, the window found on the screen, panel
-# pixels clicked and read back. Source it with `work` (a scratch folder),
-# `report` (the bench's report file) and `prefix` set; it sets the traps that
-# end the bench, its wineserver and the display.
-host_pid=""
+# Watching a bench window on an Xvfb display of its own, for the tests that
+# start one: screenshots read back at panel pixels, the host's report lines
+# waited for. Source it after setting:
+#   work      a scratch folder (the display's log, screenshots, host output)
+#   report    the file the bench's report lines go to
+#   prefix    the Wine prefix the host runs in (its server ends at exit)
+# and set host_pid once the host runs; bench_client_origin sets origin_x,
+# origin_y and client_size from the report.
 . "$(dirname "${BASH_SOURCE[0]}")/../../scripts/wine-env.sh"
+host_pid=""
 
 host_gone() { [ -n "$host_pid" ] && ! kill -0 "$host_pid" 2>/dev/null; }
 fail() {
@@ -13,19 +16,23 @@ fail() {
     exit 1
 }
 
-cleanup() {
+bench_screen_cleanup() {
     [ -n "$host_pid" ] && kill "$host_pid" 2>/dev/null
     [ -d "$prefix" ] && WINEPREFIX="$prefix" wineserver -k 2>/dev/null
     zor_display_stop
     rm -rf "$work"
 }
-trap cleanup EXIT
-trap 'exit 1' TERM INT
 
-for tool in Xvfb xdotool import convert; do
-    command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
-done
-zor_display_start "$work" || fail "no X display to show the bench on"
+# The tools and the display; the scratch folder and the display go at exit.
+bench_screen_start() {
+    trap bench_screen_cleanup EXIT
+    trap 'exit 1' TERM INT
+    local tool
+    for tool in Xvfb xdotool import convert; do
+        command -v "$tool" >/dev/null || fail "$tool is missing (scripts/setup.sh installs xvfb, xdotool and imagemagick)"
+    done
+    zor_display_start "$work" || fail "no X display to show the bench on"
+}
 
 # Waits up to SECONDS for a command to succeed; gives up at once when the
 # bench has ended.
@@ -41,13 +48,10 @@ wait_for() {
 }
 reported() { grep -qF -- "$1" "$report" 2>/dev/null; }
 
-# The client area on the screen, from the host's report, and the window.
-find_bench_window() {
-    wait_for 30 reported "window client " || fail "the bench showed no window: $(cat "$report")"
+# The client area on the screen, from the host's report.
+bench_client_origin() {
     read -r origin_x origin_y client_size < <(sed -n 's/^window client \([0-9]*\),\([0-9]*\) \([0-9]*x[0-9]*\),.*/\1 \2 \3/p' "$report" | tail -1)
     [ -n "$origin_x" ] || fail "the host reported no window position"
-    window=$(xdotool search --name "ZOR panel bench" | head -1)
-    [ -n "$window" ] || fail "no window called ZOR panel bench on the display"
 }
 
 # Panel pixels to the screen.
@@ -76,3 +80,5 @@ expect_report() {   # WHAT LINE
     wait_for 20 reported "$2" || fail "$1: the host reported no '$2'"
     echo "ok: $1"
 }
+# The client area of the last screenshot, to keep.
+keep_screen() { convert "$work/screen.png" -crop "$client_size+$origin_x+$origin_y" "$1"; }

@@ -1,0 +1,52 @@
+# zor_file_version(FILE OUT_VAR): the FileVersion text of a Windows module's
+# version resource, read from the built file itself, so a name made from it
+# cannot disagree with what Windows shows in the file's properties.
+#
+# The resource holds its texts as UTF-16 words: the key "FileVersion" and its
+# terminating zero, zero words padding to the next double word, then the
+# value up to its own zero. Only a plain version (digits and dots) is taken.
+function(zor_file_version file out_var)
+    file(READ "${file}" bytes HEX)
+    # "FileVersion" and its terminator, one little-endian word a letter.
+    set(key "460069006c006500560065007200730069006f006e000000")
+    # The first match on a word boundary: hex digits four apart.
+    string(FIND "${bytes}" "${key}" at)
+    math(EXPR odd "${at} % 4")
+    while(at GREATER -1 AND NOT odd EQUAL 0)
+        math(EXPR start "${at} + 1")
+        string(SUBSTRING "${bytes}" ${start} -1 rest)
+        string(FIND "${rest}" "${key}" found)
+        if(found EQUAL -1)
+            set(at -1)
+        else()
+            math(EXPR at "${start} + ${found}")
+            math(EXPR odd "${at} % 4")
+        endif()
+    endwhile()
+    if(at EQUAL -1)
+        message(FATAL_ERROR "${file}: no FileVersion text in its version resource")
+    endif()
+    string(LENGTH "${key}" key_length)
+    math(EXPR at "${at} + ${key_length}")
+    string(SUBSTRING "${bytes}" ${at} 4 word)
+    while(word STREQUAL "0000")
+        math(EXPR at "${at} + 4")
+        string(SUBSTRING "${bytes}" ${at} 4 word)
+    endwhile()
+    set(version "")
+    while(NOT word STREQUAL "0000" AND NOT word STREQUAL "")
+        if(NOT word MATCHES "^(3[0-9]|2e)00$")
+            message(FATAL_ERROR "${file}: its FileVersion is not digits and dots (word ${word} after '${version}')")
+        endif()
+        string(SUBSTRING "${word}" 0 2 code)
+        math(EXPR code "0x${code}")
+        string(ASCII ${code} letter)
+        string(APPEND version "${letter}")
+        math(EXPR at "${at} + 4")
+        string(SUBSTRING "${bytes}" ${at} 4 word)
+    endwhile()
+    if(NOT version MATCHES "^[0-9]+(\\.[0-9]+)*$")
+        message(FATAL_ERROR "${file}: its FileVersion '${version}' is not a plain version")
+    endif()
+    set(${out_var} "${version}" PARENT_SCOPE)
+endfunction()
