@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "host/panel/element_chain.h"
+#include "host/bench/panel_expectations.h"
 
 namespace {
 
@@ -49,7 +49,7 @@ std::string exact_number(double value)
 }
 
 SessionRecorder::SessionRecorder(std::ostream* file, std::function<double()> now_seconds)
-    : file_(file), now_seconds_(std::move(now_seconds))
+    : text_(file), now_seconds_(std::move(now_seconds))
 {
 }
 
@@ -122,8 +122,7 @@ void SessionRecorder::frame_ended(const GaugePanel& panel)
         settle_run();
         pause_start_ = now_seconds_();
     }
-    if (file_ != nullptr)
-        file_->flush();
+    text_.flush();
 }
 
 // The variables now, with the tick (the panel's own) as it was before, so
@@ -184,7 +183,6 @@ void SessionRecorder::pressed(const GaugePanel& panel, std::size_t gauge, PixelP
         open_with(panel);
     write_sets_since_frame(panel.variables.all());
     press_line_ = text_.size();
-    press_file_at_ = file_run_start_;
     held_ = held;
     event_line((held ? "press " : "click ") + panel.gauges().at(gauge).label + " " + point_words(point, button), panel);
 }
@@ -217,12 +215,7 @@ void SessionRecorder::released(const GaugePanel& panel)
         return;
     held_ = false;
     if (press_line_) {
-        text_.replace(*press_line_, 5, "click");
-        if (file_ != nullptr) {
-            file_->seekp(press_file_at_);
-            file_->write("click", 5);
-            file_->seekp(file_run_start_);
-        }
+        text_.overwrite(*press_line_, "click");
         press_line_.reset();
         return;
     }
@@ -233,8 +226,7 @@ void SessionRecorder::event_line(const std::string& line, const GaugePanel& pane
 {
     settle_run();
     write_fixed(line + "   # after frame " + std::to_string(panel.frame_number()) + "\n");
-    if (file_ != nullptr)
-        file_->flush();
+    text_.flush();
 }
 
 void SessionRecorder::set_paused(bool paused)
@@ -261,32 +253,9 @@ void SessionRecorder::expect_now(GaugePanel& panel, const std::vector<std::strin
     if (!opened_)
         open_with(panel);
     settle_run();
-    std::string lines = "# what the panel shows after frame " + std::to_string(panel.frame_number()) + "\n";
-    for (const PlacedGauge& gauge : panel.gauges()) {
-        const std::vector<ElementHeader*> chain = element_chain(*gauge.header);
-        for (std::size_t i = 0; i < chain.size(); ++i) {
-            const auto frame = icon_frame(*chain[i]);
-            lines += "expect frame " + gauge.label + " " + std::to_string(i + 1) + " " +
-                     (frame ? std::to_string(*frame) : "none") + "\n";
-        }
-        if (ElementHeader* needle = first_needle(*gauge.header)) {
-            if (const auto angle = element_value(*needle))
-                lines += "expect angle " + gauge.label + " " + fixed(*angle, 4) + "\n";
-            lines += "expect hidden " + gauge.label + (element_hidden(*needle) ? " yes\n" : " no\n");
-        }
-    }
-    const auto& keys = panel.services.key_events;
-    lines += keys.empty() ? std::string("expect key none\n")
-                          : "expect key " + std::to_string(keys.back().event) + " " +
-                                std::to_string(keys.back().argument) + "\n";
-    lines += "expect key_count " + std::to_string(keys.size()) + "\n";
-    auto asked = [&](const char* request) {
-        return std::find(last_frame_sounds.begin(), last_frame_sounds.end(), request) != last_frame_sounds.end();
-    };
-    lines += std::string("expect sound ") + (asked("play") ? "playing" : asked("stop") ? "quiet" : "none") + "\n";
-    write_fixed(lines);
-    if (file_ != nullptr)
-        file_->flush();
+    write_fixed("# what the panel shows after frame " + std::to_string(panel.frame_number()) + "\n" +
+                panel_expectations(panel, last_frame_sounds));
+    text_.flush();
 }
 
 void SessionRecorder::resume(const GaugePanel& panel)
@@ -298,9 +267,7 @@ void SessionRecorder::resume(const GaugePanel& panel)
 // The run's lines stay as they are; what comes next goes after them.
 void SessionRecorder::settle_run()
 {
-    run_start_ = text_.size();
-    file_run_start_ += static_cast<std::streamoff>(file_run_length_);
-    file_run_length_ = 0;
+    text_.keep_tail();
     run_ = Run{};
 }
 
@@ -317,25 +284,10 @@ void SessionRecorder::write_run()
         lines += "frames " + std::to_string(run_.frames + (run_.ramp ? 1 : 0)) +
                  (run_.stepped ? "   # one frame while paused" : "") + "\n";
     }
-    // Blanks cover what a longer version of the run left in the file.
-    if (lines.size() < file_run_length_)
-        lines.insert(lines.size() - 1, file_run_length_ - lines.size(), ' ');
-    text_.resize(run_start_);
-    text_ += lines;
-    if (file_ != nullptr) {
-        file_->seekp(file_run_start_);
-        file_->write(lines.data(), static_cast<std::streamsize>(lines.size()));
-    }
-    file_run_length_ = lines.size();
+    text_.set_tail(std::move(lines));
 }
 
 void SessionRecorder::write_fixed(const std::string& lines)
 {
-    text_ += lines;
-    run_start_ = text_.size();
-    if (file_ != nullptr) {
-        file_->seekp(file_run_start_);
-        file_->write(lines.data(), static_cast<std::streamsize>(lines.size()));
-    }
-    file_run_start_ += static_cast<std::streamoff>(lines.size());
+    text_.append(lines);
 }

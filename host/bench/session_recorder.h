@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "host/bench/growing_text.h"
 #include "host/panel/gauge_panel.h"
 
 class SessionRecorder : public PanelWatcher {
@@ -42,7 +43,7 @@ public:
     // so far: its variables are the base of the next change again.
     void resume(const GaugePanel& panel);
 
-    const std::string& text() const { return text_; }
+    const std::string& text() const { return text_.text(); }
 
     void frame_starting(const GaugePanel& panel) override;
     void frame_ended(const GaugePanel& panel) override;
@@ -82,12 +83,8 @@ private:
     void write_sets_since_frame(const Values& now);
     void write_pause();
 
-    std::ostream* file_;
+    GrowingText text_;                   // its tail is the run
     std::function<double()> now_seconds_;
-    std::string text_;
-    std::size_t run_start_ = 0;          // where the run's lines begin in the text
-    std::streampos file_run_start_ = 0;  // and in the file
-    std::size_t file_run_length_ = 0;    // what the file holds of them now
     Run run_;
     bool opened_ = false;
     Values before_;                      // the variables after the last frame
@@ -96,7 +93,6 @@ private:
     bool paused_ = false;
     double pause_start_ = 0.0;
     std::optional<std::size_t> press_line_;  // a press no frame has followed yet
-    std::streampos press_file_at_ = 0;
 };
 
 // The shortest text that reads back as exactly the same double.
