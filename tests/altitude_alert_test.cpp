@@ -38,19 +38,27 @@ TEST_F(AltitudeAlert, InactiveUpToASelectedAltitudeOf295)
 TEST_F(AltitudeAlert, BandEdges)
 {
     s.selected_altitude_m = 1000.0;
-    s.blink_phase = 1;
-    struct Case { double d; std::int8_t border; std::int32_t outside_armed; };
+    // A blinking border and a steady one look alike in the shown phase:
+    // every edge is seen in both.
+    struct Case { double d; bool steady; std::int32_t outside_armed; };
     const std::vector<Case> cases = {
-        {150.0, 0, 0}, {-150.0, 0, 0}, {150.1, 0, 1}, {149.9, 0, 0}, {60.0, 0, 0},
+        {150.0, true, 0}, {-150.0, true, 0}, {150.1, true, 1}, {149.9, false, 0}, {60.0, false, 0}, {-60.0, false, 0},
     };
-    for (const Case& c : cases) {
-        tone = AlertArming{};
-        frame_at(c.d);
-        EXPECT_EQ(s.deviation_border_frame, c.border) << c.d;
-        EXPECT_EQ(tone.outside_band_armed, c.outside_armed) << c.d;
+    for (const std::int8_t phase : {0, 1}) {
+        for (const Case& c : cases) {
+            tone = AlertArming{};
+            s.blink_phase = phase;
+            frame_at(c.d);
+            EXPECT_EQ(s.deviation_border_frame, c.steady ? 0 : phase - 1) << c.d << " phase " << int(phase);
+            EXPECT_EQ(tone.outside_band_armed, c.outside_armed) << c.d;
+        }
     }
-    // Exactly 60 blinks but does not count as leaving.
+    // Exactly 60 is outside the capture band: reaching it arms nothing, and
+    // leaving from it only counts once armed inside.
     tone = AlertArming{};
+    frame_at(60.0);
+    frame_at(60.01);
+    EXPECT_EQ(tone.alert_tone_frames, 0);
     tone.inside_band_armed = 1;
     frame_at(60.0);
     EXPECT_EQ(tone.inside_band_armed, 1);
@@ -133,15 +141,25 @@ TEST_F(AltitudeAlert, SelectedDigitsStayForFiftyNineFramesAfterAKnobClick)
 
 TEST_F(AltitudeAlert, PowerLossClearsArmingAndCountdown)
 {
-    s.selected_altitude_m = 1000.0;
-    frame_at(-500.0);
-    frame_at(-100.0);
-    EXPECT_EQ(tone.alert_tone_frames, 17);
-    s.selected_altitude_m = 0.0;     // what the update does without power
-    frame_at(0.0);
-    EXPECT_EQ(tone.alert_tone_frames, 0);
-    EXPECT_EQ(tone.inside_band_armed, 0);
-    EXPECT_EQ(tone.outside_band_armed, 0);
+    // Each sequence leaves one thing set, seen set before the loss.
+    struct Case { const char* what; std::vector<double> deviations; std::int32_t AlertArming::*field; };
+    const Case cases[] = {
+        {"armed outside", {-500.0}, &AlertArming::outside_band_armed},
+        {"armed inside", {-500.0, -100.0, 0.0}, &AlertArming::inside_band_armed},
+        {"tone sounding", {-500.0, -100.0}, &AlertArming::alert_tone_frames},
+    };
+    for (const Case& c : cases) {
+        tone = AlertArming{};
+        s.selected_altitude_m = 1000.0;
+        for (double d : c.deviations)
+            frame_at(d);
+        EXPECT_GT(tone.*c.field, 0) << c.what;
+        s.selected_altitude_m = 0.0;     // what the update does without power
+        frame_at(0.0);
+        EXPECT_EQ(tone.alert_tone_frames, 0) << c.what;
+        EXPECT_EQ(tone.inside_band_armed, 0) << c.what;
+        EXPECT_EQ(tone.outside_band_armed, 0) << c.what;
+    }
 }
 
 } // namespace

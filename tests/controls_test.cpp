@@ -80,18 +80,30 @@ TEST_F(Controls, Zor2PressureKnobChangesItsOwnSettingAndSendsNothing)
 
 TEST_F(Controls, EveryLeftKnobClickRestartsTheHoldTimerRightClicksDoNot)
 {
-    zor_1.baro_setting_mb = 700;
-    pressure_knob_decrease_click<InstrumentId::zor_1>(nullptr, left);
-    EXPECT_EQ(zor_1.knob_hold_timer, 10);
-    EXPECT_EQ(zor_1.selected_change_timer, 0);
-    selected_knob_increase_click<InstrumentId::zor_1>(nullptr, left);
-    EXPECT_EQ(zor_1.selected_change_timer, 60);
-    zor_1.knob_hold_timer = 3;
-    zor_1.selected_change_timer = 7;
-    selected_knob_decrease_click<InstrumentId::zor_1>(nullptr, right);
-    pressure_knob_increase_click<InstrumentId::zor_1>(nullptr, right);
-    EXPECT_EQ(zor_1.knob_hold_timer, 3);
-    EXPECT_EQ(zor_1.selected_change_timer, 7);
+    using Click = std::int32_t(HOSTCALL*)(const PixelPoint*, std::uint32_t);
+    struct Case { const char* what; Click click; std::int32_t selected_change_timer; };
+    constexpr InstrumentId id = InstrumentId::zor_1;
+    const Case cases[] = {
+        {"pressure down", pressure_knob_decrease_click<id>, 0},
+        {"pressure up",   pressure_knob_increase_click<id>, 0},
+        {"selected down", selected_knob_decrease_click<id>, 60},
+        {"selected up",   selected_knob_increase_click<id>, 60},
+    };
+    for (const Case& c : cases) {
+        // The decreasing halves are clicked at their floors: a click there holds too.
+        zor_1.baro_setting_mb = 700;
+        zor_1.selected_altitude_m = 0.0;
+        zor_1.knob_hold_timer = 3;
+        zor_1.selected_change_timer = 7;
+        c.click(nullptr, right);
+        EXPECT_EQ(zor_1.knob_hold_timer, 3) << c.what;
+        EXPECT_EQ(zor_1.selected_change_timer, 7) << c.what;
+        zor_1.knob_hold_timer = 0;
+        zor_1.selected_change_timer = 0;
+        c.click(nullptr, left);
+        EXPECT_EQ(zor_1.knob_hold_timer, 10) << c.what;
+        EXPECT_EQ(zor_1.selected_change_timer, c.selected_change_timer) << c.what;
+    }
 }
 
 struct SelectedCase {
@@ -109,12 +121,14 @@ TEST_F(Controls, SelectedKnobStepsFloorsAndCeilings)
     const std::vector<SelectedCase> cases = {
         {"metres, floor",              0, 0.0,     1, false, left,  0.0},
         {"metres, step up",            0, 0.0,     1, true,  left,  100.0},
+        {"metres, fast up",            0, 1000.0,  5, true,  left,  1500.0},
         {"metres, fast to ceiling",    0, 11900.0, 5, true,  left,  12000.0},
         {"metres, at ceiling",         0, 12000.0, 1, true,  left,  12000.0},
         {"feet, fast to ceiling",      1, 12192.0, 5, true,  left,  12496.8},
         {"feet ceiling then metres",   0, 12496.8, 1, true,  left,  12000.0},
         {"metres down from feet top",  0, 12496.8, 1, false, left,  12496.8 - 100},
         {"feet, step down",            1, 1000.0,  1, false, left,  1000.0 - 304.8},
+        {"feet, fast down",            1, 5000.0,  5, false, left,  5000.0 - 5 * 304.8},
         {"units out of range",         2, 500.0,   1, true,  left,  500.0},
         {"right click resets",         0, 5000.0,  1, true,  right, 0.0},
     };

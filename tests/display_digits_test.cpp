@@ -88,6 +88,7 @@ TEST(AltitudeWindow, LeadingGlyphBlanksAndMinusSign)
         {12345,  true,  {1, 2, 3, 4, 5}},     // no room for the sign
         {100005, false, {0, 0, 0, 0, 5}},     // shown modulo 100000
         {123450, true,  {2, 3, 4, 5, 0}},
+        {-5,     true,  {0, 0, 0, 0, 5}},     // never a display value: its digits, no frame below 0
     };
     for (const WindowCase& c : cases) {
         DigitCode digits[5];

@@ -73,6 +73,27 @@ TEST_F(InstrumentUpdate, WithoutPowerTheSettingsGoBackEveryFrame)
     EXPECT_EQ(zor_1.selected_altitude_m, 0.0);
 }
 
+// A host may hand the update some other gauge header: the walk to the
+// needle stops where that header's chain does, and marks nothing.
+TEST_F(InstrumentUpdate, AHeaderWithoutTheNeedlesChainIsUpdatedAndNothingIsMarked)
+{
+    ElementHeader last{};                                  // no next list at all
+    ElementHeader* const to_last[2] = {&last, nullptr};
+    ElementHeader first{};
+    first.next = to_last;
+    ElementHeader* const short_chain[2] = {&first, nullptr};
+    GaugeHeader no_elements{};
+    GaugeHeader cut_short{};
+    cut_short.element_list = short_chain;
+    for (GaugeHeader* gauge : {static_cast<GaugeHeader*>(nullptr), &no_elements, &cut_short}) {
+        zor_1.baro_setting_mb = 950;
+        zor_1_gauge_callback(gauge, service_update, 0);     // unpowered: the needle would hide
+        EXPECT_EQ(zor_1.baro_setting_mb, 1013);
+        EXPECT_EQ(find_needle(gauge), nullptr);
+    }
+    EXPECT_EQ(first.image_flags | last.image_flags, 0u);
+}
+
 TEST_F(InstrumentUpdate, Zor2RunsOnTheInitialSnapshotWhenZor1IsAbsent)
 {
     breaker_flag(BreakerId::azs_zor_2) = 1;

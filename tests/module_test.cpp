@@ -64,6 +64,20 @@ TEST_F(Module, HeaderRoutinesHandZor1sRootWhicheverHeaderTheyCameThrough)
     }
 }
 
+// Linkage is the host's to read and write: with no first gauge, or one
+// without elements, the header routines hand the host no root.
+TEST_F(Module, HeaderRoutinesWithoutAFirstGaugeHandTheHostNoRoot)
+{
+    RecordingPanelServices host;
+    const GaugeHeader without_elements = [] { GaugeHeader g = zor_1_gauge_header; g.element_list = nullptr; return g; }();
+    for (const GaugeHeader* first : {static_cast<const GaugeHeader*>(nullptr), &without_elements}) {
+        Linkage.gauge_table[0] = first;
+        zor_2_gauge_header.draw_routine();
+    }
+    Linkage.gauge_table[0] = &zor_1_gauge_header;
+    EXPECT_EQ(host.element_calls, (std::vector<ElementListCall>{{29, nullptr, 0}, {29, nullptr, 0}}));
+}
+
 TEST_F(Module, CallsBeforeTheHostWritesItsServicesDoNothing)
 {
     ASSERT_EQ(ImportTable.panels.table, nullptr);

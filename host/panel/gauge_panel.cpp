@@ -115,7 +115,8 @@ void GaugePanel::each_gauge(std::int32_t first_code, void (*routine)(GaugeHeader
         GaugeHeader& gauge = *gauges_[i].header;
         routine(gauge, i);
         call_gauge(gauge, first_code, i);
-        call_gauge(gauge, first_code + 1, i);
+        if (second_codes_)
+            call_gauge(gauge, first_code + 1, i);
     }
 }
 

@@ -84,6 +84,10 @@ public:
     void start_over(LoadedModule module);
 
     void set_watcher(PanelWatcher* watcher) { watcher_ = watcher; }
+    // Each step of the gauges' life sends two service codes, as the
+    // simulator does; without the second, a run shows that the first alone
+    // does the module's work.
+    void send_second_codes(bool send) { second_codes_ = send; }
 
     void click(std::size_t gauge, PixelPoint point, MouseButton button);
     void press(std::size_t gauge, PixelPoint point, MouseButton button);
@@ -119,4 +123,5 @@ private:
     double ticks_per_second_ = 18.0;
     long frame_ = 0;
     bool open_ = false;
+    bool second_codes_ = true;
 };

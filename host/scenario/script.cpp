@@ -46,6 +46,12 @@ std::optional<ScenarioScript> read_scenario(std::istream& in, const std::string&
         if (!line.words.empty())
             script.lines.push_back(std::move(line));
     }
+    // A stream that stops on an error is no shorter scenario: a folder opens
+    // as a file and then reads nothing.
+    if (in.bad()) {
+        error = name + ": cannot be read";
+        return std::nullopt;
+    }
     return script;
 }
 

@@ -18,7 +18,8 @@ struct ScenarioScript {
     std::vector<ScenarioLine> lines; // blank and comment lines left out
 };
 
-// nullopt and the reason when a quote is left open.
+// nullopt and the reason when a quote is left open or the stream cannot be
+// read to its end.
 std::optional<ScenarioScript> read_scenario(std::istream& in, const std::string& name, std::string& error);
 // The same from a file; the reason names the file when it cannot be read.
 std::optional<ScenarioScript> read_scenario_file(const std::string& path, std::string& error);

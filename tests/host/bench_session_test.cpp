@@ -148,6 +148,14 @@ TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
     EXPECT_TRUE(reported("scenario done: " + std::to_string(panel.frame_number()) + " frames, failed expectations: 0"));
 }
 
+TEST_F(Bench, AScenarioWithABadLastLineFliesNoFrameAndOpensNoBench)
+{
+    EXPECT_EQ(fly("place ZOR_1 0 0\nrealtime on\nframes 100\nclick ZOR_1 45 315 middle\n"), -1);
+    EXPECT_TRUE(reported("bench.txt:4: 'middle' is no mouse button")) << report.str();
+    EXPECT_EQ(panel.frame_number(), 0);
+    EXPECT_EQ(screen.pictures, 0);
+}
+
 TEST_F(Bench, WithoutAScenarioTheDemoPanelOpensPoweredWithBreakersOpen)
 {
     screen.close_at_seconds = 0.5;

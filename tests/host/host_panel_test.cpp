@@ -9,6 +9,7 @@
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/runner.h"
 #include "host/native/native_platform.h"
+#include "sound/alert_tone_player.h"
 
 namespace {
 
@@ -45,6 +46,18 @@ TEST_F(Panel, LifecycleReachesTheElementServicesThroughTheHeaderRoutines)
         EXPECT_EQ(calls[entry], 4) << entry;
     // Opening the panel sent ZOR_1's setting once.
     EXPECT_EQ(panel.services.key_events, (std::vector<SentKeyEvent>{{66040, 1013 * 16}}));
+}
+
+// Without the second code of each step, the first still sets the tone up
+// on opening and gives it back on closing.
+TEST_F(Panel, TheFirstCodeOfEachStepAloneSetsTheToneUpAndGivesItBack)
+{
+    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
+    panel.send_second_codes(false);
+    panel.open();
+    EXPECT_EQ(alert_tone_state(), AlertToneState::ready);
+    panel.close();
+    EXPECT_EQ(alert_tone_state(), AlertToneState::not_set_up);
 }
 
 TEST_F(Panel, PlacedSizeScalesTheFaceKeepingItsShape)

@@ -2,6 +2,7 @@
 // class rule, scenario lines, bitmaps read from the generated files.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <sstream>
 
 #include "host/panel/element_chain.h"
@@ -54,6 +55,10 @@ TEST(ScenarioScript, SplitsWordsKeepsQuotesAndLineNumbers)
     std::istringstream open_quote("frames 1\nexpect tooltip ZOR_1 1 1 \"1013\n");
     EXPECT_FALSE(read_scenario(open_quote, "s.txt", error));
     EXPECT_EQ(error, "s.txt:2: a quoted word has no closing quote");
+
+    const std::string folder = std::filesystem::current_path().string();
+    EXPECT_FALSE(read_scenario_file(folder, error));
+    EXPECT_EQ(error, folder + ": cannot be read");
 }
 
 TEST(GeneratedBitmaps, DecodeToTheSizesOfTheFaceLayout)

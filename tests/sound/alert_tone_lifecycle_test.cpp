@@ -1,5 +1,6 @@
-// The tone from install to kill: the per-frame requests, the operations
-// outside set-up, and a failing buffer call.
+// The tone from install to kill: the player's operations, outside set-up
+// too, and a failing buffer call. Which of them a frame asks for is the
+// module's own update (tests/alert_tone_frames_test.cpp).
 #include <functional>
 
 #include "sound/tone_service.h"
@@ -8,12 +9,6 @@
 namespace {
 
 using ToneLifecycle = SoundTest;
-
-void run_quiet_frame()
-{
-    stop_tone();
-    rewind_tone(0);
-}
 
 TEST_F(ToneLifecycle, BeforeInstallAndAfterKillTheToneOperationsDoNothing)
 {
@@ -43,7 +38,7 @@ TEST_F(ToneLifecycle, InitializePlaysAtFullVolume)
     EXPECT_EQ(platform.last_buffer()->volume, 0);
 }
 
-TEST_F(ToneLifecycle, AlertFramesLoopTheToneAndQuietFramesStopAndRewindIt)
+TEST_F(ToneLifecycle, PlayLoopsStopStopsAndRewindGoesBackToTheStart)
 {
     tone_service_install();
     const FakeBuffer& buffer = *platform.last_buffer();
@@ -54,10 +49,12 @@ TEST_F(ToneLifecycle, AlertFramesLoopTheToneAndQuietFramesStopAndRewindIt)
     EXPECT_EQ(buffer.play_flags, play_looping);
 
     platform.last_buffer()->position = 412;
-    run_quiet_frame();
+    EXPECT_EQ(stop_tone(), 1);
     EXPECT_EQ(is_tone_playing(), 0);
+    EXPECT_EQ(buffer.position, 412u);
+    EXPECT_EQ(rewind_tone(0), 1);
     EXPECT_EQ(buffer.position, 0u);
-    run_quiet_frame();
+    EXPECT_EQ(stop_tone(), 1);      // stopping a stopped tone is no failure
     EXPECT_EQ(alert_tone_state(), AlertToneState::ready);
 }
 

@@ -92,7 +92,7 @@ HostWindow find_window(const char* class_name)
 
 GlobalBlock global_alloc_movable(std::uint32_t bytes)
 {
-    if (begin(SoundCall::global_alloc))
+    if (begin(SoundCall::global_alloc) || bytes > fake_sound_platform().largest_global_block)
         return nullptr;
     blocks.push_back({.memory = std::vector<std::uint8_t>(bytes, fresh_memory_value)});
     ++fake_sound_platform().live_blocks;

@@ -59,6 +59,9 @@ struct FakeSoundPlatform {
     // first region, then what is left in the second.
     std::uint32_t first_lock_region_limit = UINT32_MAX;
     std::uint32_t second_lock_region_limit = UINT32_MAX;
+    // The largest block global_alloc hands out; a larger one fails, as when
+    // memory runs out.
+    std::uint32_t largest_global_block = UINT32_MAX;
 
     // Makes the `occurrence`-th call (counted from 1) of `call` fail.
     void fail(SoundCall call, int occurrence = 1);

@@ -104,6 +104,15 @@ TEST_F(ToneFileContent, RatesAndSizesDirectSoundRefusesAreRefusedFirst)
         EXPECT_EQ(handed, c.loads);
         reset_alert_tone_player_for_tests();
     }
+    // The largest size DirectSound takes is staged; its allocation is made
+    // to fail rather than hold a quarter of a gigabyte.
+    start_afresh();
+    platform.files[tone_path] = riff_file("WAVE", {format_chunk(pcm_format(1, 22050, 16)),
+                                                   {.id = "data", .data = counting_bytes(64), .stated_size = buffer_bytes_max}});
+    platform.fail(SoundCall::global_alloc);
+    create_sound_device(classic_window);
+    EXPECT_EQ(load_tone(tone_path), 0u);
+    EXPECT_EQ(platform.count(SoundCall::global_alloc), 1);
 }
 
 // DirectSound ignores the extra-size field of PCM; a stray count must not
