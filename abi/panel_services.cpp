@@ -1,5 +1,12 @@
 #include "abi/panel_services.h"
 
+// ImportTable, the second record the module exports: the host writes the
+// address of its panel services into it before it calls any gauge routine.
+ImportTableRecord ImportTable = {
+    .panels = {.id = import_panels_id, .table = nullptr},
+    .end    = {.id = 0, .table = nullptr},
+};
+
 namespace {
 
 // The table as the host left it this moment; null while it has not written it.

@@ -6,8 +6,8 @@
 
 #include "abi/host_formats.h"
 
-// The record the module exports, where the host leaves its table; defined
-// with the module's other exports in module/import_table.cpp.
+// The record the module exports, where the host leaves its table. Defined
+// with the calls that read it, so that it is there wherever they are.
 extern "C" ImportTableRecord ImportTable;
 
 void lookup_variable(ModuleVar& variable);

@@ -1,10 +1,18 @@
 # Build-time generators (artwork, alert tone) always run on the build machine:
 # the native tree builds them in place, the win32 tree builds them natively as
-# a sub-build.
+# a sub-build. A tree given ZOR_TOOLS_TREE, a native tree that has built them
+# already, runs that tree's generators instead of building its own (the test
+# and build scripts build the generators once for all their trees).
 set(ZOR_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 file(MAKE_DIRECTORY ${ZOR_GENERATED_DIR})
+set(ZOR_TOOLS_TREE "" CACHE PATH "native build tree whose generators this tree runs instead of building its own")
 
-if(CMAKE_CROSSCOMPILING)
+if(ZOR_TOOLS_TREE)
+    set(ZOR_ARTWORK_TOOL ${ZOR_TOOLS_TREE}/tools/artwork/zor_artwork)
+    set(ZOR_TONE_TOOL ${ZOR_TOOLS_TREE}/tools/tone/zor_tone)
+    set(ZOR_CURSOR_TOOL ${ZOR_TOOLS_TREE}/tools/cursors/zor_cursors)
+    set(ZOR_TOOL_DEPENDS ${ZOR_ARTWORK_TOOL} ${ZOR_TONE_TOOL} ${ZOR_CURSOR_TOOL})
+elseif(CMAKE_CROSSCOMPILING)
     include(ExternalProject)
     set(tools_dir ${CMAKE_BINARY_DIR}/tools-native)
     ExternalProject_Add(zor_tools_native

@@ -1,8 +1,35 @@
-# Sourced by the entry scripts: configures and builds one tree under build/.
+# Sourced by the entry scripts: configures and builds trees under build/ with
+# Ninja. The compiler cache is a developer's opt-in: ZOR_CCACHE=1 with ccache
+# on the PATH; the scripts' own figures are taken without it.
+zor_configure_tree() {
+    local name=$1
+    shift
+    local tree="$root/build/$name"
+    # A tree made by another generator cannot be reconfigured with Ninja.
+    if [ -f "$tree/CMakeCache.txt" ] && ! grep -qx 'CMAKE_GENERATOR:INTERNAL=Ninja' "$tree/CMakeCache.txt"; then
+        echo "== build: $name was made with another generator; starting it afresh"
+        rm -rf "$tree"
+    fi
+    # CMake's account of the tree's targets, for the layering check's links.
+    mkdir -p "$tree/.cmake/api/v1/query"
+    touch "$tree/.cmake/api/v1/query/codemodel-v2"
+    local launcher=()
+    if [ "${ZOR_CCACHE:-0}" = 1 ] && command -v ccache >/dev/null 2>&1; then
+        launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+    fi
+    cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${launcher[@]}" "$@" >/dev/null
+}
+
+# build_tree NAME [CMAKE_ARGS...] [-- TARGETS...]: configures and builds the
+# tree, all of it or only the targets named after --.
 build_tree() {
     local name=$1
     shift
-    echo "== build: $name"
-    cmake -S "$root" -B "$root/build/$name" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$root/build/$name" -j "${ZOR_JOBS:-2}"
+    local args=() targets=()
+    while [ $# -gt 0 ] && [ "$1" != -- ]; do args+=("$1"); shift; done
+    [ $# -gt 0 ] && shift
+    targets=("$@")
+    echo "== build: $name${targets[*]:+ (${targets[*]})}"
+    zor_configure_tree "$name" "${args[@]}"
+    cmake --build "$root/build/$name" -j "${ZOR_JOBS:-2}" ${targets[@]:+--target "${targets[@]}"}
 }

@@ -9,8 +9,12 @@ cd "$root"
 bash scripts/setup.sh
 source scripts/build-trees.sh
 
-build_tree native
-build_tree win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake"
+# Only what ships and what the demo flies: the generators natively, then
+# the module, dist/ with the release zip, and the panel host; no test
+# programs.
+build_tree native -- zor_artwork zor_tone zor_cursors
+build_tree win32 -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" -DZOR_TOOLS_TREE="$root/build/native" \
+    -- dist zor_panel_host
 
 # dist/: the release as it unzips (no top folder: its gauges folder lands
 # on the simulator's own), and the zip itself.
@@ -24,7 +28,7 @@ echo "module:    $root/dist/gauges/KRV_ZOR_V1_02.gau ($(stat -c %s dist/gauges/K
 echo "release:   $root/$zip_file ($(stat -c %s "$zip_file") bytes)"
 echo "dist:      $root/dist (gauges/ with the module and the tone, INSTALL.txt, panel.cfg.example, Bench/, SHA256SUMS)"
 echo "debug:     $root/build/win32/stripped/*.debug (beside the stripped module and host, for reading crash addresses)"
-echo "artwork:   $root/build/native/generated/bitmaps/sheets/*.png"
+echo "artwork:   $root/build/win32/generated/bitmaps/sheets/*.png"
 
 if [ -f scripts/demo.sh ] && [ -f build/win32/host/zor_panel_host.exe ]; then
     bash scripts/demo.sh "$root/build/win32" "$root/build/demo"

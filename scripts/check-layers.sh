@@ -1,75 +1,150 @@
 #!/usr/bin/env bash
-# Holds the module's folders to their layers: a file may include its own
-# folder's headers and those of folders on a lower layer, nothing on its own
-# layer or above, nothing outside the module. Prints the folder include graph
-# and, for every include against the table, the file and line; exits 1 then.
+# Holds the product's folders to their layers: the module's folders to one
+# table, the host's to another. A file may include its own folder's headers
+# and those of folders on a lower layer of its table, nothing on its own
+# layer or above, and only headers named with their folder. Across the
+# tables, the host may include the record formats (abi/), and the native
+# host, which links the module's logic in, the module's folders.
 #   scripts/check-layers.sh [SOURCE_ROOT]
+# prints each table's folder include graph and, for every include against
+# the rules, the file and line; exits 1 then.
+#   scripts/check-layers.sh --links BUILD_TREE [SOURCE_ROOT]
+# holds the libraries a built tree links to the same rules: no library may
+# use a symbol that only a library it may not include defines (system and
+# runtime symbols, which none of them defines, aside), and no target defined
+# outside tests/ may link a library defined under tests/; and no source is
+# compiled for two targets. Prints each library's folder and layer, and
+# every breach; exits 1 then.
 set -euo pipefail
-root=${1:-$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)}
+mode=includes
+if [ "${1:-}" = --links ]; then
+    mode=links
+    tree=$(cd "${2:?build tree}" && pwd)
+    shift 2
+fi
+root=$(cd "${1:-$(dirname "${BASH_SOURCE[0]}")/..}" && pwd)
 
-# The one table of layers, bottom up.
+# The two tables of layers, bottom up: folder, table, layer.
 layers='
-abi        0
-breakers   1
-sound      1
-instrument 2
-layout     3
-module     4
+abi           module 0
+breakers      module 1
+sound         module 1
+instrument    module 2
+layout        module 3
+module        module 4
+host/raster   host   0
+host/panel    host   1
+host/scenario host   2
+host/bench    host   3
+host/win32    host   4
+host/native   host   4
 '
 
-folders=$(awk 'NF { print $1 }' <<<"$layers")
-files=()
-for folder in $folders; do
-    [ -d "$root/$folder" ] || continue
-    while IFS= read -r -d '' file; do
-        files+=("${file#"$root"/}")
-    done < <(find "$root/$folder" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -z)
-done
-
-cd "$root"
-awk -v layer_table="$layers" '
-    BEGIN {
-        n = split(layer_table, rows, "\n")
-        for (i = 1; i <= n; ++i)
-            if (split(rows[i], f, " ") == 2) { layer[f[1]] = f[2]; order[++folders] = f[1] }
-        bad = 0
+# Shared by both checks: the table row a path belongs to, and whether a
+# folder may use another's headers and symbols (empty) or why not.
+rules='
+function row_of(path,    best, f) {
+    best = ""
+    for (f in table)
+        if ((path == f || index(path, f "/") == 1) && length(f) > length(best))
+            best = f
+    return best
+}
+function refusal(from, to) {
+    if (to == from)
+        return ""
+    if (!(to in table))
+        return to " is no layer of the product"
+    if (table[to] != table[from]) {
+        if (table[from] == "host" && to == "abi")
+            return ""
+        if (from == "host/native" && table[to] == "module")
+            return ""
+        return "it points out of the " table[from] "'"'"'s layers: " to " is layer " layer[to] " of the " table[to]
     }
-    FNR == 1 { split(FILENAME, path, "/"); from = path[1] }
-    /^[ \t]*#[ \t]*include[ \t]*"[^"\/]+\// {
+    if (layer[to] > layer[from])
+        return "it points up: " to " is layer " layer[to] ", " from " layer " layer[from]
+    if (layer[to] == layer[from])
+        return "it points sideways: " to " and " from " are both layer " layer[from]
+    return ""
+}
+function read_layers(text,    n, rows, i, f) {
+    n = split(text, rows, "\n")
+    for (i = 1; i <= n; ++i)
+        if (split(rows[i], f, " ") == 3) { table[f[1]] = f[2]; layer[f[1]] = f[3]; order[++folders] = f[1] }
+}
+'
+
+if [ "$mode" = links ]; then
+    exec bash "$(dirname "${BASH_SOURCE[0]}")/check-links.sh" "$tree" "$root" "$layers" "$rules"
+fi
+
+# Every file of the layered folders, and any other file under host/, which
+# then belongs to no layer.
+cd "$root"
+folders=()
+for folder in $(awk 'NF { print $1 }' <<<"$layers") host; do
+    [ -d "$folder" ] && folders+=("$folder")
+done
+files=()
+if [ ${#folders[@]} -gt 0 ]; then
+    while IFS= read -r -d '' file; do
+        files+=("$file")
+    done < <(find "${folders[@]}" -type f \( -name '*.h' -o -name '*.cpp' \) -print0 | sort -zu)
+fi
+[ ${#files[@]} -gt 0 ] || { echo "no layered folders under $root"; exit 1; }
+
+awk -v layer_table="$layers" "$rules"'
+    BEGIN { read_layers(layer_table); bad = 0 }
+    FNR == 1 {
+        from = row_of(FILENAME)
+        if (from == "" && !(FILENAME in reported)) {
+            printf "%s:1: its folder is no layer of the product\n", FILENAME
+            reported[FILENAME] = 1
+            bad = 1
+        }
+    }
+    from != "" && /^[ \t]*#[ \t]*include[ \t]*"/ {
         target = $0
         sub(/^[^"]*"/, "", target)
-        to = target
-        sub(/\/.*/, "", to)
         sub(/".*/, "", target)
+        if (target !~ /\//) {
+            printf "%s:%d: includes \"%s\" without its folder\n", FILENAME, FNR, target
+            bad = 1
+            next
+        }
+        to = row_of(target)
+        if (to == "") {
+            to = target
+            sub(/\/.*/, "", to)
+        }
         if (to != from)
             edges[from, to]++
-        if (to == from)
-            next
-        if (!(to in layer))
-            why = to " is no layer of the module"
-        else if (layer[to] > layer[from])
-            why = "it points up: " to " is layer " layer[to] ", " from " layer " layer[from]
-        else if (layer[to] == layer[from])
-            why = "it points sideways: " to " and " from " are both layer " layer[from]
-        else
-            next
-        printf "%s:%d: includes \"%s\": %s\n", FILENAME, FNR, target, why
-        bad = 1
+        why = refusal(from, to)
+        if (why != "") {
+            printf "%s:%d: includes \"%s\": %s\n", FILENAME, FNR, target, why
+            bad = 1
+        }
     }
     END {
-        print "folder include graph (layer: folder -> folders it includes):"
-        for (i = 1; i <= folders; ++i) {
-            from = order[i]
-            line = ""
-            for (j = 1; j <= folders; ++j)
-                if ((from, order[j]) in edges)
-                    line = line " " order[j]
-            for (key in edges) {
-                split(key, pair, SUBSEP)
-                if (pair[1] == from && !(pair[2] in layer))
-                    line = line " " pair[2] "(!)"
+        for (t = 1; t <= 2; ++t) {
+            name = t == 1 ? "module" : "host"
+            printf "%s folder include graph (layer: folder -> folders it includes):\n", name
+            for (i = 1; i <= folders; ++i) {
+                from = order[i]
+                if (table[from] != name)
+                    continue
+                line = ""
+                for (j = 1; j <= folders; ++j)
+                    if ((from, order[j]) in edges)
+                        line = line " " order[j] (refusal(from, order[j]) == "" ? "" : "(!)")
+                for (key in edges) {
+                    split(key, pair, SUBSEP)
+                    if (pair[1] == from && !(pair[2] in table))
+                        line = line " " pair[2] "(!)"
+                }
+                printf "  %s: %-13s ->%s\n", layer[from], from, line == "" ? " (nothing)" : line
             }
-            printf "  %s: %-10s ->%s\n", layer[from], from, line == "" ? " (nothing)" : line
         }
         exit bad
     }

@@ -15,7 +15,7 @@ fi
 bash scripts/setup.sh
 if [ ! -f build/win32/host/zor_panel_host.exe ]; then
     echo "== build: the win32 tree's panel host (once)"
-    cmake -S . -B build/win32 -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
+    cmake -S . -B build/win32 -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" >/dev/null
     cmake --build build/win32 -j "${ZOR_JOBS:-2}" --target zor_panel_host
 fi
 

@@ -73,11 +73,11 @@ fault S2 sound/executable_path.cpp 'length >= sizeof path' 'length > sizeof path
 fault C1 sound/host_window.cpp '{.position = 0, .character' '{.position = 1, .character' 'window class: second character read for C'
 fault C2 sound/host_window.cpp 'fallback_window_class = classic_host_window_class' 'fallback_window_class = later_host_window_class' 'window class: wrong fallback'
 # The service codes.
-fault V1 module/gauge_callbacks.cpp 'case service_install:' 'case service_install_2:' 'codes: tone installed on the second install code'
-fault V2 module/gauge_callbacks.cpp 'case service_kill:' 'case service_kill_2:' 'codes: tone released on the second kill code'
-fault V3 module/gauge_callbacks.cpp 'case service_initialize:' 'case service_initialize_2:' 'codes: volume set on the second initialize code'
-fault V4 module/gauge_callbacks.cpp 'if (service_code == service_update)' 'if (service_code == service_update_2)' 'codes: ZOR_2 updated on the second update code'
-fault V5 module/gauge_callbacks.cpp 'case service_panel_open: send_pressure_setting(instrument_state(InstrumentId::zor_1)); break;' 'case service_panel_open: break;' 'codes: setting not sent on panel open'
+fault V1 layout/gauge_callbacks.cpp 'case service_install:' 'case service_install_2:' 'codes: tone installed on the second install code'
+fault V2 layout/gauge_callbacks.cpp 'case service_kill:' 'case service_kill_2:' 'codes: tone released on the second kill code'
+fault V3 layout/gauge_callbacks.cpp 'case service_initialize:' 'case service_initialize_2:' 'codes: volume set on the second initialize code'
+fault V4 layout/gauge_callbacks.cpp 'if (service_code == service_update)' 'if (service_code == service_update_2)' 'codes: ZOR_2 updated on the second update code'
+fault V5 layout/gauge_callbacks.cpp 'case service_panel_open: send_pressure_setting(instrument_state(InstrumentId::zor_1)); break;' 'case service_panel_open: break;' 'codes: setting not sent on panel open'
 
 equivalent 'needle: a full turn folded with >= instead of > (360 becomes 0)' \
     'an angle of 360 and one of 0 draw the same needle'

@@ -12,7 +12,8 @@ have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok
 
 have_cmd cmake                     || need+=(cmake)
 have_cmd g++                       || need+=(g++)
-have_cmd make                      || need+=(make)
+have_cmd ninja                     || need+=(ninja-build)
+have_cmd jq                        || need+=(jq)
 have_pkg libgtest-dev              || need+=(libgtest-dev)
 have_pkg googletest                || need+=(googletest)
 have_cmd i686-w64-mingw32-g++-posix || need+=(g++-mingw-w64-i686 binutils-mingw-w64-i686)
@@ -34,7 +35,7 @@ have_cmd zip                       || need+=(zip)
 have_cmd gcovr                     || need+=(gcovr)
 have_cmd clang++                   || need+=(clang)
 have_pkg libfuzzer-14-dev          || need+=(libfuzzer-14-dev)
-# Optional compiler cache for developers' repeated builds (CCACHE=1).
+# Optional compiler cache for developers' repeated builds (ZOR_CCACHE=1).
 have_cmd ccache                    || need+=(ccache)
 
 SUDO=""

@@ -5,7 +5,7 @@
 #include "breakers/breaker_state.h"
 #include "instrument/instrument_state.h"
 #include "layout/gauge_headers.h"
-#include "sound_test_fixture.h"
+#include "tests/sound/sound_test_fixture.h"
 #include "tests/recording_panel_services.h"
 
 #include <vector>
@@ -63,7 +63,7 @@ TEST_F(AlertToneFrames, EachServiceCodeDoesItsOwnWorkAndItsPartnerNone)
 TEST_F(AlertToneFrames, CaptureLoopsTheToneSeventeenFramesThenStopsAndRewindsIt)
 {
     send(service_install);
-    FakeBuffer& buffer = *platform.last_buffer();
+    ScriptedBuffer& buffer = *platform.last_buffer();
     frame_at(-500.0);
     EXPECT_FALSE(buffer.playing);
     std::vector<int> playing;

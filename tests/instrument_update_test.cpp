@@ -4,7 +4,7 @@
 #include "instrument/instrument_update.h"
 #include "instrument/needle.h"
 #include "layout/gauge_headers.h"
-#include "module/gauge_callbacks.h"
+#include "layout/gauge_callbacks.h"
 #include "tests/recording_panel_services.h"
 
 #include <gtest/gtest.h>

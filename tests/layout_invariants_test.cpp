@@ -6,7 +6,7 @@
 #include "abi/host_formats.h"
 #include "instrument/needle.h"
 #include "layout/face_geometry.h"
-#include "module/linkage.h"
+#include "layout/linkage.h"
 
 #include <gtest/gtest.h>
 

@@ -5,7 +5,7 @@
 #include "layout/bitmap_ids.h"
 #include "layout/breaker_face.h"
 #include "layout/gauge_headers.h"
-#include "module/linkage.h"
+#include "layout/linkage.h"
 #include "tests/recording_panel_services.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "breakers/breaker_state.h"
 #include "instrument/instrument_state.h"
 #include "layout/gauge_headers.h"
-#include "module/linkage.h"
+#include "layout/linkage.h"
 #include "tests/recording_panel_services.h"
 
 #include <gtest/gtest.h>

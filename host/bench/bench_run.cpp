@@ -19,21 +19,26 @@ std::string utc_now()
 } // namespace
 
 int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
-                      BenchScreen& screen)
+                      BenchScreen& screen, ModuleLibrary* library)
 {
     std::string error;
+    // A panel file's window with no scenario starts as the demo does, with
+    // the bus on; the demo panel's own scenario would place its gauges too.
+    const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
     const std::string path =
         command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
-    const std::optional<ScenarioScript> script = read_scenario_file(path, error);
+    const std::optional<ScenarioScript> script =
+        panel_alone ? ScenarioScript{.name = command_line.panel_path, .lines = {}} : read_scenario_file(path, error);
     if (!script) {
         std::cerr << error << "\n";
         return exit_unusable;
     }
-    GaugePanel panel(module.records, platform);
-    if (const auto refused = panel.connect()) {
-        std::cerr << "the module cannot be driven: " << *refused << "\n";
+    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library);
+    if (!made)
         return exit_unusable;
-    }
+    GaugePanel& panel = *made;
+    if (panel_alone)
+        panel.variables.set(token_bus_volts, bench_bus_volts);
     std::ofstream report_file, trace, record_file;
     if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
         return exit_unusable;
@@ -59,7 +64,8 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
                          {.xray = command_line.xray, .seconds = command_line.seconds, .report_every_seconds = 10.0,
                           .recorder = recorder ? &*recorder : nullptr, .follower = module.follower});
     const int failures = session.run(*script,
-                                     {.output_folder = command_line.output_folder, .watch = {}},
+                                     {.output_folder = command_line.output_folder, .modules = library,
+                                      .simulator_folder = command_line.simulator_folder, .watch = {}},
                                      trace.is_open() ? &trace : nullptr);
     if (session.crash())
         return exit_module_crashed;

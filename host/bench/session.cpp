@@ -27,7 +27,7 @@ std::string button_name(MouseButton button)
 BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                            BenchOptions options)
     : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
-      loop_(panel, platform, *this, true), bench_(loop_), xray_(panel.bitmaps()), start_(screen.now())
+      loop_(panel, platform, *this, true), bench_(loop_), start_(screen.now())
 {
     bench_.set_xray(options.xray);
     next_report_seconds_ = options.report_every_seconds;

@@ -139,4 +139,4 @@ std::string bench_demo_path(const std::string& host_folder);
 // The bench as the command line asks for it, on a screen the program made.
 // Exit status as for a scenario run; the bench itself fails nothing.
 int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
-                      BenchScreen& screen);
+                      BenchScreen& screen, ModuleLibrary* library = nullptr);

@@ -17,6 +17,24 @@ namespace {
 // Where the module believes the host runs; its name picks the window class.
 constexpr const char* native_executable_path = "C:\\Host\\zor_host.exe";
 
+// The one module this program has is linked in: a panel file may name it,
+// found where a simulator would find its file.
+class LinkedModuleLibrary : public ModuleLibrary {
+public:
+    std::optional<LoadedModule> load(const std::string& path, std::string& error) override
+    {
+        std::string name = path.substr(path.find_last_of("\\/") + 1);
+        name = name.substr(0, name.find('.'));
+        if (name == linked_module_name)
+            return NativePlatform::linked_module();
+        error = path + ": this program has only " + linked_module_name + " linked in";
+        return std::nullopt;
+    }
+
+private:
+    static constexpr const char* linked_module_name = "KRV_ZOR_V1_02";
+};
+
 int host_main(int argc, char** argv)
 {
     std::string error;
@@ -32,7 +50,8 @@ int host_main(int argc, char** argv)
     if (command_line->bitmap_folder.empty())
         command_line->bitmap_folder = ZOR_BITMAP_DIR;
     NativePlatform platform(command_line->bitmap_folder, ZOR_ALERT_WAV, native_executable_path);
-    return run_host_session(*command_line, NativePlatform::linked_module(), platform);
+    LinkedModuleLibrary library;
+    return run_host_session(*command_line, NativePlatform::linked_module(), platform, &library);
 }
 
 } // namespace

@@ -4,12 +4,12 @@
 #include <iterator>
 
 #include "abi/panel_services.h"
-#include "fake_sound_platform.h"
+#include "sound/scripted/platform.h"
 #include "host/raster/dib_decoder.h"
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
 #include "sound/tone_service.h"
-#include "module/linkage.h"
+#include "layout/linkage.h"
 
 namespace {
 
@@ -33,7 +33,7 @@ bool is_directsound_call(SoundCall call)
 NativePlatform::NativePlatform(std::string bitmap_folder, std::string tone_file, std::string executable_path)
     : bitmap_folder_(std::move(bitmap_folder))
 {
-    FakeSoundPlatform& sound = fake_sound_platform();
+    ScriptedSoundPlatform& sound = scripted_sound_platform();
     sound.executable_path = executable_path;
     sound.windows[main_window_class_for(executable_file_name(executable_path))] = native_main_window;
     const std::string folder = executable_path.substr(0, executable_path.find_last_of('\\') + 1);
@@ -61,7 +61,7 @@ std::string NativePlatform::format_tooltip(const char* text, const std::vector<s
 
 std::vector<std::string> NativePlatform::take_sound_requests()
 {
-    const std::vector<SoundCall>& calls = fake_sound_platform().calls;
+    const std::vector<SoundCall>& calls = scripted_sound_platform().calls;
     std::vector<std::string> requests;
     for (; sound_calls_seen_ < calls.size(); ++sound_calls_seen_)
         if (is_directsound_call(calls[sound_calls_seen_]))
@@ -71,7 +71,7 @@ std::vector<std::string> NativePlatform::take_sound_requests()
 
 WindowLookup NativePlatform::window_lookup()
 {
-    const FakeSoundPlatform& sound = fake_sound_platform();
+    const ScriptedSoundPlatform& sound = scripted_sound_platform();
     WindowLookup lookup;
     lookup.seen = sound.count(SoundCall::find_window) > 0 && !sound.devices.empty();
     if (lookup.seen)

@@ -4,7 +4,7 @@ const Image* BitmapCache::get(std::uint32_t resource_id)
 {
     auto found = images_.find(resource_id);
     if (found == images_.end())
-        found = images_.emplace(resource_id, platform_.bitmap(resource_id)).first;
+        found = images_.emplace(resource_id, source_.bitmap(resource_id)).first;
     return found->second ? &*found->second : nullptr;
 }
 

@@ -17,7 +17,7 @@
 // Missing bitmaps are remembered as missing.
 class BitmapCache {
 public:
-    explicit BitmapCache(HostPlatform& platform) : platform_(platform) {}
+    explicit BitmapCache(BitmapSource& source) : source_(source) {}
     const Image* get(std::uint32_t resource_id);
     const Sprite* sprite(std::uint32_t resource_id, bool black_transparent);
     const NeedleBitmap* needle(std::uint32_t resource_id, bool black_transparent);
@@ -31,7 +31,7 @@ private:
     const Prepared* prepared(std::map<Key, std::unique_ptr<Prepared>>& made, std::uint32_t resource_id,
                              bool black_transparent);
 
-    HostPlatform& platform_;
+    BitmapSource& source_;
     std::map<std::uint32_t, std::optional<Image>> images_;
     std::map<Key, std::unique_ptr<Sprite>> sprites_;
     std::map<Key, std::unique_ptr<NeedleBitmap>> needles_;

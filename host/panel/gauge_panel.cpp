@@ -15,9 +15,22 @@ void call_gauge(GaugeHeader& gauge, std::int32_t code, HostWord extra)
 
 } // namespace
 
-GaugePanel::GaugePanel(LoadedModule module, HostPlatform& platform)
-    : module_(module), platform_(platform), bitmaps_(platform)
+GaugePanel::GaugePanel(LoadedModule module, HostPlatform& platform) : GaugePanel(platform)
 {
+    BitmapSource& source = module.bitmaps != nullptr ? *module.bitmaps : platform;
+    modules_.push_back({module, &bitmap_caches_.emplace_back(source)});
+}
+
+GaugePanel::GaugePanel(HostPlatform& platform) : platform_(platform)
+{
+}
+
+std::optional<std::string> GaugePanel::connect(Module& module)
+{
+    if (auto refused = module_refusal(module.records))
+        return refused;
+    module.records.import_table->panels.table = services.table();
+    return std::nullopt;
 }
 
 std::optional<std::string> module_refusal(const LoadedModule& module)
@@ -35,9 +48,10 @@ std::optional<std::string> module_refusal(const LoadedModule& module)
 
 std::optional<std::string> GaugePanel::connect()
 {
-    if (auto refused = module_refusal(module_))
-        return refused;
-    module_.import_table->panels.table = services.table();
+    // Written again each time: a host may hand its services anew.
+    for (Module& module : modules_)
+        if (auto refused = connect(module))
+            return refused;
     return std::nullopt;
 }
 
@@ -50,8 +64,11 @@ void GaugePanel::set_pace(double frames_per_second, double ticks_per_second)
 
 void GaugePanel::start_over(LoadedModule module)
 {
-    module_ = module;
-    bitmaps_.clear();
+    // The panel comes back with the one module it follows, as if new.
+    modules_.clear();
+    bitmap_caches_.clear();
+    BitmapSource& source = module.bitmaps != nullptr ? *module.bitmaps : platform_;
+    modules_.push_back({module, &bitmap_caches_.emplace_back(source)});
     gauges_.clear();
     canvas_ = PanelCanvas{};
     held_.reset();
@@ -62,9 +79,22 @@ void GaugePanel::start_over(LoadedModule module)
     services.forget();
 }
 
-GaugeHeader* GaugePanel::gauge_named(const std::string& name) const
+std::optional<std::size_t> GaugePanel::add_module(LoadedModule module, std::string& refused)
 {
-    for (const GaugeHeader* gauge : module_.linkage->gauge_table) {
+    BitmapSource& source = module.bitmaps != nullptr ? *module.bitmaps : platform_;
+    Module added{module, nullptr};
+    if (auto reason = connect(added)) {
+        refused = *reason;
+        return std::nullopt;
+    }
+    added.bitmaps = &bitmap_caches_.emplace_back(source);
+    modules_.push_back(added);
+    return modules_.size() - 1;
+}
+
+GaugeHeader* GaugePanel::gauge_named(const std::string& name, std::size_t module) const
+{
+    for (const GaugeHeader* gauge : modules_.at(module).records.linkage->gauge_table) {
         if (gauge == nullptr)
             break;
         if (gauge->name != nullptr && name == gauge->name)
@@ -75,20 +105,33 @@ GaugeHeader* GaugePanel::gauge_named(const std::string& name) const
 
 std::optional<std::string> GaugePanel::place(const std::string& name, int x, int y, std::optional<int> width)
 {
-    GaugeHeader* header = gauge_named(name);
+    for (std::size_t module = 0; module < modules_.size(); ++module)
+        if (gauge_named(name, module) != nullptr)
+            return place(module, name, x, y, width);
+    return std::nullopt;
+}
+
+std::optional<std::string> GaugePanel::place(std::size_t module, const std::string& name, int x, int y,
+                                             std::optional<int> width, std::optional<int> height)
+{
+    GaugeHeader* header = gauge_named(name, module);
     if (header == nullptr)
         return std::nullopt;
+    // Repeats count by name: two modules may offer gauges of one name.
     int repeats = 1;
     for (const PlacedGauge& gauge : gauges_)
-        repeats += gauge.header == header ? 1 : 0;
+        repeats += gauge.header->name != nullptr && name == gauge.header->name ? 1 : 0;
     PlacedGauge gauge;
     gauge.label = repeats == 1 ? name : name + "#" + std::to_string(repeats);
     gauge.header = header;
+    gauge.bitmaps = modules_[module].bitmaps;
     gauge.x = x;
     gauge.y = y;
-    gauge.face = face_size(*header, bitmaps_);
+    gauge.face = face_size(*header, *gauge.bitmaps);
     gauge.width = width.value_or(gauge.face.width);
-    gauge.height = gauge.face.width > 0 ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width)) : 0;
+    gauge.height = height ? *height
+                   : gauge.face.width > 0 ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width))
+                                          : 0;
     gauges_.push_back(gauge);
     return gauges_.back().label;
 }
@@ -214,10 +257,10 @@ std::optional<std::string> GaugePanel::tooltip_at(std::size_t gauge, PixelPoint 
 
 const Image& GaugePanel::draw_gauge(std::size_t gauge)
 {
-    return canvas_.draw_face(gauges_, gauge, bitmaps_);
+    return canvas_.draw_face(gauges_, gauge);
 }
 
 const Image& GaugePanel::draw_panel()
 {
-    return canvas_.draw_panel(gauges_, bitmaps_);
+    return canvas_.draw_panel(gauges_);
 }

@@ -3,6 +3,7 @@
 // does with a panel configuration.
 #pragma once
 
+#include <deque>
 #include <optional>
 #include <string>
 #include <vector>
@@ -46,18 +47,29 @@ std::optional<std::string> module_refusal(const LoadedModule& module);
 
 class GaugePanel {
 public:
+    // A panel of one module, connected by connect().
     GaugePanel(LoadedModule module, HostPlatform& platform);
+    // A panel with no module yet: they come by add_module().
+    explicit GaugePanel(HostPlatform& platform);
 
-    // Checks Linkage and hands the module this host's services; the reason
-    // when the module is not one this host can drive.
+    // Checks Linkage and hands every module this host's services; the
+    // reason when a module is not one this host can drive.
     std::optional<std::string> connect();
+    // Another module beside those the panel has, checked and connected as
+    // by connect(); its number for place(), or the reason it cannot be.
+    std::optional<std::size_t> add_module(LoadedModule module, std::string& refused);
+    std::size_t module_count() const { return modules_.size(); }
 
-    const LinkageRecord& linkage() const { return *module_.linkage; }
-    GaugeHeader* gauge_named(const std::string& name) const;
+    const LinkageRecord& linkage(std::size_t module = 0) const { return *modules_.at(module).records.linkage; }
+    GaugeHeader* gauge_named(const std::string& name, std::size_t module = 0) const;
 
-    // Without a width the gauge keeps its face size; the height follows the
-    // width. Returns the label, or nullopt for an unknown name.
+    // Without a width the gauge keeps its face size; a width alone keeps
+    // its aspect ratio. Returns the label, or nullopt for an unknown name.
+    // By name alone the gauge comes from the first module offering it.
     std::optional<std::string> place(const std::string& name, int x, int y, std::optional<int> width);
+    std::optional<std::string> place(std::size_t module, const std::string& name, int x, int y,
+                                     std::optional<int> width, std::optional<int> height = std::nullopt);
+    void set_backdrop(PanelBackdrop backdrop) { canvas_.set_backdrop(std::move(backdrop)); }
     const PlacedGauge* placed(const std::string& label) const;
     std::size_t index_of(const std::string& label) const;
     const std::vector<PlacedGauge>& gauges() const { return gauges_; }
@@ -78,9 +90,9 @@ public:
     double frames_per_second() const { return frames_per_second_; }
     double ticks_per_second() const { return ticks_per_second_; }
 
-    // Another module in this one's place, the panel empty as if new: no
-    // gauges, the variables as at the start, no key events. The old
-    // module's gauges must have been closed.
+    // Another module in place of all the panel's, the panel empty as if
+    // new: no gauges, the variables as at the start, no key events. The
+    // old modules' gauges must have been closed.
     void start_over(LoadedModule module);
 
     void set_watcher(PanelWatcher* watcher) { watcher_ = watcher; }
@@ -100,8 +112,9 @@ public:
     // shown element's callback, and stay valid until the next draw.
     const Image& draw_gauge(std::size_t gauge);
     const Image& draw_panel();
-    // The module's bitmaps, each decoded once for every use of this panel.
-    BitmapCache& bitmaps() { return bitmaps_; }
+    // The first module's bitmaps, each decoded once for every use of this
+    // panel; each placed gauge names its own module's.
+    BitmapCache& bitmaps() { return *modules_.front().bitmaps; }
 
     HostVariables variables;
     HostServices services{variables};
@@ -110,9 +123,15 @@ private:
     void deliver(std::size_t gauge, PixelPoint point, MouseButton button);
     void each_gauge(std::int32_t first_code, void (*routine)(GaugeHeader&, HostWord));
 
-    LoadedModule module_;
+    struct Module {
+        LoadedModule records;
+        BitmapCache* bitmaps = nullptr;
+    };
+    std::optional<std::string> connect(Module& module);
+
     HostPlatform& platform_;
-    BitmapCache bitmaps_;
+    std::deque<BitmapCache> bitmap_caches_;   // one per module, never moved
+    std::vector<Module> modules_;
     std::vector<PlacedGauge> gauges_;
     PanelCanvas canvas_;
     std::optional<HeldButton> held_;

@@ -14,11 +14,11 @@ bool same_place(const PlacedGauge& a, const PlacedGauge& b)
 
 } // namespace
 
-const Image& PanelCanvas::draw_panel(const std::vector<PlacedGauge>& places, BitmapCache& bitmaps)
+const Image& PanelCanvas::draw_panel(const std::vector<PlacedGauge>& places)
 {
     fit(places);
     for (Layer& layer : layers_)
-        layer.face.draw(*layer.place.header, bitmaps);
+        layer.face.draw(*layer.place.header, *layer.place.bitmaps);
     for (Layer& layer : layers_)
         catch_up(layer);
     for (const PixelBox& area : stale_.take())
@@ -26,11 +26,17 @@ const Image& PanelCanvas::draw_panel(const std::vector<PlacedGauge>& places, Bit
     return panel_;
 }
 
-const Image& PanelCanvas::draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge, BitmapCache& bitmaps)
+const Image& PanelCanvas::draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge)
 {
     fit(places);
     Layer& layer = layers_.at(gauge);
-    return layer.face.draw(*layer.place.header, bitmaps);
+    return layer.face.draw(*layer.place.header, *layer.place.bitmaps);
+}
+
+void PanelCanvas::set_backdrop(PanelBackdrop backdrop)
+{
+    backdrop_ = std::move(backdrop);
+    panel_ = Image();   // the next draw starts afresh
 }
 
 // A panel of other gauges, or of gauges placed elsewhere, starts afresh.
@@ -41,15 +47,20 @@ void PanelCanvas::fit(const std::vector<PlacedGauge>& places)
         same = same_place(places[i], layers_[i].place);
     if (same)
         return;
-    int width = 0, height = 0;
-    for (const PlacedGauge& place : places) {
-        width = std::max(width, place.x + place.width);
-        height = std::max(height, place.y + place.height);
+    int width = backdrop_.width, height = backdrop_.height;
+    if (width <= 0 || height <= 0) {
+        for (const PlacedGauge& place : places) {
+            width = std::max(width, place.x + place.width);
+            height = std::max(height, place.y + place.height);
+        }
     }
     layers_ = std::vector<Layer>(places.size());
     for (std::size_t i = 0; i < places.size(); ++i)
         layers_[i].place = places[i];
     panel_ = Image(std::max(width, 1), std::max(height, 1), panel_background);
+    under_ = panel_;
+    if (backdrop_.picture && backdrop_.picture->width > 0 && backdrop_.picture->height > 0)
+        scale_area(under_, *backdrop_.picture, under_.bounds());
     stale_.take();
     stale_.add(panel_.bounds());
 }
@@ -75,10 +86,11 @@ void PanelCanvas::catch_up(Layer& layer)
     }
 }
 
-// The background, then every gauge in placement order, inside `area`.
+// The backdrop, then every gauge in placement order, inside `area`.
 void PanelCanvas::compose(const PixelBox& area)
 {
-    fill(panel_, area, panel_background);
+    fill(panel_, area, {});
+    draw_over(panel_, under_, 0, 0, area);
     for (const Layer& layer : layers_)
         draw_over(panel_, layer.is_scaled ? layer.scaled : layer.face.image(), layer.place.x, layer.place.y, area);
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,16 +16,26 @@
 struct PlacedGauge {
     std::string  label;     // the gauge name, "#2" and so on for a repeat
     GaugeHeader* header = nullptr;
+    BitmapCache* bitmaps = nullptr;   // of the gauge's module
     int x = 0, y = 0;       // on the panel
     int width = 0, height = 0;
     FaceSize face;          // its own size, that of its root element's bitmap
 };
 
+// The panel's size and what lies under its gauges, when a panel file says
+// so; otherwise the panel is as big as its gauges reach, on a plain colour.
+struct PanelBackdrop {
+    int width = 0, height = 0;
+    std::optional<Image> picture;   // stretched over the whole panel
+};
+
 class PanelCanvas {
 public:
     // Both stay valid until the next draw of the panel or a gauge.
-    const Image& draw_panel(const std::vector<PlacedGauge>& places, BitmapCache& bitmaps);
-    const Image& draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge, BitmapCache& bitmaps);
+    const Image& draw_panel(const std::vector<PlacedGauge>& places);
+    const Image& draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge);
+    // The panel's size and picture under the gauges from the next draw on.
+    void set_backdrop(PanelBackdrop backdrop);
 
 private:
     struct Layer {
@@ -39,6 +50,8 @@ private:
     void compose(const PixelBox& area);
 
     std::vector<Layer> layers_;
+    PanelBackdrop backdrop_;
+    Image under_;              // the backdrop's picture at the panel's size
     Image panel_;
     ChangedAreas stale_;       // panel areas to lay again
 };

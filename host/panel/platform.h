@@ -13,10 +13,21 @@
 #include "abi/host_formats.h"
 #include "host/raster/image.h"
 
-// The module's two exported records, wherever they came from.
+// Where a module's bitmap resources come from.
+class BitmapSource {
+public:
+    virtual ~BitmapSource() = default;
+    // A bitmap resource of the module, decoded; nullopt when it has none.
+    virtual std::optional<Image> bitmap(std::uint32_t resource_id) = 0;
+};
+
+// The module's two exported records, wherever they came from, and its
+// bitmaps: the platform's own when no source is named (the one module a
+// plain run loads), the module's own when several load side by side.
 struct LoadedModule {
     LinkageRecord*     linkage = nullptr;
     ImportTableRecord* import_table = nullptr;
+    BitmapSource*      bitmaps = nullptr;
 };
 
 // How the module's own window lookup went at install: the class it asked
@@ -27,13 +38,8 @@ struct WindowLookup {
     bool        found_host_window = false;
 };
 
-class HostPlatform {
+class HostPlatform : public BitmapSource {
 public:
-    virtual ~HostPlatform() = default;
-
-    // A bitmap resource of the module, decoded; nullopt when it has none.
-    virtual std::optional<Image> bitmap(std::uint32_t resource_id) = 0;
-
     // A tooltip text with its numbered inserts filled from `arguments`.
     virtual std::string format_tooltip(const char* text, const std::vector<std::int32_t>& arguments) = 0;
 

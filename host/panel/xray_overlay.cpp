@@ -89,9 +89,9 @@ void XrayOverlay::draw_gauge(Image& picture, const PlacedGauge& gauge)
     draw_mouse_areas(picture, gauge);
 }
 
-FaceSize XrayOverlay::bitmap_size(std::uint32_t resource_id)
+FaceSize XrayOverlay::bitmap_size(const PlacedGauge& gauge, std::uint32_t resource_id)
 {
-    const Image* bitmap = bitmaps_.get(resource_id);
+    const Image* bitmap = gauge.bitmaps->get(resource_id);
     return bitmap ? FaceSize{bitmap->width, bitmap->height} : FaceSize{};
 }
 
@@ -108,7 +108,7 @@ void XrayOverlay::draw_elements(Image& picture, const PlacedGauge& gauge)
             pivots.push_back({element->position, position});
             continue;
         }
-        const FaceSize size = bitmap_size(element->resource_id);
+        const FaceSize size = bitmap_size(gauge, element->resource_id);
         const FaceBox box{element->position.x, element->position.y, size.width, size.height};
         std::string& label = labels[box];
         label += (label.empty() ? "" : " ") + std::to_string(position);

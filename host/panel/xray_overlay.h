@@ -20,9 +20,7 @@ inline constexpr Rgba needle_pivot   = {255, 40, 40, 255};
 
 class XrayOverlay {
 public:
-    // Element boxes take their sizes from the panel's decoded bitmaps.
-    explicit XrayOverlay(BitmapCache& bitmaps) : bitmaps_(bitmaps) {}
-
+    // Element boxes take their sizes from each gauge's decoded bitmaps.
     // Over a picture of the panel, each gauge where it is placed.
     void draw_panel(Image& picture, const std::vector<PlacedGauge>& gauges);
     // Over one gauge's face drawn at its own size.
@@ -32,7 +30,5 @@ private:
     void draw_gauge(Image& picture, const PlacedGauge& gauge);
     void draw_elements(Image& picture, const PlacedGauge& gauge);
     void draw_mouse_areas(Image& picture, const PlacedGauge& gauge);
-    FaceSize bitmap_size(std::uint32_t resource_id);
-
-    BitmapCache& bitmaps_;
+    static FaceSize bitmap_size(const PlacedGauge& gauge, std::uint32_t resource_id);
 };

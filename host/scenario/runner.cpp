@@ -20,6 +20,7 @@ constexpr double highest_tick_rate = 100000.0;
 // command that opens the panel ends the placements.
 const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"place",            3, false, &ScenarioRunner::place,            "place GAUGE X Y [WIDTH]"},
+    {"panel",            1, false, &ScenarioRunner::panel,            "panel PANEL.CFG [SECTION]"},
     {"fps",              1, false, &ScenarioRunner::fps,              "fps FRAMES_PER_SECOND"},
     {"ticks_per_second", 1, false, &ScenarioRunner::ticks_per_second, "ticks_per_second RATE"},
     {"realtime",         1, false, &ScenarioRunner::realtime,         "realtime on|off"},
@@ -59,6 +60,7 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
 
 void ScenarioRunner::run_lines(const ScenarioScript& script)
 {
+    script_folder_ = folder_of(script.name);
     for (const ScenarioLine& line : script.lines) {
         where_ = script.name + ":" + std::to_string(line.number);
         line_failed_ = false;
@@ -126,6 +128,25 @@ void ScenarioRunner::place(const Words& w)
         script_error("the panel would reach " + std::to_string(placed.x + placed.width) + "x" +
                      std::to_string(placed.y + placed.height) + " pixels, more than " +
                      std::to_string(panel_side_limit) + " a side");
+}
+
+// A panel file's window instead of gauges placed one by one, opened while
+// the scenario is checked, as placements are; its file is named from the
+// scenario's folder.
+void ScenarioRunner::panel(const Words& w)
+{
+    if (!checking_ || result_.script_error)
+        return;
+    if (placements_over_ || !panel_.gauges().empty())
+        return script_error("a panel file opens before any gauge is placed and before the first frame");
+    if (options_.modules == nullptr)
+        return script_error("this program opens no panel files");
+    const bool absolute = w[1].starts_with('/') || w[1].starts_with('\\') || (w[1].size() > 1 && w[1][1] == ':');
+    const PanelRequest request{.path = absolute ? w[1] : join_path(script_folder_, w[1]),
+                               .section = w.size() > 2 ? w[2] : "",
+                               .simulator_folder = options_.simulator_folder};
+    if (!open_panel_window(request, panel_, *options_.modules, report_))
+        script_error("the panel file's window cannot be opened");
 }
 
 void ScenarioRunner::fps(const Words& w)
@@ -260,7 +281,7 @@ void ScenarioRunner::snapshot(const Words& w)
     Image picture;
     if (xray) {
         picture = drawn;
-        XrayOverlay overlay(panel_.bitmaps());
+        XrayOverlay overlay;
         if (one_gauge)
             overlay.draw_face(picture, panel_.gauges()[gauge]);
         else

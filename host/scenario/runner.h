@@ -14,10 +14,15 @@
 #include "host/raster/contact_sheet.h"
 #include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
+#include "host/scenario/panel_opening.h"
 #include "host/scenario/script.h"
 
 struct ScenarioOptions {
     std::string   output_folder = ".";  // where relative picture names go
+    // How `panel` lines load the modules a panel file names; none, and
+    // such lines cannot run.
+    ModuleLibrary* modules = nullptr;
+    std::string   simulator_folder{};   // for `panel` lines; found from the file when empty
     // Called after every frame and before every picture the run takes, to
     // look at the panel as the run sees it.
     std::function<void(GaugePanel&)> watch;
@@ -55,6 +60,7 @@ private:
     static const CommandRow commands[];
 
     void place(const Words&);
+    void panel(const Words&);
     void fps(const Words&);
     void ticks_per_second(const Words&);
     void realtime(const Words&);
@@ -109,6 +115,7 @@ private:
     std::ostream& report_;
     ScenarioResult result_;
     std::string where_;                 // "file:line" of the line running
+    std::string script_folder_;         // where the scenario's panel files are named from
     bool line_failed_ = false;
     bool checking_ = false;
     bool placements_over_ = false;      // a line that opens the panel was checked

@@ -24,6 +24,10 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         {"--out", &HostCommandLine::output_folder},
         {"--report", &HostCommandLine::report_path},
         {"--record", &HostCommandLine::record_path},
+        {"--panel", &HostCommandLine::panel_path},
+        {"--section", &HostCommandLine::section},
+        {"--sim-folder", &HostCommandLine::simulator_folder},
+        {"--check", &HostCommandLine::check_path},
     };
     std::string seconds;
     for (int i = 1; i < argc; ++i) {
@@ -48,8 +52,18 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
             return std::nullopt;
         }
     }
-    if (line.scenario.empty() && !line.window) {
+    if (line.scenario.empty() && !line.window && line.panel_path.empty() && line.check_path.empty()) {
         error = "no scenario given";
+        return std::nullopt;
+    }
+    if (line.panel_path.empty() && !line.section.empty()) {
+        error = "--section goes with --panel";
+        return std::nullopt;
+    }
+    // A panel file may hold several modules; the bench follows the one
+    // module file it was started with.
+    if (line.watch && !line.panel_path.empty()) {
+        error = "--watch follows one module file (--module) and does not go with --panel";
         return std::nullopt;
     }
     if (!line.window && (line.xray || line.watch || !line.report_path.empty() || !line.record_path.empty() ||
@@ -95,20 +109,43 @@ bool open_option_file(const std::string& path, std::ofstream& file)
     return file.is_open();
 }
 
-int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform)
+std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line, LoadedModule module,
+                                            HostPlatform& platform, ModuleLibrary* library)
+{
+    if (command_line.panel_path.empty()) {
+        auto panel = std::make_unique<GaugePanel>(module, platform);
+        if (const auto refused = panel->connect()) {
+            std::cerr << "the module cannot be driven: " << *refused << "\n";
+            return nullptr;
+        }
+        return panel;
+    }
+    if (library == nullptr) {
+        std::cerr << "this program opens no panel files\n";
+        return nullptr;
+    }
+    auto panel = std::make_unique<GaugePanel>(platform);
+    const PanelRequest request{.path = command_line.panel_path, .section = command_line.section,
+                               .simulator_folder = command_line.simulator_folder};
+    if (!open_panel_window(request, *panel, *library, std::cerr))
+        return nullptr;
+    return panel;
+}
+
+int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+                     ModuleLibrary* library)
 {
     std::string error;
-    const auto script = read_scenario_file(command_line.scenario, error);
-    if (!script) {
+    std::optional<ScenarioScript> script = ScenarioScript{};
+    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
         std::cerr << error << "\n";
         return exit_unusable;
     }
 
-    GaugePanel panel(module, platform);
-    if (const auto refused = panel.connect()) {
-        std::cerr << "the module cannot be driven: " << *refused << "\n";
+    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
+    if (!made)
         return exit_unusable;
-    }
+    GaugePanel& panel = *made;
 
     std::ofstream trace;
     if (!open_option_file(command_line.trace_path, trace))
@@ -117,7 +154,8 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     FrameTraceWriter trace_writer(trace);
     if (trace.is_open())
         loop.add_observer(trace_writer);
-    ScenarioRunner runner(loop, {.output_folder = command_line.output_folder, .watch = {}}, std::cerr);
+    ScenarioRunner runner(loop, {.output_folder = command_line.output_folder, .modules = library,
+                                 .simulator_folder = command_line.simulator_folder, .watch = {}}, std::cerr);
     ScenarioResult result;
     if (const auto fault = platform.guarded([&] {
             result = runner.run(*script);

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <fstream>
+#include <memory>
 #include <functional>
 #include <optional>
 #include <string>
 
-#include "host/panel/platform.h"
+#include "host/panel/gauge_panel.h"
+#include "host/scenario/panel_opening.h"
 
 struct HostCommandLine {
     std::string scenario;        // the scenario file; the bench may go without
@@ -17,6 +19,10 @@ struct HostCommandLine {
     double      seconds = 0.0;   // the bench closes itself after this long; 0 never
     std::string module_path;     // the module to load (Windows program)
     std::string bitmap_folder;   // <id>.bmp files (native program)
+    std::string panel_path{};    // a simulator's panel file to open instead of placing gauges
+    std::string section{};       // its window; the first when empty
+    std::string simulator_folder{}; // three levels above the panel's folder when empty
+    std::string check_path{};    // a panel file to check, line by line (Windows program)
     std::string trace_path;      // JSON lines, none when empty
     std::string output_folder = ".";
     std::string host_folder;     // the program's own, ending in a separator; set by its main
@@ -25,9 +31,12 @@ struct HostCommandLine {
 };
 
 inline constexpr const char* host_usage =
-    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER] SCENARIO\n"
+    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--out FOLDER]\n"
+    "                [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] SCENARIO\n"
     "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
-    "                      [--record SESSION.txt] [--watch] [--out FOLDER] [SCENARIO]";
+    "                      [--record SESSION.txt] [--watch] [--out FOLDER]\n"
+    "                      [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] [SCENARIO]\n"
+    "       zor_panel_host --check PANEL.CFG [--sim-folder FOLDER]";
 
 // nullopt, with the reason in `error`, for a command line it cannot use.
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);
@@ -36,10 +45,17 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
 // given; false, said on standard error, when it cannot be written.
 bool open_option_file(const std::string& path, std::ofstream& file);
 
+// The panel the command line asks for: the panel file's window, its
+// modules loaded through `library`, or else the one module given. Null,
+// said on standard error, when it cannot be made.
+std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line, LoadedModule module,
+                                            HostPlatform& platform, ModuleLibrary* library);
+
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
 // module could not be used, 5 the module crashed (where, in words, on
 // standard error).
-int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform);
+int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+                     ModuleLibrary* library = nullptr);
 
 inline constexpr int exit_expectation_failed = 1;
 inline constexpr int exit_unusable = 2;

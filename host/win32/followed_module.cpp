@@ -5,7 +5,7 @@
 #include <iterator>
 #include <vector>
 
-#include "host/bench/module_file_check.h"
+#include "host/bench/module_bytes_check.h"
 #include "host/win32/directsound_watch.h"
 
 namespace {

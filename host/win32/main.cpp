@@ -8,8 +8,11 @@
 #include "host/win32/bench_window.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/followed_module.h"
+#include "host/win32/file_open_watch.h"
 #include "host/win32/main_window.h"
+#include "host/win32/module_library.h"
 #include "host/win32/module_loader.h"
+#include "host/win32/panel_doctor.h"
 #include "host/win32/win32_platform.h"
 
 namespace {
@@ -26,7 +29,8 @@ std::string folder_of_host()
 }
 
 // The window exists before the module is loaded, so the module's install
-// finds it and binds its sound device to it; then `fly` runs the session.
+// finds it and binds its sound device to it; then `fly` runs the session,
+// whose scenario may still open a panel file's modules beside it.
 template <typename Fly>
 int load_and_fly(const HostCommandLine& command_line, HWND window, const std::string& window_class, Fly fly)
 {
@@ -38,8 +42,24 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     }
     watch_module_system_calls(library->handle, window);
     Win32Platform platform(library->handle);
+    Win32ModuleLibrary panel_modules(window);
     std::cout << "main window class: " << window_class << std::endl;
-    return fly(library->records, platform);
+    return fly(library->records, platform, panel_modules);
+}
+
+// A panel file's modules load side by side, each from its own file, and
+// are told the executable lies in the simulator's folder.
+template <typename Fly>
+int open_panel_and_fly(HostCommandLine& command_line, HWND window, const std::string& window_class, Fly fly)
+{
+    command_line.panel_path = full_path(command_line.panel_path);
+    command_line.simulator_folder = command_line.simulator_folder.empty() ? simulator_folder_of(command_line.panel_path)
+                                                                           : full_path(command_line.simulator_folder);
+    answer_executable_path(simulator_executable_path(command_line.simulator_folder));
+    Win32ModuleLibrary library(window);
+    Win32Platform platform(nullptr);
+    std::cout << "main window class: " << window_class << std::endl;
+    return fly(LoadedModule{}, platform, library);
 }
 
 // With --watch the bench runs a copy of the module and follows the file.
@@ -53,11 +73,12 @@ int follow_and_fly(const HostCommandLine& command_line, BenchWindow& bench)
     }
     Win32Platform platform(followed.running().handle);
     followed.serve(platform);
+    Win32ModuleLibrary panel_modules(bench.handle());
     std::cout << "main window class: " << bench.window_class() << std::endl;
     const BenchModule module{.records = followed.running().records,
                              .description = module_file_description(command_line.module_path),
                              .follower = &followed};
-    return run_bench_session(command_line, module, platform, bench);
+    return run_bench_session(command_line, module, platform, bench, &panel_modules);
 }
 
 int host_main(int argc, char** argv)
@@ -71,6 +92,28 @@ int host_main(int argc, char** argv)
     command_line->host_folder = folder_of_host();
     if (command_line->module_path.empty())
         command_line->module_path = command_line->host_folder + default_module_file;
+    if (!command_line->check_path.empty()) {
+        const MainWindow window = create_main_window();
+        return check_panel_file(*command_line, window.handle, std::cout);
+    }
+    if (!command_line->panel_path.empty() && command_line->window) {
+        BenchWindow bench;
+        return open_panel_and_fly(*command_line, bench.handle(), bench.window_class(),
+                                  [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
+                                      return run_bench_session(*command_line,
+                                                               {.records = module,
+                                                                .description = command_line->panel_path,
+                                                                .follower = nullptr},
+                                                               platform, bench, &library);
+                                  });
+    }
+    if (!command_line->panel_path.empty()) {
+        const MainWindow window = create_main_window();
+        return open_panel_and_fly(*command_line, window.handle, window.window_class,
+                                  [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
+                                      return run_host_session(*command_line, module, platform, &library);
+                                  });
+    }
     if (command_line->window) {
         // The bench window stands in for the plain host's hidden one.
         BenchWindow bench;
@@ -78,17 +121,17 @@ int host_main(int argc, char** argv)
             return follow_and_fly(*command_line, bench);
         const std::string description = module_file_description(command_line->module_path);
         return load_and_fly(*command_line, bench.handle(), bench.window_class(),
-                            [&](LoadedModule module, Win32Platform& platform) {
+                            [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
                                 return run_bench_session(*command_line,
                                                          {.records = module, .description = description,
                                                           .follower = nullptr},
-                                                         platform, bench);
+                                                         platform, bench, &library);
                             });
     }
     const MainWindow window = create_main_window();
     return load_and_fly(*command_line, window.handle, window.window_class,
-                        [&](LoadedModule module, Win32Platform& platform) {
-                            return run_host_session(*command_line, module, platform);
+                        [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
+                            return run_host_session(*command_line, module, platform, &library);
                         });
 }
 

@@ -1,22 +1,13 @@
 #include "host/win32/win32_platform.h"
 
-#include <span>
-
-#include "host/raster/dib_decoder.h"
 #include "host/win32/crash_guard.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/main_window.h"
+#include "host/win32/module_loader.h"
 
 std::optional<Image> Win32Platform::bitmap(std::uint32_t resource_id)
 {
-    HRSRC found = FindResourceA(module_, MAKEINTRESOURCEA(resource_id), MAKEINTRESOURCEA(2) /* RT_BITMAP */);
-    if (found == nullptr)
-        return std::nullopt;
-    HGLOBAL loaded = LoadResource(module_, found);
-    const auto* bytes = static_cast<const std::uint8_t*>(LockResource(loaded));
-    if (bytes == nullptr)
-        return std::nullopt;
-    return decode_dib(std::span(bytes, SizeofResource(module_, found)));
+    return module_bitmap(module_, resource_id);
 }
 
 std::string Win32Platform::format_tooltip(const char* text, const std::vector<std::int32_t>& arguments)

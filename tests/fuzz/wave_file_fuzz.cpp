@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "fake_sound_platform.h"
+#include "sound/scripted/platform.h"
 #include "sound/alert_tone_player.h"
 #include "sound/wave_file.h"
 
@@ -27,9 +27,9 @@ constexpr std::uint32_t largest_staged_samples = 1u << 20;
     std::abort();
 }
 
-void check_buffer(const FakeSoundPlatform& platform, std::uint32_t loaded)
+void check_buffer(const ScriptedSoundPlatform& platform, std::uint32_t loaded)
 {
-    const FakeBuffer& buffer = platform.buffers.back();
+    const ScriptedBuffer& buffer = platform.buffers.back();
     if (buffer.samples.size() != loaded)
         fail("the buffer's size is not the size the player reported");
     if (buffer.format.size() > max_wave_format_bytes)
@@ -41,8 +41,8 @@ void check_buffer(const FakeSoundPlatform& platform, std::uint32_t loaded)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     reset_alert_tone_player_for_tests();
-    reset_fake_sound_platform();
-    FakeSoundPlatform& platform = fake_sound_platform();
+    reset_scripted_sound_platform();
+    ScriptedSoundPlatform& platform = scripted_sound_platform();
     platform.largest_global_block = largest_staged_samples;
     platform.files[tone_path].assign(data, data + size);
 

@@ -230,6 +230,7 @@ TEST(BenchCommandLine, WindowGoesWithoutAScenarioAndItsOptionsGoOnlyWithIt)
         {{"--window", "--seconds", "0"}, "--seconds needs a number of seconds above 0, not '0'"},
         {{"--window", "--seconds", "ten"}, "--seconds needs a number of seconds above 0, not 'ten'"},
         {{"--window", "--seconds"}, "--seconds needs a value"},
+        {{"--window", "--watch", "--panel", "p.cfg"}, "--watch follows one module file (--module) and does not go with --panel"},
     };
     for (const auto& c : refused) {
         EXPECT_FALSE(parsed(c.words, error));

@@ -132,9 +132,9 @@ protected:
     PanelCanvas canvas;
     // At face size, shrunk, and grown over the first: placed three times.
     std::vector<PlacedGauge> places = {
-        {.label = "HAND", .header = &gauge.header, .x = 0,  .y = 0,  .width = 40, .height = 30, .face = {40, 30}},
-        {.label = "HAND", .header = &gauge.header, .x = 50, .y = 0,  .width = 25, .height = 19, .face = {40, 30}},
-        {.label = "HAND", .header = &gauge.header, .x = 30, .y = 10, .width = 61, .height = 46, .face = {40, 30}},
+        {.label = "HAND", .header = &gauge.header, .bitmaps = &bitmaps, .x = 0,  .y = 0,  .width = 40, .height = 30, .face = {40, 30}},
+        {.label = "HAND", .header = &gauge.header, .bitmaps = &bitmaps, .x = 50, .y = 0,  .width = 25, .height = 19, .face = {40, 30}},
+        {.label = "HAND", .header = &gauge.header, .bitmaps = &bitmaps, .x = 30, .y = 10, .width = 61, .height = 46, .face = {40, 30}},
     };
 
     void SetUp() override
@@ -147,7 +147,7 @@ protected:
     void expect_panel_as_first_renderer(const std::string& when)
     {
         asked.clear();
-        const Image seen = canvas.draw_panel(places, bitmaps);
+        const Image seen = canvas.draw_panel(places);
         const std::vector<const ElementHeader*> seen_asked = asked;
         asked.clear();
         EXPECT_EQ(difference(seen, reference_panel(places, reference)), "") << when;
@@ -157,7 +157,7 @@ protected:
     void expect_face_as_first_renderer(std::size_t place, const std::string& when)
     {
         asked.clear();
-        const Image seen = canvas.draw_face(places, place, bitmaps);
+        const Image seen = canvas.draw_face(places, place);
         const std::vector<const ElementHeader*> seen_asked = asked;
         asked.clear();
         EXPECT_EQ(difference(seen, reference_face(gauge.header, reference)), "") << when;
@@ -205,13 +205,13 @@ TEST_F(CachedDrawing, ShownElementsAreAskedOnceADrawInDrawingOrderEvenWhenNothin
     const std::vector<const ElementHeader*> one_face = {&gauge.inner.header, &gauge.edge.header, &gauge.filtered.header};
     for (int draw = 0; draw < 3; ++draw) {
         asked.clear();
-        canvas.draw_panel(places, bitmaps);
+        canvas.draw_panel(places);
         std::vector<const ElementHeader*> expected;
         for (std::size_t i = 0; i < places.size(); ++i)
             expected.insert(expected.end(), one_face.begin(), one_face.end());
         EXPECT_EQ(asked, expected) << "draw " << draw;
         asked.clear();
-        canvas.draw_face(places, 1, bitmaps);
+        canvas.draw_face(places, 1);
         EXPECT_EQ(asked, one_face) << "draw " << draw;
     }
 }
@@ -220,10 +220,10 @@ TEST_F(CachedDrawing, ANeedleAtAnAngleThatIsNoNumberIsNotDrawn)
 {
     gauge.plain.header.image_flags |= image_hidden;
     answers[&gauge.filtered.header] = 45;
-    canvas.draw_panel(places, bitmaps);
+    canvas.draw_panel(places);
     for (double angle : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 30.0}) {
         answers[&gauge.filtered.header] = angle;
-        const Image seen = canvas.draw_face(places, 0, bitmaps);
+        const Image seen = canvas.draw_face(places, 0);
         gauge.filtered.header.image_flags |= image_hidden;
         const Image without_needle = reference_face(gauge.header, reference);
         gauge.filtered.header.image_flags &= ~image_hidden;
@@ -239,7 +239,7 @@ TEST_F(CachedDrawing, PlacedElsewhereThePanelStartsAfresh)
     answers[&gauge.filtered.header] = 200;
     expect_panel_as_first_renderer("second places");
     places.clear();
-    const Image& empty = canvas.draw_panel(places, bitmaps);
+    const Image& empty = canvas.draw_panel(places);
     EXPECT_EQ(empty.width * empty.height, 1);
 }
 

@@ -6,8 +6,8 @@
 
 #include <sstream>
 
-#include "fake_sound_platform.h"
-#include "host/bench/module_file_check.h"
+#include "sound/scripted/platform.h"
+#include "host/bench/module_bytes_check.h"
 #include "host/bench/module_follower.h"
 #include "host/bench/session.h"
 #include "host/bench/session_recorder.h"
@@ -77,7 +77,7 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '#') > 2, true);
 
     reset_module_state();
-    reset_fake_sound_platform();
+    reset_scripted_sound_platform();
     NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
     GaugePanel panel{NativePlatform::linked_module(), platform};
     ASSERT_FALSE(panel.connect());
@@ -97,7 +97,7 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
 
     // In the window it flies in real time, pauses included, then stays.
     reset_module_state();
-    reset_fake_sound_platform();
+    reset_scripted_sound_platform();
     NativePlatform live_platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
     GaugePanel live_panel{NativePlatform::linked_module(), live_platform};
     ASSERT_FALSE(live_panel.connect());

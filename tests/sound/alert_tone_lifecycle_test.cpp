@@ -41,7 +41,7 @@ TEST_F(ToneLifecycle, InitializePlaysAtFullVolume)
 TEST_F(ToneLifecycle, PlayLoopsStopStopsAndRewindGoesBackToTheStart)
 {
     tone_service_install();
-    const FakeBuffer& buffer = *platform.last_buffer();
+    const ScriptedBuffer& buffer = *platform.last_buffer();
 
     for (int frame = 0; frame < 3; ++frame)
         EXPECT_EQ(play_tone_looping(), 1);

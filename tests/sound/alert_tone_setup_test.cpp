@@ -15,7 +15,7 @@ TEST_F(ToneSetUp, InstallLeavesTheToneStoppedAtItsStartAndKeepsNoTemporaries)
     tone_service_install();
 
     ASSERT_EQ(alert_tone_state(), AlertToneState::ready);
-    const FakeBuffer& buffer = *platform.last_buffer();
+    const ScriptedBuffer& buffer = *platform.last_buffer();
     EXPECT_EQ(buffer.samples, counting_bytes(tone_bytes));
     EXPECT_EQ(buffer.flags, 0x80E0u);
     EXPECT_FALSE(buffer.playing);

@@ -1,4 +1,4 @@
-// A host at D:\Sim with its main window and a good tone file, on the fake
+// A host at D:\Sim with its main window and a good tone file, on the scripted
 // platform; every test starts from a freshly loaded module.
 #pragma once
 
@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "fake_sound_platform.h"
+#include "sound/scripted/platform.h"
 #include "sound/alert_tone_player.h"
 #include "wave_bytes.h"
 
@@ -17,7 +17,7 @@ protected:
     static constexpr const char* tone_path = "D:\\Sim\\\\gauges\\zor_sound.wav";
     static constexpr std::size_t tone_bytes = 1000;
 
-    FakeSoundPlatform& platform = fake_sound_platform();
+    ScriptedSoundPlatform& platform = scripted_sound_platform();
     HostWindow classic_window = reinterpret_cast<HostWindow>(0x1001);
     HostWindow later_window = reinterpret_cast<HostWindow>(0x1002);
 
@@ -34,13 +34,13 @@ protected:
         expect_no_faults();
         reset_alert_tone_player_for_tests();
         EXPECT_TRUE(platform.holds_nothing()) << "something was never given back";
-        reset_fake_sound_platform();
+        reset_scripted_sound_platform();
     }
 
     void start_afresh()
     {
         reset_alert_tone_player_for_tests();
-        reset_fake_sound_platform();
+        reset_scripted_sound_platform();
         platform.executable_path = host_executable;
         platform.windows["FS98MAIN"] = classic_window;
         platform.files[tone_path] = good_tone();

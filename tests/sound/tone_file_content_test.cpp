@@ -66,8 +66,8 @@ TEST_F(ToneFileContent, FilesThatLoadAndFilesThatTurnTheToneOff)
 }
 
 // DirectSound reads the 18-byte head and as many extra bytes as it
-// announces; the fake reads exactly that, so anything past the format's
-// memory would show up here (and under the address sanitizer).
+// announces; the scripted platform reads exactly that, so anything past
+// the format's memory would show up here (and under the address sanitizer).
 TEST_F(ToneFileContent, APlainPcmFormatReachesTheBufferWithNoExtraBytes)
 {
     platform.files[tone_path] = riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(64)});

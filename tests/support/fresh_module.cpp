@@ -4,7 +4,7 @@
 
 #include "abi/panel_services.h"
 #include "breakers/breaker_state.h"
-#include "fake_sound_platform.h"
+#include "sound/scripted/platform.h"
 #include "instrument/instrument_state.h"
 #include "layout/altimeter_face.h"
 #include "sound/alert_tone_player.h"
@@ -29,7 +29,7 @@ class FreshModuleForEveryTest : public ::testing::EmptyTestEventListener {
     static void load_afresh()
     {
         reset_module_state();
-        reset_fake_sound_platform();
+        reset_scripted_sound_platform();
     }
 };
 

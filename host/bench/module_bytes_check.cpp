@@ -1,4 +1,4 @@
-#include "host/bench/module_file_check.h"
+#include "host/bench/module_bytes_check.h"
 
 #include <algorithm>
 

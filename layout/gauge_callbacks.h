@@ -1,5 +1,6 @@
 // The gauge callbacks the host calls with a service code over each gauge's
-// life, and the seven header routines shared by all four gauge headers.
+// life, and the seven header routines shared by all four gauge headers
+// (layout/gauge_headers.cpp names them).
 #pragma once
 
 #include "abi/host_formats.h"

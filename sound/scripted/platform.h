@@ -1,4 +1,5 @@
-// A scripted sound platform for unit tests. It keeps a small world (the
+// The scripted sound platform: the native host plays and records its sound on
+// it, and the unit tests script it. It keeps a small world (the
 // executable's path, windows by class, files in memory, devices, buffers and
 // memory blocks), logs every call, can make the n-th call of a kind fail, and
 // notes each misuse it sees as a fault (an object used or given back after it
@@ -31,15 +32,15 @@ bool can_fail(SoundCall call);
 const char* sound_call_name(SoundCall call);
 inline void PrintTo(SoundCall call, std::ostream* out) { *out << sound_call_name(call); }
 
-struct FakeDevice {
+struct ScriptedDevice {
     HostWindow   window = nullptr;
     std::uint32_t cooperative_level = 0;
     int          live_buffers = 0;
     bool         released = false;
 };
 
-struct FakeBuffer {
-    FakeDevice*               device = nullptr;
+struct ScriptedBuffer {
+    ScriptedDevice*               device = nullptr;
     std::uint32_t             flags = 0;
     std::vector<std::uint8_t> format;  // as DirectSound reads it: head and extra bytes
     std::vector<std::uint8_t> samples;
@@ -50,7 +51,7 @@ struct FakeBuffer {
     bool                      released = false;
 };
 
-struct FakeSoundPlatform {
+struct ScriptedSoundPlatform {
     // The scripted world.
     std::string executable_path = "C:\\Sim\\fs2000.exe";
     std::map<std::string, HostWindow> windows;             // by class name
@@ -72,8 +73,8 @@ struct FakeSoundPlatform {
     std::vector<SoundCall>   calls;
     std::vector<std::string> faults;
     std::vector<std::string> opened_paths;
-    std::deque<FakeDevice>   devices;
-    std::deque<FakeBuffer>   buffers;
+    std::deque<ScriptedDevice>   devices;
+    std::deque<ScriptedBuffer>   buffers;
     int live_texts = 0;
     int live_blocks = 0;
     int locked_blocks = 0;
@@ -83,7 +84,7 @@ struct FakeSoundPlatform {
 
     int count(SoundCall call) const;
     bool holds_nothing() const;
-    FakeBuffer* last_buffer();
+    ScriptedBuffer* last_buffer();
 
     // Internal bookkeeping of failures.
     std::map<SoundCall, int> seen;
@@ -91,7 +92,7 @@ struct FakeSoundPlatform {
     bool next_fails(SoundCall call);
 };
 
-FakeSoundPlatform& fake_sound_platform();
+ScriptedSoundPlatform& scripted_sound_platform();
 
-// Drops everything the fake holds and restores its defaults.
-void reset_fake_sound_platform();
+// Drops everything the scripted platform holds and restores its defaults.
+void reset_scripted_sound_platform();

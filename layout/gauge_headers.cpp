@@ -1,16 +1,12 @@
-#include "module/linkage.h"
+#include "layout/gauge_headers.h"
 
 #include "breakers/breaker_state.h"
 #include "layout/altimeter_face.h"
 #include "layout/altimeter_mouse.h"
 #include "layout/breaker_face.h"
-#include "layout/gauge_headers.h"
-#include "module/gauge_callbacks.h"
+#include "layout/gauge_callbacks.h"
 
 namespace {
-
-// The module has nothing to set up or tear down: all its state is static.
-void HOSTCALL module_nothing_to_do() {}
 
 constexpr GaugeHeader gauge_header(const char* name, ElementHeader* const* element_list, std::uint32_t default_size,
                                    const MouseRect* mouse_areas, GaugeCallback callback)
@@ -50,14 +46,3 @@ constinit GaugeHeader azs_zor_1_gauge_header = gauge_header(
     "AZS_ZOR_1", Azs1::element_list, breaker_default_size, Azs1::areas, breaker_gauge_callback);
 constinit GaugeHeader azs_zor_2_gauge_header = gauge_header(
     "AZS_ZOR_2", Azs2::element_list, breaker_default_size, Azs2::areas, breaker_gauge_callback);
-
-// ZOR_1 stays first: the shared header routines take their root from it.
-constinit LinkageRecord Linkage = {
-    .module_id = module_identifier,
-    .module_init = module_nothing_to_do,
-    .module_deinit = module_nothing_to_do,
-    .flags = 0,
-    .reserved = 0,
-    .module_version = module_version,
-    .gauge_table = {&zor_1_gauge_header, &zor_2_gauge_header, &azs_zor_1_gauge_header, &azs_zor_2_gauge_header, nullptr},
-};

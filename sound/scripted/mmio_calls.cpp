@@ -1,25 +1,25 @@
-// The fake's multimedia file calls, over the scripted files' bytes.
+// The scripted platform's multimedia file calls, over the scripted files' bytes.
 #include <cstring>
 
-#include "fake_platform_detail.h"
+#include "sound/scripted/platform_detail.h"
 
-namespace fake_detail {
+namespace scripted_detail {
 namespace {
 
 constexpr MmioResult mmio_chunk_not_found = 265; // MMIOERR_CHUNKNOTFOUND
 constexpr MmioResult mmio_cannot_seek = 263;     // MMIOERR_CANNOTSEEK
 
-struct FakeFile {
+struct ScriptedFile {
     std::vector<std::uint8_t> bytes;
     std::size_t position = 0;
     bool closed = false;
 };
 
-std::deque<FakeFile> opened_files;
+std::deque<ScriptedFile> opened_files;
 
-FakeFile* open_file(MmioFile handle, const char* call)
+ScriptedFile* open_file(MmioFile handle, const char* call)
 {
-    FakeFile* file = find_object(opened_files, handle);
+    ScriptedFile* file = find_object(opened_files, handle);
     if (file == nullptr || file->closed) {
         fault(std::string(call) + " on a file that is not open");
         return nullptr;
@@ -38,12 +38,12 @@ MmioFile mmio_open_for_reading(const char* path)
 {
     if (begin(SoundCall::mmio_open))
         return nullptr;
-    fake_sound_platform().opened_paths.push_back(path);
-    const auto found = fake_sound_platform().files.find(path);
-    if (found == fake_sound_platform().files.end())
+    scripted_sound_platform().opened_paths.push_back(path);
+    const auto found = scripted_sound_platform().files.find(path);
+    if (found == scripted_sound_platform().files.end())
         return nullptr;
     opened_files.push_back({.bytes = found->second});
-    ++fake_sound_platform().open_files;
+    ++scripted_sound_platform().open_files;
     return &opened_files.back();
 }
 
@@ -52,7 +52,7 @@ MmioFile mmio_open_for_reading(const char* path)
 // form type of a RIFF chunk).
 MmioResult mmio_descend(MmioFile handle, RiffChunk& chunk, const RiffChunk* parent, ChunkSearch search)
 {
-    FakeFile* file = open_file(handle, "mmio_descend");
+    ScriptedFile* file = open_file(handle, "mmio_descend");
     if (begin(SoundCall::mmio_descend) || file == nullptr)
         return mmio_chunk_not_found;
     const std::size_t end = parent != nullptr ? std::min<std::size_t>(parent->data_offset + parent->size, file->bytes.size())
@@ -79,7 +79,7 @@ MmioResult mmio_descend(MmioFile handle, RiffChunk& chunk, const RiffChunk* pare
 
 std::int32_t mmio_read(MmioFile handle, void* destination, std::int32_t bytes)
 {
-    FakeFile* file = open_file(handle, "mmio_read");
+    ScriptedFile* file = open_file(handle, "mmio_read");
     if (begin(SoundCall::mmio_read) || file == nullptr)
         return -1;
     const std::size_t available = file->bytes.size() - std::min(file->position, file->bytes.size());
@@ -91,7 +91,7 @@ std::int32_t mmio_read(MmioFile handle, void* destination, std::int32_t bytes)
 
 MmioResult mmio_ascend(MmioFile handle, RiffChunk& chunk)
 {
-    FakeFile* file = open_file(handle, "mmio_ascend");
+    ScriptedFile* file = open_file(handle, "mmio_ascend");
     if (begin(SoundCall::mmio_ascend) || file == nullptr)
         return mmio_cannot_seek;
     file->position = static_cast<std::size_t>(chunk.data_offset) + chunk.size + (chunk.size & 1);
@@ -100,11 +100,11 @@ MmioResult mmio_ascend(MmioFile handle, RiffChunk& chunk)
 
 MmioResult mmio_close(MmioFile handle)
 {
-    FakeFile* file = open_file(handle, "mmio_close");
+    ScriptedFile* file = open_file(handle, "mmio_close");
     const bool fails = begin(SoundCall::mmio_close);
     if (file != nullptr) {
         file->closed = true;
-        --fake_sound_platform().open_files;
+        --scripted_sound_platform().open_files;
     }
     return fails ? mmio_cannot_seek : 0;
 }
@@ -114,4 +114,4 @@ void reset_files()
     opened_files.clear();
 }
 
-} // namespace fake_detail
+} // namespace scripted_detail

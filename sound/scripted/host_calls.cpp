@@ -1,20 +1,20 @@
-// The fake's process, C runtime, window and global memory calls.
+// The scripted platform's process, C runtime, window and global memory calls.
 #include <cstring>
 #include <map>
 
-#include "fake_platform_detail.h"
+#include "sound/scripted/platform_detail.h"
 
-namespace fake_detail {
+namespace scripted_detail {
 namespace {
 
-struct FakeBlock {
+struct ScriptedBlock {
     std::vector<std::uint8_t> memory;
     bool locked = false;
     bool freed = false;
 };
 
 std::map<char*, GuardedMemory> texts;
-std::deque<FakeBlock> blocks;
+std::deque<ScriptedBlock> blocks;
 
 void copy_part(char* to, std::size_t capacity, const std::string& part)
 {
@@ -33,7 +33,7 @@ std::uint32_t executable_path(char* path, std::uint32_t capacity)
         return 0;
     // As Windows does: a path that does not fit is cut off and reported as
     // filling the whole buffer.
-    const std::string& full = fake_sound_platform().executable_path;
+    const std::string& full = scripted_sound_platform().executable_path;
     const std::size_t copied = std::min<std::size_t>(full.size(), capacity - 1);
     std::memcpy(path, full.data(), copied);
     path[copied] = '\0';
@@ -66,7 +66,7 @@ char* allocate_text(std::size_t bytes)
     GuardedMemory memory(bytes);
     char* text = reinterpret_cast<char*>(memory.bytes.data());
     texts.emplace(text, std::move(memory));
-    ++fake_sound_platform().live_texts;
+    ++scripted_sound_platform().live_texts;
     return text;
 }
 
@@ -79,29 +79,29 @@ void free_text(char* text)
     if (!found->second.guard_intact())
         fault("a write past the end of a text");
     texts.erase(found);
-    --fake_sound_platform().live_texts;
+    --scripted_sound_platform().live_texts;
 }
 
 HostWindow find_window(const char* class_name)
 {
     if (begin(SoundCall::find_window))
         return nullptr;
-    const auto found = fake_sound_platform().windows.find(class_name);
-    return found == fake_sound_platform().windows.end() ? nullptr : found->second;
+    const auto found = scripted_sound_platform().windows.find(class_name);
+    return found == scripted_sound_platform().windows.end() ? nullptr : found->second;
 }
 
 GlobalBlock global_alloc_movable(std::uint32_t bytes)
 {
-    if (begin(SoundCall::global_alloc) || bytes > fake_sound_platform().largest_global_block)
+    if (begin(SoundCall::global_alloc) || bytes > scripted_sound_platform().largest_global_block)
         return nullptr;
     blocks.push_back({.memory = std::vector<std::uint8_t>(bytes, fresh_memory_value)});
-    ++fake_sound_platform().live_blocks;
+    ++scripted_sound_platform().live_blocks;
     return &blocks.back();
 }
 
 void* global_lock(GlobalBlock handle)
 {
-    FakeBlock* block = find_object(blocks, handle);
+    ScriptedBlock* block = find_object(blocks, handle);
     if (begin(SoundCall::global_lock))
         return nullptr;
     if (block == nullptr || block->freed) {
@@ -109,30 +109,30 @@ void* global_lock(GlobalBlock handle)
         return nullptr;
     }
     block->locked = true;
-    ++fake_sound_platform().locked_blocks;
+    ++scripted_sound_platform().locked_blocks;
     return block->memory.data();
 }
 
 void global_unlock(GlobalBlock handle)
 {
     begin(SoundCall::global_unlock);
-    FakeBlock* block = find_object(blocks, handle);
+    ScriptedBlock* block = find_object(blocks, handle);
     if (block == nullptr || !block->locked)
         return fault("global_unlock of a block that is not locked");
     block->locked = false;
-    --fake_sound_platform().locked_blocks;
+    --scripted_sound_platform().locked_blocks;
 }
 
 void global_free(GlobalBlock handle)
 {
     begin(SoundCall::global_free);
-    FakeBlock* block = find_object(blocks, handle);
+    ScriptedBlock* block = find_object(blocks, handle);
     if (block == nullptr || block->freed)
         return fault("global_free of a block that is not allocated");
     if (block->locked)
         fault("global_free of a locked block");
     block->freed = true;
-    --fake_sound_platform().live_blocks;
+    --scripted_sound_platform().live_blocks;
 }
 
 void reset_host_objects()
@@ -141,4 +141,4 @@ void reset_host_objects()
     blocks.clear();
 }
 
-} // namespace fake_detail
+} // namespace scripted_detail

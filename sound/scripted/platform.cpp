@@ -1,16 +1,16 @@
-#include "fake_sound_platform.h"
+#include "sound/scripted/platform.h"
 
 #include <algorithm>
 
-#include "fake_platform_detail.h"
+#include "sound/scripted/platform_detail.h"
 
 namespace {
 
-FakeSoundPlatform fake;
+ScriptedSoundPlatform world;
 
-using namespace fake_detail;
+using namespace scripted_detail;
 
-constexpr SoundPlatform fake_platform{
+constexpr SoundPlatform scripted_platform{
     .executable_path       = executable_path,
     .split_path            = split_path,
     .allocate_text         = allocate_text,
@@ -41,64 +41,64 @@ constexpr SoundPlatform fake_platform{
 
 } // namespace
 
-void fake_detail::fault(const std::string& what)
+void scripted_detail::fault(const std::string& what)
 {
-    fake.faults.push_back(what);
+    world.faults.push_back(what);
 }
 
-bool fake_detail::begin(SoundCall call)
+bool scripted_detail::begin(SoundCall call)
 {
-    fake.calls.push_back(call);
-    return fake.next_fails(call);
+    world.calls.push_back(call);
+    return world.next_fails(call);
 }
 
 const SoundPlatform& sound_platform()
 {
-    return fake_platform;
+    return scripted_platform;
 }
 
-FakeSoundPlatform& fake_sound_platform()
+ScriptedSoundPlatform& scripted_sound_platform()
 {
-    return fake;
+    return world;
 }
 
-void reset_fake_sound_platform()
+void reset_scripted_sound_platform()
 {
     reset_locks();
     reset_files();
     reset_host_objects();
-    fake = FakeSoundPlatform{};
+    world = ScriptedSoundPlatform{};
 }
 
-void FakeSoundPlatform::fail(SoundCall call, int occurrence)
+void ScriptedSoundPlatform::fail(SoundCall call, int occurrence)
 {
     failing_occurrence[call] = occurrence;
 }
 
-void FakeSoundPlatform::fail_next(SoundCall call)
+void ScriptedSoundPlatform::fail_next(SoundCall call)
 {
     fail(call, seen[call] + 1);
 }
 
-bool FakeSoundPlatform::next_fails(SoundCall call)
+bool ScriptedSoundPlatform::next_fails(SoundCall call)
 {
     const int occurrence = ++seen[call];
     const auto failing = failing_occurrence.find(call);
     return can_fail(call) && failing != failing_occurrence.end() && failing->second == occurrence;
 }
 
-int FakeSoundPlatform::count(SoundCall call) const
+int ScriptedSoundPlatform::count(SoundCall call) const
 {
     return static_cast<int>(std::count(calls.begin(), calls.end(), call));
 }
 
-bool FakeSoundPlatform::holds_nothing() const
+bool ScriptedSoundPlatform::holds_nothing() const
 {
     return live_texts == 0 && live_blocks == 0 && locked_blocks == 0 && open_files == 0 && live_devices == 0 &&
            live_buffers == 0;
 }
 
-FakeBuffer* FakeSoundPlatform::last_buffer()
+ScriptedBuffer* ScriptedSoundPlatform::last_buffer()
 {
     return buffers.empty() ? nullptr : &buffers.back();
 }

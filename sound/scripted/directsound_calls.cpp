@@ -1,7 +1,7 @@
-// The fake's DirectSound calls.
-#include "fake_platform_detail.h"
+// The scripted platform's DirectSound calls.
+#include "sound/scripted/platform_detail.h"
 
-namespace fake_detail {
+namespace scripted_detail {
 namespace {
 
 constexpr SoundResult ds_no_driver = static_cast<SoundResult>(0x88780078);     // DSERR_NODRIVER
@@ -9,18 +9,18 @@ constexpr SoundResult ds_invalid_param = static_cast<SoundResult>(0x80070057); /
 // What a new buffer holds before it is written.
 constexpr std::uint8_t fresh_buffer_value = 0xEE;
 
-struct FakeLock {
-    FakeBuffer* buffer = nullptr;
+struct ScriptedLock {
+    ScriptedBuffer* buffer = nullptr;
     GuardedMemory first{0};
     GuardedMemory second{0};
     LockedRegions regions{};
 };
 
-std::deque<FakeLock> locks;
+std::deque<ScriptedLock> locks;
 
-FakeBuffer* live_buffer(SoundBuffer handle, const char* call)
+ScriptedBuffer* live_buffer(SoundBuffer handle, const char* call)
 {
-    FakeBuffer* buffer = find_object(fake_sound_platform().buffers, handle);
+    ScriptedBuffer* buffer = find_object(scripted_sound_platform().buffers, handle);
     if (buffer == nullptr || buffer->released) {
         fault(std::string(call) + " on a buffer that is not alive");
         return nullptr;
@@ -28,9 +28,9 @@ FakeBuffer* live_buffer(SoundBuffer handle, const char* call)
     return buffer;
 }
 
-FakeDevice* live_device(SoundDevice handle, const char* call)
+ScriptedDevice* live_device(SoundDevice handle, const char* call)
 {
-    FakeDevice* device = find_object(fake_sound_platform().devices, handle);
+    ScriptedDevice* device = find_object(scripted_sound_platform().devices, handle);
     if (device == nullptr || device->released) {
         fault(std::string(call) + " on a device that is not alive");
         return nullptr;
@@ -53,15 +53,15 @@ SoundResult create_device(SoundDevice* device)
 {
     if (begin(SoundCall::create_device))
         return ds_no_driver;
-    fake_sound_platform().devices.emplace_back();
-    ++fake_sound_platform().live_devices;
-    *device = &fake_sound_platform().devices.back();
+    scripted_sound_platform().devices.emplace_back();
+    ++scripted_sound_platform().live_devices;
+    *device = &scripted_sound_platform().devices.back();
     return 0;
 }
 
 SoundResult set_cooperative_level(SoundDevice handle, HostWindow window, std::uint32_t level)
 {
-    FakeDevice* device = live_device(handle, "set_cooperative_level");
+    ScriptedDevice* device = live_device(handle, "set_cooperative_level");
     if (begin(SoundCall::set_cooperative_level) || device == nullptr)
         return ds_invalid_param;
     device->window = window;
@@ -71,45 +71,45 @@ SoundResult set_cooperative_level(SoundDevice handle, HostWindow window, std::ui
 
 SoundResult create_buffer(SoundDevice handle, const ToneBufferDescription& description, SoundBuffer* buffer)
 {
-    FakeDevice* device = live_device(handle, "create_buffer");
+    ScriptedDevice* device = live_device(handle, "create_buffer");
     if (begin(SoundCall::create_buffer) || device == nullptr)
         return ds_invalid_param;
-    fake_sound_platform().buffers.push_back({.device = device,
+    scripted_sound_platform().buffers.push_back({.device = device,
                             .flags = description.flags,
                             .format = read_format(description.format),
                             .samples = std::vector<std::uint8_t>(description.buffer_bytes, fresh_buffer_value)});
     ++device->live_buffers;
-    ++fake_sound_platform().live_buffers;
-    *buffer = &fake_sound_platform().buffers.back();
+    ++scripted_sound_platform().live_buffers;
+    *buffer = &scripted_sound_platform().buffers.back();
     return 0;
 }
 
 void release_device(SoundDevice handle)
 {
     begin(SoundCall::release_device);
-    FakeDevice* device = live_device(handle, "release_device");
+    ScriptedDevice* device = live_device(handle, "release_device");
     if (device == nullptr)
         return;
     if (device->live_buffers != 0)
         fault("release_device while one of its buffers is alive");
     device->released = true;
-    --fake_sound_platform().live_devices;
+    --scripted_sound_platform().live_devices;
 }
 
 void release_buffer(SoundBuffer handle)
 {
     begin(SoundCall::release_buffer);
-    FakeBuffer* buffer = live_buffer(handle, "release_buffer");
+    ScriptedBuffer* buffer = live_buffer(handle, "release_buffer");
     if (buffer == nullptr)
         return;
     buffer->released = true;
     --buffer->device->live_buffers;
-    --fake_sound_platform().live_buffers;
+    --scripted_sound_platform().live_buffers;
 }
 
 SoundResult get_status(SoundBuffer handle, std::uint32_t* status)
 {
-    FakeBuffer* buffer = live_buffer(handle, "get_status");
+    ScriptedBuffer* buffer = live_buffer(handle, "get_status");
     if (begin(SoundCall::get_status) || buffer == nullptr)
         return ds_invalid_param;
     *status = buffer->playing ? buffer_status_playing : 0;
@@ -118,15 +118,15 @@ SoundResult get_status(SoundBuffer handle, std::uint32_t* status)
 
 SoundResult lock(SoundBuffer handle, std::uint32_t offset, std::uint32_t bytes, LockedRegions& regions)
 {
-    FakeBuffer* buffer = live_buffer(handle, "lock");
+    ScriptedBuffer* buffer = live_buffer(handle, "lock");
     if (begin(SoundCall::lock) || buffer == nullptr)
         return ds_invalid_param;
     if (offset != 0 || bytes > buffer->samples.size())
         return ds_invalid_param;
-    const std::uint32_t first = std::min(bytes, fake_sound_platform().first_lock_region_limit);
-    const std::uint32_t second = std::min(bytes - first, fake_sound_platform().second_lock_region_limit);
+    const std::uint32_t first = std::min(bytes, scripted_sound_platform().first_lock_region_limit);
+    const std::uint32_t second = std::min(bytes - first, scripted_sound_platform().second_lock_region_limit);
     locks.push_back({.buffer = buffer, .first = GuardedMemory(first), .second = GuardedMemory(second)});
-    FakeLock& held = locks.back();
+    ScriptedLock& held = locks.back();
     held.regions = {.first = held.first.bytes.data(), .first_bytes = first,
                     .second = second != 0 ? held.second.bytes.data() : nullptr, .second_bytes = second};
     regions = held.regions;
@@ -135,10 +135,10 @@ SoundResult lock(SoundBuffer handle, std::uint32_t offset, std::uint32_t bytes, 
 
 SoundResult unlock(SoundBuffer handle, const LockedRegions& regions)
 {
-    FakeBuffer* buffer = live_buffer(handle, "unlock");
+    ScriptedBuffer* buffer = live_buffer(handle, "unlock");
     if (begin(SoundCall::unlock) || buffer == nullptr)
         return ds_invalid_param;
-    const auto held = std::find_if(locks.begin(), locks.end(), [&](const FakeLock& lock) {
+    const auto held = std::find_if(locks.begin(), locks.end(), [&](const ScriptedLock& lock) {
         return lock.buffer == buffer && lock.regions.first == regions.first &&
                lock.regions.first_bytes == regions.first_bytes && lock.regions.second == regions.second &&
                lock.regions.second_bytes == regions.second_bytes;
@@ -158,7 +158,7 @@ SoundResult unlock(SoundBuffer handle, const LockedRegions& regions)
 
 SoundResult play(SoundBuffer handle, std::uint32_t, std::uint32_t flags)
 {
-    FakeBuffer* buffer = live_buffer(handle, "play");
+    ScriptedBuffer* buffer = live_buffer(handle, "play");
     if (begin(SoundCall::play) || buffer == nullptr)
         return ds_invalid_param;
     buffer->playing = true;
@@ -168,7 +168,7 @@ SoundResult play(SoundBuffer handle, std::uint32_t, std::uint32_t flags)
 
 SoundResult set_current_position(SoundBuffer handle, std::uint32_t position)
 {
-    FakeBuffer* buffer = live_buffer(handle, "set_current_position");
+    ScriptedBuffer* buffer = live_buffer(handle, "set_current_position");
     if (begin(SoundCall::set_current_position) || buffer == nullptr)
         return ds_invalid_param;
     buffer->position = position;
@@ -177,7 +177,7 @@ SoundResult set_current_position(SoundBuffer handle, std::uint32_t position)
 
 SoundResult set_volume(SoundBuffer handle, std::int32_t hundredths_db)
 {
-    FakeBuffer* buffer = live_buffer(handle, "set_volume");
+    ScriptedBuffer* buffer = live_buffer(handle, "set_volume");
     if (begin(SoundCall::set_volume) || buffer == nullptr)
         return ds_invalid_param;
     buffer->volume = hundredths_db;
@@ -186,7 +186,7 @@ SoundResult set_volume(SoundBuffer handle, std::int32_t hundredths_db)
 
 SoundResult stop(SoundBuffer handle)
 {
-    FakeBuffer* buffer = live_buffer(handle, "stop");
+    ScriptedBuffer* buffer = live_buffer(handle, "stop");
     if (begin(SoundCall::stop) || buffer == nullptr)
         return ds_invalid_param;
     buffer->playing = false;
@@ -198,4 +198,4 @@ void reset_locks()
     locks.clear();
 }
 
-} // namespace fake_detail
+} // namespace scripted_detail

@@ -1,9 +1,10 @@
-#include "module/gauge_callbacks.h"
+#include "layout/gauge_callbacks.h"
 
 #include "abi/panel_services.h"
 #include "abi/service_numbers.h"
 #include "instrument/instrument_update.h"
-#include "module/linkage.h"
+#include "layout/gauge_headers.h"
+#include "layout/linkage.h"
 #include "sound/tone_service.h"
 
 void HOSTCALL zor_1_gauge_callback(GaugeHeader* gauge, std::int32_t service_code, HostWord)
@@ -28,7 +29,8 @@ void HOSTCALL breaker_gauge_callback(GaugeHeader*, std::int32_t, HostWord) {}
 
 namespace {
 
-// The root element of the gauge named first in Linkage, ZOR_1.
+// The root element of the gauge named first in Linkage, ZOR_1. Linkage is
+// the host's to read and write, so it is read at every call.
 ElementHeader* first_gauge_root()
 {
     const GaugeHeader* first = Linkage.gauge_table[0];

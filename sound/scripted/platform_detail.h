@@ -1,4 +1,4 @@
-// Internals shared by the parts of the fake sound platform.
+// Internals shared by the parts of the scripted sound platform.
 #pragma once
 
 #include <algorithm>
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "fake_sound_platform.h"
+#include "sound/scripted/platform.h"
 
-namespace fake_detail {
+namespace scripted_detail {
 
 // Bytes past the end of every text and locked region that must stay as
 // they are, so a write past the end shows up as a fault.
@@ -81,4 +81,4 @@ SoundResult stop(SoundBuffer handle);
 SoundResult unlock(SoundBuffer handle, const LockedRegions& regions);
 void reset_locks();
 
-} // namespace fake_detail
+} // namespace scripted_detail

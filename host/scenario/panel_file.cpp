@@ -1,0 +1,299 @@
+#include "host/scenario/panel_file.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
+
+#include "host/scenario/panel_words.h"
+
+namespace {
+
+constexpr int last_screen_position = 8;
+
+// Keys a panel window has that change nothing for a panel drawn on its own.
+const char* const quiet_window_keys[] = {
+    "visible",
+    "ident",
+    "window_pos",
+    "window_size_ratio",
+    "pixel_size",
+    "zorder",
+    "type",
+    "nomenu",
+    "background_color",
+    "child_3d",
+    "render_3d_window",
+    "no_luminous",
+};
+
+std::string gauge_key(int number)
+{
+    std::string digits = std::to_string(number);
+    return "gauge" + (digits.size() < 2 ? "0" + digits : digits);
+}
+
+class Reader {
+public:
+    PanelFile read(std::string_view text);
+
+private:
+    enum class Section { none, fltsim, titles, window, other };
+
+    void problem(int line, std::string text) { file_.messages.push_back({line, true, std::move(text)}); }
+    void note(int line, std::string text) { file_.messages.push_back({line, false, std::move(text)}); }
+    void header(int line, std::string_view text);
+    void key(int line, std::string_view key, std::string_view value);
+    void window_key(int line, const std::string& key, std::string_view value);
+    void gauge(int line, int number, std::string_view value);
+    void finish_window(std::size_t index);
+
+    PanelFile file_;
+    Section section_ = Section::none;
+    std::size_t window_ = 0;
+    std::map<std::string, std::size_t> window_by_name_;
+    std::map<std::string, int> keys_seen_;                  // in this section: key, line
+    std::vector<std::map<int, int>> numbers_;               // per window: number, line
+    std::vector<std::pair<std::string, int>> titled_;       // windows [Window Titles] names
+};
+
+PanelFile Reader::read(std::string_view text)
+{
+    int number = 0;
+    for (std::size_t start = 0; start < text.size() || number == 0;) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        ++number;
+        const std::string_view line = trim(without_comment(text.substr(start, end - start)));
+        start = end + 1;
+        if (line.empty())
+            continue;
+        if (line.front() == '[') {
+            header(number, line);
+            continue;
+        }
+        const std::size_t equals = line.find('=');
+        if (equals == std::string_view::npos) {
+            const std::string message = excerpt(line) + " is neither a section nor a KEY=VALUE line";
+            section_ == Section::window ? problem(number, message + "; not read") : note(number, message + "; not read");
+            continue;
+        }
+        key(number, trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
+    }
+    for (std::size_t i = 0; i < file_.windows.size(); ++i)
+        finish_window(i);
+    for (const auto& [name, line] : titled_)
+        if (!window_by_name_.contains(name))
+            problem(line, "the window titles name " + name + ", but the file has no [" + name + "] section");
+    if (file_.windows.empty() && !file_.alias)
+        problem(0, "no [WindowNN] section: the panel has no window to place gauges in");
+    std::stable_sort(file_.messages.begin(), file_.messages.end(),
+                     [](const PanelFileMessage& a, const PanelFileMessage& b) { return a.line < b.line; });
+    return std::move(file_);
+}
+
+void Reader::header(int line, std::string_view text)
+{
+    keys_seen_.clear();
+    section_ = Section::other;
+    if (text.back() != ']') {
+        problem(line, "section header " + excerpt(text) + " has no closing ']'; the lines up to the next section are not read");
+        return;
+    }
+    const std::string name(trim(text.substr(1, text.size() - 2)));
+    const std::string lowered = lower(name);
+    if (lowered == "fltsim") {
+        section_ = Section::fltsim;
+    } else if (lowered == "window titles") {
+        section_ = Section::titles;
+    } else if (numbered(lowered, "window")) {
+        section_ = Section::window;
+        const auto [found, added] = window_by_name_.emplace(lowered, file_.windows.size());
+        window_ = found->second;
+        if (added) {
+            PanelWindow& window = file_.windows.emplace_back();
+            window.name = name;
+            window.line = line;
+            numbers_.emplace_back();
+        } else {
+            problem(line, "[" + name + "] again (first at line " + std::to_string(file_.windows[window_].line) +
+                              "): its keys are read as part of the first");
+        }
+    }
+}
+
+void Reader::key(int line, std::string_view key, std::string_view value)
+{
+    const std::string lowered = lower(key);
+    if (section_ == Section::none) {
+        note(line, excerpt(key) + " stands before any section; not read");
+        return;
+    }
+    if (section_ == Section::other)
+        return;
+    const auto [seen, first] = keys_seen_.emplace(lowered, line);
+    if (!first && section_ != Section::window) {
+        note(line, std::string(key) + " again (first at line " + std::to_string(seen->second) + "): the first is read");
+        return;
+    }
+    if (section_ == Section::fltsim) {
+        if (lowered == "alias" && !value.empty()) {
+            file_.alias = std::string(value);
+            file_.alias_line = line;
+        }
+    } else if (section_ == Section::titles) {
+        if (numbered(lowered, "window"))
+            titled_.push_back({lowered, line});
+    } else if (!first && !numbered(lowered, "gauge")) {
+        note(line, std::string(key) + " again (first at line " + std::to_string(seen->second) + "): the first is read");
+    } else {
+        window_key(line, lowered, value);
+    }
+}
+
+void Reader::window_key(int line, const std::string& key, std::string_view value)
+{
+    PanelWindow& window = file_.windows[window_];
+    if (const auto number = numbered(key, "gauge")) {
+        gauge(line, *number, value);
+    } else if (key.starts_with("gauge")) {
+        problem(line, excerpt(key) + " is no gauge line: gauge lines are gaugeNN with a number");
+    } else if (key == "file") {
+        window.background = std::string(value);
+        window.background_line = line;
+    } else if (key == "size_mm") {
+        const auto parts = fields(value);
+        const auto w = whole_number(parts[0]);
+        const auto h = parts.size() > 1 ? whole_number(parts[1]) : std::nullopt;
+        if (parts.size() != 2 || !w || !h || *w <= 0 || *h <= 0)
+            problem(line, "size_mm needs a width and a height above 0, not " + excerpt(value));
+        else
+            window.size_mm = PanelExtent{*w, *h};
+    } else if (key == "window_size") {
+        const auto parts = fields(value);
+        const auto w = decimal(parts[0]);
+        const auto h = parts.size() > 1 ? decimal(parts[1]) : std::nullopt;
+        if (parts.size() != 2 || !w || !h || *w <= 0 || *h <= 0)
+            problem(line, "window_size needs two shares of the screen above 0, not " + excerpt(value));
+        else
+            window.window_width = *w, window.window_height = *h;
+    } else if (key == "position") {
+        const auto n = whole_number(value);
+        if (!n || *n < 0 || *n > last_screen_position)
+            problem(line, "position needs a screen place from 0 to 8, not " + excerpt(value));
+        else
+            window.position = *n;
+    } else if (std::find(std::begin(quiet_window_keys), std::end(quiet_window_keys), key) == std::end(quiet_window_keys)) {
+        note(line, excerpt(key) + " is not a key this host knows in a panel window; not read");
+    }
+}
+
+void Reader::gauge(int line, int number, std::string_view value)
+{
+    const std::string key = gauge_key(number);
+    const auto [seen, first] = numbers_[window_].emplace(number, line);
+    if (!first) {
+        problem(line, key + " again (first at line " + std::to_string(seen->second) +
+                          "): a simulator reads only the first");
+        return;
+    }
+    const auto parts = fields(value);
+    const std::size_t bang = parts[0].find('!');
+    if (bang == std::string_view::npos || bang == 0 || bang + 1 == parts[0].size()) {
+        problem(line, key + " needs MODULE!GAUGE, X, Y[, W[, H]], not " + excerpt(value));
+        return;
+    }
+    PanelGaugeLine gauge;
+    gauge.line = line;
+    gauge.number = number;
+    gauge.module = std::string(trim(parts[0].substr(0, bang)));
+    gauge.gauge = std::string(trim(parts[0].substr(bang + 1)));
+    const auto x = parts.size() > 1 ? whole_number(parts[1]) : std::nullopt;
+    const auto y = parts.size() > 2 ? whole_number(parts[2]) : std::nullopt;
+    if (!x || !y) {
+        problem(line, key + " needs a place X, Y in whole numbers after the gauge, not " + excerpt(value));
+        return;
+    }
+    gauge.x = *x;
+    gauge.y = *y;
+    const char* const size_names[] = {"width", "height"};
+    std::optional<int>* sizes[] = {&gauge.width, &gauge.height};
+    for (std::size_t i = 0; i < 2 && parts.size() > 3 + i; ++i) {
+        const auto size = whole_number(parts[3 + i]);
+        if (!size)
+            problem(line, key + ": the " + size_names[i] + " " + excerpt(parts[3 + i]) +
+                              " is not a whole number; the gauge keeps its own size");
+        else if (*size <= 0)
+            problem(line, key + ": a zero or negative " + size_names[i] + " (" + std::to_string(*size) +
+                              "); the gauge keeps its own size");
+        else
+            *sizes[i] = *size;
+    }
+    if (!gauge.width)
+        gauge.height.reset();
+    if (parts.size() > 5)
+        note(line, key + ": what follows the height is not read by this host");
+    file_.windows[window_].gauges.push_back(std::move(gauge));
+}
+
+// Puts the gauges in number order and drops those after the first gap.
+void Reader::finish_window(std::size_t index)
+{
+    PanelWindow& window = file_.windows[index];
+    int expected = 0;
+    for (const auto& [number, line] : numbers_[index]) {
+        if (number != expected) {
+            problem(line, gauge_key(number) + " follows a gap: there is no " + gauge_key(expected) +
+                              ", and a simulator stops reading the gauges there, so " + gauge_key(number) +
+                              " and those after it are not placed");
+            break;
+        }
+        ++expected;
+    }
+    std::erase_if(window.gauges, [&](const PanelGaugeLine& g) { return g.number >= expected; });
+    std::sort(window.gauges.begin(), window.gauges.end(),
+              [](const PanelGaugeLine& a, const PanelGaugeLine& b) { return a.number < b.number; });
+}
+
+} // namespace
+
+const PanelWindow* PanelFile::window(std::string_view name) const
+{
+    const std::string wanted = lower(name);
+    for (const PanelWindow& w : windows)
+        if (lower(w.name) == wanted)
+            return &w;
+    return nullptr;
+}
+
+int PanelFile::problems() const
+{
+    return static_cast<int>(std::count_if(messages.begin(), messages.end(), [](const auto& m) { return m.problem; }));
+}
+
+PanelFile read_panel_text(std::string_view text)
+{
+    return Reader().read(text);
+}
+
+PanelFile read_panel_file(const std::string& path)
+{
+    std::error_code error;
+    PanelFile unread;
+    if (!std::filesystem::exists(path, error)) {
+        unread.messages.push_back({0, true, "there is no such file"});
+    } else if (std::filesystem::is_directory(path, error)) {
+        unread.messages.push_back({0, true, "is a folder, not a panel file"});
+    } else if (std::filesystem::file_size(path, error) > panel_file_max_bytes) {
+        unread.messages.push_back({0, true, "is larger than any panel file (over 16 MB); not read"});
+    } else {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream text;
+        if (in && (text << in.rdbuf()))
+            return read_panel_text(text.str());
+        if (in && in.peek() == std::char_traits<char>::eof())
+            return read_panel_text("");
+        unread.messages.push_back({0, true, "cannot be read"});
+    }
+    return unread;
+}

@@ -1,0 +1,90 @@
+// A simulator's panel configuration file (panel.cfg), as this host reads it.
+// This is the one place that says what the format is.
+//
+// Lines of text, in sections:
+//   [NAME]              starts a section; names and keys compare without
+//                       regard to case
+//   KEY=VALUE           a key of the section it stands in; blanks around the
+//                       key and the value do not count
+//   // or ;             starts a comment, to the end of the line
+//
+// The sections and keys this host reads:
+//   [fltsim]
+//     alias=FOLDER      the panel is another aircraft's: FOLDER\panel.cfg,
+//                       FOLDER counted from the simulator's Aircraft folder
+//   [Window Titles]
+//     windowNN=TITLE    the windows the panel has; each needs its section
+//   [WindowNN]          one panel window
+//     file=BITMAP.bmp   the background, in the panel's folder, drawn under
+//                       the gauges and stretched over the design space
+//     size_mm=W,H       the design space the gauges' places and sizes are
+//                       in; the background's own size when absent
+//     window_size=W,H   the window's share of the screen (0 to 1 each)
+//     position=N        the window's place on the screen, 0 to 8
+//     gaugeNN=MODULE!GAUGE, X, Y[, W[, H]]
+//                       a gauge of the module file MODULE: top-left corner
+//                       at X, Y; W alone keeps the gauge's own aspect ratio,
+//                       no W gives its own size. Numbered from 00 without
+//                       gaps or repeats: a simulator reads the first line of
+//                       a number and stops at the first number missing.
+//     (the other keys a window has, such as visible or ident, are known and
+//      do not matter to a panel drawn on its own)
+// Any other section is left alone.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A message about one line (0: about the file as a whole). Problems are
+// what keeps a gauge from showing as the file means it; notes are told but
+// change nothing.
+struct PanelFileMessage {
+    int line = 0;
+    bool problem = true;
+    std::string text;
+};
+
+struct PanelGaugeLine {
+    int line = 0;
+    int number = 0;              // NN of gaugeNN
+    std::string module;          // file name without its extension
+    std::string gauge;
+    int x = 0, y = 0;
+    std::optional<int> width;
+    std::optional<int> height;
+};
+
+struct PanelExtent {
+    int width = 0, height = 0;
+};
+
+struct PanelWindow {
+    std::string name;            // as the section header writes it
+    int line = 0;                // of the section header
+    std::string background;      // file=, empty when none
+    int background_line = 0;
+    std::optional<PanelExtent> size_mm;
+    std::optional<double> window_width, window_height;   // window_size=
+    std::optional<int> position;
+    std::vector<PanelGaugeLine> gauges;   // by number, up to the first gap
+};
+
+struct PanelFile {
+    std::vector<PanelWindow> windows;     // in file order
+    std::optional<std::string> alias;
+    int alias_line = 0;
+    std::vector<PanelFileMessage> messages;   // by line
+
+    const PanelWindow* window(std::string_view name) const;
+    int problems() const;
+};
+
+// Never fails: what cannot be read gets a message and the rest is read.
+PanelFile read_panel_text(std::string_view text);
+// The same from a file; a file that cannot be read gets a line-0 message.
+PanelFile read_panel_file(const std::string& path);
+
+// Panel files bigger than this are not read: no panel has one.
+inline constexpr std::size_t panel_file_max_bytes = 16u << 20;

@@ -1,0 +1,53 @@
+#include "host/win32/module_library.h"
+
+#include <cctype>
+
+#include "host/win32/directsound_watch.h"
+#include "host/win32/file_open_watch.h"
+
+namespace {
+
+std::string key_of(const std::string& path)
+{
+    std::string key = full_path(path);
+    for (char& c : key)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+} // namespace
+
+std::string full_path(const std::string& path)
+{
+    char full[MAX_PATH * 4] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
+    return length > 0 && length < sizeof full ? std::string(full, length) : path;
+}
+
+std::optional<LoadedModule> Win32ModuleLibrary::load(const std::string& path, std::string& error)
+{
+    const std::string key = key_of(path);
+    auto found = loaded_.find(key);
+    if (found == loaded_.end()) {
+        Entry entry;
+        if (const auto library = load_gauge_module(path, entry.error)) {
+            entry.handle = library->handle;
+            entry.records = library->records;
+            watch_module_system_calls(entry.handle, host_window_);
+            watch_module_file_opens(entry.handle);
+            entry.records.bitmaps = &bitmaps_.emplace_back(entry.handle);
+        }
+        found = loaded_.emplace(key, entry).first;
+    }
+    if (found->second.handle == nullptr) {
+        error = found->second.error;
+        return std::nullopt;
+    }
+    return found->second.records;
+}
+
+HMODULE Win32ModuleLibrary::handle_of(const std::string& path) const
+{
+    const auto found = loaded_.find(key_of(path));
+    return found == loaded_.end() ? nullptr : found->second.handle;
+}

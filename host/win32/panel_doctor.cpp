@@ -1,0 +1,90 @@
+#include "host/win32/panel_doctor.h"
+
+#include <cctype>
+#include <set>
+
+#include "host/win32/directsound_watch.h"
+#include "host/win32/file_open_watch.h"
+#include "host/win32/module_library.h"
+#include "host/win32/win32_platform.h"
+
+namespace {
+
+std::string lower(std::string text)
+{
+    for (char& c : text)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return text;
+}
+
+// Installs the window's gauges and closes them again, and says which files
+// their modules could not open meanwhile, at the line of the module's
+// first gauge; each file once for each module.
+void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const PanelWindow& window,
+                        const std::string& simulator_folder, const Win32ModuleLibrary& library,
+                        std::set<std::pair<HMODULE, std::string>>& told, std::vector<PanelMessage>& messages)
+{
+    take_failed_file_opens();
+    panel.open();
+    panel.close();
+    take_watched_sound_calls();
+    for (const FailedFileOpen& failed : take_failed_file_opens()) {
+        const PanelGaugeLine* first = nullptr;
+        for (const PanelGaugeLine& gauge : window.gauges) {
+            const ModuleSearch search = find_module_file(gauge.module, folder_of(followed.path), simulator_folder);
+            if (!search.path.empty() && library.handle_of(search.path) == failed.module) {
+                first = &gauge;
+                break;
+            }
+        }
+        if (first == nullptr || !told.insert({failed.module, lower(failed.path)}).second)
+            continue;
+        const bool there = GetFileAttributesA(failed.path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        messages.push_back({.path = followed.path, .line = first->line, .problem = true,
+                            .text = first->module + " looked at install for " + failed.path +
+                                    (there ? ", which is there but could not be opened" : ", which is missing")});
+    }
+}
+
+} // namespace
+
+std::string simulator_executable_path(const std::string& simulator_folder)
+{
+    if (simulator_folder.empty())
+        return {};
+    char own[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, own, sizeof own);
+    const std::string path = own;
+    return join_path(simulator_folder, path.substr(path.find_last_of("\\/") + 1));
+}
+
+int check_panel_file(const HostCommandLine& command_line, HWND host_window, std::ostream& out)
+{
+    const std::string path = full_path(command_line.check_path);
+    const std::string simulator_folder = command_line.simulator_folder.empty() ? simulator_folder_of(path)
+                                                                               : full_path(command_line.simulator_folder);
+    answer_executable_path(simulator_executable_path(simulator_folder));
+    out << "checking " << path << "\n"
+        << "simulator folder: " << (simulator_folder.empty() ? "not known (the panel file is not in Aircraft\\PLANE\\Panel\\)"
+                                                             : simulator_folder) << "\n";
+    const FollowedPanel followed = follow_panel_aliases(path, simulator_folder);
+    if (followed.path != path)
+        out << "the panel is that of " << followed.path << "\n";
+    std::vector<PanelMessage> messages = panel_file_messages(followed);
+    Win32ModuleLibrary library(host_window);
+    Win32Platform platform(nullptr);
+    std::set<std::pair<HMODULE, std::string>> told;
+    for (const PanelWindow& window : followed.file.windows) {
+        GaugePanel panel(platform);
+        place_panel_window(followed, window, simulator_folder, panel, library, messages);
+        out << "[" << window.name << "] at line " << window.line << ": " << panel.gauges().size() << " of "
+            << window.gauges.size() << " gauges placed\n";
+        if (!panel.gauges().empty())
+            install_and_listen(panel, followed, window, simulator_folder, library, told, messages);
+    }
+    // Files below the simulator's folder are named from there.
+    print_panel_messages(messages, out, simulator_folder.empty() ? "" : join_path(simulator_folder, ""));
+    const int problems = count_problems(messages);
+    out << problems << (problems == 1 ? " problem" : " problems") << std::endl;
+    return problems == 0 ? 0 : 1;
+}

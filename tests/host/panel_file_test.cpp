@@ -1,0 +1,126 @@
+// The panel file reader: a well-formed window as the install note shows it,
+// and bad input, where every bad line gets a message with its number and
+// the rest of the file is still read.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "host/scenario/panel_file.h"
+
+namespace {
+
+TEST(PanelFile, ReadsAWindowWithItsGaugesPlacesAndKeys)
+{
+    const PanelFile file = read_panel_text(
+        "// a panel\n"
+        "[Window Titles]\n"
+        "Window00=Main\n"
+        "\n"
+        "[fltsim]\n"
+        "alias = Other\\panel ; shared\n"
+        "[WINDOW00]\r\n"
+        "file = back.bmp\n"
+        "size_mm=640,480\n"
+        "window_size= 1.0, 0.5\n"
+        "position=7\n"
+        "visible=1\n"
+        "gauge01=KRV_ZOR_V1_02!ZOR_2,     220,  40, 150 // second\n"
+        "gauge00=KRV_ZOR_V1_02!ZOR_1,      40,  40, 150, 160\n"
+        "gauge02= KRV_ZOR_V1_02 ! AZS_ZOR_1 ,-5,200\n");
+    EXPECT_TRUE(file.messages.empty()) << file.messages[0].line << ": " << file.messages[0].text;
+    EXPECT_EQ(file.alias, "Other\\panel");
+    EXPECT_EQ(file.alias_line, 6);
+    const PanelWindow* window = file.window("window00");
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(window->background, "back.bmp");
+    EXPECT_EQ(window->size_mm->width, 640);
+    EXPECT_EQ(window->size_mm->height, 480);
+    EXPECT_EQ(window->window_height, 0.5);
+    EXPECT_EQ(window->position, 7);
+    ASSERT_EQ(window->gauges.size(), 3u);
+    const PanelGaugeLine& first = window->gauges[0];
+    EXPECT_EQ(first.line, 14);
+    EXPECT_EQ(first.module + "!" + first.gauge, "KRV_ZOR_V1_02!ZOR_1");
+    EXPECT_EQ(first.width, 150);
+    EXPECT_EQ(first.height, 160);
+    EXPECT_EQ(window->gauges[1].height, std::nullopt);
+    EXPECT_EQ(window->gauges[2].gauge, "AZS_ZOR_1");
+    EXPECT_EQ(window->gauges[2].x, -5);
+    EXPECT_EQ(window->gauges[2].width, std::nullopt);
+}
+
+// Each case: the file, the line of its one message, whether it is a
+// problem, a piece of its text, and the gauges still placed.
+TEST(PanelFile, BadLinesGetTheirLineAndTheRestIsRead)
+{
+    const std::string window = "[Window00]\ngauge00=M!A, 1, 2\n";
+    const struct {
+        std::string text;
+        int line;
+        bool problem;
+        const char* says;
+        std::size_t placed;
+    } cases[] = {
+        {window + "garbage here\ngauge01=M!B, 3, 4\n", 3, true, "neither a section", 2},
+        {window + "colour=3\ngauge01=M!B, 3, 4\n", 3, false, "'colour' is not a key", 2},
+        {window + "gauge01=M!B, 3, 4, abc\n", 3, true, "width 'abc' is not a whole number", 2},
+        {window + "gauge01=M!B, 3, 4, 10, -2\n", 3, true, "zero or negative height", 2},
+        {window + "gauge01=M!B, 3, 4, 0\n", 3, true, "zero or negative width", 2},
+        {window + "gauge01=M!B, x, 4\n", 3, true, "needs a place X, Y", 1},
+        {window + "gauge01=MB, 3, 4\n", 3, true, "needs MODULE!GAUGE", 1},
+        {window + "gauge01=M!B\n", 3, true, "needs a place X, Y", 1},
+        {window + "gauge00=M!B, 3, 4\n", 3, true, "gauge00 again (first at line 2)", 1},
+        {window + "gauge02=M!B, 3, 4\ngauge03=M!C, 3, 4\n", 3, true, "there is no gauge01", 1},
+        {window + "gaugeX=M!B, 3, 4\n", 3, true, "is no gauge line", 1},
+        {window + "gauge99999999999=M!B, 3, 4\n", 3, true, "is no gauge line", 1},
+        {window + "size_mm=640\n", 3, true, "size_mm needs a width and a height", 1},
+        {window + "position=9\n", 3, true, "position needs a screen place", 1},
+        {window + "[Window01\ngauge00=M!B, 3, 4\n", 3, true, "has no closing ']'", 1},
+        {window + "[Window00]\ngauge01=M!B, 3, 4\n", 3, true, "[Window00] again", 2},
+        {"[Window Titles]\nwindow00=Main\nwindow01=Radio\n" + window, 3, true, "no [window01] section", 1},
+        {"gauge00=M!A, 1, 2\n[Views]\n", 0, true, "no [WindowNN] section", 0},
+    };
+    for (const auto& c : cases) {
+        const PanelFile file = read_panel_text(c.text);
+        const std::size_t placed = file.windows.empty() ? 0 : file.windows[0].gauges.size();
+        EXPECT_EQ(placed, c.placed) << c.text;
+        const auto message = std::find_if(file.messages.begin(), file.messages.end(),
+                                          [&](const PanelFileMessage& m) { return m.text.find(c.says) != std::string::npos; });
+        ASSERT_NE(message, file.messages.end()) << c.text << "\n  got: " << (file.messages.empty() ? "none" : file.messages[0].text);
+        EXPECT_EQ(message->line, c.line) << c.text;
+        EXPECT_EQ(message->problem, c.problem) << c.text;
+    }
+}
+
+TEST(PanelFile, TenThousandGaugesAndALineOfAMegabyteAreRead)
+{
+    std::string many = "[Window00]\n";
+    for (int i = 0; i < 10000; ++i)
+        many += "gauge" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "=M!G, " + std::to_string(i) + ", 0\n";
+    const PanelFile file = read_panel_text(many);
+    EXPECT_TRUE(file.messages.empty());
+    ASSERT_EQ(file.windows[0].gauges.size(), 10000u);
+    EXPECT_EQ(file.windows[0].gauges.back().x, 9999);
+
+    const PanelFile long_line = read_panel_text("[Window00]\ngauge00=M!" + std::string(1 << 20, 'x') +
+                                                "\ngauge01=M!G, 1, 2\n[Window01]\ngauge00=M!G, 1, 2\n");
+    ASSERT_EQ(long_line.messages.size(), 1u);
+    EXPECT_EQ(long_line.messages[0].line, 2);
+    EXPECT_LT(long_line.messages[0].text.size(), 200u);
+    EXPECT_EQ(long_line.windows[0].gauges.size(), 1u);
+    EXPECT_EQ(long_line.windows[1].gauges.size(), 1u);
+}
+
+TEST(PanelFile, AFileThatCannotBeReadIsSaidSoAtLineZero)
+{
+    const std::string folder = testing::TempDir();
+    for (const std::string& path : {folder + "/no such panel.cfg", folder}) {
+        const PanelFile file = read_panel_file(path);
+        ASSERT_EQ(file.messages.size(), 1u) << path;
+        EXPECT_EQ(file.messages[0].line, 0);
+        EXPECT_TRUE(file.messages[0].problem);
+        EXPECT_TRUE(file.windows.empty());
+    }
+}
+
+} // namespace
