@@ -20,6 +20,7 @@ enum class BenchAction {
     step_frame,
     reset_flight,
     xray_toggle,
+    mark,
     quit,
 };
 
@@ -43,6 +44,7 @@ inline constexpr BenchKey bench_keys[] = {
     {.key = "N",    .action = BenchAction::step_frame,        .help = "one frame"},
     {.key = "R",    .action = BenchAction::reset_flight,      .help = "reset"},
     {.key = "X",    .action = BenchAction::xray_toggle,       .help = "x-ray"},
+    {.key = "K",    .action = BenchAction::mark,              .help = "keep what shows"},
     {.key = "Esc",  .action = BenchAction::quit,              .help = "quit"},
 };
 

@@ -39,6 +39,7 @@ void PanelBench::apply(BenchAction action)
     case BenchAction::step_frame:        paused_ = true; step_asked_ = true; break;
     case BenchAction::reset_flight:      flight.reset(); panel_.release(); break;
     case BenchAction::xray_toggle:       xray_ = !xray_; break;
+    case BenchAction::mark:              break;   // the session writes what shows
     case BenchAction::quit:              quit_ = true; break;
     }
 }
@@ -57,6 +58,7 @@ bool PanelBench::run_frame()
 // what the frame asked for.
 void PanelBench::frame_ran(const FrameResult& frame)
 {
+    last_sound_requests_ = frame.sound_requests;
     const auto& asked = frame.sound_requests;
     tone_playing_ = std::find(asked.begin(), asked.end(), "play") != asked.end();
 }

@@ -7,6 +7,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "host/bench/controls.h"
 #include "host/bench/flight.h"
@@ -27,6 +28,12 @@ public:
     bool run_frame();
     // What a frame showed, whoever ran it (the bench or a scenario).
     void frame_ran(const FrameResult& frame);
+    // The sound calls the last frame made.
+    const std::vector<std::string>& last_sound_requests() const { return last_sound_requests_; }
+
+    // A line for the strip under the panel, such as how a reload went.
+    void set_note(const std::string& note) { note_ = note; }
+    const std::string& note() const { return note_; }
 
     // "ALT 120 m   VS +5 m/s   BUS 27.0 V   SIM QNH 1013.0 mb   ..."
     std::string status_line(double shown_fps) const;
@@ -47,4 +54,6 @@ private:
     bool xray_ = false;
     bool quit_ = false;
     bool tone_playing_ = false;
+    std::vector<std::string> last_sound_requests_;
+    std::string note_;
 };

@@ -51,22 +51,28 @@ int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_o
     if (!options_.film_path.empty())
         loop_.add_observer(film.emplace(options_.film_path, report_));
     loop_.add_observer(*this);
+    panel_.set_watcher(options_.recorder);
     ScenarioRunner runner(loop_, std::move(scenario_options), report_);
-    const ScenarioResult result = runner.run(scenario);
+    ScenarioResult result;
+    if (guarded([&] { result = runner.run(scenario); }))
+        report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
+                << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
     const int failures = result.script_error ? -1 : result.failures;
-    report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
-            << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
-    if (trace_writer)
-        loop_.remove_observer(*trace_writer);
     // A scenario refused before its first frame opens no bench.
     if (!bench_.quit_asked() && !result.refused)
-        fly_bench();
+        crash_ ? fly_bench_crashed() : fly_bench();
+    // What the panel ended with closes the record, before its gauges end.
+    if (options_.recorder != nullptr && !result.refused)
+        guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); });
+    panel_.set_watcher(nullptr);
+    if (trace_writer)
+        loop_.remove_observer(*trace_writer);
     loop_.remove_observer(*this);
     if (film) {
         loop_.remove_observer(*film);
         film->finish();
     }
-    panel_.close();
+    guarded([&] { panel_.close(); });
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;
     return failures;
 }
@@ -76,7 +82,8 @@ int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_o
 // being caught up in a burst.
 void BenchSession::fly_bench()
 {
-    panel_.open();
+    if (!guarded([&] { panel_.open(); }))
+        return fly_bench_crashed();
     report_ << "bench ready at " << loop_.pace().frames_per_second << " fps" << std::endl;
     report_ << "keys: " << bench_help_line() << std::endl;
     loop_.follow_clock(true);
@@ -85,11 +92,46 @@ void BenchSession::fly_bench()
             report_ << "bench ran its " << options_.seconds << " s" << std::endl;
             break;
         }
-        // Paused, the window still follows the pointer and what it clicks.
         const auto work_start = screen_.now();
-        if (!bench_.run_frame())
-            present(panel_.draw_panel(), work_start);
+        follow_module_file();
+        // Paused, the window still follows the pointer and what it clicks.
+        if (!guarded([&] {
+                if (!bench_.run_frame())
+                    present(panel_.draw_panel(), work_start);
+            }))
+            return fly_bench_crashed();
     }
+}
+
+// The last picture and the fault in the strip, until the window is closed.
+void BenchSession::fly_bench_crashed()
+{
+    loop_.follow_clock(true);
+    while (loop_.wait_for_next_frame()) {
+        present(last_picture_ != nullptr ? *last_picture_ : kept_picture_, screen_.now());
+        if (options_.seconds > 0.0 && seconds_since_start() >= options_.seconds)
+            break;
+    }
+}
+
+bool BenchSession::guarded(const std::function<void()>& work)
+{
+    if (crash_)
+        return false;
+    if (const auto fault = platform_.guarded(work))
+        crashed(*fault);
+    return !crash_;
+}
+
+// The module's fault, said as at start-up; the window stays, showing the
+// last picture, until it is closed.
+void BenchSession::crashed(const std::string& fault)
+{
+    crash_ = fault;
+    panel_.set_watcher(nullptr);
+    report_ << module_crash_message(fault) << std::endl;
+    std::cerr << module_crash_message(fault) << std::endl;
+    bench_.set_note("MODULE CRASHED: " + fault + " (Esc closes)");
 }
 
 bool BenchSession::wait_until(BenchScreen::Clock::time_point due)
@@ -106,9 +148,10 @@ void BenchSession::frame_ran(FrameLoop& loop, const FrameResult& frame)
 
 void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point work_start)
 {
+    last_picture_ = &picture;
     const Image* shown = &picture;
     Image xrayed;
-    if (bench_.xray()) {
+    if (bench_.xray() && !crash_) {
         xrayed = picture;
         xray_.draw_panel(xrayed, panel_.gauges());
         shown = &xrayed;
@@ -116,7 +159,8 @@ void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point 
     const BenchView view{.panel = shown,
                          .status = bench_.status_line(frame_rate_.recent_frames_per_second(status_rate_frames)),
                          .help = bench_help_line(),
-                         .tooltip = tooltip_now(),
+                         .note = bench_.note(),
+                         .tooltip = crash_ ? std::nullopt : tooltip_now(),
                          .pointer = pointer_};
     screen_.show(view, *this);
     if (bench_.tone_playing() != tone_reported_) {
@@ -146,8 +190,30 @@ std::optional<std::string> BenchSession::tooltip_now()
 
 void BenchSession::key(const std::string& name)
 {
-    if (const auto action = bench_.press_key(name))
-        report_ << "key " << name << std::endl;
+    const auto action = crash_ ? bench_action_for(name) : bench_.press_key(name);
+    if (!action)
+        return;
+    report_ << "key " << name << std::endl;
+    if (crash_) {
+        if (*action == BenchAction::quit)
+            bench_.apply(BenchAction::quit);
+        return;
+    }
+    if (*action == BenchAction::mark)
+        mark();
+    if (options_.recorder != nullptr && (*action == BenchAction::pause_toggle || *action == BenchAction::step_frame))
+        options_.recorder->set_paused(bench_.paused());
+}
+
+// "This is what I saw here": the expectations of this moment, in the record.
+void BenchSession::mark()
+{
+    if (options_.recorder == nullptr) {
+        report_ << "nothing records this session: --record FILE keeps what shows" << std::endl;
+        return;
+    }
+    if (guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); }))
+        report_ << "marked what shows after frame " << panel_.frame_number() << std::endl;
 }
 
 void BenchSession::pointer_moved(PixelPoint panel)
@@ -177,8 +243,8 @@ void BenchSession::button_down(PixelPoint panel, MouseButton button)
     }
     // The panel opens before the window first shows; a click cannot come
     // sooner, but one must not open it from inside its own opening.
-    if (!panel_.is_open()) {
-        report_ << "the panel is not open yet" << std::endl;
+    if (!panel_.is_open() || crash_) {
+        report_ << (crash_ ? "the module has crashed" : "the panel is not open yet") << std::endl;
         return;
     }
     const GaugePoint at = *pointer_gauge_;
@@ -191,12 +257,13 @@ void BenchSession::button_down(PixelPoint panel, MouseButton button)
     else
         report_ << "taken";
     report_ << std::endl;
-    panel_.press(at.gauge, at.face, button);
+    guarded([&] { panel_.press(at.gauge, at.face, button); });
 }
 
 void BenchSession::button_up()
 {
-    panel_.release();
+    if (!crash_)
+        panel_.release();
 }
 
 std::int32_t BenchSession::cursor_at(PixelPoint panel)
@@ -217,44 +284,4 @@ std::int32_t BenchSession::cursor_at(PixelPoint panel)
 std::string bench_demo_path(const std::string& host_folder)
 {
     return host_folder + bench_demo_file;
-}
-
-int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
-                      BenchScreen& screen, ModuleLibrary* library)
-{
-    std::string error;
-    // A panel file's window with no scenario starts as the demo does, with
-    // the bus on; the demo panel's own scenario would place its gauges too.
-    const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
-    const std::string path =
-        command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
-    const std::optional<ScenarioScript> script =
-        panel_alone ? ScenarioScript{.name = command_line.panel_path, .lines = {}} : read_scenario_file(path, error);
-    if (!script) {
-        std::cerr << error << "\n";
-        return exit_unusable;
-    }
-    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
-    if (!made)
-        return exit_unusable;
-    GaugePanel& panel = *made;
-    if (panel_alone)
-        panel.variables.set(token_bus_volts, bench_bus_volts);
-    std::ofstream report_file, trace;
-    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
-        return exit_unusable;
-    if (!command_line.film_path.empty() && !film_file_writable(command_line.film_path)) {
-        std::cerr << command_line.film_path << ": cannot be written\n";
-        return exit_unusable;
-    }
-    std::ostream& report = report_file.is_open() ? report_file : std::cout;
-    BenchSession session(panel, platform, screen, report,
-                         {.xray = command_line.xray, .seconds = command_line.seconds, .film_path = command_line.film_path});
-    // The trace holds the scenario's frames, as in a headless run.
-    const int failures = session.run(*script, {.output_folder = command_line.output_folder, .modules = library,
-                                               .simulator_folder = command_line.simulator_folder, .watch = {}},
-                                     trace.is_open() ? &trace : nullptr);
-    if (failures < 0)
-        return exit_unusable;
-    return failures > 0 ? exit_expectation_failed : 0;
 }

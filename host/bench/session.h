@@ -7,11 +7,14 @@
 #pragma once
 
 #include <chrono>
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
 
 #include "host/bench/frame_rate.h"
+#include "host/bench/module_follower.h"
+#include "host/bench/session_recorder.h"
 #include "host/scenario/session.h"
 #include "host/bench/panel_bench.h"
 #include "host/bench/pointer.h"
@@ -24,6 +27,7 @@ struct BenchView {
     const Image* panel = nullptr;          // X-ray included when it is on
     std::string status;
     std::string help;
+    std::string note;                      // how a reload went, a crash; empty for none
     std::optional<std::string> tooltip;    // shown near the pointer
     PixelPoint pointer{};                  // in panel pixels
 };
@@ -46,6 +50,10 @@ struct BenchOptions {
     double seconds = 0.0;             // end by itself after this long; 0 never
     double report_every_seconds = 10.0;
     std::string film_path{};          // a film of the whole session; none when empty
+    // Writes the session down; a reload flies it again to bring the
+    // module back to where it was. Null: neither.
+    SessionRecorder* recorder = nullptr;
+    ModuleFollower*  follower = nullptr; // the module file, when followed
 };
 
 // The session takes every frame from its loop, which keeps the screen's
@@ -58,7 +66,7 @@ public:
 
     // Flies the scenario, then the bench; the number of failed
     // expectations, or -1 when the scenario stopped on a line it could not
-    // run. `trace` gets the scenario's frames.
+    // run. `trace` gets every frame, the scenario's and the bench's.
     int run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
 
     // The person's input, in panel pixels.
@@ -72,6 +80,9 @@ public:
     void close() { bench_.apply(BenchAction::quit); }
 
     std::ostream& report() { return report_; }
+    // The fault, when the module crashed: from then on the bench runs no
+    // frames and calls nothing of the module, and waits to be closed.
+    const std::optional<std::string>& crash() const { return crash_; }
     const PanelBench& bench() const { return bench_; }
     const FrameRate& frame_rate() const { return frame_rate_; }
 
@@ -80,6 +91,13 @@ private:
     bool wait_until(BenchScreen::Clock::time_point due) override;
     void frame_ran(FrameLoop& loop, const FrameResult& frame) override;
     void fly_bench();
+    void fly_bench_crashed();
+    // Module work under the platform's guard; false once the module crashed.
+    bool guarded(const std::function<void()>& work);
+    void crashed(const std::string& fault);
+    void mark();
+    void follow_module_file();
+    void reload(const ModuleOffer& offer);
     // Shows the panel drawn for the frame that began at `work_start`, the
     // X-ray over it, the strip and the tooltip.
     void present(const Image& picture, BenchScreen::Clock::time_point work_start);
@@ -103,6 +121,16 @@ private:
     std::string cursor_reported_ = "none";
     bool tone_reported_ = false;
     double next_report_seconds_ = 0.0;
+    std::optional<std::string> crash_;
+    const Image* last_picture_ = nullptr;   // shown again once the module crashed
+    Image kept_picture_;                      // that picture, kept over a reload
+};
+
+// The module the bench runs, as the program loaded it.
+struct BenchModule {
+    LoadedModule     records;
+    std::string      description;         // its file: name, size, time, version
+    ModuleFollower*  follower = nullptr;  // with --watch
 };
 
 // The demo panel's scenario, beside the host (the build puts a copy there,
@@ -111,5 +139,5 @@ std::string bench_demo_path(const std::string& host_folder);
 
 // The bench as the command line asks for it, on a screen the program made.
 // Exit status as for a scenario run; the bench itself fails nothing.
-int run_bench_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
                       BenchScreen& screen, ModuleLibrary* library = nullptr);

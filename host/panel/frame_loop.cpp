@@ -32,7 +32,7 @@ bool FrameLoop::wait_for_next_frame()
 
 const FrameResult& FrameLoop::run_frame()
 {
-    panel_.set_tick_rate(pace_.ticks_per_second / pace_.frames_per_second);
+    panel_.set_pace(pace_.frames_per_second, pace_.ticks_per_second);
     last_.started = clock_.now();
     const auto work_start = std::chrono::steady_clock::now();
     panel_.run_frame();
@@ -49,6 +49,12 @@ const FrameResult& FrameLoop::run_frame()
     for (FrameObserver* observer : observers_)
         observer->frame_ran(*this, last_);
     return last_;
+}
+
+void FrameLoop::panel_ran_elsewhere()
+{
+    keys_seen_ = panel_.services.key_events.size();
+    picture_ = nullptr;
 }
 
 void FrameLoop::add_observer(FrameObserver& observer)

@@ -72,6 +72,10 @@ public:
     // One frame, now, handed to every observer; valid until the next.
     const FrameResult& run_frame();
 
+    // The panel was started over and run by another loop (a reload flying
+    // the session again): what it holds now is no frame of this one.
+    void panel_ran_elsewhere();
+
     void add_observer(FrameObserver& observer);
     void remove_observer(FrameObserver& observer);
     // The panel as the last frame left it, drawn the first time it is asked

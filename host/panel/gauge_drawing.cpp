@@ -33,6 +33,13 @@ const NeedleBitmap* BitmapCache::needle(std::uint32_t resource_id, bool black_tr
     return prepared(needles_, resource_id, black_transparent);
 }
 
+void BitmapCache::clear()
+{
+    needles_.clear();
+    sprites_.clear();
+    images_.clear();
+}
+
 FaceSize face_size(const GaugeHeader& gauge, BitmapCache& bitmaps)
 {
     if (gauge.element_list == nullptr || gauge.element_list[0] == nullptr)

@@ -21,6 +21,8 @@ public:
     const Image* get(std::uint32_t resource_id);
     const Sprite* sprite(std::uint32_t resource_id, bool black_transparent);
     const NeedleBitmap* needle(std::uint32_t resource_id, bool black_transparent);
+    // Forgets everything decoded, for a module that has been replaced.
+    void clear();
 
 private:
     using Key = std::pair<std::uint32_t, bool>;   // resource id, black transparent

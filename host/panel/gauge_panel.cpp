@@ -27,14 +27,22 @@ GaugePanel::GaugePanel(HostPlatform& platform) : platform_(platform)
 
 std::optional<std::string> GaugePanel::connect(Module& module)
 {
-    const LoadedModule& records = module.records;
-    if (records.linkage == nullptr || records.import_table == nullptr)
-        return "the module exports no Linkage or no ImportTable";
-    if (records.linkage->module_id != module_identifier)
-        return "Linkage has module identifier " + std::to_string(records.linkage->module_id);
-    if (records.import_table->panels.id != import_panels_id)
+    if (auto refused = module_refusal(module.records))
+        return refused;
+    module.records.import_table->panels.table = services.table();
+    return std::nullopt;
+}
+
+std::optional<std::string> module_refusal(const LoadedModule& module)
+{
+    if (module.linkage == nullptr)
+        return "no Linkage export";
+    if (module.import_table == nullptr)
+        return "no ImportTable export";
+    if (module.linkage->module_id != module_identifier)
+        return "Linkage has module identifier " + std::to_string(module.linkage->module_id);
+    if (module.import_table->panels.id != import_panels_id)
         return "ImportTable has no panel-services entry";
-    records.import_table->panels.table = services.table();
     return std::nullopt;
 }
 
@@ -45,6 +53,30 @@ std::optional<std::string> GaugePanel::connect()
         if (auto refused = connect(module))
             return refused;
     return std::nullopt;
+}
+
+void GaugePanel::set_pace(double frames_per_second, double ticks_per_second)
+{
+    frames_per_second_ = frames_per_second;
+    ticks_per_second_ = ticks_per_second;
+    ticks_per_frame_ = frames_per_second > 0 ? ticks_per_second / frames_per_second : 0.0;
+}
+
+void GaugePanel::start_over(LoadedModule module)
+{
+    // The panel comes back with the one module it follows, as if new.
+    modules_.clear();
+    bitmap_caches_.clear();
+    BitmapSource& source = module.bitmaps != nullptr ? *module.bitmaps : platform_;
+    modules_.push_back({module, &bitmap_caches_.emplace_back(source)});
+    gauges_.clear();
+    canvas_ = PanelCanvas{};
+    held_.reset();
+    tick_ = 0.0;
+    frame_ = 0;
+    open_ = false;
+    variables = HostVariables{};
+    services.forget();
 }
 
 std::optional<std::size_t> GaugePanel::add_module(LoadedModule module, std::string& refused)
@@ -147,7 +179,11 @@ void GaugePanel::open()
 void GaugePanel::run_frame()
 {
     open();
+    // Input the system delivers now comes before this frame, as it is seen
+    // by the frame.
     platform_.pump_messages();
+    if (watcher_ != nullptr)
+        watcher_->frame_starting(*this);
     tick_ += ticks_per_frame_;
     variables.set(token_tick, std::floor(tick_));
     if (held_) {
@@ -159,6 +195,8 @@ void GaugePanel::run_frame()
     each_gauge(service_generate, [](GaugeHeader& g, HostWord i) { if (g.generate_routine) g.generate_routine(i); });
     each_gauge(service_draw, [](GaugeHeader& g, HostWord) { if (g.draw_routine) g.draw_routine(); });
     ++frame_;
+    if (watcher_ != nullptr)
+        watcher_->frame_ended(*this);
 }
 
 void GaugePanel::close()
@@ -171,6 +209,15 @@ void GaugePanel::close()
 
 void GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
 {
+    if (watcher_ != nullptr)
+        watcher_->pressed(*this, gauge, point, button, false);
+    deliver(gauge, point, button);
+    if (watcher_ != nullptr)
+        watcher_->press_taken(*this);
+}
+
+void GaugePanel::deliver(std::size_t gauge, PixelPoint point, MouseButton button)
+{
     clicks_.push_back({gauges_.at(gauge).label, point, button});
     const MouseTarget target = mouse_at(gauge, point);
     if (target.click_area != nullptr && accepts(*target.click_area, button))
@@ -179,12 +226,18 @@ void GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
 
 void GaugePanel::press(std::size_t gauge, PixelPoint point, MouseButton button)
 {
-    click(gauge, point, button);
+    if (watcher_ != nullptr)
+        watcher_->pressed(*this, gauge, point, button, true);
+    deliver(gauge, point, button);
     held_ = HeldButton{gauge, point, button};
+    if (watcher_ != nullptr)
+        watcher_->press_taken(*this);
 }
 
 void GaugePanel::release()
 {
+    if (held_ && watcher_ != nullptr)
+        watcher_->released(*this);
     held_.reset();
 }
 

@@ -32,6 +32,27 @@ struct HeldButton {
     MouseButton button;
 };
 
+class GaugePanel;
+
+// Sees what is done to the panel from outside, whoever does it (a scenario,
+// the person at the bench): each frame as it starts, with the host variables
+// it runs with, and as it ends, and every mouse press and release.
+class PanelWatcher {
+public:
+    virtual ~PanelWatcher() = default;
+    virtual void frame_starting(const GaugePanel& panel) = 0;
+    virtual void frame_ended(const GaugePanel& panel) = 0;
+    // Before the press reaches the module; `held`: the button stays down,
+    // and repeats, until released. Then once the module has had it.
+    virtual void pressed(const GaugePanel& panel, std::size_t gauge, PixelPoint point, MouseButton button,
+                         bool held) = 0;
+    virtual void press_taken(const GaugePanel& panel) = 0;
+    virtual void released(const GaugePanel& panel) = 0;
+};
+
+// The reason a module's records cannot be driven by this host, if any.
+std::optional<std::string> module_refusal(const LoadedModule& module);
+
 class GaugePanel {
 public:
     // A panel of one module, connected by connect().
@@ -71,7 +92,18 @@ public:
     void close();
     long frame_number() const { return frame_; }
 
-    void set_tick_rate(double ticks_per_frame) { ticks_per_frame_ = ticks_per_frame; }
+    // Frames a second and the tick variable's rate; the tick moves on by
+    // their ratio each frame.
+    void set_pace(double frames_per_second, double ticks_per_second);
+    double frames_per_second() const { return frames_per_second_; }
+    double ticks_per_second() const { return ticks_per_second_; }
+
+    // Another module in place of all the panel's, the panel empty as if
+    // new: no gauges, the variables as at the start, no key events. The
+    // old modules' gauges must have been closed.
+    void start_over(LoadedModule module);
+
+    void set_watcher(PanelWatcher* watcher) { watcher_ = watcher; }
     // Each step of the gauges' life sends two service codes, as the
     // simulator does; without the second, a run shows that the first alone
     // does the module's work.
@@ -98,6 +130,7 @@ public:
     HostServices services{variables};
 
 private:
+    void deliver(std::size_t gauge, PixelPoint point, MouseButton button);
     void each_gauge(std::int32_t first_code, void (*routine)(GaugeHeader&, HostWord));
 
     struct Module {
@@ -113,8 +146,11 @@ private:
     PanelCanvas canvas_;
     std::optional<HeldButton> held_;
     std::vector<SentClick> clicks_;
+    PanelWatcher* watcher_ = nullptr;
     double tick_ = 0.0;
     double ticks_per_frame_ = 1.0;
+    double frames_per_second_ = 18.0;
+    double ticks_per_second_ = 18.0;
     long frame_ = 0;
     bool open_ = false;
     bool second_codes_ = true;

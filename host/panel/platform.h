@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -58,4 +59,14 @@ public:
 
     // Lets the system deliver its own messages between frames.
     virtual void pump_messages() {}
+
+    // Runs work that calls into the module so that a fault inside it (an
+    // access violation, an illegal instruction, ...) ends only that work:
+    // the fault in words, or nullopt when the work ran through. Where the
+    // system offers no such guard the work simply runs.
+    virtual std::optional<std::string> guarded(const std::function<void()>& work)
+    {
+        work();
+        return std::nullopt;
+    }
 };

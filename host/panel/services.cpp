@@ -56,6 +56,13 @@ HostServices::~HostServices()
         current_ = nullptr;
 }
 
+void HostServices::forget()
+{
+    key_events.clear();
+    element_list_calls.clear();
+    unknown_tokens.clear();
+}
+
 // The element-list services keep no elements of their own: this host walks
 // the chains itself when it draws, so it only counts what it was handed.
 void HOSTCALL HostServices::query_elements(ElementHeader*)           { ++current_->element_list_calls[entry_query_elements]; }

@@ -29,6 +29,8 @@ public:
     HostServices& operator=(const HostServices&) = delete;
 
     PanelServices* table() { return &table_; }
+    // Forgets what the module sent and asked so far.
+    void forget();
 
     std::vector<SentKeyEvent> key_events;            // all, oldest first
     std::map<int, int> element_list_calls;           // entry -> times called

@@ -46,7 +46,7 @@ void ScenarioRunner::expect(const Words& w)
         {"pixel",     8, &ScenarioRunner::expect_pixel,     "expect pixel GAUGE X Y R G B [TOLERANCE]"},
         {"variable",  4, &ScenarioRunner::expect_variable,  "expect variable NAME VALUE"},
         {"window",    3, &ScenarioRunner::expect_window,    "expect window found|missing|none"},
-        {"sound",     3, &ScenarioRunner::expect_sound,     "expect sound playing|quiet|REQUEST COUNT"},
+        {"sound",     3, &ScenarioRunner::expect_sound,     "expect sound playing|quiet|none|REQUEST COUNT"},
     };
     for (const ExpectRow& kind : kinds)
         if (w[1] == kind.what) {
@@ -191,14 +191,14 @@ void ScenarioRunner::expect_window(const Words& w)
 }
 
 // playing: the last frame asked the tone to play; quiet: it asked it to
-// stop; REQUEST COUNT: that many calls of the kind in the whole run so far.
+// stop; none: it asked neither; REQUEST COUNT: that many calls of the kind in the whole run so far.
 void ScenarioRunner::expect_sound(const Words& w)
 {
     if (only_checking())
         return;
     const auto& frame = last_sound_requests_;
     auto asked = [&](const char* request) { return std::find(frame.begin(), frame.end(), request) != frame.end(); };
-    std::string seen = asked("play") ? "playing" : asked("stop") ? "quiet" : "no request";
+    std::string seen = asked("play") ? "playing" : asked("stop") ? "quiet" : "none";
     std::string expected = w[2];
     if (w.size() > 3) {
         seen = std::to_string(std::count(sound_log_.begin(), sound_log_.end(), w[2]));

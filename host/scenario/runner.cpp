@@ -34,6 +34,7 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"snapshot",         1, true,  &ScenarioRunner::snapshot,         "snapshot FILE.png [GAUGE] [xray]"},
     {"moment",           1, true,  &ScenarioRunner::moment,           "moment CAPTION"},
     {"sheet",            1, false, &ScenarioRunner::sheet,            "sheet FILE.png"},
+    {"pause",            1, false, &ScenarioRunner::pause,            "pause SECONDS"},
     {"expect",           1, true,  &ScenarioRunner::expect,           "expect WHAT ..."},
     {"film",             1, false, &ScenarioRunner::film,             "film FILE.mp4|end"},
 };
@@ -168,8 +169,23 @@ void ScenarioRunner::realtime(const Words& w)
 {
     if (w[1] != "on" && w[1] != "off")
         return script_error("usage: realtime on|off");
-    if (!only_checking())
+    if (!only_checking() && !options_.restoring)
         loop_.follow_clock(w[1] == "on");
+}
+
+// The panel stands still: no frames for that long where frames follow the
+// clock, and their pace starts again from the end of the pause.
+void ScenarioRunner::pause(const Words& w)
+{
+    const double seconds = number(w[1]);
+    if (only_checking() || !loop_.follows_clock() || options_.restoring || seconds <= 0.0)
+        return;
+    FrameClock& clock = loop_.clock();
+    const auto due = clock.now() + std::chrono::duration_cast<FrameClock::Clock::duration>(
+                                       std::chrono::duration<double>(seconds));
+    if (!clock.wait_until(due))
+        stopped_ = true;
+    loop_.follow_clock(true);
 }
 
 void ScenarioRunner::set(const Words& w)
@@ -259,7 +275,7 @@ void ScenarioRunner::snapshot(const Words& w)
     const bool one_gauge = w.size() > (xray ? 3u : 2u);
     // An unknown gauge is a script error before anything is drawn.
     const std::size_t gauge = one_gauge ? gauge_index(w[2]) : 0;
-    if (only_checking())
+    if (only_checking() || options_.restoring)
         return;
     panel_.open();
     watch();
@@ -280,7 +296,7 @@ void ScenarioRunner::snapshot(const Words& w)
 
 void ScenarioRunner::moment(const Words& w)
 {
-    if (only_checking())
+    if (only_checking() || options_.restoring)
         return;
     panel_.open();
     std::string caption;
@@ -292,7 +308,7 @@ void ScenarioRunner::moment(const Words& w)
 
 void ScenarioRunner::sheet(const Words& w)
 {
-    if (only_checking())
+    if (only_checking() || options_.restoring)
         return;
     const std::string path = output_path(w[1]);
     if (!write_png(contact_sheet(moments_, sheet_columns), path))

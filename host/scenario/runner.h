@@ -28,6 +28,10 @@ struct ScenarioOptions {
     // Called after every frame and before every picture the run takes, to
     // look at the panel as the run sees it.
     std::function<void(GaugePanel&)> watch;
+    // The run brings a panel back to where a session had it: at full speed
+    // whatever `realtime` and `pause` say, no pictures, and the panel left
+    // open to go on from there.
+    bool restoring = false;
 };
 
 struct ScenarioResult {
@@ -64,6 +68,7 @@ private:
     void realtime(const Words&);
     void set(const Words&);
     void ramp(const Words&);
+    void pause(const Words&);
     void frames(const Words&);
     void click(const Words&);
     void press(const Words&);

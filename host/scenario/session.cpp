@@ -25,6 +25,7 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         {"--film", &HostCommandLine::film_path},
         {"--out", &HostCommandLine::output_folder},
         {"--report", &HostCommandLine::report_path},
+        {"--record", &HostCommandLine::record_path},
         {"--panel", &HostCommandLine::panel_path},
         {"--section", &HostCommandLine::section},
         {"--sim-folder", &HostCommandLine::simulator_folder},
@@ -33,8 +34,8 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
     std::string seconds;
     for (int i = 1; i < argc; ++i) {
         const std::string word = argv[i];
-        if (word == "--window" || word == "--xray") {
-            (word == "--window" ? line.window : line.xray) = true;
+        if (word == "--window" || word == "--xray" || word == "--watch") {
+            (word == "--window" ? line.window : word == "--xray" ? line.xray : line.watch) = true;
             continue;
         }
         const auto option = std::find_if(std::begin(options), std::end(options),
@@ -61,8 +62,15 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         error = "--section goes with --panel";
         return std::nullopt;
     }
-    if (!line.window && (line.xray || !line.report_path.empty() || !seconds.empty())) {
-        error = "--xray, --report and --seconds go with --window";
+    // A panel file may hold several modules; the bench follows the one
+    // module file it was started with.
+    if (line.watch && !line.panel_path.empty()) {
+        error = "--watch follows one module file (--module) and does not go with --panel";
+        return std::nullopt;
+    }
+    if (!line.window && (line.xray || line.watch || !line.report_path.empty() || !line.record_path.empty() ||
+                         !seconds.empty())) {
+        error = "--xray, --report, --record, --watch and --seconds go with --window";
         return std::nullopt;
     }
     if (!seconds.empty()) {
@@ -74,6 +82,11 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         }
     }
     return line;
+}
+
+std::string module_crash_message(const std::string& fault)
+{
+    return "the module crashed in its gauge callbacks: " + fault;
 }
 
 int run_host_program(const std::function<int()>& program)
@@ -152,10 +165,18 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         loop.add_observer(film);
     ScenarioRunner runner(loop, {.output_folder = command_line.output_folder, .modules = library,
                                  .simulator_folder = command_line.simulator_folder, .watch = {}}, std::cerr);
-    const ScenarioResult result = runner.run(*script);
+    ScenarioResult result;
+    const auto fault = platform.guarded([&] {
+        result = runner.run(*script);
+        panel.close();
+    });
+    // The film ends with the run, a crashed one too: what it holds is kept.
     loop.remove_observer(film);
     film.finish();
-    panel.close();
+    if (fault) {
+        std::cerr << module_crash_message(*fault) << "\n";
+        return exit_module_crashed;
+    }
     std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
               << ", median frame cost: " << median(result.frame_costs_us) << " us"
               << ", failed expectations: " << result.failures << "\n";

@@ -27,13 +27,16 @@ struct HostCommandLine {
     std::string film_path{};     // an MP4 film of the run, none when empty
     std::string output_folder = ".";
     std::string host_folder;     // the program's own, ending in a separator; set by its main
+    std::string record_path{};   // the bench session written as a scenario, none when empty
+    bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
 };
 
 inline constexpr const char* host_usage =
     "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--film FILE.mp4]\n"
     "                [--out FOLDER] [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] SCENARIO\n"
     "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
-    "                      [--film FILE.mp4] [--out FOLDER] [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] [SCENARIO]\n"
+    "                      [--film FILE.mp4] [--record SESSION.txt] [--watch] [--out FOLDER]\n"
+    "                      [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] [SCENARIO]\n"
     "       zor_panel_host --check PANEL.CFG [--sim-folder FOLDER]";
 
 // nullopt, with the reason in `error`, for a command line it cannot use.
@@ -50,7 +53,8 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
                                             HostPlatform& platform, ModuleLibrary* library);
 
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
-// module could not be used.
+// module could not be used, 5 the module crashed (where, in words, on
+// standard error).
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
 
@@ -63,3 +67,7 @@ inline constexpr int exit_host_failed = 4;
 // gets this far is said on standard error and ends the program with
 // exit_host_failed.
 int run_host_program(const std::function<int()>& program);
+inline constexpr int exit_module_crashed = 5;
+
+// How a crash of the module is told, at start-up, in a run or after a reload.
+std::string module_crash_message(const std::string& fault);

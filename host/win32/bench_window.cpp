@@ -12,7 +12,8 @@ constexpr const char* bench_title = "ZOR panel bench";
 constexpr DWORD bench_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int min_client_width = 720;
 constexpr int status_height = 22;
-constexpr int help_height = 36;
+constexpr int help_height = 50;   // the note, then the help's two lines
+constexpr int note_line_height = 14;
 constexpr int strip_height = status_height + help_height;
 constexpr int text_margin = 8;
 constexpr int tooltip_padding = 3;
@@ -311,6 +312,12 @@ void BenchWindow::paint_strip(const BenchView& view)
     SetTextColor(back_dc_, help_text);
     RECT help_text_box{text_margin, help.top + 3, client_width_ - text_margin, help.bottom};
     const std::string help_lines = wrapped_help(back_dc_, view.help, help_text_box.right - help_text_box.left);
+    if (!view.note.empty()) {
+        SetTextColor(back_dc_, status_text);
+        DrawTextA(back_dc_, view.note.c_str(), -1, &help_text_box, DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        SetTextColor(back_dc_, help_text);
+    }
+    help_text_box.top += note_line_height;
     DrawTextA(back_dc_, help_lines.c_str(), -1, &help_text_box, DT_NOPREFIX);
     SelectObject(back_dc_, old_font);
 }

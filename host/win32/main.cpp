@@ -7,6 +7,7 @@
 #include "host/scenario/session.h"
 #include "host/win32/bench_window.h"
 #include "host/win32/directsound_watch.h"
+#include "host/win32/followed_module.h"
 #include "host/win32/file_open_watch.h"
 #include "host/win32/main_window.h"
 #include "host/win32/module_library.h"
@@ -61,6 +62,25 @@ int open_panel_and_fly(HostCommandLine& command_line, HWND window, const std::st
     return fly(LoadedModule{}, platform, library);
 }
 
+// With --watch the bench runs a copy of the module and follows the file.
+int follow_and_fly(const HostCommandLine& command_line, BenchWindow& bench)
+{
+    FollowedModule followed(command_line.module_path, bench.handle());
+    std::string error;
+    if (!followed.load(error)) {
+        std::cerr << command_line.module_path << ": " << error << "\n";
+        return exit_unusable;
+    }
+    Win32Platform platform(followed.running().handle);
+    followed.serve(platform);
+    Win32ModuleLibrary panel_modules(bench.handle());
+    std::cout << "main window class: " << bench.window_class() << std::endl;
+    const BenchModule module{.records = followed.running().records,
+                             .description = module_file_description(command_line.module_path),
+                             .follower = &followed};
+    return run_bench_session(command_line, module, platform, bench, &panel_modules);
+}
+
 int host_main(int argc, char** argv)
 {
     std::string error;
@@ -80,7 +100,11 @@ int host_main(int argc, char** argv)
         BenchWindow bench;
         return open_panel_and_fly(*command_line, bench.handle(), bench.window_class(),
                                   [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
-                                      return run_bench_session(*command_line, module, platform, bench, &library);
+                                      return run_bench_session(*command_line,
+                                                               {.records = module,
+                                                                .description = command_line->panel_path,
+                                                                .follower = nullptr},
+                                                               platform, bench, &library);
                                   });
     }
     if (!command_line->panel_path.empty()) {
@@ -93,9 +117,15 @@ int host_main(int argc, char** argv)
     if (command_line->window) {
         // The bench window stands in for the plain host's hidden one.
         BenchWindow bench;
+        if (command_line->watch)
+            return follow_and_fly(*command_line, bench);
+        const std::string description = module_file_description(command_line->module_path);
         return load_and_fly(*command_line, bench.handle(), bench.window_class(),
                             [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
-                                return run_bench_session(*command_line, module, platform, bench, &library);
+                                return run_bench_session(*command_line,
+                                                         {.records = module, .description = description,
+                                                          .follower = nullptr},
+                                                         platform, bench, &library);
                             });
     }
     const MainWindow window = create_main_window();

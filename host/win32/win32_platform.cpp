@@ -1,5 +1,6 @@
 #include "host/win32/win32_platform.h"
 
+#include "host/win32/crash_guard.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/main_window.h"
 #include "host/win32/module_loader.h"
@@ -53,4 +54,9 @@ std::optional<ToneBuffer> Win32Platform::tone_buffer()
     }
     watched.buffer->Unlock(first, first_bytes, second, second_bytes);
     return tone;
+}
+
+std::optional<std::string> Win32Platform::guarded(const std::function<void()>& work)
+{
+    return run_guarded(work);
 }

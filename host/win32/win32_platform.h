@@ -17,6 +17,10 @@ public:
     WindowLookup window_lookup() override;
     std::optional<ToneBuffer> tone_buffer() override;
     void pump_messages() override;
+    std::optional<std::string> guarded(const std::function<void()>& work) override;
+
+    // The module whose resources the bitmaps come from, after a reload.
+    void set_module(HMODULE module) { module_ = module; }
 
 private:
     HMODULE module_;

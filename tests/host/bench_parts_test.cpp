@@ -225,11 +225,12 @@ TEST(BenchCommandLine, WindowGoesWithoutAScenarioAndItsOptionsGoOnlyWithIt)
 
     const struct { std::vector<const char*> words; const char* error; } refused[] = {
         {{}, "no scenario given"},
-        {{"--xray", "s.txt"}, "--xray, --report and --seconds go with --window"},
-        {{"--seconds", "5", "s.txt"}, "--xray, --report and --seconds go with --window"},
+        {{"--xray", "s.txt"}, "--xray, --report, --record, --watch and --seconds go with --window"},
+        {{"--seconds", "5", "s.txt"}, "--xray, --report, --record, --watch and --seconds go with --window"},
         {{"--window", "--seconds", "0"}, "--seconds needs a number of seconds above 0, not '0'"},
         {{"--window", "--seconds", "ten"}, "--seconds needs a number of seconds above 0, not 'ten'"},
         {{"--window", "--seconds"}, "--seconds needs a value"},
+        {{"--window", "--watch", "--panel", "p.cfg"}, "--watch follows one module file (--module) and does not go with --panel"},
     };
     for (const auto& c : refused) {
         EXPECT_FALSE(parsed(c.words, error));

@@ -1,0 +1,80 @@
+// The bench session as the command line asks for it: the scenario read, the
+// panel connected, the report, trace and record files opened.
+#include <ctime>
+#include <fstream>
+#include <iostream>
+
+#include "host/bench/session.h"
+#include "host/scenario/film_file.h"
+
+namespace {
+
+std::string utc_now()
+{
+    const std::time_t now = std::time(nullptr);
+    char text[32];
+    std::strftime(text, sizeof text, "%Y-%m-%d %H:%M:%S UTC", std::gmtime(&now));
+    return text;
+}
+
+} // namespace
+
+int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
+                      BenchScreen& screen, ModuleLibrary* library)
+{
+    std::string error;
+    // A panel file's window with no scenario starts as the demo does, with
+    // the bus on; the demo panel's own scenario would place its gauges too.
+    const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
+    const std::string path =
+        command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
+    const std::optional<ScenarioScript> script =
+        panel_alone ? ScenarioScript{.name = command_line.panel_path, .lines = {}} : read_scenario_file(path, error);
+    if (!script) {
+        std::cerr << error << "\n";
+        return exit_unusable;
+    }
+    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library);
+    if (!made)
+        return exit_unusable;
+    GaugePanel& panel = *made;
+    if (panel_alone)
+        panel.variables.set(token_bus_volts, bench_bus_volts);
+    std::ofstream report_file, trace, record_file;
+    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
+        return exit_unusable;
+    if (!command_line.film_path.empty() && !film_file_writable(command_line.film_path)) {
+        std::cerr << command_line.film_path << ": cannot be written\n";
+        return exit_unusable;
+    }
+    // Binary: the growing last line is written again at its byte offset.
+    if (!command_line.record_path.empty() && !(record_file.open(command_line.record_path, std::ios::binary), record_file)) {
+        std::cerr << command_line.record_path << ": cannot be written\n";
+        return exit_unusable;
+    }
+    std::ostream& report = report_file.is_open() ? report_file : std::cout;
+    // A followed module is brought back by flying the session again, so
+    // the session is kept even when no file asks for it.
+    std::optional<SessionRecorder> recorder;
+    if (record_file.is_open() || module.follower != nullptr) {
+        const auto start = screen.now();
+        recorder.emplace(record_file.is_open() ? &record_file : nullptr,
+                         [&screen, start] { return std::chrono::duration<double>(screen.now() - start).count(); });
+        recorder->comment("bench session recorded " + utc_now() + " with " + module.description);
+        if (!command_line.scenario.empty())
+            recorder->comment("after the scenario " + command_line.scenario);
+        recorder->comment("fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
+    }
+    BenchSession session(panel, platform, screen, report,
+                         {.xray = command_line.xray, .seconds = command_line.seconds, .report_every_seconds = 10.0,
+                          .film_path = command_line.film_path, .recorder = recorder ? &*recorder : nullptr, .follower = module.follower});
+    const int failures = session.run(*script,
+                                     {.output_folder = command_line.output_folder, .modules = library,
+                                      .simulator_folder = command_line.simulator_folder, .watch = {}},
+                                     trace.is_open() ? &trace : nullptr);
+    if (session.crash())
+        return exit_module_crashed;
+    if (failures < 0)
+        return exit_unusable;
+    return failures > 0 ? exit_expectation_failed : 0;
+}

@@ -1,0 +1,293 @@
+#include "host/bench/session_recorder.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "host/bench/panel_expectations.h"
+
+namespace {
+
+// A step the same as the last within this share of it is still a steady
+// climb: the bench's altitude moves by sums that differ in their last bits.
+constexpr double steady_step_share = 1e-9;
+
+std::string variable_name(std::uint32_t token)
+{
+    const std::string name = host_token_name(token);
+    return name.empty() ? std::to_string(token) : name;
+}
+
+std::string set_line(std::uint32_t token, double value)
+{
+    return "set " + variable_name(token) + " " + exact_number(value) + "\n";
+}
+
+std::string point_words(PixelPoint point, MouseButton button)
+{
+    return std::to_string(point.x) + " " + std::to_string(point.y) + (button == MouseButton::left ? " left" : " right");
+}
+
+std::string fixed(double value, int decimals)
+{
+    char text[48];
+    std::snprintf(text, sizeof text, "%.*f", decimals, value);
+    return text;
+}
+
+} // namespace
+
+std::string exact_number(double value)
+{
+    char text[40];
+    for (int digits = 1; digits <= 17; ++digits) {
+        std::snprintf(text, sizeof text, "%.*g", digits, value);
+        if (std::strtod(text, nullptr) == value)
+            break;
+    }
+    return text;
+}
+
+SessionRecorder::SessionRecorder(std::ostream* file, std::function<double()> now_seconds)
+    : text_(file), now_seconds_(std::move(now_seconds))
+{
+}
+
+void SessionRecorder::comment(const std::string& text)
+{
+    settle_run();
+    write_fixed("# " + text + "\n");
+}
+
+// The first thing that happens to the panel: its gauges are placed by
+// then, and the variables are what the session started with.
+void SessionRecorder::open_with(const GaugePanel& panel)
+{
+    opened_ = true;
+    std::string lines;
+    for (const PlacedGauge& gauge : panel.gauges())
+        lines += "place " + std::string(gauge.header->name) + " " + std::to_string(gauge.x) + " " +
+                 std::to_string(gauge.y) + " " + std::to_string(gauge.width) + "\n";
+    for (const auto& [token, value] : panel.variables.all())
+        if (token != token_tick)
+            lines += set_line(token, value);
+    write_fixed(lines);
+    before_ = panel.variables.all();
+}
+
+void SessionRecorder::follow_pace(const GaugePanel& panel)
+{
+    if (panel.frames_per_second() == frames_per_second_ && panel.ticks_per_second() == ticks_per_second_)
+        return;
+    frames_per_second_ = panel.frames_per_second();
+    ticks_per_second_ = panel.ticks_per_second();
+    settle_run();
+    write_fixed("fps " + exact_number(frames_per_second_) + "\nticks_per_second " + exact_number(ticks_per_second_) +
+                "\n");
+}
+
+void SessionRecorder::frame_starting(const GaugePanel& panel)
+{
+    if (!opened_)
+        open_with(panel);
+    follow_pace(panel);
+    press_line_.reset();
+    const Values& now = panel.variables.all();
+    if (paused_) {
+        // One frame asked for while the panel stands still.
+        write_pause();
+        start_run(now);
+        run_.stepped = true;
+    } else if (run_.ramp && continues(*run_.ramp, now)) {
+        run_.ramp->last = now.at(run_.ramp->token);
+        ++run_.ramp->frames;
+    } else if (run_.ramp && run_.ramp->frames == 1 && now == before_without_tick(now)) {
+        // One change and then steady frames: a set, not a climb.
+        run_.sets += set_line(run_.ramp->token, run_.ramp->last);
+        run_.ramp.reset();
+        run_.frames = 2;
+    } else if (!run_.ramp && (run_.frames > 0 && !run_.stepped) && now == before_without_tick(now)) {
+        ++run_.frames;
+    } else {
+        settle_run();
+        start_run(now);
+    }
+    write_run();
+}
+
+void SessionRecorder::frame_ended(const GaugePanel& panel)
+{
+    before_ = panel.variables.all();
+    if (run_.stepped) {
+        settle_run();
+        pause_start_ = now_seconds_();
+    }
+    text_.flush();
+}
+
+// The variables now, with the tick (the panel's own) as it was before, so
+// that comparing the two says whether anything else moved.
+SessionRecorder::Values SessionRecorder::before_without_tick(const Values& now) const
+{
+    Values before = before_;
+    if (const auto tick = now.find(token_tick); tick != now.end())
+        before[token_tick] = tick->second;
+    return before;
+}
+
+// The variable moved again by the ramp's step since the last frame ended,
+// and only the session moved it: the frame itself left it where it was.
+bool SessionRecorder::continues(const Ramp& ramp, const Values& now) const
+{
+    Values expected = before_without_tick(now);
+    const auto moved = now.find(ramp.token);
+    const auto before = before_.find(ramp.token);
+    if (moved == now.end() || before == before_.end() || before->second != ramp.last)
+        return false;
+    const double step = moved->second - ramp.last;
+    expected[ramp.token] = moved->second;
+    return expected == now && std::fabs(step - ramp.step) <= steady_step_share * std::fabs(ramp.step);
+}
+
+// A new run from this frame: every variable that moved is set, except one
+// that may go on moving steadily (the altitude first), which starts a ramp.
+void SessionRecorder::start_run(const Values& now)
+{
+    run_ = Run{};
+    std::vector<std::uint32_t> moved;
+    for (const auto& [token, value] : now) {
+        const auto before = before_.find(token);
+        if (token != token_tick && (before == before_.end() || before->second != value))
+            moved.push_back(token);
+    }
+    std::optional<std::uint32_t> climbing;
+    for (std::uint32_t token : moved)
+        if (token == token_altitude || moved.size() == 1)
+            climbing = token;
+    for (std::uint32_t token : moved)
+        if (token != climbing)
+            run_.sets += set_line(token, now.at(token));
+    if (climbing) {
+        const double from = before_.contains(*climbing) ? before_.at(*climbing) : 0.0;
+        const double to = now.at(*climbing);
+        run_.ramp = Ramp{.token = *climbing, .from = from, .last = to, .step = to - from, .frames = 1};
+    } else {
+        run_.frames = 1;
+    }
+}
+
+void SessionRecorder::pressed(const GaugePanel& panel, std::size_t gauge, PixelPoint point, MouseButton button,
+                              bool held)
+{
+    if (!opened_)
+        open_with(panel);
+    write_sets_since_frame(panel.variables.all());
+    press_line_ = text_.size();
+    held_ = held;
+    event_line((held ? "press " : "click ") + panel.gauges().at(gauge).label + " " + point_words(point, button), panel);
+}
+
+// What the module did with the press (a key event that moves a variable)
+// is its own, and comes again when the press is flown again.
+void SessionRecorder::press_taken(const GaugePanel& panel)
+{
+    before_ = panel.variables.all();
+}
+
+// Variables the session moved since the last frame, set before an event.
+void SessionRecorder::write_sets_since_frame(const Values& now)
+{
+    settle_run();
+    std::string lines;
+    for (const auto& [token, value] : now) {
+        const auto before = before_.find(token);
+        if (token != token_tick && (before == before_.end() || before->second != value))
+            lines += set_line(token, value);
+    }
+    write_fixed(lines);
+    before_ = now;
+}
+
+// A button let go before any frame ran while it was down was a click.
+void SessionRecorder::released(const GaugePanel& panel)
+{
+    if (!held_)
+        return;
+    held_ = false;
+    if (press_line_) {
+        text_.overwrite(*press_line_, "click");
+        press_line_.reset();
+        return;
+    }
+    event_line("release", panel);
+}
+
+void SessionRecorder::event_line(const std::string& line, const GaugePanel& panel)
+{
+    settle_run();
+    write_fixed(line + "   # after frame " + std::to_string(panel.frame_number()) + "\n");
+    text_.flush();
+}
+
+void SessionRecorder::set_paused(bool paused)
+{
+    if (paused == paused_)
+        return;
+    if (paused) {
+        settle_run();
+        pause_start_ = now_seconds_();
+    } else {
+        write_pause();
+    }
+    paused_ = paused;
+}
+
+void SessionRecorder::write_pause()
+{
+    settle_run();
+    write_fixed("pause " + fixed(std::max(0.0, now_seconds_() - pause_start_), 2) + "\n");
+}
+
+void SessionRecorder::expect_now(GaugePanel& panel, const std::vector<std::string>& last_frame_sounds)
+{
+    if (!opened_)
+        open_with(panel);
+    settle_run();
+    write_fixed("# what the panel shows after frame " + std::to_string(panel.frame_number()) + "\n" +
+                panel_expectations(panel, last_frame_sounds));
+    text_.flush();
+}
+
+void SessionRecorder::resume(const GaugePanel& panel)
+{
+    settle_run();
+    before_ = panel.variables.all();
+}
+
+// The run's lines stay as they are; what comes next goes after them.
+void SessionRecorder::settle_run()
+{
+    text_.keep_tail();
+    run_ = Run{};
+}
+
+void SessionRecorder::write_run()
+{
+    std::string lines = run_.sets;
+    if (run_.ramp && run_.ramp->frames > 1) {
+        const Ramp& ramp = *run_.ramp;
+        lines += "ramp " + variable_name(ramp.token) + " " + exact_number(ramp.from) + " " + exact_number(ramp.last) +
+                 " " + std::to_string(ramp.frames) + "\n";
+    } else {
+        if (run_.ramp)
+            lines += set_line(run_.ramp->token, run_.ramp->last);
+        lines += "frames " + std::to_string(run_.frames + (run_.ramp ? 1 : 0)) +
+                 (run_.stepped ? "   # one frame while paused" : "") + "\n";
+    }
+    text_.set_tail(std::move(lines));
+}
+
+void SessionRecorder::write_fixed(const std::string& lines)
+{
+    text_.append(lines);
+}
