@@ -32,9 +32,9 @@ trap 'echo "interrupted: source restored"; exit 130' INT TERM
 # Changes the first FROM on the line it occurs on (its Nth such line with
 # FILE@N) to TO, literally; fails unless exactly one line changes.
 plant() {
-    local spec=$1 from=$2 to=$3
-    local file=${spec%@*} nth=1
-    [ "$spec" != "$file" ] && nth=${spec#*@}
+    local place=$1 from=$2 to=$3
+    local file=${place%@*} nth=1
+    [ "$place" != "$file" ] && nth=${place#*@}
     cp "$file" "$work/original"
     planted_file=$file
     FROM=$from TO=$to NTH=$nth awk '
@@ -49,7 +49,7 @@ plant() {
         }
         END { exit changed == 1 ? 0 : 1 }' "$work/original" >"$file" || {
         restore
-        echo "fault text not found on one line of $spec: $from" >&2
+        echo "fault text not found on one line of $place: $from" >&2
         return 1
     }
 }
