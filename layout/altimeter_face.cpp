@@ -65,8 +65,8 @@ constexpr IconElement lcd_icon(std::uint32_t bitmap, std::uint32_t frames, Pixel
 }
 
 // Digit Index of a window whose ones digit stands at place First.
-template <InstrumentId Id, int First, int Index>
-constexpr IconElement digit_icon(std::uint32_t bitmap, const FacePoint (&places)[], ValueCallback value)
+template <InstrumentId Id, int First, int Index, std::size_t Count>
+constexpr IconElement digit_icon(std::uint32_t bitmap, const FacePoint (&places)[Count], ValueCallback value)
 {
     return lcd_icon<Id, First + Index>(bitmap, frames_digit_strip, at(places[Index]), value);
 }

@@ -33,3 +33,7 @@ build_tree() {
     zor_configure_tree "$name" "${args[@]}"
     cmake --build "$root/build/$name" -j "${ZOR_JOBS:-2}" ${targets[@]:+--target "${targets[@]}"}
 }
+
+# The sanitized tree, which is also the fuzz tree: clang, so that the fuzz
+# targets link from the same instrumented objects as the sanitized tests.
+sanitize_tree_args=(-DZOR_SANITIZE=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)

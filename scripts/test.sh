@@ -5,7 +5,7 @@
 # The native tree builds the generators for all three. The Wine run waits on
 # Wine's one desktop most of the time, so it runs while the sanitized tree
 # builds (at a lower priority), keeping both cores busy. After the native
-# runs the fuzz targets run in a tree of their own, and the module's
+# runs the fuzz targets, built in the sanitized tree, run, and the module's
 # coverage by its unit tests is printed.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -46,7 +46,7 @@ win32_log=build/win32/ctest-output.txt
 run_ctest win32 >"$win32_log" 2>&1 &
 win32_run=$!
 
-(renice -n 10 "$BASHPID" >/dev/null; build_tree sanitize -DZOR_SANITIZE=ON "${tools[@]}") || status=1
+(renice -n 10 "$BASHPID" >/dev/null; build_tree sanitize "${sanitize_tree_args[@]}" "${tools[@]}") || status=1
 check_links sanitize
 run_ctest native || status=1
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize || status=1
