@@ -8,8 +8,6 @@
 
 namespace {
 
-double radius_of(int x, int y) { return std::hypot(x + 0.5 - face_centre_x, y + 0.5 - face_centre_y); }
-
 TEST(Face, CornersOutsideTheBezelAreUndrawn) {
     const IndexedImage& f = drawn_frame("face", 0);
     const int w = f.size.width, h = f.size.height;

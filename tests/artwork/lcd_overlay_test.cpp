@@ -8,8 +8,6 @@
 
 namespace {
 
-double radius_of(int x, int y) { return std::hypot(x + 0.5 - face_centre_x, y + 0.5 - face_centre_y); }
-
 Rgb bank_colour(int bank) { return lcd_bank_colours[static_cast<std::size_t>(bank)]; }
 
 // Positions relative to the border's own top-left corner.
