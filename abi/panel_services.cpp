@@ -4,7 +4,7 @@
 // address of its panel services into it before it calls any gauge routine.
 ImportTableRecord ImportTable = {
     .panels = {.id = import_panels_id, .table = nullptr},
-    .end    = {.id = 0, .table = nullptr},
+    .end = {.id = 0, .table = nullptr},
 };
 
 namespace {
@@ -26,15 +26,31 @@ void call_entry(Args... args)
 
 } // namespace
 
-void lookup_variable(ModuleVar& variable)            { call_entry<&PanelServices::lookup_variable>(&variable); }
+void lookup_variable(ModuleVar& variable)
+{
+    call_entry<&PanelServices::lookup_variable>(&variable);
+}
 void send_key_event(std::uint32_t event, std::uint32_t argument)
-                                                     { call_entry<&PanelServices::send_key_event>(event, argument); }
-void query_elements(ElementHeader* root)             { call_entry<&PanelServices::query_elements>(root); }
+{
+    call_entry<&PanelServices::send_key_event>(event, argument);
+}
+void query_elements(ElementHeader* root)
+{
+    call_entry<&PanelServices::query_elements>(root);
+}
 void install_elements(ElementHeader* root, HostWord value)
-                                                     { call_entry<&PanelServices::install_elements>(root, value); }
+{
+    call_entry<&PanelServices::install_elements>(root, value);
+}
+// clang-format off
 void initialize_elements(ElementHeader* root)        { call_entry<&PanelServices::initialize_elements>(root); }
 void update_elements(ElementHeader* root)            { call_entry<&PanelServices::update_elements>(root); }
 void generate_elements(ElementHeader* root, HostWord value)
-                                                     { call_entry<&PanelServices::generate_elements>(root, value); }
+// clang-format on
+{
+    call_entry<&PanelServices::generate_elements>(root, value);
+}
+// clang-format off
 void draw_elements(ElementHeader* root)              { call_entry<&PanelServices::draw_elements>(root); }
 void kill_elements(ElementHeader* root)              { call_entry<&PanelServices::kill_elements>(root); }
+// clang-format on

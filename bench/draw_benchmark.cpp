@@ -125,10 +125,7 @@ private:
             panel_.run_frame();
     }
 
-    void take_moment(const std::string& caption)
-    {
-        moments_.push_back({caption, panel_.draw_panel()});
-    }
+    void take_moment(const std::string& caption) { moments_.push_back({caption, panel_.draw_panel()}); }
 
     void settle_and_take_moment(const std::string& caption)
     {

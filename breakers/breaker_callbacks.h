@@ -9,7 +9,7 @@
 #include <cstdint>
 
 // Frames of the switch icon: lever down (open), end-on, lever up (closed).
-inline constexpr double breaker_frame_open   = 0.0;
+inline constexpr double breaker_frame_open = 0.0;
 inline constexpr double breaker_frame_closed = 2.0;
 
 template <BreakerId Id>

@@ -7,6 +7,7 @@
 
 #include <cstdint>
 
+// clang-format off
 // The alert watches only a selected altitude above this.
 inline constexpr double alert_active_above_m = 295.0;
 inline constexpr double capture_band_m       = 60.0;
@@ -17,6 +18,7 @@ inline constexpr std::int32_t tone_frames_on_capturing = 17;
 // Tick changes per blink cycle: five hidden, four shown.
 inline constexpr std::int8_t blink_cycle_last   = 8;
 inline constexpr std::int8_t blink_hidden_until = 4;
+// clang-format on
 
 // Runs after the digits are computed. `tone` is ZOR_1's tone state, or null
 // for an instrument without a tone.

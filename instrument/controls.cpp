@@ -5,18 +5,36 @@
 
 namespace {
 
-bool left_click(std::uint32_t event_mask)  { return (event_mask & mouse_left_single) != 0; }
-bool right_click(std::uint32_t event_mask) { return (event_mask & mouse_right_single) != 0; }
+bool left_click(std::uint32_t event_mask)
+{
+    return (event_mask & mouse_left_single) != 0;
+}
+bool right_click(std::uint32_t event_mask)
+{
+    return (event_mask & mouse_right_single) != 0;
+}
 
-std::int32_t toggled(std::int32_t flag) { return flag == 0 ? 1 : 0; }
+std::int32_t toggled(std::int32_t flag)
+{
+    return flag == 0 ? 1 : 0;
+}
 
 // Every left click on a knob, also at a limit, keeps the knob "held".
-void restart_hold_timer(InstrumentState& s) { s.knob_hold_timer = knob_hold_timer_frames; }
+void restart_hold_timer(InstrumentState& s)
+{
+    s.knob_hold_timer = knob_hold_timer_frames;
+}
 
 } // namespace
 
-void toggle_brightness(InstrumentState& s) { s.dimmed = toggled(s.dimmed); }
-void toggle_units(InstrumentState& s)      { s.units_feet = toggled(s.units_feet); }
+void toggle_brightness(InstrumentState& s)
+{
+    s.dimmed = toggled(s.dimmed);
+}
+void toggle_units(InstrumentState& s)
+{
+    s.units_feet = toggled(s.units_feet);
+}
 
 void click_pressure_knob(InstrumentId id, KnobDirection direction, std::uint32_t event_mask)
 {
@@ -29,8 +47,7 @@ void click_pressure_knob(InstrumentId id, KnobDirection direction, std::uint32_t
             s.baro_setting_mb = baro_setting_floor_mb;
         if (direction == KnobDirection::increase && s.baro_setting_mb > baro_setting_ceiling_mb)
             s.baro_setting_mb = baro_setting_ceiling_mb;
-        if (forwards && s.baro_setting_mb > forward_setting_above_mb
-                     && s.baro_setting_mb < forward_setting_below_mb)
+        if (forwards && s.baro_setting_mb > forward_setting_above_mb && s.baro_setting_mb < forward_setting_below_mb)
             send_pressure_setting(s);
     }
     if (right_click(event_mask)) {

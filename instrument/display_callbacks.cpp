@@ -3,11 +3,16 @@
 namespace {
 
 // Bank offset for the four-frame images (lit dial, deviation border).
-std::int32_t image_bank(const InstrumentState& s) { return s.units_feet + 2 * s.dimmed; }
+std::int32_t image_bank(const InstrumentState& s)
+{
+    return s.units_feet + 2 * s.dimmed;
+}
 
+// clang-format off
 constexpr double degrees_per_display_unit = 0.36;   // one turn per 1000
 constexpr double needle_zero_offset_deg   = 90.0;   // the image points right
 constexpr double full_turn_deg            = 360.0;
+// clang-format on
 
 } // namespace
 

@@ -18,10 +18,16 @@ double selected_digit_frame(const InstrumentState& s, int index);
 double needle_angle(std::int32_t altitude_display_value);
 
 template <InstrumentId Id>
-double HOSTCALL lit_dial_value(HostWord) { return lit_dial_frame(instrument_state(Id)); }
+double HOSTCALL lit_dial_value(HostWord)
+{
+    return lit_dial_frame(instrument_state(Id));
+}
 
 template <InstrumentId Id>
-double HOSTCALL deviation_border_value(HostWord) { return deviation_border_frame(instrument_state(Id)); }
+double HOSTCALL deviation_border_value(HostWord)
+{
+    return deviation_border_frame(instrument_state(Id));
+}
 
 template <InstrumentId Id, int Index>
 double HOSTCALL selected_digit_value(HostWord)
@@ -47,7 +53,10 @@ double HOSTCALL pressure_digit_value(HostWord)
 }
 
 template <InstrumentId Id>
-double HOSTCALL needle_angle_value(HostWord) { return needle_angle(instrument_state(Id).altitude_display_value); }
+double HOSTCALL needle_angle_value(HostWord)
+{
+    return needle_angle(instrument_state(Id).altitude_display_value);
+}
 
 template <InstrumentId Id>
 double HOSTCALL pressure_tooltip_value(HostWord, HostWord, HostWord, HostWord, HostWord, HostWord)

@@ -6,12 +6,14 @@
 
 #include <cstdint>
 
+// clang-format off
 // Steps to which the altitude window rounds, in display units.
 inline constexpr std::int32_t altitude_step_m  = 5;
 inline constexpr std::int32_t altitude_step_ft = 15;
 // Steps to which the selected-altitude window rounds.
 inline constexpr std::int32_t selected_step_m  = 100;
 inline constexpr std::int32_t selected_step_ft = 1000;
+// clang-format on
 
 // Magnitude of the altitude, rounded to the step; an exact half rounds down.
 // Never negative: NaN, the infinities and magnitudes beyond the 32-bit range

@@ -7,12 +7,14 @@
 
 namespace {
 
+// clang-format off
 // One record per host variable; the host fills in the value on each lookup.
 ModuleVar tick_variable             = {.token = token_tick};
 ModuleVar bus_volts_variable        = {.token = token_bus_volts};
 ModuleVar altitude_variable         = {.token = token_altitude};
 ModuleVar units_of_measure_variable = {.token = token_units_of_measure};
 ModuleVar kohlsman_variable         = {.token = token_kohlsman_mb};
+// clang-format on
 
 ModuleVar* const host_variable_records[] = {
     &tick_variable, &bus_volts_variable, &altitude_variable, &units_of_measure_variable, &kohlsman_variable,
@@ -28,6 +30,7 @@ double looked_up(ModuleVar& variable)
 
 void refresh_host_snapshot()
 {
+    // clang-format off
     HostSnapshot& s = host_snapshot;
     s.tick             = truncate_toward_zero(looked_up(tick_variable));
     s.bus_volts        = looked_up(bus_volts_variable);
@@ -35,6 +38,7 @@ void refresh_host_snapshot()
     s.units_of_measure = static_cast<std::int8_t>(truncate_toward_zero(looked_up(units_of_measure_variable)));
     s.host_baro_mb     = looked_up(kohlsman_variable);
     s.bus_powered      = s.bus_volts > bus_powered_above_volts ? 1 : 0;
+    // clang-format on
 }
 
 void reset_host_variable_records_for_tests()

@@ -12,6 +12,7 @@
 
 namespace {
 
+// clang-format off
 // Conversion factors as the instrument applies them; they differ by use.
 constexpr double feet_per_metre_raw      = 3.2808;
 constexpr double feet_per_metre_selected = 3.280839895013123;
@@ -19,11 +20,14 @@ constexpr double metres_per_foot         = 0.3048;
 // Altitude change per millibar of pressure setting.
 constexpr double feet_per_mb             = 29.529627792000003;
 constexpr double metres_per_mb           = 9.00074;
+// clang-format on
 
+// clang-format off
 // Frames of continuous knob activity after which the knob steps by five.
 constexpr std::int32_t knob_fast_after_frames = 90;
 constexpr std::int8_t  knob_fast_step         = 5;
 constexpr std::int8_t  knob_normal_step       = 1;
+// clang-format on
 
 void run_knob_timers(InstrumentState& s)
 {
@@ -92,9 +96,8 @@ void compute_altitude_window(InstrumentState& s, double altitude)
 void compute_selected_window(InstrumentState& s)
 {
     s.selected_altitude_ft = s.selected_altitude_m * feet_per_metre_selected;
-    s.selected_display_value = s.units_feet == 1
-        ? round_selected_altitude(s.selected_altitude_ft, selected_step_ft)
-        : round_selected_altitude(s.selected_altitude_m, selected_step_m);
+    s.selected_display_value = s.units_feet == 1 ? round_selected_altitude(s.selected_altitude_ft, selected_step_ft)
+                                                 : round_selected_altitude(s.selected_altitude_m, selected_step_m);
     selected_window_digits(s.selected_display_value, s.selected_digits);
 }
 
@@ -118,6 +121,5 @@ void update_instrument(InstrumentId id, GaugeHeader* gauge)
 
 void send_pressure_setting(const InstrumentState& state)
 {
-    send_key_event(key_event_kohlsman_set,
-                   static_cast<std::uint32_t>(state.baro_setting_mb) * kohlsman_units_per_mb);
+    send_key_event(key_event_kohlsman_set, static_cast<std::uint32_t>(state.baro_setting_mb) * kohlsman_units_per_mb);
 }

@@ -11,13 +11,16 @@
 
 namespace {
 
+// clang-format off
 constexpr std::uint32_t unlit_face_flags = image_transparent | image_erase;
 constexpr std::uint32_t lcd_icon_flags   = image_transparent | image_erase | image_bright;
 constexpr std::uint32_t needle_flags     = image_transparent | image_erase | image_bilinear | image_flag_4000;
 // The point of the needle bitmap that lies on the dial centre: its left
 // edge's middle row.
 constexpr PixelPoint needle_pivot        = {0, 3};
+// clang-format on
 
+// clang-format off
 // Places in the chain, counted from 1 at the root as the needle's walk
 // counts them.
 constexpr int place_unlit_face       = 1;
@@ -30,6 +33,7 @@ constexpr int place_needle           = place_pressure_digits + pressure_digit_co
 // The update finds the needle by walking to this place (instrument/needle.h):
 // nothing may come after it or be added before it without moving the walk.
 static_assert(place_needle == needle_chain_position, "the needle must stand where the update walks to");
+// clang-format on
 
 static_assert(std::size(selected_digit_places) == selected_digit_count);
 static_assert(std::size(altitude_digit_places) == altitude_digit_count);
@@ -42,6 +46,7 @@ constexpr const GaugeHeader* owner = Id == InstrumentId::zor_1 ? &zor_1_gauge_he
 template <InstrumentId Id>
 constexpr ElementHeader* chain_element(int place)
 {
+    // clang-format off
     using Face = AltimeterFace<Id>;
     if (place == place_unlit_face)       return &Face::unlit_face.header;
     if (place == place_lit_dial)         return &Face::lit_dial.header;
@@ -51,6 +56,7 @@ constexpr ElementHeader* chain_element(int place)
     if (place < place_needle)            return &Face::pressure_digits[place - place_pressure_digits].header;
     if (place == place_needle)           return &Face::needle.header;
     return nullptr;
+    // clang-format on
 }
 
 // Each next-element list holds only the element at the following place.
@@ -74,17 +80,16 @@ constexpr IconElement digit_icon(std::uint32_t bitmap, const FacePoint (&places)
 } // namespace
 
 template <InstrumentId Id>
-constinit StaticImageElement AltimeterFace<Id>::unlit_face = static_image_record(
-    element_header(element_static_image, bitmap_unlit_face, {0, 0}, unlit_face_flags, owner<Id>, next_list<Id, place_unlit_face>));
+constinit StaticImageElement AltimeterFace<Id>::unlit_face = static_image_record(element_header(
+    element_static_image, bitmap_unlit_face, {0, 0}, unlit_face_flags, owner<Id>, next_list<Id, place_unlit_face>));
 
 template <InstrumentId Id>
-constinit IconElement AltimeterFace<Id>::lit_dial =
-    lcd_icon<Id, place_lit_dial>(bitmap_lit_dial, frames_lcd_image, {0, 0}, lit_dial_value<Id>);
+constinit IconElement AltimeterFace<Id>::lit_dial = lcd_icon<Id, place_lit_dial>(bitmap_lit_dial, frames_lcd_image,
+                                                                                 {0, 0}, lit_dial_value<Id>);
 
 template <InstrumentId Id>
-constinit IconElement AltimeterFace<Id>::deviation_border =
-    lcd_icon<Id, place_deviation_border>(bitmap_deviation_border, frames_lcd_image, at(deviation_border_place),
-                                         deviation_border_value<Id>);
+constinit IconElement AltimeterFace<Id>::deviation_border = lcd_icon<Id, place_deviation_border>(
+    bitmap_deviation_border, frames_lcd_image, at(deviation_border_place), deviation_border_value<Id>);
 
 template <InstrumentId Id>
 constinit IconElement AltimeterFace<Id>::selected_digits[selected_digit_count] = {
@@ -97,11 +102,13 @@ constinit IconElement AltimeterFace<Id>::selected_digits[selected_digit_count] =
 
 template <InstrumentId Id>
 constinit IconElement AltimeterFace<Id>::altitude_digits[altitude_digit_count] = {
+    // clang-format off
     digit_icon<Id, place_altitude_digits, 0>(bitmap_medium_digits, altitude_digit_places, altitude_digit_value<Id, 0>),
     digit_icon<Id, place_altitude_digits, 1>(bitmap_medium_digits, altitude_digit_places, altitude_digit_value<Id, 1>),
     digit_icon<Id, place_altitude_digits, 2>(bitmap_medium_digits, altitude_digit_places, altitude_digit_value<Id, 2>),
     digit_icon<Id, place_altitude_digits, 3>(bitmap_large_digits,  altitude_digit_places, altitude_digit_value<Id, 3>),
     digit_icon<Id, place_altitude_digits, 4>(bitmap_large_digits,  altitude_digit_places, altitude_digit_value<Id, 4>),
+    // clang-format on
 };
 
 template <InstrumentId Id>
@@ -113,10 +120,11 @@ constinit IconElement AltimeterFace<Id>::pressure_digits[pressure_digit_count] =
 };
 
 template <InstrumentId Id>
-constinit NeedleElement AltimeterFace<Id>::needle = needle_record(
-    element_header(element_needle, bitmap_needle, at(dial_centre), needle_flags, owner<Id>, next_list<Id, place_needle>,
-                   needle_pivot),
-    needle_angle_value<Id>);
+constinit NeedleElement AltimeterFace<Id>::needle = needle_record(element_header(element_needle, bitmap_needle,
+                                                                                 at(dial_centre), needle_flags,
+                                                                                 owner<Id>, next_list<Id, place_needle>,
+                                                                                 needle_pivot),
+                                                                  needle_angle_value<Id>);
 
 template <InstrumentId Id>
 constinit ElementHeader* const AltimeterFace<Id>::element_list[2] = {&AltimeterFace<Id>::unlit_face.header, nullptr};

@@ -12,12 +12,12 @@ struct AltimeterFace {
     static StaticImageElement unlit_face;
     static IconElement lit_dial;
     static IconElement deviation_border;
-    static IconElement selected_digits[selected_digit_count];   // ones first
-    static IconElement altitude_digits[altitude_digit_count];   // ones first
-    static IconElement pressure_digits[pressure_digit_count];   // ones first
+    static IconElement selected_digits[selected_digit_count]; // ones first
+    static IconElement altitude_digits[altitude_digit_count]; // ones first
+    static IconElement pressure_digits[pressure_digit_count]; // ones first
     static NeedleElement needle;
 
-    static ElementHeader* const element_list[2];                 // the root, then 0
+    static ElementHeader* const element_list[2]; // the root, then 0
 };
 
 extern template struct AltimeterFace<InstrumentId::zor_1>;

@@ -7,7 +7,7 @@
 namespace {
 
 // Left or right click, repeated while the button is held.
-constexpr std::uint32_t knob_events   = mouse_left_single | mouse_right_single | mouse_repeat;
+constexpr std::uint32_t knob_events = mouse_left_single | mouse_right_single | mouse_repeat;
 constexpr std::uint32_t switch_events = mouse_left_single;
 
 } // namespace
@@ -20,6 +20,7 @@ constinit const TooltipArgument AltimeterMouse<Id>::pressure_tooltip_args[2] = {
 
 template <InstrumentId Id>
 constinit const MouseRect AltimeterMouse<Id>::areas[altimeter_mouse_area_count] = {
+    // clang-format off
     region_open(whole_gauge),
     click_area(brightness_switch_box,      cursor_hand,       switch_events, brightness_switch_click<Id>),
     click_area(units_button_box,           cursor_hand,       switch_events, units_switch_click<Id>),
@@ -32,6 +33,7 @@ constinit const MouseRect AltimeterMouse<Id>::areas[altimeter_mouse_area_count] 
     click_area(selected_knob_increase_box, cursor_up_arrow,   knob_events,   selected_knob_increase_click<Id>),
     region_close(),
     list_end(),
+    // clang-format on
 };
 
 template struct AltimeterMouse<InstrumentId::zor_1>;

@@ -11,7 +11,7 @@ inline constexpr char pressure_tooltip_text[] = "%1!4d!";
 
 template <InstrumentId Id>
 struct AltimeterMouse {
-    static const TooltipArgument pressure_tooltip_args[2];   // one argument, then the end record
+    static const TooltipArgument pressure_tooltip_args[2]; // one argument, then the end record
     static const MouseRect areas[altimeter_mouse_area_count];
 };
 

@@ -30,9 +30,10 @@ constinit StaticImageElement BreakerFace<Id>::disc = static_image_record(
     element_header(element_static_image, bitmap_breaker_disc, {0, 0}, breaker_image_flags, owner<Id>, after_disc<Id>));
 
 template <BreakerId Id>
-constinit IconElement BreakerFace<Id>::lever = icon_record(
-    element_header(element_icon, bitmap_breaker_switch, {0, 0}, breaker_image_flags, owner<Id>, after_lever<Id>),
-    frames_breaker, breaker_position_value<Id>);
+constinit IconElement BreakerFace<Id>::lever = icon_record(element_header(element_icon, bitmap_breaker_switch, {0, 0},
+                                                                          breaker_image_flags, owner<Id>,
+                                                                          after_lever<Id>),
+                                                           frames_breaker, breaker_position_value<Id>);
 
 template <BreakerId Id>
 constinit ElementHeader* const BreakerFace<Id>::element_list[2] = {&BreakerFace<Id>::disc.header, nullptr};

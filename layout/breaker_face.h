@@ -11,7 +11,7 @@ template <BreakerId Id>
 struct BreakerFace {
     static StaticImageElement disc;
     static IconElement lever;
-    static ElementHeader* const element_list[2];   // the root, then 0
+    static ElementHeader* const element_list[2]; // the root, then 0
     static const MouseRect areas[breaker_mouse_area_count];
 };
 

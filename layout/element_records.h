@@ -12,8 +12,8 @@ constexpr PixelPoint at(FacePoint place)
 }
 
 constexpr ElementHeader element_header(ElementKind kind, std::uint32_t bitmap, PixelPoint position,
-                                       std::uint32_t image_flags, const GaugeHeader* owner,
-                                       ElementHeader* const* next, PixelPoint pivot = {0, 0})
+                                       std::uint32_t image_flags, const GaugeHeader* owner, ElementHeader* const* next,
+                                       PixelPoint pivot = {0, 0})
 {
     return ElementHeader{
         .kind = kind,

@@ -10,12 +10,14 @@
 void HOSTCALL zor_1_gauge_callback(GaugeHeader* gauge, std::int32_t service_code, HostWord)
 {
     switch (service_code) {
+    // clang-format off
     case service_install:    tone_service_install(); break;
     case service_initialize: tone_service_initialize(); break;
     case service_update:     update_instrument(InstrumentId::zor_1, gauge); break;
     case service_kill:       tone_service_kill(); break;
     case service_panel_open: send_pressure_setting(instrument_state(InstrumentId::zor_1)); break;
     default: break;
+        // clang-format on
     }
 }
 
@@ -41,6 +43,7 @@ ElementHeader* first_gauge_root()
 
 } // namespace
 
+// clang-format off
 void HOSTCALL query_routine()                { query_elements(first_gauge_root()); }
 void HOSTCALL install_routine(HostWord v)    { install_elements(first_gauge_root(), v); }
 void HOSTCALL initialize_routine()           { initialize_elements(first_gauge_root()); }
@@ -48,3 +51,4 @@ void HOSTCALL update_routine()               { update_elements(first_gauge_root(
 void HOSTCALL generate_routine(HostWord v)   { generate_elements(first_gauge_root(), v); }
 void HOSTCALL draw_routine()                 { draw_elements(first_gauge_root()); }
 void HOSTCALL kill_routine()                 { kill_elements(first_gauge_root()); }
+// clang-format on

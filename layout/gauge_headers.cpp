@@ -38,11 +38,13 @@ using Azs2 = BreakerFace<BreakerId::azs_zor_2>;
 
 } // namespace
 
-constinit GaugeHeader zor_1_gauge_header = gauge_header(
-    "ZOR_1", Zor1::element_list, altimeter_default_size, AltimeterMouse<InstrumentId::zor_1>::areas, zor_1_gauge_callback);
-constinit GaugeHeader zor_2_gauge_header = gauge_header(
-    "ZOR_2", Zor2::element_list, altimeter_default_size, AltimeterMouse<InstrumentId::zor_2>::areas, zor_2_gauge_callback);
-constinit GaugeHeader azs_zor_1_gauge_header = gauge_header(
-    "AZS_ZOR_1", Azs1::element_list, breaker_default_size, Azs1::areas, breaker_gauge_callback);
-constinit GaugeHeader azs_zor_2_gauge_header = gauge_header(
-    "AZS_ZOR_2", Azs2::element_list, breaker_default_size, Azs2::areas, breaker_gauge_callback);
+constinit GaugeHeader zor_1_gauge_header =
+    gauge_header("ZOR_1", Zor1::element_list, altimeter_default_size, AltimeterMouse<InstrumentId::zor_1>::areas,
+                 zor_1_gauge_callback);
+constinit GaugeHeader zor_2_gauge_header =
+    gauge_header("ZOR_2", Zor2::element_list, altimeter_default_size, AltimeterMouse<InstrumentId::zor_2>::areas,
+                 zor_2_gauge_callback);
+constinit GaugeHeader azs_zor_1_gauge_header =
+    gauge_header("AZS_ZOR_1", Azs1::element_list, breaker_default_size, Azs1::areas, breaker_gauge_callback);
+constinit GaugeHeader azs_zor_2_gauge_header =
+    gauge_header("AZS_ZOR_2", Azs2::element_list, breaker_default_size, Azs2::areas, breaker_gauge_callback);

@@ -7,7 +7,7 @@
 #include "abi/host_formats.h"
 
 inline constexpr std::uint32_t altimeter_default_size = 150;
-inline constexpr std::uint32_t breaker_default_size   = 15;
+inline constexpr std::uint32_t breaker_default_size = 15;
 
 extern GaugeHeader zor_1_gauge_header;
 extern GaugeHeader zor_2_gauge_header;

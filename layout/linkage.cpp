@@ -18,5 +18,6 @@ constinit LinkageRecord Linkage = {
     .flags = 0,
     .reserved = 0,
     .module_version = module_version,
-    .gauge_table = {&zor_1_gauge_header, &zor_2_gauge_header, &azs_zor_1_gauge_header, &azs_zor_2_gauge_header, nullptr},
+    .gauge_table = {&zor_1_gauge_header, &zor_2_gauge_header, &azs_zor_1_gauge_header, &azs_zor_2_gauge_header,
+                    nullptr},
 };

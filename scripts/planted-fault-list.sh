@@ -41,7 +41,7 @@ fault K3 instrument/controls.cpp ' : selected_step_metres_m) * s.knob_step;' ' :
 fault K4 instrument/controls.cpp 's.baro_setting_mb > forward_setting_above_mb' 's.baro_setting_mb >= forward_setting_above_mb' 'knob: 948 mb forwarded to the simulator'
 fault K5 instrument/controls.cpp@2 '        restart_hold_timer(s);' '' 'knob: selected knob does not hold'
 fault K6 instrument/controls.cpp '        s.selected_change_timer = selected_change_timer_frames;' '' 'knob: selected digits not shown on a click'
-fault K7 instrument/instrument_limits.h 'baro_setting_floor_mb   = 700;' 'baro_setting_floor_mb   = 701;' 'knob: pressure floor of 701'
+fault K7 instrument/instrument_limits.h 'baro_setting_floor_mb = 700;' 'baro_setting_floor_mb = 701;' 'knob: pressure floor of 701'
 fault K8 instrument/instrument_update.cpp '        s.knob_hold_frames = 0;' '' 'knob: hold count not reset on release'
 # Units and dimming.
 fault U1 instrument/display_callbacks.cpp 's.units_feet + 2 * s.dimmed' '2 * s.units_feet + s.dimmed' 'units: image banks of units and dimming swapped'

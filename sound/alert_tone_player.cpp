@@ -11,9 +11,11 @@ namespace {
 // does not outlive its device; once `sound_gate` is 0 it stays 0 and
 // `buffer` stays null.
 struct AlertTonePlayer {
+    // clang-format off
     SoundDevice  device     = nullptr;
     SoundBuffer  buffer     = nullptr;
     std::int32_t sound_gate = 1;
+    // clang-format on
 };
 
 AlertTonePlayer player;
@@ -137,16 +139,14 @@ std::uint32_t load_tone(const char* path)
 
 std::int32_t set_tone_volume(std::int32_t hundredths_db)
 {
-    return call_on_buffer([=](const SoundPlatform& platform, SoundBuffer buffer) {
-        return platform.set_volume(buffer, hundredths_db);
-    });
+    return call_on_buffer(
+        [=](const SoundPlatform& platform, SoundBuffer buffer) { return platform.set_volume(buffer, hundredths_db); });
 }
 
 std::int32_t play_tone_looping()
 {
-    return call_on_buffer([](const SoundPlatform& platform, SoundBuffer buffer) {
-        return platform.play(buffer, 0, play_looping);
-    });
+    return call_on_buffer(
+        [](const SoundPlatform& platform, SoundBuffer buffer) { return platform.play(buffer, 0, play_looping); });
 }
 
 std::int32_t stop_tone()
@@ -164,9 +164,8 @@ std::int32_t rewind_tone(std::uint32_t position)
 std::int32_t is_tone_playing()
 {
     std::uint32_t status = 0;
-    const std::int32_t asked = call_on_buffer([&](const SoundPlatform& platform, SoundBuffer buffer) {
-        return platform.get_status(buffer, &status);
-    });
+    const std::int32_t asked = call_on_buffer(
+        [&](const SoundPlatform& platform, SoundBuffer buffer) { return platform.get_status(buffer, &status); });
     return asked != 0 && (status & buffer_status_playing) != 0 ? 1 : 0;
 }
 

@@ -27,8 +27,8 @@ std::uint32_t load_tone(const char* path);
 std::int32_t set_tone_volume(std::int32_t hundredths_db); // 0: no attenuation
 std::int32_t play_tone_looping();
 std::int32_t stop_tone();
-std::int32_t rewind_tone(std::uint32_t position);         // play position in bytes
-std::int32_t is_tone_playing();                            // 1 while playing
+std::int32_t rewind_tone(std::uint32_t position); // play position in bytes
+std::int32_t is_tone_playing();                   // 1 while playing
 
 // Gives back the buffer, playing or not; nothing once the gate is closed.
 void release_tone();

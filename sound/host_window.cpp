@@ -9,12 +9,12 @@ namespace {
 // The two generations of the host name their main window differently; the
 // executable's file name tells which one is running.
 constexpr const char* classic_host_window_class = "FS98MAIN";
-constexpr const char* later_host_window_class   = "MSCFSMAIN";
+constexpr const char* later_host_window_class = "MSCFSMAIN";
 
 // One character of the file name, compared exactly.
 struct WindowClassRule {
     std::size_t position;
-    char        character;
+    char character;
     const char* window_class;
 };
 

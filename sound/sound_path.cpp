@@ -31,7 +31,7 @@ char* build_sound_path(const char* relative_path)
     std::size_t used = 0;
     text[0] = '\0';
     const bool built = read_executable_path_parts(parts) && append(text, used, parts.drive) &&
-                       append(text, used, parts.directory) && append(text, used, relative_path);
+        append(text, used, parts.directory) && append(text, used, relative_path);
     if (!built) {
         platform.free_text(text);
         return nullptr;

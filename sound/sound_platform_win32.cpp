@@ -22,20 +22,35 @@ static_assert(buffer_frequency_min == DSBFREQUENCY_MIN && buffer_frequency_max =
 // The description DirectSound 7 and later read, with its 3D algorithm field.
 static_assert(sizeof(DSBUFFERDESC) == 36);
 
-IDirectSound* as_device(SoundDevice device) { return static_cast<IDirectSound*>(device); }
-IDirectSoundBuffer* as_buffer(SoundBuffer buffer) { return static_cast<IDirectSoundBuffer*>(buffer); }
-HMMIO as_file(MmioFile file) { return static_cast<HMMIO>(file); }
+IDirectSound* as_device(SoundDevice device)
+{
+    return static_cast<IDirectSound*>(device);
+}
+IDirectSoundBuffer* as_buffer(SoundBuffer buffer)
+{
+    return static_cast<IDirectSoundBuffer*>(buffer);
+}
+HMMIO as_file(MmioFile file)
+{
+    return static_cast<HMMIO>(file);
+}
 
 MMCKINFO to_chunk_info(const RiffChunk& chunk)
 {
-    return {.ckid = chunk.id, .cksize = chunk.size, .fccType = chunk.form_type,
-            .dwDataOffset = chunk.data_offset, .dwFlags = chunk.flags};
+    return {.ckid = chunk.id,
+            .cksize = chunk.size,
+            .fccType = chunk.form_type,
+            .dwDataOffset = chunk.data_offset,
+            .dwFlags = chunk.flags};
 }
 
 RiffChunk to_riff_chunk(const MMCKINFO& info)
 {
-    return {.id = info.ckid, .size = info.cksize, .form_type = info.fccType,
-            .data_offset = info.dwDataOffset, .flags = info.dwFlags};
+    return {.id = info.ckid,
+            .size = info.cksize,
+            .form_type = info.fccType,
+            .data_offset = info.dwDataOffset,
+            .flags = info.dwFlags};
 }
 
 std::uint32_t executable_path(char* path, std::uint32_t capacity)
@@ -48,10 +63,19 @@ void split_path(const char* path, PathParts& parts)
     _splitpath(path, parts.drive, parts.directory, parts.file_name, parts.extension);
 }
 
-char* allocate_text(std::size_t bytes) { return static_cast<char*>(std::malloc(bytes)); }
-void free_text(char* text) { std::free(text); }
+char* allocate_text(std::size_t bytes)
+{
+    return static_cast<char*>(std::malloc(bytes));
+}
+void free_text(char* text)
+{
+    std::free(text);
+}
 
-HostWindow find_window(const char* class_name) { return FindWindowA(class_name, nullptr); }
+HostWindow find_window(const char* class_name)
+{
+    return FindWindowA(class_name, nullptr);
+}
 
 MmioFile mmio_open_for_reading(const char* path)
 {
@@ -85,12 +109,27 @@ MmioResult mmio_ascend(MmioFile file, RiffChunk& chunk)
     return result;
 }
 
-MmioResult mmio_close(MmioFile file) { return mmioClose(as_file(file), 0); }
+MmioResult mmio_close(MmioFile file)
+{
+    return mmioClose(as_file(file), 0);
+}
 
-GlobalBlock global_alloc_movable(std::uint32_t bytes) { return GlobalAlloc(GMEM_MOVEABLE, bytes); }
-void* global_lock(GlobalBlock block) { return GlobalLock(static_cast<HGLOBAL>(block)); }
-void global_unlock(GlobalBlock block) { GlobalUnlock(static_cast<HGLOBAL>(block)); }
-void global_free(GlobalBlock block) { GlobalFree(static_cast<HGLOBAL>(block)); }
+GlobalBlock global_alloc_movable(std::uint32_t bytes)
+{
+    return GlobalAlloc(GMEM_MOVEABLE, bytes);
+}
+void* global_lock(GlobalBlock block)
+{
+    return GlobalLock(static_cast<HGLOBAL>(block));
+}
+void global_unlock(GlobalBlock block)
+{
+    GlobalUnlock(static_cast<HGLOBAL>(block));
+}
+void global_free(GlobalBlock block)
+{
+    GlobalFree(static_cast<HGLOBAL>(block));
+}
 
 SoundResult create_device(SoundDevice* device)
 {
@@ -124,8 +163,14 @@ SoundResult create_buffer(SoundDevice device, const ToneBufferDescription& descr
     return result;
 }
 
-void release_device(SoundDevice device) { as_device(device)->Release(); }
-void release_buffer(SoundBuffer buffer) { as_buffer(buffer)->Release(); }
+void release_device(SoundDevice device)
+{
+    as_device(device)->Release();
+}
+void release_buffer(SoundBuffer buffer)
+{
+    as_buffer(buffer)->Release();
+}
 
 SoundResult get_status(SoundBuffer buffer, std::uint32_t* status)
 {
@@ -156,8 +201,14 @@ SoundResult set_current_position(SoundBuffer buffer, std::uint32_t position)
     return as_buffer(buffer)->SetCurrentPosition(position);
 }
 
-SoundResult set_volume(SoundBuffer buffer, std::int32_t hundredths_db) { return as_buffer(buffer)->SetVolume(hundredths_db); }
-SoundResult stop(SoundBuffer buffer) { return as_buffer(buffer)->Stop(); }
+SoundResult set_volume(SoundBuffer buffer, std::int32_t hundredths_db)
+{
+    return as_buffer(buffer)->SetVolume(hundredths_db);
+}
+SoundResult stop(SoundBuffer buffer)
+{
+    return as_buffer(buffer)->Stop();
+}
 
 SoundResult unlock(SoundBuffer buffer, const LockedRegions& regions)
 {
@@ -165,6 +216,7 @@ SoundResult unlock(SoundBuffer buffer, const LockedRegions& regions)
 }
 
 constexpr SoundPlatform windows_sound_platform{
+    // clang-format off
     .executable_path       = executable_path,
     .split_path            = split_path,
     .allocate_text         = allocate_text,
@@ -191,6 +243,7 @@ constexpr SoundPlatform windows_sound_platform{
     .set_volume            = set_volume,
     .stop                  = stop,
     .unlock                = unlock,
+    // clang-format on
 };
 
 } // namespace

@@ -28,9 +28,18 @@ std::uint32_t field_32(const WaveFormatBlock& format, std::size_t at)
     return field_16(format, at) | field_16(format, at + 2) << 16;
 }
 
-std::uint32_t format_tag(const WaveFormatBlock& format) { return field_16(format, format_tag_offset); }
-std::uint32_t samples_per_second(const WaveFormatBlock& format) { return field_32(format, samples_per_second_offset); }
-std::size_t stated_extra_bytes(const WaveFormatBlock& format) { return field_16(format, extra_size_offset); }
+std::uint32_t format_tag(const WaveFormatBlock& format)
+{
+    return field_16(format, format_tag_offset);
+}
+std::uint32_t samples_per_second(const WaveFormatBlock& format)
+{
+    return field_32(format, samples_per_second_offset);
+}
+std::size_t stated_extra_bytes(const WaveFormatBlock& format)
+{
+    return field_16(format, extra_size_offset);
+}
 
 void clear_extra_size(WaveFormatBlock& format)
 {

@@ -19,7 +19,7 @@ struct WaveFormatBlock {
 
 // The samples of the "data" chunk, staged in locked movable global memory.
 struct StagedSamples {
-    GlobalBlock   block;
+    GlobalBlock block;
     std::uint8_t* bytes;
     std::uint32_t size;
 };

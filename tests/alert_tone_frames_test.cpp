@@ -18,7 +18,7 @@ protected:
     {
         SoundTest::SetUp();
         host.variables[token_bus_volts] = 28.0;
-        host.variables[token_units_of_measure] = 2;     // altitude in metres
+        host.variables[token_units_of_measure] = 2; // altitude in metres
         host.variables[token_kohlsman_mb] = 1013.0;
         breaker_flag(BreakerId::azs_zor_1) = 1;
     }
@@ -71,7 +71,7 @@ TEST_F(AlertToneFrames, CaptureLoopsTheToneSeventeenFramesThenStopsAndRewindsIt)
         frame_at(-100.0);
         playing.push_back(buffer.playing ? 1 : 0);
         if (buffer.playing)
-            buffer.position = 412 + frame;     // where DirectSound has got to
+            buffer.position = 412 + frame; // where DirectSound has got to
     }
     EXPECT_EQ(playing, (std::vector<int>{1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 0, 0, 0}));
     EXPECT_EQ(buffer.play_flags, play_looping);

@@ -9,7 +9,6 @@ namespace {
 
 class AltitudeAlert : public ::testing::Test {
 protected:
-
     // One frame at a deviation d from the selected altitude, tick unchanged.
     void frame_at(double d, AlertArming* tone = &zor_1_alert_tone)
     {
@@ -40,7 +39,11 @@ TEST_F(AltitudeAlert, BandEdges)
     s.selected_altitude_m = 1000.0;
     // A blinking border and a steady one look alike in the shown phase:
     // every edge is seen in both.
-    struct Case { double d; bool steady; std::int32_t outside_armed; };
+    struct Case {
+        double d;
+        bool steady;
+        std::int32_t outside_armed;
+    };
     const std::vector<Case> cases = {
         {150.0, true, 0}, {-150.0, true, 0}, {150.1, true, 1}, {149.9, false, 0}, {60.0, false, 0}, {-60.0, false, 0},
     };
@@ -80,7 +83,7 @@ TEST_F(AltitudeAlert, BorderBlinksFiveTickChangesHiddenFourShown)
     // The border follows the phase left by the previous frame.
     EXPECT_EQ(shown, (std::vector<int>{0, 0, 0, 0, 0, 1, 1, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 1}));
     const std::int8_t counter = s.blink_counter;
-    run_altitude_alert(s, &tone, 18);    // the tick did not change
+    run_altitude_alert(s, &tone, 18); // the tick did not change
     EXPECT_EQ(s.blink_counter, counter);
 }
 
@@ -124,7 +127,7 @@ TEST_F(AltitudeAlert, ClimbToOneThousandMetres)
     // Capture as d rises above -150; leaving again once above +60.
     EXPECT_EQ(tone_starts, (std::vector<double>{860.0, 1070.0}));
     EXPECT_EQ(digits_hidden_at, (std::vector<double>{950.0}));
-    EXPECT_EQ(tone_frames, 17 + 4);      // the second tone is still sounding at 1100 m
+    EXPECT_EQ(tone_frames, 17 + 4); // the second tone is still sounding at 1100 m
 }
 
 TEST_F(AltitudeAlert, SelectedDigitsStayForFiftyNineFramesAfterAKnobClick)
@@ -133,7 +136,7 @@ TEST_F(AltitudeAlert, SelectedDigitsStayForFiftyNineFramesAfterAKnobClick)
     s.altitude_m = 1000.0;
     s.selected_change_timer = 60;
     for (int frame = 1; frame <= 60; ++frame) {
-        --s.selected_change_timer;     // the update counts it down before the alert runs
+        --s.selected_change_timer; // the update counts it down before the alert runs
         run_altitude_alert(s, &tone, 0);
         EXPECT_EQ(s.selected_digits_visible, frame < 60 ? 1 : 0) << frame;
     }
@@ -142,7 +145,11 @@ TEST_F(AltitudeAlert, SelectedDigitsStayForFiftyNineFramesAfterAKnobClick)
 TEST_F(AltitudeAlert, PowerLossClearsArmingAndCountdown)
 {
     // Each sequence leaves one thing set, seen set before the loss.
-    struct Case { const char* what; std::vector<double> deviations; std::int32_t AlertArming::*field; };
+    struct Case {
+        const char* what;
+        std::vector<double> deviations;
+        std::int32_t AlertArming::*field;
+    };
     const Case cases[] = {
         {"armed outside", {-500.0}, &AlertArming::outside_band_armed},
         {"armed inside", {-500.0, -100.0, 0.0}, &AlertArming::inside_band_armed},
@@ -154,7 +161,7 @@ TEST_F(AltitudeAlert, PowerLossClearsArmingAndCountdown)
         for (double d : c.deviations)
             frame_at(d);
         EXPECT_GT(tone.*c.field, 0) << c.what;
-        s.selected_altitude_m = 0.0;     // what the update does without power
+        s.selected_altitude_m = 0.0; // what the update does without power
         frame_at(0.0);
         EXPECT_EQ(tone.alert_tone_frames, 0) << c.what;
         EXPECT_EQ(tone.inside_band_armed, 0) << c.what;

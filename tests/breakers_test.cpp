@@ -35,7 +35,7 @@ TEST(Breakers, OneStateHoweverOftenTheGaugeIsPlaced)
     breaker_toggle_click<BreakerId::azs_zor_1>(nullptr, 0);
     EXPECT_EQ(breaker_position_value<BreakerId::azs_zor_1>(1), 2.0);
     EXPECT_EQ(breaker_position_value<BreakerId::azs_zor_1>(2), 2.0);
-    breaker_closed[0] = 7;     // any non-zero value reads as closed, and toggles to open
+    breaker_closed[0] = 7; // any non-zero value reads as closed, and toggles to open
     EXPECT_EQ(breaker_position_value<BreakerId::azs_zor_1>(0), 2.0);
     breaker_toggle_click<BreakerId::azs_zor_1>(nullptr, 0);
     EXPECT_EQ(breaker_closed[0], 0);

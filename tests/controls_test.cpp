@@ -8,9 +8,11 @@
 
 namespace {
 
+// clang-format off
 constexpr std::uint32_t left  = mouse_left_single;
 constexpr std::uint32_t right = mouse_right_single;
 constexpr std::uint32_t held  = mouse_left_single | mouse_repeat;
+// clang-format on
 
 class Controls : public ::testing::Test {
 protected:
@@ -26,12 +28,13 @@ struct PressureCase {
     bool increase;
     std::uint32_t mask;
     std::int32_t expected;
-    std::optional<std::uint32_t> sent;     // ZOR_1's key-event argument, if any
+    std::optional<std::uint32_t> sent; // ZOR_1's key-event argument, if any
 };
 
 TEST_F(Controls, PressureKnobLimitsAndForwardingWindow)
 {
     const std::vector<PressureCase> cases = {
+        // clang-format off
         {"step up",                1013, 1, true,  left,  1014, 1014 * 16},
         {"at the ceiling",         1080, 1, true,  left,  1080, 17280},
         {"fast up to the ceiling", 1078, 5, true,  left,  1080, 17280},
@@ -43,6 +46,7 @@ TEST_F(Controls, PressureKnobLimitsAndForwardingWindow)
         {"right click resets",     1013, 1, true,  right, 1013, 16208},
         {"right click on down",    800,  5, false, right, 1013, 16208},
         {"no click bit",           1000, 1, true,  mouse_repeat, 1000, std::nullopt},
+        // clang-format on
     };
     for (const PressureCase& c : cases) {
         host.key_events.clear();
@@ -81,13 +85,19 @@ TEST_F(Controls, Zor2PressureKnobChangesItsOwnSettingAndSendsNothing)
 TEST_F(Controls, EveryLeftKnobClickRestartsTheHoldTimerRightClicksDoNot)
 {
     using Click = std::int32_t(HOSTCALL*)(const PixelPoint*, std::uint32_t);
-    struct Case { const char* what; Click click; std::int32_t selected_change_timer; };
+    struct Case {
+        const char* what;
+        Click click;
+        std::int32_t selected_change_timer;
+    };
     constexpr InstrumentId id = InstrumentId::zor_1;
     const Case cases[] = {
+        // clang-format off
         {"pressure down", pressure_knob_decrease_click<id>, 0},
         {"pressure up",   pressure_knob_increase_click<id>, 0},
         {"selected down", selected_knob_decrease_click<id>, 60},
         {"selected up",   selected_knob_increase_click<id>, 60},
+        // clang-format on
     };
     for (const Case& c : cases) {
         // The decreasing halves are clicked at their floors: a click there holds too.
@@ -119,6 +129,7 @@ struct SelectedCase {
 TEST_F(Controls, SelectedKnobStepsFloorsAndCeilings)
 {
     const std::vector<SelectedCase> cases = {
+        // clang-format off
         {"metres, floor",              0, 0.0,     1, false, left,  0.0},
         {"metres, step up",            0, 0.0,     1, true,  left,  100.0},
         {"metres, fast up",            0, 1000.0,  5, true,  left,  1500.0},
@@ -131,6 +142,7 @@ TEST_F(Controls, SelectedKnobStepsFloorsAndCeilings)
         {"feet, fast down",            1, 5000.0,  5, false, left,  5000.0 - 5 * 304.8},
         {"units out of range",         2, 500.0,   1, true,  left,  500.0},
         {"right click resets",         0, 5000.0,  1, true,  right, 0.0},
+        // clang-format on
     };
     for (const SelectedCase& c : cases) {
         zor_1.units_feet = c.units_feet;

@@ -12,10 +12,7 @@ constexpr InstrumentId Z2 = InstrumentId::zor_2;
 
 class DisplayCallbacks : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        s.powered = 1;
-    }
+    void SetUp() override { s.powered = 1; }
     InstrumentState& s = instrument_state(Z1);
 };
 
@@ -36,7 +33,10 @@ TEST_F(DisplayCallbacks, UnpoweredEveryIconDrawsNothingButNeedleAndTooltipAnswer
 
 TEST_F(DisplayCallbacks, FourFrameImagesFollowUnitsAndBrightness)
 {
-    struct Case { std::int32_t feet, dim; double frame; };
+    struct Case {
+        std::int32_t feet, dim;
+        double frame;
+    };
     for (const Case c : {Case{0, 0, 0}, Case{1, 0, 1}, Case{0, 1, 2}, Case{1, 1, 3}}) {
         s.units_feet = c.feet;
         s.dimmed = c.dim;
@@ -98,15 +98,18 @@ TEST_F(DisplayCallbacks, EachInstrumentReadsOnlyItsOwnRecord)
     EXPECT_EQ(pressure_tooltip_value<Z2>(0, 0, 0, 0, 0, 0), 700.0);
     EXPECT_EQ(pressure_tooltip_value<Z1>(0, 0, 0, 0, 0, 0), 1013.0);
     EXPECT_EQ(needle_angle_value<Z2>(0), 0.0);
-    EXPECT_EQ(lit_dial_value<Z2>(0), -1.0);    // ZOR_2 is not powered
+    EXPECT_EQ(lit_dial_value<Z2>(0), -1.0); // ZOR_2 is not powered
 }
 
 TEST(NeedleAngle, OneTurnPerThousandFoldedOnceEachWay)
 {
-    struct Case { std::int32_t value; double angle; };
+    struct Case {
+        std::int32_t value;
+        double angle;
+    };
     const std::vector<Case> cases = {
-        {0, 270.0}, {250, 0.0}, {500, 90.0}, {1000, 270.0}, {1250, 360.0},
-        {2250, 360.0}, {2500, 450.0}, {99995, 99995 * 0.36 - 450.0},
+        {0, 270.0},    {250, 0.0},    {500, 90.0},   {1000, 270.0},
+        {1250, 360.0}, {2250, 360.0}, {2500, 450.0}, {99995, 99995 * 0.36 - 450.0},
     };
     for (const Case& c : cases)
         EXPECT_DOUBLE_EQ(needle_angle(c.value), c.angle) << c.value;

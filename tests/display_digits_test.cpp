@@ -20,16 +20,22 @@ Digits5 window_order(const DigitCode (&digits)[5])
     return {digits[4], digits[3], digits[2], digits[1], digits[0]};
 }
 
-struct RoundingCase { double altitude; std::int32_t step; std::int32_t expected; };
+struct RoundingCase {
+    double altitude;
+    std::int32_t step;
+    std::int32_t expected;
+};
 
 TEST(AltitudeRounding, RoundsToTheStepWithExactHalvesDown)
 {
     const std::vector<RoundingCase> cases = {
+        // clang-format off
         {102.5, 5, 100},   {102.6, 5, 105},   {102.4, 5, 100},   {0.0, 5, 0},
         {2.5, 5, 0},       {2.51, 5, 5},      {-1.0, 5, 0},      {-2.6, 5, 5},
         {-102.6, 5, 105},  {999.9, 5, 1000},  {12345.0, 5, 12345},
         {107.6, 15, 105},  {112.6, 15, 120},  {112.5, 15, 105},  {-112.6, 15, 120},
         {7.5, 15, 0},      {7.51, 15, 15},
+        // clang-format on
     };
     for (const RoundingCase& c : cases)
         EXPECT_EQ(round_altitude_magnitude(c.altitude, c.step), c.expected) << c.altitude << " step " << c.step;
@@ -54,24 +60,35 @@ TEST(AltitudeRounding, StaysWithinTheLargestStepBelowTwoToThe31)
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const std::vector<RoundingCase> cases = {
+        // clang-format off
         {2147483644.0, 5, 2147483645},  {2147483647.0, 5, 2147483645},  {2147483647.9, 5, 2147483645},
         {-2147483647.9, 5, 2147483645}, {2147483648.0, 5, 2147483645},  {1e12, 5, 2147483645},
         {-1e12, 5, 2147483645},         {nan, 5, 2147483645},           {inf, 5, 2147483645},
         {-inf, 5, 2147483645},
+        // clang-format on
 
-        {2147483632.6, 15, 2147483640}, {2147483647.0, 15, 2147483640}, {2147483647.6, 15, 2147483640},
-        {-2147483647.6, 15, 2147483640}, {1e300, 15, 2147483640},       {nan, 15, 2147483640},
+        {2147483632.6, 15, 2147483640},
+        {2147483647.0, 15, 2147483640},
+        {2147483647.6, 15, 2147483640},
+        {-2147483647.6, 15, 2147483640},
+        {1e300, 15, 2147483640},
+        {nan, 15, 2147483640},
         {-inf, 15, 2147483640},
     };
     for (const RoundingCase& c : cases)
         EXPECT_EQ(round_altitude_magnitude(c.altitude, c.step), c.expected) << c.altitude << " step " << c.step;
 }
 
-struct WindowCase { std::int32_t n; bool negative; Digits5 shown; };
+struct WindowCase {
+    std::int32_t n;
+    bool negative;
+    Digits5 shown;
+};
 
 TEST(AltitudeWindow, LeadingGlyphBlanksAndMinusSign)
 {
     const std::vector<WindowCase> cases = {
+        // clang-format off
         {0,      false, {G, B, B, B, 0}},
         {0,      true,  {G, B, B, M, 0}},
         {5,      true,  {G, B, B, M, 5}},
@@ -89,6 +106,7 @@ TEST(AltitudeWindow, LeadingGlyphBlanksAndMinusSign)
         {100005, false, {0, 0, 0, 0, 5}},     // shown modulo 100000
         {123450, true,  {2, 3, 4, 5, 0}},
         {-5,     true,  {0, 0, 0, 0, 5}},     // never a display value: its digits, no frame below 0
+        // clang-format on
     };
     for (const WindowCase& c : cases) {
         DigitCode digits[5];
@@ -99,13 +117,18 @@ TEST(AltitudeWindow, LeadingGlyphBlanksAndMinusSign)
 
 TEST(PressureWindow, ThousandsBlankBelowOneThousand)
 {
-    struct Case { std::int32_t setting; std::array<DigitCode, 4> shown; };
+    struct Case {
+        std::int32_t setting;
+        std::array<DigitCode, 4> shown;
+    };
     const std::vector<Case> cases = {
+        // clang-format off
         {999,  {B, 9, 9, 9}},
         {1000, {1, 0, 0, 0}},
         {1013, {1, 0, 1, 3}},
         {700,  {B, 7, 0, 0}},
         {1080, {1, 0, 8, 0}},
+        // clang-format on
     };
     for (const Case& c : cases) {
         DigitCode digits[4];
@@ -117,7 +140,7 @@ TEST(PressureWindow, ThousandsBlankBelowOneThousand)
 TEST(SelectedWindow, RoundsToHundredsOrThousandsAndKeepsTensShown)
 {
     EXPECT_EQ(round_selected_altitude(0.0, 100), 0);
-    EXPECT_EQ(round_selected_altitude(150.0, 100), 100);     // exact half rounds down
+    EXPECT_EQ(round_selected_altitude(150.0, 100), 100); // exact half rounds down
     EXPECT_EQ(round_selected_altitude(150.5, 100), 200);
     EXPECT_EQ(round_selected_altitude(12000.0, 100), 12000);
     EXPECT_EQ(round_selected_altitude(41000.00000000001, 1000), 41000);
@@ -125,10 +148,12 @@ TEST(SelectedWindow, RoundsToHundredsOrThousandsAndKeepsTensShown)
     EXPECT_EQ(round_selected_altitude(1500.1, 1000), 2000);
 
     const std::vector<std::pair<std::int32_t, Digits5>> cases = {
+        // clang-format off
         {0,     {B, B, B, 0, 0}},
         {100,   {B, B, 1, 0, 0}},
         {1000,  {B, 1, 0, 0, 0}},
         {41000, {4, 1, 0, 0, 0}},
+        // clang-format on
     };
     for (const auto& [r, shown] : cases) {
         DigitCode digits[5];

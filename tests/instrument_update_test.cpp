@@ -18,7 +18,7 @@ protected:
     void SetUp() override
     {
         host.variables[token_bus_volts] = 28.0;
-        host.variables[token_units_of_measure] = 2;     // altitude in metres
+        host.variables[token_units_of_measure] = 2; // altitude in metres
         host.variables[token_kohlsman_mb] = 1013.0;
     }
 
@@ -49,7 +49,11 @@ TEST_F(InstrumentUpdate, Zor1LooksTheHostUpInItsOrderAndZor2LooksNothingUp)
 
 TEST_F(InstrumentUpdate, PowerNeedsTheBreakerAndMoreThanTwentyVolts)
 {
-    struct Case { double volts; std::int32_t breaker; std::int32_t powered; };
+    struct Case {
+        double volts;
+        std::int32_t breaker;
+        std::int32_t powered;
+    };
     for (const Case c : {Case{20.0, 1, 0}, Case{20.01, 1, 1}, Case{28.0, 0, 0}, Case{0.0, 1, 0}}) {
         host.variables[token_bus_volts] = c.volts;
         breaker_flag(BreakerId::azs_zor_1) = c.breaker;
@@ -77,7 +81,7 @@ TEST_F(InstrumentUpdate, WithoutPowerTheSettingsGoBackEveryFrame)
 // needle stops where that header's chain does, and marks nothing.
 TEST_F(InstrumentUpdate, AHeaderWithoutTheNeedlesChainIsUpdatedAndNothingIsMarked)
 {
-    ElementHeader last{};                                  // no next list at all
+    ElementHeader last{}; // no next list at all
     ElementHeader* const to_last[2] = {&last, nullptr};
     ElementHeader first{};
     first.next = to_last;
@@ -87,7 +91,7 @@ TEST_F(InstrumentUpdate, AHeaderWithoutTheNeedlesChainIsUpdatedAndNothingIsMarke
     cut_short.element_list = short_chain;
     for (GaugeHeader* gauge : {static_cast<GaugeHeader*>(nullptr), &no_elements, &cut_short}) {
         zor_1.baro_setting_mb = 950;
-        zor_1_gauge_callback(gauge, service_update, 0);     // unpowered: the needle would hide
+        zor_1_gauge_callback(gauge, service_update, 0); // unpowered: the needle would hide
         EXPECT_EQ(zor_1.baro_setting_mb, 1013);
         EXPECT_EQ(find_needle(gauge), nullptr);
     }
@@ -114,7 +118,7 @@ TEST_F(InstrumentUpdate, Zor2FollowsTheBusThatZor1Saw)
     frame_zor_2();
     EXPECT_EQ(zor_2.powered, 0);
     host.variables[token_bus_volts] = 24.0;
-    frame_zor_2();    // ZOR_1 has not looked again
+    frame_zor_2(); // ZOR_1 has not looked again
     EXPECT_EQ(zor_2.powered, 0);
     frame_zor_1();
     frame_zor_2();
@@ -126,7 +130,7 @@ struct CorrectionCase {
     double units_of_measure;
     double altitude_raw;
     std::int32_t setting_mb;
-    double expected_display;      // unrounded, in display units
+    double expected_display; // unrounded, in display units
     double expected_altitude_m;
 };
 
@@ -136,10 +140,10 @@ TEST_F(InstrumentUpdate, CorrectsForItsOwnSettingInMetresAndFeet)
     host.variables[token_kohlsman_mb] = 1013.0;
     const CorrectionCase cases[] = {
         {0, 2, 1000.0, 1013, 1000.0, 1000.0},
-        {0, 0, 1000.0, 1013, 304.8, 304.8},                              // host in feet
+        {0, 0, 1000.0, 1013, 304.8, 304.8}, // host in feet
         {0, 2, 1000.0, 1023, 1000.0 + 10 * 9.00074, 1000.0 + 10 * 9.00074},
-        {1, 2, 1000.0, 1013, 3280.8, 3280.8 * 0.3048},                   // host in metres
-        {1, 1, 1000.0, 1013, 1000.0, 304.8},                             // only 2 means metres
+        {1, 2, 1000.0, 1013, 3280.8, 3280.8 * 0.3048}, // host in metres
+        {1, 1, 1000.0, 1013, 1000.0, 304.8},           // only 2 means metres
         {1, 0, 1000.0, 1003, 1000.0 - 10 * 29.529627792000003, (1000.0 - 10 * 29.529627792000003) * 0.3048},
     };
     for (const CorrectionCase& c : cases) {
@@ -148,7 +152,8 @@ TEST_F(InstrumentUpdate, CorrectsForItsOwnSettingInMetresAndFeet)
         zor_1.units_feet = c.units_feet;
         zor_1.baro_setting_mb = c.setting_mb;
         frame_zor_1();
-        EXPECT_DOUBLE_EQ(zor_1.altitude_m, c.expected_altitude_m) << "units " << c.units_feet << "/" << c.units_of_measure;
+        EXPECT_DOUBLE_EQ(zor_1.altitude_m, c.expected_altitude_m)
+            << "units " << c.units_feet << "/" << c.units_of_measure;
         const std::int32_t step = c.units_feet == 1 ? 15 : 5;
         EXPECT_NEAR(zor_1.altitude_display_value, c.expected_display, step / 2.0);
     }
@@ -169,9 +174,11 @@ TEST_F(InstrumentUpdate, NegativeAltitudeShowsDigitsButHidesTheNeedle)
 }
 
 struct EdgeAltitudeCase {
+    // clang-format off
     std::int32_t units_feet;
     double       altitude_raw;   // in the display's units
     bool         below_zero;
+    // clang-format on
 };
 
 // Host values beyond what the window can show: the display value stays
@@ -183,9 +190,11 @@ TEST_F(InstrumentUpdate, AltitudesBeyondThe32BitRangeKeepTheNeedleAngleNonNegati
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
     const EdgeAltitudeCase cases[] = {
+        // clang-format off
         {0, 2147483647.9, false}, {0, 2147483648.0, false}, {0, 1e15, false}, {0, -1e15, true},
         {0, nan, false},          {0, inf, false},          {0, -inf, true},
         {1, 2147483647.6, false}, {1, 3e9, false},          {1, -3e9, true},  {1, nan, false},
+        // clang-format on
     };
     for (const EdgeAltitudeCase& c : cases) {
         // Host units follow the display's, so the raw value is shown as it is.
@@ -218,14 +227,14 @@ TEST_F(InstrumentUpdate, KnobStepGrowsAfterNinetyHeldFramesAndFallsBackTenAfter)
 {
     close_breakers();
     for (int frame = 1; frame <= 91; ++frame) {
-        zor_1.knob_hold_timer = 10;         // the host repeats the click each frame
+        zor_1.knob_hold_timer = 10; // the host repeats the click each frame
         frame_zor_1();
         EXPECT_EQ(zor_1.knob_step, frame <= 90 ? 1 : 5) << "frame " << frame;
     }
     EXPECT_EQ(zor_1.knob_hold_frames, 91);
     zor_1.knob_hold_timer = 10;
     frame_zor_1();
-    EXPECT_EQ(zor_1.knob_hold_frames, 91);   // capped
+    EXPECT_EQ(zor_1.knob_hold_frames, 91); // capped
     // The click's own frame was the first; the step holds through the ninth.
     for (int frame = 2; frame <= 9; ++frame) {
         frame_zor_1();
@@ -250,7 +259,7 @@ TEST_F(InstrumentUpdate, PanelOpenSendsTheSettingTimesSixteenEvenUnpowered)
 {
     zor_1.baro_setting_mb = 1013;
     zor_1_gauge_callback(&zor_1_gauge_header, service_panel_open, 0);
-    zor_1.baro_setting_mb = 700;     // outside the range the knob forwards
+    zor_1.baro_setting_mb = 700; // outside the range the knob forwards
     zor_1_gauge_callback(&zor_1_gauge_header, service_panel_open, 0);
     zor_2_gauge_callback(&zor_2_gauge_header, service_panel_open, 0);
     EXPECT_EQ(host.key_events, (std::vector<KeyEvent>{{0x101F8, 16208}, {0x101F8, 11200}}));

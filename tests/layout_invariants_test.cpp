@@ -25,7 +25,10 @@ std::vector<const GaugeHeader*> gauges()
     return all;
 }
 
-bool is_altimeter(const GaugeHeader& gauge) { return std::string(gauge.name).starts_with("ZOR_"); }
+bool is_altimeter(const GaugeHeader& gauge)
+{
+    return std::string(gauge.name).starts_with("ZOR_");
+}
 
 FaceDimensions face_of(const GaugeHeader& gauge)
 {
@@ -61,8 +64,8 @@ TEST(LayoutInvariants, AltimeterNeedleEndsTheChainWhereTheUpdateWalksTo)
 {
     for (const GaugeHeader* gauge : gauges()) {
         const std::vector<ElementHeader*> chain = chain_of(*gauge);
-        const auto needles = std::count_if(chain.begin(), chain.end(),
-                                           [](const ElementHeader* e) { return e->kind == element_needle; });
+        const auto needles =
+            std::count_if(chain.begin(), chain.end(), [](const ElementHeader* e) { return e->kind == element_needle; });
         if (!is_altimeter(*gauge)) {
             EXPECT_EQ(needles, 0) << gauge->name;
             continue;
@@ -89,12 +92,14 @@ TEST(LayoutInvariants, EveryElementLiesOnItsFace)
     }
 }
 
-struct Box { std::int32_t x, y, width, height; };
+struct Box {
+    std::int32_t x, y, width, height;
+};
 
 bool inside(const Box& inner, const Box& outer)
 {
     return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.width <= outer.x + outer.width &&
-           inner.y + inner.height <= outer.y + outer.height;
+        inner.y + inner.height <= outer.y + outer.height;
 }
 
 TEST(LayoutInvariants, MouseAreasNestEndAndKeepClicksInsideTheirRegion)
@@ -102,7 +107,7 @@ TEST(LayoutInvariants, MouseAreasNestEndAndKeepClicksInsideTheirRegion)
     for (const GaugeHeader* gauge : gauges()) {
         const FaceDimensions face = face_of(*gauge);
         const Box whole_face = {0, 0, face.width, face.height};
-        std::vector<Box> regions;     // open regions, innermost last
+        std::vector<Box> regions; // open regions, innermost last
         int clicks = 0;
         const MouseRect* area = gauge->mouse_areas;
         ASSERT_NE(area, nullptr) << gauge->name;
@@ -136,8 +141,7 @@ TEST(LayoutInvariants, MouseAreasNestEndAndKeepClicksInsideTheirRegion)
                 EXPECT_NE(area->tooltip_args[0].value, nullptr) << where;
                 EXPECT_EQ(area->tooltip_args[1].value, nullptr) << where << ": one argument, then the end record";
                 break;
-            default:
-                ADD_FAILURE() << where << ": kind " << area->kind;
+            default: ADD_FAILURE() << where << ": kind " << area->kind;
             }
         }
         EXPECT_TRUE(regions.empty()) << gauge->name << ": a region is left open";

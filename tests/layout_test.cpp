@@ -25,20 +25,20 @@ std::vector<ElementHeader*> chain_of(const GaugeHeader& gauge)
     return chain;
 }
 
-struct Row { std::uint32_t kind, bitmap, frames; std::int32_t x, y; std::uint32_t flags; };
+struct Row {
+    std::uint32_t kind, bitmap, frames;
+    std::int32_t x, y;
+    std::uint32_t flags;
+};
 
 // The face as drawn, root first.
 const Row altimeter_rows[] = {
-    {0, 5984, 1, 0, 0, 0x3},
-    {4, 5989, 4, 0, 0, 0x7},
-    {4, 6000, 4, 109, 100, 0x7},
+    {0, 5984, 1, 0, 0, 0x3},      {4, 5989, 4, 0, 0, 0x7},      {4, 6000, 4, 109, 100, 0x7},
     {4, 6016, 48, 216, 109, 0x7}, {4, 6016, 48, 192, 109, 0x7}, {4, 6016, 48, 168, 109, 0x7},
-    {4, 6016, 48, 144, 109, 0x7}, {4, 6016, 48, 120, 109, 0x7},
-    {4, 6016, 48, 222, 176, 0x7}, {4, 6016, 48, 198, 176, 0x7}, {4, 6016, 48, 174, 176, 0x7},
-    {4, 6528, 48, 144, 170, 0x7}, {4, 6528, 48, 114, 170, 0x7},
-    {4, 6272, 48, 196, 240, 0x7}, {4, 6272, 48, 177, 240, 0x7}, {4, 6272, 48, 158, 240, 0x7},
-    {4, 6272, 48, 139, 240, 0x7},
-    {1, 6592, 1, 180, 179, 0x4083},
+    {4, 6016, 48, 144, 109, 0x7}, {4, 6016, 48, 120, 109, 0x7}, {4, 6016, 48, 222, 176, 0x7},
+    {4, 6016, 48, 198, 176, 0x7}, {4, 6016, 48, 174, 176, 0x7}, {4, 6528, 48, 144, 170, 0x7},
+    {4, 6528, 48, 114, 170, 0x7}, {4, 6272, 48, 196, 240, 0x7}, {4, 6272, 48, 177, 240, 0x7},
+    {4, 6272, 48, 158, 240, 0x7}, {4, 6272, 48, 139, 240, 0x7}, {1, 6592, 1, 180, 179, 0x4083},
 };
 
 class AltimeterLayout : public ::testing::TestWithParam<InstrumentId> {
@@ -115,7 +115,11 @@ TEST_P(AltimeterLayout, CallbacksBelongToTheTreesOwnInstrument)
 TEST_P(AltimeterLayout, MouseAreasAndTooltip)
 {
     const MouseRect* areas = gauge().mouse_areas;
-    struct Expected { std::uint32_t kind; std::int32_t x, y, w, h, cursor; std::uint32_t mask; };
+    struct Expected {
+        std::uint32_t kind;
+        std::int32_t x, y, w, h, cursor;
+        std::uint32_t mask;
+    };
     const Expected rows[] = {
         {1, 0, 0, 0, 0, -1, 0},
         {2, 23, 20, 45, 45, 5, 0x20000000},
@@ -153,8 +157,7 @@ TEST_P(AltimeterLayout, MouseAreasAndTooltip)
     EXPECT_EQ(instrument_state(GetParam()).baro_setting_mb, 988);
 }
 
-INSTANTIATE_TEST_SUITE_P(BothAltimeters, AltimeterLayout,
-                         ::testing::Values(InstrumentId::zor_1, InstrumentId::zor_2),
+INSTANTIATE_TEST_SUITE_P(BothAltimeters, AltimeterLayout, ::testing::Values(InstrumentId::zor_1, InstrumentId::zor_2),
                          [](const auto& info) { return info.param == InstrumentId::zor_1 ? "ZOR_1" : "ZOR_2"; });
 
 TEST(BreakerLayout, DiscThenSwitchWithOneClickAreaOverTheWholeGauge)

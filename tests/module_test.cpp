@@ -51,15 +51,16 @@ TEST_F(Module, HeaderRoutinesHandZor1sRootWhicheverHeaderTheyCameThrough)
         gauge->generate_routine(0x5678);
         gauge->draw_routine();
         gauge->kill_routine();
-        EXPECT_EQ(host.element_calls, (std::vector<ElementListCall>{
-                                          {24, zor_1_root, 0},
-                                          {25, zor_1_root, 0x1234},
-                                          {26, zor_1_root, 0},
-                                          {27, zor_1_root, 0},
-                                          {28, zor_1_root, 0x5678},
-                                          {29, zor_1_root, 0},
-                                          {31, zor_1_root, 0},
-                                      }))
+        EXPECT_EQ(host.element_calls,
+                  (std::vector<ElementListCall>{
+                      {24, zor_1_root, 0},
+                      {25, zor_1_root, 0x1234},
+                      {26, zor_1_root, 0},
+                      {27, zor_1_root, 0},
+                      {28, zor_1_root, 0x5678},
+                      {29, zor_1_root, 0},
+                      {31, zor_1_root, 0},
+                  }))
             << gauge->name;
     }
 }
@@ -69,7 +70,11 @@ TEST_F(Module, HeaderRoutinesHandZor1sRootWhicheverHeaderTheyCameThrough)
 TEST_F(Module, HeaderRoutinesWithoutAFirstGaugeHandTheHostNoRoot)
 {
     RecordingPanelServices host;
-    const GaugeHeader without_elements = [] { GaugeHeader g = zor_1_gauge_header; g.element_list = nullptr; return g; }();
+    const GaugeHeader without_elements = [] {
+        GaugeHeader g = zor_1_gauge_header;
+        g.element_list = nullptr;
+        return g;
+    }();
     for (const GaugeHeader* first : {static_cast<const GaugeHeader*>(nullptr), &without_elements}) {
         Linkage.gauge_table[0] = first;
         zor_2_gauge_header.draw_routine();

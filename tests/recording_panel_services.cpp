@@ -20,7 +20,10 @@ void HOSTCALL record_key_event(std::uint32_t event, std::uint32_t argument)
 }
 
 template <int Entry>
-void HOSTCALL record_list(ElementHeader* root) { current->element_calls.push_back({Entry, root, 0}); }
+void HOSTCALL record_list(ElementHeader* root)
+{
+    current->element_calls.push_back({Entry, root, 0});
+}
 
 template <int Entry>
 void HOSTCALL record_list_with_value(ElementHeader* root, HostWord value)

@@ -15,19 +15,19 @@ struct KeyEvent {
 };
 
 struct ElementListCall {
-    int entry;                  // panel-service entry number
+    int entry; // panel-service entry number
     ElementHeader* root;
-    HostWord value;             // second argument, where the entry takes one
+    HostWord value; // second argument, where the entry takes one
     bool operator==(const ElementListCall&) const = default;
 };
 
 class RecordingPanelServices {
 public:
-    RecordingPanelServices();      // installs itself into ImportTable
-    ~RecordingPanelServices();     // and takes itself out again
+    RecordingPanelServices();  // installs itself into ImportTable
+    ~RecordingPanelServices(); // and takes itself out again
 
-    std::map<std::uint32_t, double> variables;     // token -> value the host answers
-    std::vector<std::uint32_t> lookups;            // tokens in the order asked
+    std::map<std::uint32_t, double> variables; // token -> value the host answers
+    std::vector<std::uint32_t> lookups;        // tokens in the order asked
     std::vector<KeyEvent> key_events;
     std::vector<ElementListCall> element_calls;
 

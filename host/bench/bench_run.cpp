@@ -48,7 +48,8 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
         return exit_unusable;
     }
     // Binary: the growing last line is written again at its byte offset.
-    if (!command_line.record_path.empty() && !(record_file.open(command_line.record_path, std::ios::binary), record_file)) {
+    if (!command_line.record_path.empty() &&
+        !(record_file.open(command_line.record_path, std::ios::binary), record_file)) {
         std::cerr << command_line.record_path << ": cannot be written\n";
         return exit_unusable;
     }
@@ -63,14 +64,21 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
         recorder->comment("bench session recorded " + utc_now() + " with " + module.description);
         if (!command_line.scenario.empty())
             recorder->comment("after the scenario " + command_line.scenario);
-        recorder->comment("fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
+        recorder->comment(
+            "fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
     }
     BenchSession session(panel, platform, screen, report,
-                         {.xray = command_line.xray, .seconds = command_line.seconds, .report_every_seconds = 10.0,
-                          .film_path = command_line.film_path, .recorder = recorder ? &*recorder : nullptr, .follower = module.follower});
+                         {.xray = command_line.xray,
+                          .seconds = command_line.seconds,
+                          .report_every_seconds = 10.0,
+                          .film_path = command_line.film_path,
+                          .recorder = recorder ? &*recorder : nullptr,
+                          .follower = module.follower});
     const int failures = session.run(*script,
-                                     {.output_folder = command_line.output_folder, .modules = library,
-                                      .simulator_folder = command_line.simulator_folder, .watch = {}},
+                                     {.output_folder = command_line.output_folder,
+                                      .modules = library,
+                                      .simulator_folder = command_line.simulator_folder,
+                                      .watch = {}},
                                      trace.is_open() ? &trace : nullptr);
     if (session.crash())
         return exit_module_crashed;

@@ -25,12 +25,13 @@ enum class BenchAction {
 };
 
 struct BenchKey {
-    const char* key;     // as the window names it: "Up", "PgUp", "B", "+", "Esc"
+    const char* key; // as the window names it: "Up", "PgUp", "B", "+", "Esc"
     BenchAction action;
-    const char* help;    // a word or two for the help line
+    const char* help; // a word or two for the help line
 };
 
 inline constexpr BenchKey bench_keys[] = {
+    // clang-format off
     {.key = "Up",   .action = BenchAction::climb,             .help = "climb"},
     {.key = "Down", .action = BenchAction::descend,           .help = "descend"},
     {.key = "L",    .action = BenchAction::level_off,         .help = "level"},
@@ -46,6 +47,7 @@ inline constexpr BenchKey bench_keys[] = {
     {.key = "X",    .action = BenchAction::xray_toggle,       .help = "x-ray"},
     {.key = "K",    .action = BenchAction::mark,              .help = "keep what shows"},
     {.key = "Esc",  .action = BenchAction::quit,              .help = "quit"},
+    // clang-format on
 };
 
 std::optional<BenchAction> bench_action_for(const std::string& key);

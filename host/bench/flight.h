@@ -11,7 +11,7 @@
 
 // Climb and descent rates the user steps through, slowest first.
 inline constexpr double bench_climb_rates_m_per_s[] = {1.0, 2.0, 5.0, 10.0, 20.0, 50.0};
-inline constexpr std::size_t bench_default_rate = 2;   // 5 m/s
+inline constexpr std::size_t bench_default_rate = 2; // 5 m/s
 inline constexpr double bench_bus_volts = 27.0;
 inline constexpr double metres_per_foot = 0.3048;
 

@@ -7,13 +7,13 @@ namespace {
 // The executable format's headers, as far as they tell the kind and the
 // length of the file.
 constexpr std::size_t new_header_offset_at = 0x3c;
-constexpr std::size_t machine_at = 4;               // from the signature
+constexpr std::size_t machine_at = 4; // from the signature
 constexpr std::size_t section_count_at = 6;
 constexpr std::size_t optional_size_at = 20;
 constexpr std::size_t characteristics_at = 22;
 constexpr std::size_t optional_header_at = 24;
 constexpr std::size_t section_row_size = 40;
-constexpr std::size_t raw_size_at = 16;             // in a section row
+constexpr std::size_t raw_size_at = 16; // in a section row
 constexpr std::size_t raw_offset_at = 20;
 constexpr std::uint16_t machine_i386 = 0x14c;
 constexpr std::uint16_t characteristic_dll = 0x2000;
@@ -56,8 +56,8 @@ std::optional<std::string> module_file_problem(std::span<const std::uint8_t> byt
         return cut_short(bytes.size(), table_end);
     std::size_t need = table_end;
     for (std::size_t row = table; row < table_end; row += section_row_size)
-        need = std::max<std::size_t>(need, std::size_t{word_at(bytes, row + raw_offset_at, 4)} +
-                                               word_at(bytes, row + raw_size_at, 4));
+        need = std::max<std::size_t>(
+            need, std::size_t{word_at(bytes, row + raw_offset_at, 4)} + word_at(bytes, row + raw_size_at, 4));
     if (need > bytes.size())
         return cut_short(bytes.size(), need);
     return std::nullopt;

@@ -12,7 +12,7 @@
 
 struct ModuleOffer {
     LoadedModule module;
-    std::string  description;   // its file: name, size, time, version
+    std::string description; // its file: name, size, time, version
 };
 
 class ModuleFollower {
@@ -31,9 +31,9 @@ public:
 
 // What a look at the file saw.
 struct FileStamp {
-    bool          exists = false;
+    bool exists = false;
     std::uint64_t size = 0;
-    std::uint64_t time = 0;     // of the last write, in the system's units
+    std::uint64_t time = 0; // of the last write, in the system's units
     bool operator==(const FileStamp&) const = default;
 };
 

@@ -10,10 +10,7 @@ constexpr double feet_per_minute_per_metre_per_second = 60.0 / metres_per_foot;
 
 } // namespace
 
-PanelBench::PanelBench(FrameLoop& loop)
-    : flight(loop.panel().variables), loop_(loop), panel_(loop.panel())
-{
-}
+PanelBench::PanelBench(FrameLoop& loop) : flight(loop.panel().variables), loop_(loop), panel_(loop.panel()) {}
 
 std::optional<BenchAction> PanelBench::press_key(const std::string& key)
 {
@@ -26,6 +23,7 @@ std::optional<BenchAction> PanelBench::press_key(const std::string& key)
 void PanelBench::apply(BenchAction action)
 {
     switch (action) {
+    // clang-format off
     case BenchAction::climb:             flight.climb(); break;
     case BenchAction::descend:           flight.descend(); break;
     case BenchAction::level_off:         flight.level_off(); break;
@@ -41,6 +39,7 @@ void PanelBench::apply(BenchAction action)
     case BenchAction::xray_toggle:       xray_ = !xray_; break;
     case BenchAction::mark:              break;   // the session writes what shows
     case BenchAction::quit:              quit_ = true; break;
+        // clang-format on
     }
 }
 
@@ -81,7 +80,7 @@ std::string PanelBench::status_line(double shown_fps) const
         last_key = std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
     char rest[192];
     std::snprintf(rest, sizeof rest, "   BUS %.1f V   SIM QNH %.1f mb   KEY %s   TONE %s   %.1f fps",
-                  panel_.variables.get(token_bus_volts), panel_.variables.get(token_kohlsman_mb),
-                  last_key.c_str(), tone_playing_ ? "playing" : "off", shown_fps);
+                  panel_.variables.get(token_bus_volts), panel_.variables.get(token_kohlsman_mb), last_key.c_str(),
+                  tone_playing_ ? "playing" : "off", shown_fps);
     return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "");
 }

@@ -27,7 +27,7 @@ std::string panel_expectations(GaugePanel& panel, const std::vector<std::string>
         for (std::size_t i = 0; i < chain.size(); ++i) {
             const auto frame = icon_frame(*chain[i]);
             lines += "expect frame " + gauge.label + " " + std::to_string(i + 1) + " " +
-                     (frame ? std::to_string(*frame) : "none") + "\n";
+                (frame ? std::to_string(*frame) : "none") + "\n";
         }
         if (ElementHeader* needle = first_needle(*gauge.header)) {
             if (const auto angle = element_value(*needle))
@@ -36,9 +36,9 @@ std::string panel_expectations(GaugePanel& panel, const std::vector<std::string>
         }
     }
     const auto& keys = panel.services.key_events;
-    lines += keys.empty() ? std::string("expect key none\n")
-                          : "expect key " + std::to_string(keys.back().event) + " " +
-                                std::to_string(keys.back().argument) + "\n";
+    lines += keys.empty()
+        ? std::string("expect key none\n")
+        : "expect key " + std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument) + "\n";
     lines += "expect key_count " + std::to_string(keys.size()) + "\n";
     auto asked = [&](const char* request) {
         return std::find(last_frame_sounds.begin(), last_frame_sounds.end(), request) != last_frame_sounds.end();

@@ -11,7 +11,7 @@
 
 struct GaugePoint {
     std::size_t gauge;
-    PixelPoint  face;   // in the gauge's own face pixels
+    PixelPoint face; // in the gauge's own face pixels
 };
 
 // A gauge placed later is drawn over earlier ones, so it takes the pixel.
@@ -21,7 +21,7 @@ inline constexpr double tooltip_rest_seconds = 0.5;
 
 // One tooltip entry of one placed gauge.
 struct TooltipPlace {
-    std::size_t      gauge;
+    std::size_t gauge;
     const MouseRect* entry;
     bool operator==(const TooltipPlace&) const = default;
 };

@@ -167,8 +167,7 @@ void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point 
         tone_reported_ = bench_.tone_playing();
         report_ << "tone " << (tone_reported_ ? "playing" : "off") << std::endl;
     }
-    frame_rate_.frame_shown(seconds_since_start(),
-                            std::chrono::duration<double>(screen_.now() - work_start).count());
+    frame_rate_.frame_shown(seconds_since_start(), std::chrono::duration<double>(screen_.now() - work_start).count());
     if (options_.report_every_seconds > 0.0 && seconds_since_start() >= next_report_seconds_) {
         report_ << frame_rate_.summary() << std::endl;
         next_report_seconds_ += options_.report_every_seconds;

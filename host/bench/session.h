@@ -24,12 +24,12 @@
 
 // One picture of the bench, as the window shows it.
 struct BenchView {
-    const Image* panel = nullptr;          // X-ray included when it is on
+    const Image* panel = nullptr; // X-ray included when it is on
     std::string status;
     std::string help;
-    std::string note;                      // how a reload went, a crash; empty for none
-    std::optional<std::string> tooltip;    // shown near the pointer
-    PixelPoint pointer{};                  // in panel pixels
+    std::string note;                   // how a reload went, a crash; empty for none
+    std::optional<std::string> tooltip; // shown near the pointer
+    PixelPoint pointer{};               // in panel pixels
 };
 
 class BenchSession;
@@ -46,6 +46,7 @@ public:
 };
 
 struct BenchOptions {
+    // clang-format off
     bool   xray = false;              // start with the X-ray view on
     double seconds = 0.0;             // end by itself after this long; 0 never
     double report_every_seconds = 10.0;
@@ -54,6 +55,7 @@ struct BenchOptions {
     // module back to where it was. Null: neither.
     SessionRecorder* recorder = nullptr;
     ModuleFollower*  follower = nullptr; // the module file, when followed
+    // clang-format on
 };
 
 // The session takes every frame from its loop, which keeps the screen's
@@ -122,15 +124,17 @@ private:
     bool tone_reported_ = false;
     double next_report_seconds_ = 0.0;
     std::optional<std::string> crash_;
-    const Image* last_picture_ = nullptr;   // shown again once the module crashed
-    Image kept_picture_;                      // that picture, kept over a reload
+    const Image* last_picture_ = nullptr; // shown again once the module crashed
+    Image kept_picture_;                  // that picture, kept over a reload
 };
 
 // The module the bench runs, as the program loaded it.
 struct BenchModule {
+    // clang-format off
     LoadedModule     records;
     std::string      description;         // its file: name, size, time, version
     ModuleFollower*  follower = nullptr;  // with --watch
+    // clang-format on
 };
 
 // The demo panel's scenario, beside the host (the build puts a copy there,

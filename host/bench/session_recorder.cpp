@@ -67,7 +67,7 @@ void SessionRecorder::open_with(const GaugePanel& panel)
     std::string lines;
     for (const PlacedGauge& gauge : panel.gauges())
         lines += "place " + std::string(gauge.header->name) + " " + std::to_string(gauge.x) + " " +
-                 std::to_string(gauge.y) + " " + std::to_string(gauge.width) + "\n";
+            std::to_string(gauge.y) + " " + std::to_string(gauge.width) + "\n";
     for (const auto& [token, value] : panel.variables.all())
         if (token != token_tick)
             lines += set_line(token, value);
@@ -277,12 +277,12 @@ void SessionRecorder::write_run()
     if (run_.ramp && run_.ramp->frames > 1) {
         const Ramp& ramp = *run_.ramp;
         lines += "ramp " + variable_name(ramp.token) + " " + exact_number(ramp.from) + " " + exact_number(ramp.last) +
-                 " " + std::to_string(ramp.frames) + "\n";
+            " " + std::to_string(ramp.frames) + "\n";
     } else {
         if (run_.ramp)
             lines += set_line(run_.ramp->token, run_.ramp->last);
         lines += "frames " + std::to_string(run_.frames + (run_.ramp ? 1 : 0)) +
-                 (run_.stepped ? "   # one frame while paused" : "") + "\n";
+            (run_.stepped ? "   # one frame while paused" : "") + "\n";
     }
     text_.set_tail(std::move(lines));
 }

@@ -47,8 +47,7 @@ public:
 
     void frame_starting(const GaugePanel& panel) override;
     void frame_ended(const GaugePanel& panel) override;
-    void pressed(const GaugePanel& panel, std::size_t gauge, PixelPoint point, MouseButton button,
-                 bool held) override;
+    void pressed(const GaugePanel& panel, std::size_t gauge, PixelPoint point, MouseButton button, bool held) override;
     void press_taken(const GaugePanel& panel) override;
     void released(const GaugePanel& panel) override;
 
@@ -57,7 +56,7 @@ private:
     // One variable moving by the same step every frame.
     struct Ramp {
         std::uint32_t token;
-        double from;     // before its first frame
+        double from; // before its first frame
         double last;
         double step;
         long frames;
@@ -68,7 +67,7 @@ private:
         std::string sets;
         long frames = 0;
         std::optional<Ramp> ramp;
-        bool stepped = false;            // one frame asked for while paused
+        bool stepped = false; // one frame asked for while paused
     };
 
     void open_with(const GaugePanel& panel);
@@ -83,16 +82,16 @@ private:
     void write_sets_since_frame(const Values& now);
     void write_pause();
 
-    GrowingText text_;                   // its tail is the run
+    GrowingText text_; // its tail is the run
     std::function<double()> now_seconds_;
     Run run_;
     bool opened_ = false;
-    Values before_;                      // the variables after the last frame
+    Values before_; // the variables after the last frame
     double frames_per_second_ = 0.0, ticks_per_second_ = 0.0;
     bool held_ = false;
     bool paused_ = false;
     double pause_start_ = 0.0;
-    std::optional<std::size_t> press_line_;  // a press no frame has followed yet
+    std::optional<std::size_t> press_line_; // a press no frame has followed yet
 };
 
 // The shortest text that reads back as exactly the same double.

@@ -13,9 +13,7 @@ ElementLook look_of(ElementHeader& element, BitmapCache& bitmaps, const PixelBox
         return look;
     const bool black_transparent = (element.image_flags & image_transparent) != 0;
     switch (element.kind) {
-    case element_static_image:
-        look.sprite = bitmaps.sprite(element.resource_id, black_transparent);
-        break;
+    case element_static_image: look.sprite = bitmaps.sprite(element.resource_id, black_transparent); break;
     case element_icon:
         if (const auto frame = icon_frame(element))
             look.sprite = bitmaps.sprite(element.resource_id + *frame, black_transparent);
@@ -35,8 +33,7 @@ ElementLook look_of(ElementHeader& element, BitmapCache& bitmaps, const PixelBox
         look.box = turned_box(*needle, look.turn, face);
         return look;
     }
-    default:
-        return look;   // kinds this module never uses
+    default: return look; // kinds this module never uses
     }
     if (look.sprite != nullptr) {
         look.x = element.position.x;

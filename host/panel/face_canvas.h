@@ -13,11 +13,11 @@
 // What an element shows at one draw, enough to tell whether it changed.
 struct ElementLook {
     const ElementHeader* element = nullptr;
-    const Sprite* sprite = nullptr;         // a static image or an icon's frame
+    const Sprite* sprite = nullptr; // a static image or an icon's frame
     const NeedleBitmap* needle = nullptr;
-    int x = 0, y = 0;                       // the sprite's top-left on the face
+    int x = 0, y = 0; // the sprite's top-left on the face
     NeedlePlacement turn{};
-    PixelBox box;                           // face pixels it covers; empty when it draws nothing
+    PixelBox box; // face pixels it covers; empty when it draws nothing
     bool operator==(const ElementLook&) const = default;
 };
 
@@ -35,6 +35,6 @@ private:
 
     Image face_;
     bool drawn_ = false;
-    std::vector<ElementLook> looks_;   // in drawing order
+    std::vector<ElementLook> looks_; // in drawing order
     ChangedAreas changes_;
 };

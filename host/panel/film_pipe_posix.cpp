@@ -33,7 +33,10 @@ std::string find_encoder()
     return "";
 }
 
-std::string encoder_path(const std::string& path) { return path; }
+std::string encoder_path(const std::string& path)
+{
+    return path;
+}
 
 // The command line's words: blanks apart, "..." around a word with blanks.
 std::vector<std::string> words_of(const std::string& line)
@@ -144,6 +147,7 @@ void close_socket(FilmSocket socket)
 const FilmPipePlatform& film_pipe_platform()
 {
     static const FilmPipePlatform platform = {
+        // clang-format off
         .find_encoder    = find_encoder,
         .encoder_path    = encoder_path,
         .start_encoder   = start_encoder,
@@ -153,6 +157,7 @@ const FilmPipePlatform& film_pipe_platform()
         .end_sending     = end_sending,
         .wait_closed     = wait_closed,
         .close           = close_socket,
+        // clang-format on
     };
     return platform;
 }

@@ -25,10 +25,10 @@ private:
     void take_tone(const ToneBuffer& buffer);
 
     double frames_per_second_;
-    double samples_due_ = 0.0;                 // the run's sample count at the frame's end
+    double samples_due_ = 0.0; // the run's sample count at the frame's end
     long samples_written_ = 0;
-    std::vector<std::int16_t> tone_;           // 44.1 kHz stereo
+    std::vector<std::int16_t> tone_; // 44.1 kHz stereo
     bool tone_read_ = false;
     bool playing_ = false;
-    std::size_t position_ = 0;                 // in the tone, in sample frames
+    std::size_t position_ = 0; // in the tone, in sample frames
 };

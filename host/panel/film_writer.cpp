@@ -138,20 +138,21 @@ bool FilmWriter::start(int width, int height, double frames_per_second)
     // the first is connected.
     const std::string raw_input = " -probesize 32 -analyzeduration 0";
     const std::string command = "\"" + encoder + "\" -nostdin -hide_banner -loglevel error -y" + raw_input +
-                                " -f rawvideo -pix_fmt rgb24 -video_size " + std::to_string(width_) + "x" +
-                                std::to_string(height_) + " -framerate " + number(frames_per_second_) + " -i " +
-                                loopback + std::to_string(picture_port) + raw_input + " -f s16le -ar " +
-                                std::to_string(film_sound_rate) + " -ac " + std::to_string(film_sound_channels) +
-                                " -i " + loopback + std::to_string(sound_port) +
-                                " -map 0:v -map 1:a -c:v libx264 -preset veryfast -crf 18 -pix_fmt yuv420p"
-                                " -c:a aac -b:a 128k -movflags +faststart \"" + pipe.encoder_path(path_) + "\"";
+        " -f rawvideo -pix_fmt rgb24 -video_size " + std::to_string(width_) + "x" + std::to_string(height_) +
+        " -framerate " + number(frames_per_second_) + " -i " + loopback + std::to_string(picture_port) + raw_input +
+        " -f s16le -ar " + std::to_string(film_sound_rate) + " -ac " + std::to_string(film_sound_channels) + " -i " +
+        loopback + std::to_string(sound_port) +
+        " -map 0:v -map 1:a -c:v libx264 -preset veryfast -crf 18 -pix_fmt yuv420p"
+        " -c:a aac -b:a 128k -movflags +faststart \"" +
+        pipe.encoder_path(path_) + "\"";
     std::string error;
     if (picture_listener == no_film_socket || sound_listener == no_film_socket) {
         error = "no loopback connection can be offered";
     } else if (pipe.start_encoder(command, error)) {
-        pictures_ = std::make_unique<FilmStream>(pictures_waiting_bytes, [=, this](const std::vector<std::uint8_t>& rgba) {
-            return rgb_frame(rgba, width, width_, height_);
-        });
+        pictures_ =
+            std::make_unique<FilmStream>(pictures_waiting_bytes, [=, this](const std::vector<std::uint8_t>& rgba) {
+                return rgb_frame(rgba, width, width_, height_);
+            });
         samples_ = std::make_unique<FilmStream>(samples_waiting_bytes, nullptr);
         pictures_->start(picture_listener, accept_milliseconds);
         samples_->start(sound_listener, accept_milliseconds);
@@ -194,7 +195,8 @@ bool FilmWriter::finish()
     const bool pictures_closed = pictures_->wait_closed(end_milliseconds);
     const bool samples_closed = samples_->wait_closed(end_milliseconds);
     const bool written = pictures_sent && samples_sent && pictures_closed && samples_closed;
-    const double tail_ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - last_frame).count();
+    const double tail_ms =
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - last_frame).count();
     if (written)
         report_ << "film: " << path_ << " (" << frames_ << " frames at " << number(frames_per_second_)
                 << " per second, written " << static_cast<long>(tail_ms) << " ms after its last frame)\n";

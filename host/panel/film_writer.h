@@ -29,7 +29,9 @@ class FilmStream {
 public:
     using Prepare = std::function<std::vector<std::uint8_t>(const std::vector<std::uint8_t>&)>;
     FilmStream(std::size_t most_bytes_waiting, Prepare prepare)
-        : most_waiting_(most_bytes_waiting), prepare_(std::move(prepare)) {}
+        : most_waiting_(most_bytes_waiting), prepare_(std::move(prepare))
+    {
+    }
     void start(FilmSocket listener, int accept_milliseconds);
     void push(std::vector<std::uint8_t> chunk);
     // Sends what is left and ends the stream; false when the connection
@@ -80,8 +82,8 @@ private:
     double frames_per_second_ = 0.0;
     std::optional<FilmSoundTrack> sound_;
     std::unique_ptr<FilmStream> pictures_, samples_;
-    int width_ = 0, height_ = 0;     // even
+    int width_ = 0, height_ = 0; // even
     long frames_ = 0;
-    bool failed_ = false;            // said once; the run goes on without a film
+    bool failed_ = false; // said once; the run goes on without a film
     bool finished_ = false;
 };

@@ -28,11 +28,12 @@ inline constexpr double default_ticks_per_second = 18.0;
 
 struct FramePace {
     double frames_per_second = default_frames_per_second;
-    double ticks_per_second = default_ticks_per_second;   // how fast the tick variable counts
+    double ticks_per_second = default_ticks_per_second; // how fast the tick variable counts
 };
 
 // What one frame produced.
 struct FrameResult {
+    // clang-format off
     long frame = 0;                              // the panel's frame number, the first is 1
     double seconds = 0.0;                        // the run's time at the frame: its frames at their pace
     std::vector<SentClick>    clicks;            // sent to the gauges before and during this frame
@@ -40,6 +41,7 @@ struct FrameResult {
     std::vector<std::string>  sound_requests;    // the module's sound calls since the last frame
     FrameClock::Clock::time_point started{};     // on the run's clock
     double work_us = 0.0;                        // the gauges' codes, on the machine's clock
+    // clang-format on
 };
 
 class FrameLoop;
@@ -92,7 +94,7 @@ private:
     FramePacer pacer_;
     std::vector<FrameObserver*> observers_;
     std::size_t keys_seen_ = 0;
-    double seconds_ = 0.0;                       // the run's time at the next frame
+    double seconds_ = 0.0; // the run's time at the next frame
     FrameResult last_;
     const Image* picture_ = nullptr;
     long picture_frame_ = -1;

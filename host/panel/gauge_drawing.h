@@ -25,7 +25,7 @@ public:
     void clear();
 
 private:
-    using Key = std::pair<std::uint32_t, bool>;   // resource id, black transparent
+    using Key = std::pair<std::uint32_t, bool>; // resource id, black transparent
 
     template <typename Prepared>
     const Prepared* prepared(std::map<Key, std::unique_ptr<Prepared>>& made, std::uint32_t resource_id,

@@ -21,9 +21,7 @@ GaugePanel::GaugePanel(LoadedModule module, HostPlatform& platform) : GaugePanel
     modules_.push_back({module, &bitmap_caches_.emplace_back(source)});
 }
 
-GaugePanel::GaugePanel(HostPlatform& platform) : platform_(platform)
-{
-}
+GaugePanel::GaugePanel(HostPlatform& platform) : platform_(platform) {}
 
 std::optional<std::string> GaugePanel::connect(Module& module)
 {
@@ -130,8 +128,9 @@ std::optional<std::string> GaugePanel::place(std::size_t module, const std::stri
     gauge.face = face_size(*header, *gauge.bitmaps);
     gauge.width = width.value_or(gauge.face.width);
     gauge.height = height ? *height
-                   : gauge.face.width > 0 ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width))
-                                          : 0;
+        : gauge.face.width > 0
+        ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width))
+        : 0;
     gauges_.push_back(gauge);
     return gauges_.back().label;
 }
@@ -167,9 +166,18 @@ void GaugePanel::open()
 {
     if (open_)
         return;
-    each_gauge(service_query_1, [](GaugeHeader& g, HostWord) { if (g.query_routine) g.query_routine(); });
-    each_gauge(service_install, [](GaugeHeader& g, HostWord i) { if (g.install_routine) g.install_routine(i); });
-    each_gauge(service_initialize, [](GaugeHeader& g, HostWord) { if (g.initialize_routine) g.initialize_routine(); });
+    each_gauge(service_query_1, [](GaugeHeader& g, HostWord) {
+        if (g.query_routine)
+            g.query_routine();
+    });
+    each_gauge(service_install, [](GaugeHeader& g, HostWord i) {
+        if (g.install_routine)
+            g.install_routine(i);
+    });
+    each_gauge(service_initialize, [](GaugeHeader& g, HostWord) {
+        if (g.initialize_routine)
+            g.initialize_routine();
+    });
     platform_.pump_messages();
     for (std::size_t i = 0; i < gauges_.size(); ++i)
         call_gauge(*gauges_[i].header, service_panel_open, i);
@@ -188,12 +196,22 @@ void GaugePanel::run_frame()
     variables.set(token_tick, std::floor(tick_));
     if (held_) {
         const MouseTarget target = mouse_at(held_->gauge, held_->point);
-        if (target.click_area != nullptr && repeats_while_held(*target.click_area) && accepts(*target.click_area, held_->button))
+        if (target.click_area != nullptr && repeats_while_held(*target.click_area) &&
+            accepts(*target.click_area, held_->button))
             deliver_click(*target.click_area, held_->point, held_->button);
     }
-    each_gauge(service_update, [](GaugeHeader& g, HostWord) { if (g.update_routine) g.update_routine(); });
-    each_gauge(service_generate, [](GaugeHeader& g, HostWord i) { if (g.generate_routine) g.generate_routine(i); });
-    each_gauge(service_draw, [](GaugeHeader& g, HostWord) { if (g.draw_routine) g.draw_routine(); });
+    each_gauge(service_update, [](GaugeHeader& g, HostWord) {
+        if (g.update_routine)
+            g.update_routine();
+    });
+    each_gauge(service_generate, [](GaugeHeader& g, HostWord i) {
+        if (g.generate_routine)
+            g.generate_routine(i);
+    });
+    each_gauge(service_draw, [](GaugeHeader& g, HostWord) {
+        if (g.draw_routine)
+            g.draw_routine();
+    });
     ++frame_;
     if (watcher_ != nullptr)
         watcher_->frame_ended(*this);
@@ -203,7 +221,10 @@ void GaugePanel::close()
 {
     if (!open_)
         return;
-    each_gauge(service_kill, [](GaugeHeader& g, HostWord) { if (g.kill_routine) g.kill_routine(); });
+    each_gauge(service_kill, [](GaugeHeader& g, HostWord) {
+        if (g.kill_routine)
+            g.kill_routine();
+    });
     open_ = false;
 }
 

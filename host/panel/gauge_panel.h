@@ -22,13 +22,13 @@ inline constexpr int panel_side_limit = 16384;
 // A click or press as the host sent it to a gauge.
 struct SentClick {
     std::string label;
-    PixelPoint  point;
+    PixelPoint point;
     MouseButton button;
 };
 
 struct HeldButton {
     std::size_t gauge;
-    PixelPoint  point;
+    PixelPoint point;
     MouseButton button;
 };
 
@@ -140,7 +140,7 @@ private:
     std::optional<std::string> connect(Module& module);
 
     HostPlatform& platform_;
-    std::deque<BitmapCache> bitmap_caches_;   // one per module, never moved
+    std::deque<BitmapCache> bitmap_caches_; // one per module, never moved
     std::vector<Module> modules_;
     std::vector<PlacedGauge> gauges_;
     PanelCanvas canvas_;

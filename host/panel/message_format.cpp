@@ -24,7 +24,7 @@ std::string format_message(const char* text, const std::vector<std::int32_t>& ar
         }
         ++p;
         if (!std::isdigit(static_cast<unsigned char>(*p))) {
-            out += *p;   // %% and the other escapes give the character itself
+            out += *p; // %% and the other escapes give the character itself
             continue;
         }
         int index = *p - '0';

@@ -23,7 +23,7 @@ struct OpenRegion {
 bool is_end_record(const TooltipArgument& argument)
 {
     return argument.source == nullptr && argument.value == nullptr && argument.scale == 0.0 &&
-           argument.lookup_table == nullptr;
+        argument.lookup_table == nullptr;
 }
 
 } // namespace
@@ -55,7 +55,8 @@ MouseTarget mouse_target(const MouseRect* areas, int face_width, int face_height
     for (const MouseRect& rect : mouse_area_entries(areas)) {
         switch (rect.kind) {
         case mouse_region_open: {
-            const bool inside = (open.empty() || open.back().holds_point) && box_holds(rect, face_width, face_height, point);
+            const bool inside =
+                (open.empty() || open.back().holds_point) && box_holds(rect, face_width, face_height, point);
             open.push_back({&rect, inside, nullptr});
             if (inside && rect.cursor != cursor_none)
                 region_cursor = rect.cursor;
@@ -76,8 +77,7 @@ MouseTarget mouse_target(const MouseRect* areas, int face_width, int face_height
                 box_holds(rect, face_width, face_height, point))
                 target.click_area = &rect;
             break;
-        default:
-            break;
+        default: break;
         }
     }
     target.cursor = target.click_area != nullptr ? target.click_area->cursor : region_cursor;
@@ -87,11 +87,13 @@ MouseTarget mouse_target(const MouseRect* areas, int face_width, int face_height
 const char* cursor_name(std::int32_t cursor)
 {
     switch (cursor) {
+    // clang-format off
     case cursor_none:       return "none";
     case cursor_up_arrow:   return "up_arrow";
     case cursor_down_arrow: return "down_arrow";
     case cursor_hand:       return "hand";
     default:                return "other";
+        // clang-format on
     }
 }
 

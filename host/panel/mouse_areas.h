@@ -16,9 +16,9 @@ enum class MouseButton { left, right };
 std::uint32_t click_bit(MouseButton button);
 
 struct MouseTarget {
-    const MouseRect* click_area = nullptr;   // the first click area holding the point
-    std::int32_t     cursor = cursor_none;
-    const MouseRect* tooltip = nullptr;      // of the innermost region holding it
+    const MouseRect* click_area = nullptr; // the first click area holding the point
+    std::int32_t cursor = cursor_none;
+    const MouseRect* tooltip = nullptr; // of the innermost region holding it
 };
 
 // The entries of a list before its end-of-list entry. A list longer than
@@ -32,7 +32,7 @@ bool covers_whole_face(const MouseRect& rect);
 // Boxes are in face pixels.
 MouseTarget mouse_target(const MouseRect* areas, int face_width, int face_height, PixelPoint point);
 
-const char* cursor_name(std::int32_t cursor);   // "none", "up_arrow", "down_arrow", "hand", "other"
+const char* cursor_name(std::int32_t cursor); // "none", "up_arrow", "down_arrow", "hand", "other"
 
 // Whether a press or a repeat of `button` reaches the area's callback.
 bool accepts(const MouseRect& area, MouseButton button);

@@ -36,7 +36,7 @@ const Image& PanelCanvas::draw_face(const std::vector<PlacedGauge>& places, std:
 void PanelCanvas::set_backdrop(PanelBackdrop backdrop)
 {
     backdrop_ = std::move(backdrop);
-    panel_ = Image();   // the next draw starts afresh
+    panel_ = Image(); // the next draw starts afresh
 }
 
 // A panel of other gauges, or of gauges placed elsewhere, starts afresh.

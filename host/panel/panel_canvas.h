@@ -14,19 +14,19 @@
 
 // A gauge on the panel: where and how big it is drawn.
 struct PlacedGauge {
-    std::string  label;     // the gauge name, "#2" and so on for a repeat
+    std::string label; // the gauge name, "#2" and so on for a repeat
     GaugeHeader* header = nullptr;
-    BitmapCache* bitmaps = nullptr;   // of the gauge's module
-    int x = 0, y = 0;       // on the panel
+    BitmapCache* bitmaps = nullptr; // of the gauge's module
+    int x = 0, y = 0;               // on the panel
     int width = 0, height = 0;
-    FaceSize face;          // its own size, that of its root element's bitmap
+    FaceSize face; // its own size, that of its root element's bitmap
 };
 
 // The panel's size and what lies under its gauges, when a panel file says
 // so; otherwise the panel is as big as its gauges reach, on a plain colour.
 struct PanelBackdrop {
     int width = 0, height = 0;
-    std::optional<Image> picture;   // stretched over the whole panel
+    std::optional<Image> picture; // stretched over the whole panel
 };
 
 class PanelCanvas {
@@ -41,7 +41,7 @@ private:
     struct Layer {
         PlacedGauge place;
         FaceCanvas face;
-        Image scaled;          // the face at its placed size, when that differs
+        Image scaled; // the face at its placed size, when that differs
         bool is_scaled = false;
     };
 
@@ -51,7 +51,7 @@ private:
 
     std::vector<Layer> layers_;
     PanelBackdrop backdrop_;
-    Image under_;              // the backdrop's picture at the panel's size
+    Image under_; // the backdrop's picture at the panel's size
     Image panel_;
-    ChangedAreas stale_;       // panel areas to lay again
+    ChangedAreas stale_; // panel areas to lay again
 };

@@ -25,22 +25,26 @@ public:
 // bitmaps: the platform's own when no source is named (the one module a
 // plain run loads), the module's own when several load side by side.
 struct LoadedModule {
+    // clang-format off
     LinkageRecord*     linkage = nullptr;
     ImportTableRecord* import_table = nullptr;
     BitmapSource*      bitmaps = nullptr;
+    // clang-format on
 };
 
 // How the module's own window lookup went at install: the class it asked
 // for and whether the answer was the host's main window.
 struct WindowLookup {
+    // clang-format off
     bool        seen = false;
     std::string window_class;
     bool        found_host_window = false;
+    // clang-format on
 };
 
 // The sound data the module gave its tone buffer, as DirectSound holds it.
 struct ToneBuffer {
-    std::vector<std::uint8_t> format;   // the wave format head and its extra bytes
+    std::vector<std::uint8_t> format; // the wave format head and its extra bytes
     std::vector<std::uint8_t> samples;
 };
 

@@ -63,6 +63,7 @@ void HostServices::forget()
     unknown_tokens.clear();
 }
 
+// clang-format off
 // The element-list services keep no elements of their own: this host walks
 // the chains itself when it draws, so it only counts what it was handed.
 void HOSTCALL HostServices::query_elements(ElementHeader*)           { ++current_->element_list_calls[entry_query_elements]; }
@@ -72,6 +73,7 @@ void HOSTCALL HostServices::update_elements(ElementHeader*)          { ++current
 void HOSTCALL HostServices::generate_elements(ElementHeader*, HostWord) { ++current_->element_list_calls[entry_generate_elements]; }
 void HOSTCALL HostServices::draw_elements(ElementHeader*)            { ++current_->element_list_calls[entry_draw_elements]; }
 void HOSTCALL HostServices::kill_elements(ElementHeader*)            { ++current_->element_list_calls[entry_kill_elements]; }
+// clang-format on
 
 void HOSTCALL HostServices::send_key_event(std::uint32_t event, std::uint32_t argument)
 {

@@ -32,9 +32,9 @@ public:
     // Forgets what the module sent and asked so far.
     void forget();
 
-    std::vector<SentKeyEvent> key_events;            // all, oldest first
-    std::map<int, int> element_list_calls;           // entry -> times called
-    std::vector<std::uint32_t> unknown_tokens;       // looked up but not kept
+    std::vector<SentKeyEvent> key_events;      // all, oldest first
+    std::map<int, int> element_list_calls;     // entry -> times called
+    std::vector<std::uint32_t> unknown_tokens; // looked up but not kept
 
     // Called with the entry number when the module calls a trapped entry;
     // the default reports it and ends the process, since the caller's

@@ -17,21 +17,23 @@
 inline constexpr double standard_pressure_mb = 1013.0;
 
 struct HostVariableName {
-    const char*   name;
+    const char* name;
     std::uint32_t token;
 };
 
 // Names a scenario may use for the tokens; their numbers work as well.
 inline constexpr HostVariableName host_variable_names[] = {
+    // clang-format off
     {"tick",             token_tick},
     {"altitude",         token_altitude},
     {"kohlsman_mb",      token_kohlsman_mb},
     {"units_of_measure", token_units_of_measure},
     {"bus_volts",        token_bus_volts},
+    // clang-format on
 };
 
 std::optional<std::uint32_t> host_token_by_name(const std::string& name_or_number);
-const char* host_token_name(std::uint32_t token);   // "" for an unknown token
+const char* host_token_name(std::uint32_t token); // "" for an unknown token
 
 class HostVariables {
 public:

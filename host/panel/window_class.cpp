@@ -3,8 +3,8 @@
 namespace {
 
 struct ClassRule {
-    std::size_t position;   // of the character in the file name
-    char        character;
+    std::size_t position; // of the character in the file name
+    char character;
     const char* window_class;
 };
 

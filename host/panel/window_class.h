@@ -11,7 +11,7 @@
 #include <string>
 
 inline constexpr const char* classic_main_window_class = "FS98MAIN";
-inline constexpr const char* later_main_window_class   = "MSCFSMAIN";
+inline constexpr const char* later_main_window_class = "MSCFSMAIN";
 
 // `file_name` without folder or extension, compared case by case.
 const char* main_window_class_for(const std::string& file_name);

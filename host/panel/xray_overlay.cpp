@@ -17,8 +17,14 @@ constexpr int label_inset = 2;
 // Face pixels to panel pixels of one placed gauge.
 struct FaceToPanel {
     const PlacedGauge& gauge;
-    int x(int face_x) const { return gauge.x + static_cast<int>(std::lround(double(face_x) * gauge.width / gauge.face.width)); }
-    int y(int face_y) const { return gauge.y + static_cast<int>(std::lround(double(face_y) * gauge.height / gauge.face.height)); }
+    int x(int face_x) const
+    {
+        return gauge.x + static_cast<int>(std::lround(double(face_x) * gauge.width / gauge.face.width));
+    }
+    int y(int face_y) const
+    {
+        return gauge.y + static_cast<int>(std::lround(double(face_y) * gauge.height / gauge.face.height));
+    }
 };
 
 struct FaceBox {
@@ -55,11 +61,13 @@ void outline(Image& picture, const FaceToPanel& to_panel, const FaceBox& box, Rg
 const char* cursor_label(std::int32_t cursor)
 {
     switch (cursor) {
+    // clang-format off
     case cursor_hand:       return "hand";
     case cursor_up_arrow:   return "up";
     case cursor_down_arrow: return "down";
     case cursor_none:       return "";
     default:                return "cursor?";
+        // clang-format on
     }
 }
 
@@ -128,7 +136,8 @@ void XrayOverlay::draw_elements(Image& picture, const PlacedGauge& gauge)
             plot(picture, x + d, y, xray_colour::needle_pivot);
             plot(picture, x, y + d, xray_colour::needle_pivot);
         }
-        draw_label(picture, std::to_string(chain_position), x + label_inset, y + label_inset, xray_colour::needle_pivot);
+        draw_label(picture, std::to_string(chain_position), x + label_inset, y + label_inset,
+                   xray_colour::needle_pivot);
     }
 }
 
@@ -153,7 +162,7 @@ void XrayOverlay::draw_mouse_areas(Image& picture, const PlacedGauge& gauge)
         const FaceBox box{rect.x, rect.y, rect.width, rect.height};
         const bool tooltip = std::find(tooltip_regions.begin(), tooltip_regions.end(), &rect) != tooltip_regions.end();
         const Rgba colour = rect.kind == mouse_click_area ? xray_colour::click_area
-                            : tooltip                     ? xray_colour::tooltip_region
+            : tooltip                                     ? xray_colour::tooltip_region
                                                           : xray_colour::region;
         outline(picture, to_panel, box, colour, false);
         const std::string label = rect.kind == mouse_click_area ? cursor_label(rect.cursor) : tooltip ? "tip" : "";
@@ -161,8 +170,9 @@ void XrayOverlay::draw_mouse_areas(Image& picture, const PlacedGauge& gauge)
             continue;
         // Click areas name their cursor at the top, regions at the bottom,
         // so the labels of a region and the areas inside it stay apart.
-        const int top = rect.kind == mouse_click_area ? to_panel.y(box.y) + label_inset
-                                                      : to_panel.y(box.y + box.height) - label_size(label).height - label_inset;
+        const int top = rect.kind == mouse_click_area
+            ? to_panel.y(box.y) + label_inset
+            : to_panel.y(box.y + box.height) - label_size(label).height - label_inset;
         draw_label(picture, label, to_panel.x(box.x) + label_inset, top, colour);
     }
 }

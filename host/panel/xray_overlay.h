@@ -11,11 +11,13 @@
 #include "host/panel/gauge_panel.h"
 
 namespace xray_colour {
+// clang-format off
 inline constexpr Rgba click_area     = {255, 140, 0, 255};
 inline constexpr Rgba region         = {0, 200, 255, 255};
 inline constexpr Rgba tooltip_region = {255, 0, 220, 255};
 inline constexpr Rgba element_box    = {235, 235, 235, 255};
 inline constexpr Rgba needle_pivot   = {255, 40, 40, 255};
+// clang-format on
 }
 
 class XrayOverlay {

@@ -11,7 +11,7 @@ inline constexpr Rgba sheet_background = {24, 24, 28, 255};
 
 struct SheetMoment {
     std::string caption;
-    Image       picture;
+    Image picture;
 };
 
 // The moments in rows of `columns`, each with its caption underneath.

@@ -10,7 +10,7 @@ constexpr std::uint16_t palettised_bits = 8;
 constexpr std::uint16_t true_colour_bits = 24;
 // Sides beyond any panel's, so a file's sizes cannot overflow the arithmetic.
 constexpr std::int32_t largest_side = 16384;
-constexpr std::uint32_t uncompressed = 0;   // BI_RGB
+constexpr std::uint32_t uncompressed = 0; // BI_RGB
 constexpr std::size_t palette_entry_bytes = 4;
 constexpr std::uint32_t full_palette = 256;
 
@@ -81,7 +81,7 @@ std::optional<Image> decode_dib(std::span<const std::uint8_t> dib)
             const std::uint8_t index = dib[pixels_at + row * stride + x];
             if (index >= colours)
                 return std::nullopt;
-            const std::size_t entry = palette_at + index * palette_entry_bytes;   // blue, green, red, 0
+            const std::size_t entry = palette_at + index * palette_entry_bytes; // blue, green, red, 0
             image.at(x, y) = {dib[entry + 2], dib[entry + 1], dib[entry], 255};
         }
     }

@@ -66,9 +66,9 @@ void scale_area(Image& placed, const Image& face, const PixelBox& area)
                 placed.at(x, y) = {};
                 continue;
             }
-            placed.at(x, y) = {static_cast<std::uint8_t>(std::lround(r / a)), static_cast<std::uint8_t>(std::lround(g / a)),
-                               static_cast<std::uint8_t>(std::lround(b / a)),
-                               static_cast<std::uint8_t>(std::lround(a / count))};
+            placed.at(x, y) = {
+                static_cast<std::uint8_t>(std::lround(r / a)), static_cast<std::uint8_t>(std::lround(g / a)),
+                static_cast<std::uint8_t>(std::lround(b / a)), static_cast<std::uint8_t>(std::lround(a / count))};
         }
     }
 }

@@ -1,9 +1,6 @@
 #include "host/raster/image.h"
 
-Image::Image(int w, int h, Rgba fill)
-    : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill)
-{
-}
+Image::Image(int w, int h, Rgba fill) : width(w), height(h), pixels(static_cast<std::size_t>(w) * h, fill) {}
 
 void draw_over(Image& target, const Image& source, int x, int y, const PixelBox& clip)
 {

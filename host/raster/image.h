@@ -17,7 +17,7 @@ struct Rgba {
 struct Image {
     int width = 0;
     int height = 0;
-    std::vector<Rgba> pixels;   // row by row from the top
+    std::vector<Rgba> pixels; // row by row from the top
 
     Image() = default;
     Image(int w, int h, Rgba fill = {});

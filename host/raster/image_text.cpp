@@ -10,7 +10,7 @@
 namespace {
 
 constexpr int plate_margin = 1;
-constexpr int glyph_height = 7;   // capitals and digits of the font
+constexpr int glyph_height = 7; // capitals and digits of the font
 constexpr Rgba plate_colour = {0, 0, 0, 170};
 
 // The font hands back quads of four vertices, each filled as a box.
@@ -31,8 +31,7 @@ void fill_box(Image& image, int x0, int y0, int x1, int y1, Rgba colour)
 
 TextSize label_size(const std::string& text)
 {
-    return {stb_easy_font_width(const_cast<char*>(text.c_str())) + 2 * plate_margin,
-            glyph_height + 2 * plate_margin};
+    return {stb_easy_font_width(const_cast<char*>(text.c_str())) + 2 * plate_margin, glyph_height + 2 * plate_margin};
 }
 
 void draw_text(Image& image, const std::string& text, int x, int y, Rgba colour, int scale)

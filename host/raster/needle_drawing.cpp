@@ -38,7 +38,8 @@ Turn turn_of(double angle_degrees)
 PixelBox reach_square(const NeedleBitmap& needle, const NeedlePlacement& placement)
 {
     const double reach = std::hypot(std::max(placement.pivot_x, needle.width() - placement.pivot_x),
-                                    std::max(placement.pivot_y, needle.height() - placement.pivot_y)) + reach_margin;
+                                    std::max(placement.pivot_y, needle.height() - placement.pivot_y)) +
+        reach_margin;
     // The square's last pixels are inside it, as the first renderer counted.
     return {pixel(placement.centre_x - reach), pixel(placement.centre_y - reach), pixel(placement.centre_x + reach) + 1,
             pixel(placement.centre_y + reach) + 1};
@@ -98,8 +99,10 @@ Premultiplied sample(const NeedleBitmap& needle, double x, double y, bool biline
     const double fx = x - x0;
     const double fy = y - y0;
     Premultiplied sum;
-    const struct { int dx, dy; double weight; } taps[] = {
-        {0, 0, (1 - fx) * (1 - fy)}, {1, 0, fx * (1 - fy)}, {0, 1, (1 - fx) * fy}, {1, 1, fx * fy}};
+    const struct {
+        int dx, dy;
+        double weight;
+    } taps[] = {{0, 0, (1 - fx) * (1 - fy)}, {1, 0, fx * (1 - fy)}, {0, 1, (1 - fx) * fy}, {1, 1, fx * fy}};
     for (const auto& tap : taps) {
         const Premultiplied p = needle.at(x0 + tap.dx, y0 + tap.dy);
         sum.r += p.r * tap.weight;
@@ -113,7 +116,8 @@ Premultiplied sample(const NeedleBitmap& needle, double x, double y, bool biline
 Rgba unpremultiplied(const Premultiplied& p)
 {
     auto channel = [&](double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v / p.a), 0L, 255L)); };
-    return {channel(p.r), channel(p.g), channel(p.b), static_cast<std::uint8_t>(std::clamp(std::lround(p.a * 255), 0L, 255L))};
+    return {channel(p.r), channel(p.g), channel(p.b),
+            static_cast<std::uint8_t>(std::clamp(std::lround(p.a * 255), 0L, 255L))};
 }
 
 } // namespace

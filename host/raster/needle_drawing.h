@@ -6,10 +6,10 @@
 #include "host/raster/image.h"
 
 struct NeedlePlacement {
-    double pivot_x, pivot_y;     // point of the bitmap that turns
-    double centre_x, centre_y;   // point of the face it is placed on
-    double angle_degrees;        // clockwise on the screen
-    bool   bilinear;             // filter the turned image
+    double pivot_x, pivot_y;   // point of the bitmap that turns
+    double centre_x, centre_y; // point of the face it is placed on
+    double angle_degrees;      // clockwise on the screen
+    bool bilinear;             // filter the turned image
     bool operator==(const NeedlePlacement&) const = default;
 };
 

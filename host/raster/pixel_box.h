@@ -30,8 +30,9 @@ inline bool overlaps(const PixelBox& a, const PixelBox& b)
 
 inline bool contains(const PixelBox& outer, const PixelBox& inner)
 {
-    return inner.empty() || (outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
-                             inner.bottom <= outer.bottom);
+    return inner.empty() ||
+        (outer.left <= inner.left && outer.top <= inner.top && inner.right <= outer.right &&
+         inner.bottom <= outer.bottom);
 }
 
 inline PixelBox bounding(const PixelBox& a, const PixelBox& b)

@@ -25,11 +25,11 @@ private:
     struct Run {
         std::int32_t left;
         std::int32_t length;
-        bool         opaque;   // alpha 255 throughout: copied, not blended
+        bool opaque; // alpha 255 throughout: copied, not blended
     };
 
     const Image& bitmap_;
     std::vector<Run> runs_;
-    std::vector<std::uint32_t> row_start_;   // first run of each row, and one past the last
+    std::vector<std::uint32_t> row_start_; // first run of each row, and one past the last
     PixelBox drawn_;
 };

@@ -12,7 +12,7 @@ namespace {
 
 // A point lies on the face or off it, but never off the largest panel.
 constexpr double point_limit = panel_side_limit;
-constexpr double most_frames = 1000000;   // in one command: some 15 hours at 18 frames a second
+constexpr double most_frames = 1000000; // in one command: some 15 hours at 18 frames a second
 
 std::string text_of(double value)
 {

@@ -31,11 +31,12 @@ void ScenarioRunner::expect(const Words& w)
 {
     struct ExpectRow {
         const char* what;
-        std::size_t words;   // including "expect" and the kind
+        std::size_t words; // including "expect" and the kind
         void (ScenarioRunner::*check)(const Words&);
         const char* usage;
     };
     static const ExpectRow kinds[] = {
+        // clang-format off
         {"frame",     5, &ScenarioRunner::expect_frame,     "expect frame GAUGE ELEMENT FRAME|none"},
         {"angle",     4, &ScenarioRunner::expect_angle,     "expect angle GAUGE DEGREES"},
         {"hidden",    4, &ScenarioRunner::expect_hidden,    "expect hidden GAUGE yes|no"},
@@ -47,6 +48,7 @@ void ScenarioRunner::expect(const Words& w)
         {"variable",  4, &ScenarioRunner::expect_variable,  "expect variable NAME VALUE"},
         {"window",    3, &ScenarioRunner::expect_window,    "expect window found|missing|none"},
         {"sound",     3, &ScenarioRunner::expect_sound,     "expect sound playing|quiet|none|REQUEST COUNT"},
+        // clang-format on
     };
     for (const ExpectRow& kind : kinds)
         if (w[1] == kind.what) {
@@ -105,8 +107,8 @@ void ScenarioRunner::expect_key(const Words& w)
     if (only_checking())
         return;
     const auto& keys = panel_.services.key_events;
-    const std::string seen = keys.empty() ? "none"
-                                          : std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
+    const std::string seen =
+        keys.empty() ? "none" : std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
     const std::string expected = w[2] == "none" ? "none" : w.size() > 3 ? w[2] + " " + w[3] : w[2];
     if (seen != expected)
         fail("last key event " + expected, seen);

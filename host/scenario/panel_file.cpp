@@ -14,18 +14,8 @@ constexpr int last_screen_position = 8;
 
 // Keys a panel window has that change nothing for a panel drawn on its own.
 const char* const quiet_window_keys[] = {
-    "visible",
-    "ident",
-    "window_pos",
-    "window_size_ratio",
-    "pixel_size",
-    "zorder",
-    "type",
-    "nomenu",
-    "background_color",
-    "child_3d",
-    "render_3d_window",
-    "no_luminous",
+    "visible", "ident",  "window_pos",       "window_size_ratio", "pixel_size",       "zorder",
+    "type",    "nomenu", "background_color", "child_3d",          "render_3d_window", "no_luminous",
 };
 
 std::string gauge_key(int number)
@@ -53,9 +43,9 @@ private:
     Section section_ = Section::none;
     std::size_t window_ = 0;
     std::map<std::string, std::size_t> window_by_name_;
-    std::map<std::string, int> keys_seen_;                  // in this section: key, line
-    std::vector<std::map<int, int>> numbers_;               // per window: number, line
-    std::vector<std::pair<std::string, int>> titled_;       // windows [Window Titles] names
+    std::map<std::string, int> keys_seen_;            // in this section: key, line
+    std::vector<std::map<int, int>> numbers_;         // per window: number, line
+    std::vector<std::pair<std::string, int>> titled_; // windows [Window Titles] names
 };
 
 PanelFile Reader::read(std::string_view text)
@@ -75,7 +65,8 @@ PanelFile Reader::read(std::string_view text)
         const std::size_t equals = line.find('=');
         if (equals == std::string_view::npos) {
             const std::string message = excerpt(line) + " is neither a section nor a KEY=VALUE line";
-            section_ == Section::window ? problem(number, message + "; not read") : note(number, message + "; not read");
+            section_ == Section::window ? problem(number, message + "; not read")
+                                        : note(number, message + "; not read");
             continue;
         }
         key(number, trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
@@ -97,7 +88,9 @@ void Reader::header(int line, std::string_view text)
     keys_seen_.clear();
     section_ = Section::other;
     if (text.back() != ']') {
-        problem(line, "section header " + excerpt(text) + " has no closing ']'; the lines up to the next section are not read");
+        problem(line,
+                "section header " + excerpt(text) +
+                    " has no closing ']'; the lines up to the next section are not read");
         return;
     }
     const std::string name(trim(text.substr(1, text.size() - 2)));
@@ -116,8 +109,9 @@ void Reader::header(int line, std::string_view text)
             window.line = line;
             numbers_.emplace_back();
         } else {
-            problem(line, "[" + name + "] again (first at line " + std::to_string(file_.windows[window_].line) +
-                              "): its keys are read as part of the first");
+            problem(line,
+                    "[" + name + "] again (first at line " + std::to_string(file_.windows[window_].line) +
+                        "): its keys are read as part of the first");
         }
     }
 }
@@ -183,7 +177,8 @@ void Reader::window_key(int line, const std::string& key, std::string_view value
             problem(line, "position needs a screen place from 0 to 8, not " + excerpt(value));
         else
             window.position = *n;
-    } else if (std::find(std::begin(quiet_window_keys), std::end(quiet_window_keys), key) == std::end(quiet_window_keys)) {
+    } else if (std::find(std::begin(quiet_window_keys), std::end(quiet_window_keys), key) ==
+               std::end(quiet_window_keys)) {
         note(line, excerpt(key) + " is not a key this host knows in a panel window; not read");
     }
 }
@@ -193,8 +188,8 @@ void Reader::gauge(int line, int number, std::string_view value)
     const std::string key = gauge_key(number);
     const auto [seen, first] = numbers_[window_].emplace(number, line);
     if (!first) {
-        problem(line, key + " again (first at line " + std::to_string(seen->second) +
-                          "): a simulator reads only the first");
+        problem(line,
+                key + " again (first at line " + std::to_string(seen->second) + "): a simulator reads only the first");
         return;
     }
     const auto parts = fields(value);
@@ -221,11 +216,13 @@ void Reader::gauge(int line, int number, std::string_view value)
     for (std::size_t i = 0; i < 2 && parts.size() > 3 + i; ++i) {
         const auto size = whole_number(parts[3 + i]);
         if (!size)
-            problem(line, key + ": the " + size_names[i] + " " + excerpt(parts[3 + i]) +
-                              " is not a whole number; the gauge keeps its own size");
+            problem(line,
+                    key + ": the " + size_names[i] + " " + excerpt(parts[3 + i]) +
+                        " is not a whole number; the gauge keeps its own size");
         else if (*size <= 0)
-            problem(line, key + ": a zero or negative " + size_names[i] + " (" + std::to_string(*size) +
-                              "); the gauge keeps its own size");
+            problem(line,
+                    key + ": a zero or negative " + size_names[i] + " (" + std::to_string(*size) +
+                        "); the gauge keeps its own size");
         else
             *sizes[i] = *size;
     }
@@ -243,9 +240,10 @@ void Reader::finish_window(std::size_t index)
     int expected = 0;
     for (const auto& [number, line] : numbers_[index]) {
         if (number != expected) {
-            problem(line, gauge_key(number) + " follows a gap: there is no " + gauge_key(expected) +
-                              ", and a simulator stops reading the gauges there, so " + gauge_key(number) +
-                              " and those after it are not placed");
+            problem(line,
+                    gauge_key(number) + " follows a gap: there is no " + gauge_key(expected) +
+                        ", and a simulator stops reading the gauges there, so " + gauge_key(number) +
+                        " and those after it are not placed");
             break;
         }
         ++expected;

@@ -48,8 +48,8 @@ struct PanelFileMessage {
 
 struct PanelGaugeLine {
     int line = 0;
-    int number = 0;              // NN of gaugeNN
-    std::string module;          // file name without its extension
+    int number = 0;     // NN of gaugeNN
+    std::string module; // file name without its extension
     std::string gauge;
     int x = 0, y = 0;
     std::optional<int> width;
@@ -61,21 +61,21 @@ struct PanelExtent {
 };
 
 struct PanelWindow {
-    std::string name;            // as the section header writes it
-    int line = 0;                // of the section header
-    std::string background;      // file=, empty when none
+    std::string name;       // as the section header writes it
+    int line = 0;           // of the section header
+    std::string background; // file=, empty when none
     int background_line = 0;
     std::optional<PanelExtent> size_mm;
-    std::optional<double> window_width, window_height;   // window_size=
+    std::optional<double> window_width, window_height; // window_size=
     std::optional<int> position;
-    std::vector<PanelGaugeLine> gauges;   // by number, up to the first gap
+    std::vector<PanelGaugeLine> gauges; // by number, up to the first gap
 };
 
 struct PanelFile {
-    std::vector<PanelWindow> windows;     // in file order
+    std::vector<PanelWindow> windows; // in file order
     std::optional<std::string> alias;
     int alias_line = 0;
-    std::vector<PanelFileMessage> messages;   // by line
+    std::vector<PanelFileMessage> messages; // by line
 
     const PanelWindow* window(std::string_view name) const;
     int problems() const;

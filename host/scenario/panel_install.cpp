@@ -87,7 +87,8 @@ FollowedPanel follow_panel_aliases(const std::string& panel_path, const std::str
             return followed;
         }
         if (step == alias_steps_max) {
-            problem("more than " + std::to_string(alias_steps_max) + " aliases one after another; not followed further");
+            problem("more than " + std::to_string(alias_steps_max) +
+                    " aliases one after another; not followed further");
             followed.file = PanelFile{};
             return followed;
         }

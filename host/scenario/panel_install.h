@@ -10,7 +10,7 @@
 
 #include "host/scenario/panel_file.h"
 
-std::string folder_of(const std::string& path);        // without its separator
+std::string folder_of(const std::string& path); // without its separator
 std::string join_path(const std::string& folder, const std::string& name);
 
 // Three levels above the panel file's folder; empty when the path is not
@@ -20,7 +20,7 @@ std::string simulator_folder_of(const std::string& panel_path);
 // A panel file after its [fltsim] alias, followed a few steps and never
 // round a loop; `path` is the file read last, its folder the panel's.
 struct AliasProblem {
-    std::string path;   // the file whose alias it is
+    std::string path; // the file whose alias it is
     int line = 0;
     std::string text;
 };
@@ -36,9 +36,9 @@ FollowedPanel follow_panel_aliases(const std::string& panel_path, const std::str
 
 // A module file looked for by its name without extension.
 struct ModuleSearch {
-    std::string path;                    // found; empty when not
-    bool loadable = false;               // a .gau or a .dll
-    std::vector<std::string> looked_in;  // the folders, in order
+    std::string path;                   // found; empty when not
+    bool loadable = false;              // a .gau or a .dll
+    std::vector<std::string> looked_in; // the folders, in order
 };
 ModuleSearch find_module_file(const std::string& module, const std::string& panel_folder,
                               const std::string& simulator_folder);

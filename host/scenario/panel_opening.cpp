@@ -85,8 +85,9 @@ void print_panel_messages(std::vector<PanelMessage> messages, std::ostream& out,
         return std::tie(a.path, a.line) < std::tie(b.path, b.line);
     });
     for (const PanelMessage& m : messages)
-        out << (!relative_to.empty() && m.path.starts_with(relative_to) ? m.path.substr(relative_to.size()) : m.path) << (m.line > 0 ? ":" + std::to_string(m.line) : std::string()) << ": "
-            << (m.problem ? "" : "note: ") << m.text << "\n";
+        out << (!relative_to.empty() && m.path.starts_with(relative_to) ? m.path.substr(relative_to.size()) : m.path)
+            << (m.line > 0 ? ":" + std::to_string(m.line) : std::string()) << ": " << (m.problem ? "" : "note: ")
+            << m.text << "\n";
 }
 
 int count_problems(const std::vector<PanelMessage>& messages)
@@ -144,8 +145,8 @@ void place_panel_window(const FollowedPanel& followed, const PanelWindow& window
     }
     panel.set_backdrop(backdrop);
 
-    std::map<std::string, std::optional<std::size_t>> modules;   // by file, lower case
-    std::map<std::string, int> first_lines;                      // the module's first gauge
+    std::map<std::string, std::optional<std::size_t>> modules; // by file, lower case
+    std::map<std::string, int> first_lines;                    // the module's first gauge
     for (const PanelGaugeLine& gauge : window.gauges) {
         const std::string name = gauge.module + "!" + gauge.gauge;
         const ModuleSearch search = find_module_file(gauge.module, panel_folder, simulator_folder);
@@ -154,12 +155,14 @@ void place_panel_window(const FollowedPanel& followed, const PanelWindow& window
         const std::string key = search.loadable ? lower(search.path) : "?" + lower(gauge.module);
         if (const auto first = first_lines.find(key); first != first_lines.end()) {
             if (!modules[key])
-                say(gauge.line, false, name + ": not placed either (the module: see line " + std::to_string(first->second) + ")");
+                say(gauge.line, false,
+                    name + ": not placed either (the module: see line " + std::to_string(first->second) + ")");
         } else if (search.path.empty()) {
-            say(gauge.line, true, name + ": no module file " + gauge.module + ".gau; looked in " +
-                                      folders_text(search.looked_in));
+            say(gauge.line, true,
+                name + ": no module file " + gauge.module + ".gau; looked in " + folders_text(search.looked_in));
         } else if (!search.loadable) {
-            say(gauge.line, true, name + ": " + search.path + " is of a kind this host does not load (it loads .gau and .dll files)");
+            say(gauge.line, true,
+                name + ": " + search.path + " is of a kind this host does not load (it loads .gau and .dll files)");
         } else {
             std::string error;
             std::optional<std::size_t> index;
@@ -178,10 +181,12 @@ void place_panel_window(const FollowedPanel& followed, const PanelWindow& window
             continue;
         }
         const PlacedGauge& placed = panel.gauges().back();
-        if (backdrop.width > 0 && (placed.x >= backdrop.width || placed.y >= backdrop.height ||
-                                   placed.x + placed.width <= 0 || placed.y + placed.height <= 0))
-            say(gauge.line, false, name + " lies outside the window's design space of " + std::to_string(backdrop.width) +
-                                       " x " + std::to_string(backdrop.height) + "; it does not show");
+        if (backdrop.width > 0 &&
+            (placed.x >= backdrop.width || placed.y >= backdrop.height || placed.x + placed.width <= 0 ||
+             placed.y + placed.height <= 0))
+            say(gauge.line, false,
+                name + " lies outside the window's design space of " + std::to_string(backdrop.width) + " x " +
+                    std::to_string(backdrop.height) + "; it does not show");
     }
 }
 
@@ -191,13 +196,16 @@ bool open_panel_window(const PanelRequest& request, GaugePanel& panel, ModuleLib
         request.simulator_folder.empty() ? simulator_folder_of(request.path) : request.simulator_folder;
     const FollowedPanel followed = follow_panel_aliases(request.path, simulator_folder);
     std::vector<PanelMessage> messages = panel_file_messages(followed);
-    const PanelWindow* window = request.section.empty() ? (followed.file.windows.empty() ? nullptr : &followed.file.windows[0])
-                                                        : followed.file.window(request.section);
+    const PanelWindow* window = request.section.empty()
+        ? (followed.file.windows.empty() ? nullptr : &followed.file.windows[0])
+        : followed.file.window(request.section);
     if (window == nullptr && !followed.file.windows.empty()) {
         std::string sections;
         for (const PanelWindow& w : followed.file.windows)
             sections += (sections.empty() ? "" : ", ") + w.name;
-        messages.push_back({.path = followed.path, .line = 0, .problem = true,
+        messages.push_back({.path = followed.path,
+                            .line = 0,
+                            .problem = true,
                             .text = "has no section [" + request.section + "]; its windows are " + sections});
     }
     if (window != nullptr)

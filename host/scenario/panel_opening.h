@@ -43,9 +43,9 @@ void place_panel_window(const FollowedPanel& followed, const PanelWindow& window
                         GaugePanel& panel, ModuleLibrary& library, std::vector<PanelMessage>& messages);
 
 struct PanelRequest {
-    std::string path;               // the panel file
-    std::string section;            // the window; the file's first when empty
-    std::string simulator_folder;   // three levels above the panel's folder when empty
+    std::string path;             // the panel file
+    std::string section;          // the window; the file's first when empty
+    std::string simulator_folder; // three levels above the panel's folder when empty
 };
 
 // Follows, reads and places the window asked for, saying everything on

@@ -75,7 +75,8 @@ std::vector<std::string_view> fields(std::string_view text)
 std::optional<int> numbered(std::string_view lowered, std::string_view word)
 {
     const std::string_view digits = lowered.substr(std::min(word.size(), lowered.size()));
-    if (!lowered.starts_with(word) || digits.empty() || digits.find_first_not_of("0123456789") != std::string_view::npos)
+    if (!lowered.starts_with(word) || digits.empty() ||
+        digits.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     return whole_number(digits);
 }

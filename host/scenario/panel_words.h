@@ -10,7 +10,7 @@
 
 // At most this much of a line is quoted in a message.
 inline constexpr std::size_t excerpt_max = 60;
-std::string excerpt(std::string_view text);   // in quotes, cut short with "..."
+std::string excerpt(std::string_view text); // in quotes, cut short with "..."
 std::string lower(std::string_view text);
 std::string_view trim(std::string_view text);
 std::string_view without_comment(std::string_view line);

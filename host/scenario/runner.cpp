@@ -19,6 +19,7 @@ constexpr double highest_tick_rate = 100000.0;
 // ORDER: looked up by word; usage text is what a bad line is told. A
 // command that opens the panel ends the placements.
 const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
+    // clang-format off
     {"place",            3, false, &ScenarioRunner::place,            "place GAUGE X Y [WIDTH]"},
     {"panel",            1, false, &ScenarioRunner::panel,            "panel PANEL.CFG [SECTION]"},
     {"fps",              1, false, &ScenarioRunner::fps,              "fps FRAMES_PER_SECOND"},
@@ -37,6 +38,7 @@ const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
     {"pause",            1, false, &ScenarioRunner::pause,            "pause SECONDS"},
     {"expect",           1, true,  &ScenarioRunner::expect,           "expect WHAT ..."},
     {"film",             1, false, &ScenarioRunner::film,             "film FILE.mp4|end"},
+    // clang-format on
 };
 
 ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
@@ -181,8 +183,8 @@ void ScenarioRunner::pause(const Words& w)
     if (only_checking() || !loop_.follows_clock() || options_.restoring || seconds <= 0.0)
         return;
     FrameClock& clock = loop_.clock();
-    const auto due = clock.now() + std::chrono::duration_cast<FrameClock::Clock::duration>(
-                                       std::chrono::duration<double>(seconds));
+    const auto due =
+        clock.now() + std::chrono::duration_cast<FrameClock::Clock::duration>(std::chrono::duration<double>(seconds));
     if (!clock.wait_until(due))
         stopped_ = true;
     loop_.follow_clock(true);

@@ -20,6 +20,7 @@
 #include "host/scenario/script.h"
 
 struct ScenarioOptions {
+    // clang-format off
     std::string   output_folder = ".";  // where relative picture names go
     // How `panel` lines load the modules a panel file names; none, and
     // such lines cannot run.
@@ -32,12 +33,13 @@ struct ScenarioOptions {
     // whatever `realtime` and `pause` say, no pictures, and the panel left
     // open to go on from there.
     bool restoring = false;
+    // clang-format on
 };
 
 struct ScenarioResult {
-    int failures = 0;                   // failed expectations
-    bool script_error = false;          // a line the runner cannot run
-    bool refused = false;               // such a line found before the first frame
+    int failures = 0;          // failed expectations
+    bool script_error = false; // a line the runner cannot run
+    bool refused = false;      // such a line found before the first frame
     long frames = 0;
     std::vector<double> frame_costs_us; // module work of each frame
 };
@@ -78,7 +80,7 @@ private:
     void moment(const Words&);
     void sheet(const Words&);
     void expect(const Words&);
-    void film(const Words&);             // film_command.cpp
+    void film(const Words&); // film_command.cpp
     void end_film();
 
     // Expectations, one per kind of thing seen (expectations.cpp).
@@ -118,15 +120,15 @@ private:
     ScenarioOptions options_;
     std::ostream& report_;
     ScenarioResult result_;
-    std::string where_;                 // "file:line" of the line running
-    std::string script_folder_;         // where the scenario's panel files are named from
+    std::string where_;         // "file:line" of the line running
+    std::string script_folder_; // where the scenario's panel files are named from
     bool line_failed_ = false;
     bool checking_ = false;
-    bool placements_over_ = false;      // a line that opens the panel was checked
+    bool placements_over_ = false; // a line that opens the panel was checked
 
-    std::vector<std::string> last_sound_requests_;  // of the last frame
-    std::vector<std::string> sound_log_;   // every sound call of the run
+    std::vector<std::string> last_sound_requests_; // of the last frame
+    std::vector<std::string> sound_log_;           // every sound call of the run
     std::vector<SheetMoment> moments_;
-    std::unique_ptr<FilmWriter> film_;  // subscribed to the loop while it films
-    bool stopped_ = false;              // the run was ended by its clock's watcher
+    std::unique_ptr<FilmWriter> film_; // subscribed to the loop while it films
+    bool stopped_ = false;             // the run was ended by its clock's watcher
 };

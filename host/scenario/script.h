@@ -9,8 +9,8 @@
 #include <vector>
 
 struct ScenarioLine {
-    int number = 0;                  // counted from 1 in the file
-    std::vector<std::string> words;  // the command word first
+    int number = 0;                 // counted from 1 in the file
+    std::vector<std::string> words; // the command word first
 };
 
 struct ScenarioScript {

@@ -19,16 +19,11 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         std::string HostCommandLine::*field;
     };
     const Option options[] = {
-        {"--module", &HostCommandLine::module_path},
-        {"--bitmaps", &HostCommandLine::bitmap_folder},
-        {"--trace", &HostCommandLine::trace_path},
-        {"--film", &HostCommandLine::film_path},
-        {"--out", &HostCommandLine::output_folder},
-        {"--report", &HostCommandLine::report_path},
-        {"--record", &HostCommandLine::record_path},
-        {"--panel", &HostCommandLine::panel_path},
-        {"--section", &HostCommandLine::section},
-        {"--sim-folder", &HostCommandLine::simulator_folder},
+        {"--module", &HostCommandLine::module_path}, {"--bitmaps", &HostCommandLine::bitmap_folder},
+        {"--trace", &HostCommandLine::trace_path},   {"--film", &HostCommandLine::film_path},
+        {"--out", &HostCommandLine::output_folder},  {"--report", &HostCommandLine::report_path},
+        {"--record", &HostCommandLine::record_path}, {"--panel", &HostCommandLine::panel_path},
+        {"--section", &HostCommandLine::section},    {"--sim-folder", &HostCommandLine::simulator_folder},
         {"--check", &HostCommandLine::check_path},
     };
     std::string seconds;
@@ -38,8 +33,8 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
             (word == "--window" ? line.window : word == "--xray" ? line.xray : line.watch) = true;
             continue;
         }
-        const auto option = std::find_if(std::begin(options), std::end(options),
-                                         [&](const Option& o) { return word == o.name; });
+        const auto option =
+            std::find_if(std::begin(options), std::end(options), [&](const Option& o) { return word == o.name; });
         if (option != std::end(options) || word == "--seconds") {
             if (i + 1 >= argc) {
                 error = word + " needs a value";
@@ -68,8 +63,8 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         error = "--watch follows one module file (--module) and does not go with --panel";
         return std::nullopt;
     }
-    if (!line.window && (line.xray || line.watch || !line.report_path.empty() || !line.record_path.empty() ||
-                         !seconds.empty())) {
+    if (!line.window &&
+        (line.xray || line.watch || !line.report_path.empty() || !line.record_path.empty() || !seconds.empty())) {
         error = "--xray, --report, --record, --watch and --seconds go with --window";
         return std::nullopt;
     }
@@ -127,7 +122,8 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
         return nullptr;
     }
     auto panel = std::make_unique<GaugePanel>(platform);
-    const PanelRequest request{.path = command_line.panel_path, .section = command_line.section,
+    const PanelRequest request{.path = command_line.panel_path,
+                               .section = command_line.section,
                                .simulator_folder = command_line.simulator_folder};
     if (!open_panel_window(request, *panel, *library, std::cerr))
         return nullptr;
@@ -163,8 +159,12 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     FilmWriter film(command_line.film_path, std::cerr);
     if (!command_line.film_path.empty())
         loop.add_observer(film);
-    ScenarioRunner runner(loop, {.output_folder = command_line.output_folder, .modules = library,
-                                 .simulator_folder = command_line.simulator_folder, .watch = {}}, std::cerr);
+    ScenarioRunner runner(loop,
+                          {.output_folder = command_line.output_folder,
+                           .modules = library,
+                           .simulator_folder = command_line.simulator_folder,
+                           .watch = {}},
+                          std::cerr);
     ScenarioResult result;
     const auto fault = platform.guarded([&] {
         result = runner.run(*script);
@@ -181,7 +181,8 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
               << ", median frame cost: " << median(result.frame_costs_us) << " us"
               << ", failed expectations: " << result.failures << "\n";
     if (!panel.services.unknown_tokens.empty())
-        std::cout << "variables looked up that this host does not keep: " << panel.services.unknown_tokens.size() << "\n";
+        std::cout << "variables looked up that this host does not keep: " << panel.services.unknown_tokens.size()
+                  << "\n";
     if (result.script_error)
         return exit_unusable;
     return result.failures > 0 ? exit_expectation_failed : 0;

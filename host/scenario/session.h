@@ -12,6 +12,7 @@
 #include "host/scenario/panel_opening.h"
 
 struct HostCommandLine {
+    // clang-format off
     std::string scenario;        // the scenario file; the bench may go without
     bool        window = false;  // the live bench window (Windows program)
     bool        xray = false;    // the bench starts with its X-ray view on
@@ -29,6 +30,7 @@ struct HostCommandLine {
     std::string host_folder;     // the program's own, ending in a separator; set by its main
     std::string record_path{};   // the bench session written as a scenario, none when empty
     bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
+    // clang-format on
 };
 
 inline constexpr const char* host_usage =

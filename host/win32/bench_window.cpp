@@ -12,7 +12,7 @@ constexpr const char* bench_title = "ZOR panel bench";
 constexpr DWORD bench_style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int min_client_width = 720;
 constexpr int status_height = 22;
-constexpr int help_height = 50;   // the note, then the help's two lines
+constexpr int help_height = 50; // the note, then the help's two lines
 constexpr int note_line_height = 14;
 constexpr int strip_height = status_height + help_height;
 constexpr int text_margin = 8;
@@ -31,9 +31,11 @@ struct CursorResource {
 };
 // ORDER: as BenchWindow::cursors_.
 constexpr CursorResource cursor_resources[] = {
+    // clang-format off
     {.host_cursor = cursor_hand,       .resource_id = HOST_CURSOR_HAND},
     {.host_cursor = cursor_up_arrow,   .resource_id = HOST_CURSOR_UP_ARROW},
     {.host_cursor = cursor_down_arrow, .resource_id = HOST_CURSOR_DOWN_ARROW},
+    // clang-format on
 };
 
 struct KeyName {
@@ -42,6 +44,7 @@ struct KeyName {
 };
 // Keys other than letters, by the names the bench's key table uses.
 constexpr KeyName key_names[] = {
+    // clang-format off
     {.key = VK_UP,        .name = "Up"},
     {.key = VK_DOWN,      .name = "Down"},
     {.key = VK_PRIOR,     .name = "PgUp"},
@@ -51,6 +54,7 @@ constexpr KeyName key_names[] = {
     {.key = VK_OEM_PLUS,  .name = "+"},
     {.key = VK_SUBTRACT,  .name = "-"},
     {.key = VK_OEM_MINUS, .name = "-"},
+    // clang-format on
 };
 
 std::string key_name(WPARAM key)
@@ -139,8 +143,7 @@ LRESULT CALLBACK BenchWindow::procedure(HWND window, UINT message, WPARAM w, LPA
 LRESULT BenchWindow::answer(UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
-    case WM_ERASEBKGND:
-        return 1;   // the back buffer covers every pixel
+    case WM_ERASEBKGND: return 1; // the back buffer covers every pixel
     case WM_PAINT: {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window_, &paint);
@@ -154,8 +157,8 @@ LRESULT BenchWindow::answer(UINT message, WPARAM w, LPARAM l)
         break;
     case WM_MOUSEMOVE:
         if (!tracking_leave_) {
-            TRACKMOUSEEVENT track{.cbSize = sizeof(TRACKMOUSEEVENT), .dwFlags = TME_LEAVE, .hwndTrack = window_,
-                                  .dwHoverTime = 0};
+            TRACKMOUSEEVENT track{
+                .cbSize = sizeof(TRACKMOUSEEVENT), .dwFlags = TME_LEAVE, .hwndTrack = window_, .dwHoverTime = 0};
             tracking_leave_ = TrackMouseEvent(&track) != FALSE;
         }
         if (session_ != nullptr)
@@ -186,8 +189,7 @@ LRESULT BenchWindow::answer(UINT message, WPARAM w, LPARAM l)
         if (session_ != nullptr)
             session_->close();
         return 0;
-    default:
-        break;
+    default: break;
     }
     return DefWindowProcA(window_, message, w, l);
 }
@@ -268,7 +270,7 @@ void BenchWindow::fit_to(int panel_width, int panel_height)
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = client_width_;
-    info.bmiHeader.biHeight = -client_height_;   // rows from the top, as the panel image's
+    info.bmiHeader.biHeight = -client_height_; // rows from the top, as the panel image's
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
@@ -284,7 +286,8 @@ void BenchWindow::paint(const BenchView& view)
         return;
     GdiFlush();
     const Image& panel = *view.panel;
-    const std::uint32_t outside = (GetRValue(outside_panel) << 16) | (GetGValue(outside_panel) << 8) | GetBValue(outside_panel);
+    const std::uint32_t outside =
+        (GetRValue(outside_panel) << 16) | (GetGValue(outside_panel) << 8) | GetBValue(outside_panel);
     for (int y = 0; y < panel.height; ++y) {
         std::uint32_t* row = back_pixels_ + static_cast<std::size_t>(y) * client_width_;
         for (int x = 0; x < panel.width; ++x) {

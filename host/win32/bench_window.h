@@ -43,8 +43,8 @@ private:
     std::uint32_t* back_pixels_ = nullptr;
     int panel_width_ = 0, panel_height_ = 0;
     int client_width_ = 0, client_height_ = 0;
-    HCURSOR cursors_[3] = {};            // hand, up arrow, down arrow
+    HCURSOR cursors_[3] = {}; // hand, up arrow, down arrow
     HFONT font_ = nullptr;
-    BenchSession* session_ = nullptr;    // the session the input goes to
+    BenchSession* session_ = nullptr; // the session the input goes to
     bool tracking_leave_ = false;
 };

@@ -14,6 +14,7 @@ struct FaultName {
 // The faults a module's code can make; anything else (a debugger's
 // breakpoint, a C++ exception on its way) goes on as it would.
 constexpr FaultName fault_names[] = {
+    // clang-format off
     {EXCEPTION_ACCESS_VIOLATION,      "access violation"},
     {EXCEPTION_ILLEGAL_INSTRUCTION,   "illegal instruction"},
     {EXCEPTION_PRIV_INSTRUCTION,      "privileged instruction"},
@@ -24,6 +25,7 @@ constexpr FaultName fault_names[] = {
     {EXCEPTION_IN_PAGE_ERROR,         "page not readable"},
     {EXCEPTION_FLT_DIVIDE_BY_ZERO,    "floating-point division by zero"},
     {EXCEPTION_FLT_INVALID_OPERATION, "invalid floating-point operation"},
+    // clang-format on
 };
 
 // One guard at a time, on the thread that runs the panel.
@@ -67,12 +69,13 @@ void describe(DWORD code, const void* address)
         for (const char* c = path; *c != '\0'; ++c)
             if (*c == '\\' || *c == '/')
                 name = c + 1;
-        std::snprintf(where, sizeof where, ", %s+0x%lx", name,
-                      static_cast<unsigned long>(static_cast<const char*>(address) - reinterpret_cast<const char*>(module)));
+        std::snprintf(
+            where, sizeof where, ", %s+0x%lx", name,
+            static_cast<unsigned long>(static_cast<const char*>(address) - reinterpret_cast<const char*>(module)));
     }
     std::snprintf(fault_text, sizeof fault_text, "%s (0x%08lx) at 0x%08lx%s", fault_name(code),
-                  static_cast<unsigned long>(code), static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(address)),
-                  where);
+                  static_cast<unsigned long>(code),
+                  static_cast<unsigned long>(reinterpret_cast<std::uintptr_t>(address)), where);
 }
 
 LONG CALLBACK on_exception(EXCEPTION_POINTERS* exception)

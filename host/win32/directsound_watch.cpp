@@ -44,9 +44,15 @@ struct Watch {
 Watch watch;
 
 template <typename Routine>
-Routine device_method(int slot) { return reinterpret_cast<Routine>(watch.device_methods[slot]); }
+Routine device_method(int slot)
+{
+    return reinterpret_cast<Routine>(watch.device_methods[slot]);
+}
 template <typename Routine>
-Routine buffer_method(int slot) { return reinterpret_cast<Routine>(watch.buffer_methods[slot]); }
+Routine buffer_method(int slot)
+{
+    return reinterpret_cast<Routine>(watch.buffer_methods[slot]);
+}
 
 HRESULT note(const char* call, HRESULT result)
 {
@@ -67,23 +73,27 @@ ULONG STDMETHODCALLTYPE buffer_release(IDirectSoundBuffer* self)
 }
 HRESULT STDMETHODCALLTYPE buffer_get_status(IDirectSoundBuffer* self, DWORD* status)
 {
-    return note("get_status", buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, DWORD*)>(
-                                  sound_buffer_slot::get_status)(self, status));
+    return note("get_status",
+                buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, DWORD*)>(sound_buffer_slot::get_status)(
+                    self, status));
 }
 HRESULT STDMETHODCALLTYPE buffer_play(IDirectSoundBuffer* self, DWORD reserved, DWORD priority, DWORD flags)
 {
-    return note("play", buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, DWORD, DWORD, DWORD)>(
-                            sound_buffer_slot::play)(self, reserved, priority, flags));
+    return note("play",
+                buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, DWORD, DWORD, DWORD)>(
+                    sound_buffer_slot::play)(self, reserved, priority, flags));
 }
 HRESULT STDMETHODCALLTYPE buffer_set_current_position(IDirectSoundBuffer* self, DWORD position)
 {
-    return note("set_current_position", buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, DWORD)>(
-                                            sound_buffer_slot::set_current_position)(self, position));
+    return note("set_current_position",
+                buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, DWORD)>(
+                    sound_buffer_slot::set_current_position)(self, position));
 }
 HRESULT STDMETHODCALLTYPE buffer_set_volume(IDirectSoundBuffer* self, LONG volume)
 {
-    return note("set_volume", buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, LONG)>(
-                                  sound_buffer_slot::set_volume)(self, volume));
+    return note("set_volume",
+                buffer_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSoundBuffer*, LONG)>(sound_buffer_slot::set_volume)(
+                    self, volume));
 }
 HRESULT STDMETHODCALLTYPE buffer_stop(IDirectSoundBuffer* self)
 {
@@ -91,7 +101,7 @@ HRESULT STDMETHODCALLTYPE buffer_stop(IDirectSoundBuffer* self)
 }
 
 struct Redirection {
-    int   slot;
+    int slot;
     void* routine;
 };
 
@@ -111,14 +121,16 @@ void watch_buffer(IDirectSoundBuffer* buffer)
 {
     if (buffer == nullptr || watch.buffer_table_redirected)
         return;
-    redirect_methods(buffer, watch.buffer_methods, {
-        {sound_buffer_slot::release, reinterpret_cast<void*>(buffer_release)},
-        {sound_buffer_slot::get_status, reinterpret_cast<void*>(buffer_get_status)},
-        {sound_buffer_slot::play, reinterpret_cast<void*>(buffer_play)},
-        {sound_buffer_slot::set_current_position, reinterpret_cast<void*>(buffer_set_current_position)},
-        {sound_buffer_slot::set_volume, reinterpret_cast<void*>(buffer_set_volume)},
-        {sound_buffer_slot::stop, reinterpret_cast<void*>(buffer_stop)},
-    });
+    redirect_methods(
+        buffer, watch.buffer_methods,
+        {
+            {sound_buffer_slot::release, reinterpret_cast<void*>(buffer_release)},
+            {sound_buffer_slot::get_status, reinterpret_cast<void*>(buffer_get_status)},
+            {sound_buffer_slot::play, reinterpret_cast<void*>(buffer_play)},
+            {sound_buffer_slot::set_current_position, reinterpret_cast<void*>(buffer_set_current_position)},
+            {sound_buffer_slot::set_volume, reinterpret_cast<void*>(buffer_set_volume)},
+            {sound_buffer_slot::stop, reinterpret_cast<void*>(buffer_stop)},
+        });
     watch.buffer_table_redirected = true;
 }
 
@@ -134,14 +146,17 @@ std::vector<std::uint8_t> described_format(const WAVEFORMATEX* format)
 }
 
 HRESULT STDMETHODCALLTYPE device_create_sound_buffer(IDirectSound* self, LPCDSBUFFERDESC description,
-                                                      LPDIRECTSOUNDBUFFER* buffer, LPUNKNOWN outer)
+                                                     LPDIRECTSOUNDBUFFER* buffer, LPUNKNOWN outer)
 {
     if (description != nullptr)
-        watch.tone_buffer = {.buffer = nullptr, .flags = description->dwFlags, .bytes = description->dwBufferBytes,
+        watch.tone_buffer = {.buffer = nullptr,
+                             .flags = description->dwFlags,
+                             .bytes = description->dwBufferBytes,
                              .format = described_format(description->lpwfxFormat)};
-    const HRESULT result = note("create_buffer",
-                                device_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSound*, LPCDSBUFFERDESC, LPDIRECTSOUNDBUFFER*, LPUNKNOWN)>(
-                                    sound_device_slot::create_sound_buffer)(self, description, buffer, outer));
+    const HRESULT result = note(
+        "create_buffer",
+        device_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSound*, LPCDSBUFFERDESC, LPDIRECTSOUNDBUFFER*, LPUNKNOWN)>(
+            sound_device_slot::create_sound_buffer)(self, description, buffer, outer));
     if (buffer != nullptr && *buffer != nullptr) {
         ++watch.objects.buffers_alive;
         watch.tone_buffer.buffer = *buffer;
@@ -158,8 +173,9 @@ ULONG STDMETHODCALLTYPE device_release(IDirectSound* self)
 }
 HRESULT STDMETHODCALLTYPE device_set_cooperative_level(IDirectSound* self, HWND window, DWORD level)
 {
-    return note("set_cooperative_level", device_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSound*, HWND, DWORD)>(
-                                             sound_device_slot::set_cooperative_level)(self, window, level));
+    return note("set_cooperative_level",
+                device_method<HRESULT(STDMETHODCALLTYPE*)(IDirectSound*, HWND, DWORD)>(
+                    sound_device_slot::set_cooperative_level)(self, window, level));
 }
 
 HRESULT WINAPI watched_direct_sound_create(LPCGUID device_id, LPDIRECTSOUND* device, LPUNKNOWN outer)
@@ -171,11 +187,13 @@ HRESULT WINAPI watched_direct_sound_create(LPCGUID device_id, LPDIRECTSOUND* dev
     watch.objects.most_devices_alive = std::max(watch.objects.most_devices_alive, watch.objects.devices_alive);
     // The method table is shared by every device: redirect it once.
     if (!watch.device_table_redirected) {
-        redirect_methods(*device, watch.device_methods, {
-            {sound_device_slot::release, reinterpret_cast<void*>(device_release)},
-            {sound_device_slot::create_sound_buffer, reinterpret_cast<void*>(device_create_sound_buffer)},
-            {sound_device_slot::set_cooperative_level, reinterpret_cast<void*>(device_set_cooperative_level)},
-        });
+        redirect_methods(
+            *device, watch.device_methods,
+            {
+                {sound_device_slot::release, reinterpret_cast<void*>(device_release)},
+                {sound_device_slot::create_sound_buffer, reinterpret_cast<void*>(device_create_sound_buffer)},
+                {sound_device_slot::set_cooperative_level, reinterpret_cast<void*>(device_set_cooperative_level)},
+            });
         watch.device_table_redirected = true;
     }
     return result;
@@ -199,12 +217,14 @@ void watch_module_system_calls(HMODULE module, HWND host_window)
     HMODULE user_library = GetModuleHandleA("user32.dll");
     watch.create_device = reinterpret_cast<DirectSoundCreateRoutine>(
         reinterpret_cast<void*>(GetProcAddress(sound_library, "DirectSoundCreate")));
-    watch.find_window = reinterpret_cast<FindWindowRoutine>(
-        reinterpret_cast<void*>(GetProcAddress(user_library, "FindWindowA")));
+    watch.find_window =
+        reinterpret_cast<FindWindowRoutine>(reinterpret_cast<void*>(GetProcAddress(user_library, "FindWindowA")));
     if (watch.create_device != nullptr)
-        redirect_import(module, reinterpret_cast<void*>(watch.create_device), reinterpret_cast<void*>(watched_direct_sound_create));
+        redirect_import(module, reinterpret_cast<void*>(watch.create_device),
+                        reinterpret_cast<void*>(watched_direct_sound_create));
     if (watch.find_window != nullptr)
-        redirect_import(module, reinterpret_cast<void*>(watch.find_window), reinterpret_cast<void*>(watched_find_window));
+        redirect_import(module, reinterpret_cast<void*>(watch.find_window),
+                        reinterpret_cast<void*>(watched_find_window));
 }
 
 std::vector<std::string> take_watched_sound_calls()

@@ -28,9 +28,11 @@ WatchedSoundObjects watched_sound_objects();
 
 // The tone buffer the module made last, as it described it to DirectSound.
 struct WatchedToneBuffer {
+    // clang-format off
     IDirectSoundBuffer*       buffer = nullptr; // null once given back for good
     DWORD                     flags = 0;
     DWORD                     bytes = 0;
     std::vector<std::uint8_t> format;           // the head and the extra bytes it announces
+    // clang-format on
 };
 const WatchedToneBuffer& watched_tone_buffer();

@@ -43,12 +43,13 @@ HMMIO WINAPI watched_mmio_open(LPSTR path, LPMMIOINFO info, DWORD flags)
     SetLastError(0);
     const HMMIO opened = watch.mmio_open(path, info, flags);
     if (opened == nullptr)
-        note_failure(__builtin_return_address(0), path, info != nullptr && info->wErrorRet != 0 ? info->wErrorRet : GetLastError());
+        note_failure(__builtin_return_address(0), path,
+                     info != nullptr && info->wErrorRet != 0 ? info->wErrorRet : GetLastError());
     return opened;
 }
 
-HANDLE WINAPI watched_create_file(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security, DWORD creation,
-                                  DWORD flags, HANDLE model)
+HANDLE WINAPI watched_create_file(LPCSTR path, DWORD access, DWORD share, LPSECURITY_ATTRIBUTES security,
+                                  DWORD creation, DWORD flags, HANDLE model)
 {
     const HANDLE opened = watch.create_file(path, access, share, security, creation, flags, model);
     if (opened == INVALID_HANDLE_VALUE)

@@ -19,9 +19,11 @@ void watch_module_file_opens(HMODULE module);
 void answer_executable_path(const std::string& path);
 
 struct FailedFileOpen {
+    // clang-format off
     HMODULE     module = nullptr;   // whose code asked
     std::string path;
     DWORD       error = 0;          // the system's reason
+    // clang-format on
 };
 // Failed opens since the last call, oldest first.
 std::vector<FailedFileOpen> take_failed_file_opens();

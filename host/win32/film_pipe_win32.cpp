@@ -69,8 +69,7 @@ bool start_encoder(const std::string& command_line, std::string& error)
     std::vector<char> line(command_line.begin(), command_line.end());
     line.push_back('\0');
     // The encoder shares the host's console, where it says what went wrong.
-    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &started)) {
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
         error = "Windows error " + std::to_string(GetLastError());
         return false;
     }
@@ -128,7 +127,8 @@ bool send_all(FilmSocket connection, const void* bytes, std::size_t count)
     constexpr std::size_t most_at_once = 1 << 20;
     const auto* at = static_cast<const char*>(bytes);
     while (count > 0) {
-        const int sent = send(static_cast<SOCKET>(connection), at, static_cast<int>(count < most_at_once ? count : most_at_once), 0);
+        const int sent =
+            send(static_cast<SOCKET>(connection), at, static_cast<int>(count < most_at_once ? count : most_at_once), 0);
         if (sent <= 0)
             return false;
         at += sent;
@@ -168,6 +168,7 @@ void close_socket(FilmSocket socket)
 const FilmPipePlatform& film_pipe_platform()
 {
     static const FilmPipePlatform platform = {
+        // clang-format off
         .find_encoder    = find_encoder,
         .encoder_path    = encoder_path,
         .start_encoder   = start_encoder,
@@ -177,6 +178,7 @@ const FilmPipePlatform& film_pipe_platform()
         .end_sending     = end_sending,
         .wait_closed     = wait_closed,
         .close           = close_socket,
+        // clang-format on
     };
     return platform;
 }

@@ -47,7 +47,8 @@ std::string version_of(const std::string& path)
 std::string module_file_description(const std::string& path)
 {
     const FileStamp stamp = stamp_of(path);
-    FILETIME written{.dwLowDateTime = static_cast<DWORD>(stamp.time), .dwHighDateTime = static_cast<DWORD>(stamp.time >> 32)};
+    FILETIME written{.dwLowDateTime = static_cast<DWORD>(stamp.time),
+                     .dwHighDateTime = static_cast<DWORD>(stamp.time >> 32)};
     SYSTEMTIME utc{};
     FileTimeToSystemTime(&written, &utc);
     char when[32];
@@ -95,7 +96,7 @@ std::optional<FollowedModule::Copy> FollowedModule::load_copy(std::string& error
     GetTempPathA(sizeof folder, folder);
     Copy copy;
     copy.path = std::string(folder) + "zor_bench_" + std::to_string(GetCurrentProcessId()) + "_" +
-                std::to_string(++copies_made_) + "_" + file_name(path_);
+        std::to_string(++copies_made_) + "_" + file_name(path_);
     std::ofstream out(copy.path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();
@@ -105,7 +106,7 @@ std::optional<FollowedModule::Copy> FollowedModule::load_copy(std::string& error
     }
     const auto library = load_gauge_module(copy.path, error);
     if (!library) {
-        error = error.substr(copy.path.size() + 2);   // the copy's name says nothing
+        error = error.substr(copy.path.size() + 2); // the copy's name says nothing
         DeleteFileA(copy.path.c_str());
         return std::nullopt;
     }

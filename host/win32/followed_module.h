@@ -36,7 +36,7 @@ public:
 private:
     struct Copy {
         LoadedLibrary library;
-        std::string   path;
+        std::string path;
     };
     std::optional<Copy> load_copy(std::string& error);
     static void drop(Copy& copy);

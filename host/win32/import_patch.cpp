@@ -22,7 +22,8 @@ int redirect_import(HMODULE module, void* original, void* replacement)
          ++library) {
         // The bound slots hold the resolved addresses; compare those, which
         // also catches imports by ordinal.
-        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->FirstThunk); slot->u1.Function != 0; ++slot)
+        for (auto* slot = reinterpret_cast<IMAGE_THUNK_DATA*>(base + library->FirstThunk); slot->u1.Function != 0;
+             ++slot)
             if (reinterpret_cast<void*>(slot->u1.Function) == original) {
                 write_protected_word(reinterpret_cast<void**>(&slot->u1.Function), replacement);
                 ++changed;

@@ -54,7 +54,7 @@ int open_panel_and_fly(HostCommandLine& command_line, HWND window, const std::st
 {
     command_line.panel_path = full_path(command_line.panel_path);
     command_line.simulator_folder = command_line.simulator_folder.empty() ? simulator_folder_of(command_line.panel_path)
-                                                                           : full_path(command_line.simulator_folder);
+                                                                          : full_path(command_line.simulator_folder);
     answer_executable_path(simulator_executable_path(command_line.simulator_folder));
     Win32ModuleLibrary library(window);
     Win32Platform platform(nullptr);
@@ -98,14 +98,13 @@ int host_main(int argc, char** argv)
     }
     if (!command_line->panel_path.empty() && command_line->window) {
         BenchWindow bench;
-        return open_panel_and_fly(*command_line, bench.handle(), bench.window_class(),
-                                  [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
-                                      return run_bench_session(*command_line,
-                                                               {.records = module,
-                                                                .description = command_line->panel_path,
-                                                                .follower = nullptr},
-                                                               platform, bench, &library);
-                                  });
+        return open_panel_and_fly(
+            *command_line, bench.handle(), bench.window_class(),
+            [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
+                return run_bench_session(
+                    *command_line, {.records = module, .description = command_line->panel_path, .follower = nullptr},
+                    platform, bench, &library);
+            });
     }
     if (!command_line->panel_path.empty()) {
         const MainWindow window = create_main_window();
@@ -122,10 +121,9 @@ int host_main(int argc, char** argv)
         const std::string description = module_file_description(command_line->module_path);
         return load_and_fly(*command_line, bench.handle(), bench.window_class(),
                             [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
-                                return run_bench_session(*command_line,
-                                                         {.records = module, .description = description,
-                                                          .follower = nullptr},
-                                                         platform, bench, &library);
+                                return run_bench_session(
+                                    *command_line, {.records = module, .description = description, .follower = nullptr},
+                                    platform, bench, &library);
                             });
     }
     const MainWindow window = create_main_window();

@@ -28,8 +28,8 @@ MainWindow create_main_window(const char* title, DWORD style, WNDPROC procedure,
     RegisterClassA(&window_class);
     // Created hidden: it exists first so the module's lookup and DirectSound
     // find it.
-    window.handle = CreateWindowA(window.window_class.c_str(), title, style, CW_USEDEFAULT, CW_USEDEFAULT,
-                                  window_width, window_height, nullptr, nullptr, GetModuleHandleA(nullptr), owner);
+    window.handle = CreateWindowA(window.window_class.c_str(), title, style, CW_USEDEFAULT, CW_USEDEFAULT, window_width,
+                                  window_height, nullptr, nullptr, GetModuleHandleA(nullptr), owner);
     return window;
 }
 

@@ -7,7 +7,7 @@
 #include <string>
 
 struct MainWindow {
-    HWND        handle = nullptr;
+    HWND handle = nullptr;
     std::string window_class;
 };
 

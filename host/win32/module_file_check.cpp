@@ -25,7 +25,8 @@ std::vector<std::uint8_t> file_bytes(const std::string& path, bool& read)
 template <typename Record>
 const Record* record_at(const std::vector<std::uint8_t>& bytes, std::size_t at)
 {
-    return at <= bytes.size() && bytes.size() - at >= sizeof(Record) ? reinterpret_cast<const Record*>(&bytes[at]) : nullptr;
+    return at <= bytes.size() && bytes.size() - at >= sizeof(Record) ? reinterpret_cast<const Record*>(&bytes[at])
+                                                                     : nullptr;
 }
 
 // The file's headers when they are those of a 32-bit image; null otherwise.
@@ -40,8 +41,8 @@ const IMAGE_NT_HEADERS32* image_headers(const std::vector<std::uint8_t>& bytes)
 
 std::optional<std::size_t> file_offset(const std::vector<std::uint8_t>& bytes, const IMAGE_NT_HEADERS32& nt, DWORD rva)
 {
-    const std::size_t table = reinterpret_cast<const std::uint8_t*>(&nt) - bytes.data() + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) +
-                              nt.FileHeader.SizeOfOptionalHeader;
+    const std::size_t table = reinterpret_cast<const std::uint8_t*>(&nt) - bytes.data() +
+        offsetof(IMAGE_NT_HEADERS32, OptionalHeader) + nt.FileHeader.SizeOfOptionalHeader;
     for (WORD i = 0; i < nt.FileHeader.NumberOfSections; ++i) {
         const auto* section = record_at<IMAGE_SECTION_HEADER>(bytes, table + i * sizeof(IMAGE_SECTION_HEADER));
         if (section == nullptr)
@@ -81,14 +82,14 @@ std::optional<std::string> module_file_fault(const std::string& path)
     if ((nt->FileHeader.Characteristics & IMAGE_FILE_DLL) == 0)
         return "is a program, not a DLL";
     const std::size_t table = static_cast<std::size_t>(dos->e_lfanew) + offsetof(IMAGE_NT_HEADERS32, OptionalHeader) +
-                              nt->FileHeader.SizeOfOptionalHeader;
+        nt->FileHeader.SizeOfOptionalHeader;
     for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i) {
         const auto* section = record_at<IMAGE_SECTION_HEADER>(bytes, table + i * sizeof(IMAGE_SECTION_HEADER));
-        const std::size_t end = section == nullptr ? bytes.size() + 1
-                                                   : std::size_t{section->PointerToRawData} + section->SizeOfRawData;
+        const std::size_t end =
+            section == nullptr ? bytes.size() + 1 : std::size_t{section->PointerToRawData} + section->SizeOfRawData;
         if (end > bytes.size())
             return "is cut short: its parts reach byte " + std::to_string(end) + ", but the file has " +
-                   std::to_string(bytes.size()) + " bytes (copy it again)";
+                std::to_string(bytes.size()) + " bytes (copy it again)";
     }
     return std::nullopt;
 }

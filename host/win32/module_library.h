@@ -27,7 +27,7 @@ private:
         std::string error;
     };
     HWND host_window_;
-    std::map<std::string, Entry> loaded_;   // by the file's full path, lower case
+    std::map<std::string, Entry> loaded_; // by the file's full path, lower case
     std::deque<ModuleBitmaps> bitmaps_;
 };
 

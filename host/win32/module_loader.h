@@ -9,7 +9,7 @@
 #include "host/panel/platform.h"
 
 struct LoadedLibrary {
-    HMODULE      handle = nullptr;
+    HMODULE handle = nullptr;
     LoadedModule records;
 };
 

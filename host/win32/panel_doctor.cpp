@@ -40,9 +40,11 @@ void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const 
         if (first == nullptr || !told.insert({failed.module, lower(failed.path)}).second)
             continue;
         const bool there = GetFileAttributesA(failed.path.c_str()) != INVALID_FILE_ATTRIBUTES;
-        messages.push_back({.path = followed.path, .line = first->line, .problem = true,
+        messages.push_back({.path = followed.path,
+                            .line = first->line,
+                            .problem = true,
                             .text = first->module + " looked at install for " + failed.path +
-                                    (there ? ", which is there but could not be opened" : ", which is missing")});
+                                (there ? ", which is there but could not be opened" : ", which is missing")});
     }
 }
 
@@ -61,12 +63,14 @@ std::string simulator_executable_path(const std::string& simulator_folder)
 int check_panel_file(const HostCommandLine& command_line, HWND host_window, std::ostream& out)
 {
     const std::string path = full_path(command_line.check_path);
-    const std::string simulator_folder = command_line.simulator_folder.empty() ? simulator_folder_of(path)
-                                                                               : full_path(command_line.simulator_folder);
+    const std::string simulator_folder =
+        command_line.simulator_folder.empty() ? simulator_folder_of(path) : full_path(command_line.simulator_folder);
     answer_executable_path(simulator_executable_path(simulator_folder));
     out << "checking " << path << "\n"
-        << "simulator folder: " << (simulator_folder.empty() ? "not known (the panel file is not in Aircraft\\PLANE\\Panel\\)"
-                                                             : simulator_folder) << "\n";
+        << "simulator folder: "
+        << (simulator_folder.empty() ? "not known (the panel file is not in Aircraft\\PLANE\\Panel\\)"
+                                     : simulator_folder)
+        << "\n";
     const FollowedPanel followed = follow_panel_aliases(path, simulator_folder);
     if (followed.path != path)
         out << "the panel is that of " << followed.path << "\n";

@@ -74,10 +74,11 @@ SoundResult create_buffer(SoundDevice handle, const ToneBufferDescription& descr
     ScriptedDevice* device = live_device(handle, "create_buffer");
     if (begin(SoundCall::create_buffer) || device == nullptr)
         return ds_invalid_param;
-    scripted_sound_platform().buffers.push_back({.device = device,
-                            .flags = description.flags,
-                            .format = read_format(description.format),
-                            .samples = std::vector<std::uint8_t>(description.buffer_bytes, fresh_buffer_value)});
+    scripted_sound_platform().buffers.push_back(
+        {.device = device,
+         .flags = description.flags,
+         .format = read_format(description.format),
+         .samples = std::vector<std::uint8_t>(description.buffer_bytes, fresh_buffer_value)});
     ++device->live_buffers;
     ++scripted_sound_platform().live_buffers;
     *buffer = &scripted_sound_platform().buffers.back();
@@ -127,8 +128,10 @@ SoundResult lock(SoundBuffer handle, std::uint32_t offset, std::uint32_t bytes, 
     const std::uint32_t second = std::min(bytes - first, scripted_sound_platform().second_lock_region_limit);
     locks.push_back({.buffer = buffer, .first = GuardedMemory(first), .second = GuardedMemory(second)});
     ScriptedLock& held = locks.back();
-    held.regions = {.first = held.first.bytes.data(), .first_bytes = first,
-                    .second = second != 0 ? held.second.bytes.data() : nullptr, .second_bytes = second};
+    held.regions = {.first = held.first.bytes.data(),
+                    .first_bytes = first,
+                    .second = second != 0 ? held.second.bytes.data() : nullptr,
+                    .second_bytes = second};
     regions = held.regions;
     return 0;
 }
@@ -140,8 +143,8 @@ SoundResult unlock(SoundBuffer handle, const LockedRegions& regions)
         return ds_invalid_param;
     const auto held = std::find_if(locks.begin(), locks.end(), [&](const ScriptedLock& lock) {
         return lock.buffer == buffer && lock.regions.first == regions.first &&
-               lock.regions.first_bytes == regions.first_bytes && lock.regions.second == regions.second &&
-               lock.regions.second_bytes == regions.second_bytes;
+            lock.regions.first_bytes == regions.first_bytes && lock.regions.second == regions.second &&
+            lock.regions.second_bytes == regions.second_bytes;
     });
     if (held == locks.end()) {
         fault("unlock with regions that the lock did not hand out");

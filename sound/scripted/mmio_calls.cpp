@@ -55,8 +55,9 @@ MmioResult mmio_descend(MmioFile handle, RiffChunk& chunk, const RiffChunk* pare
     ScriptedFile* file = open_file(handle, "mmio_descend");
     if (begin(SoundCall::mmio_descend) || file == nullptr)
         return mmio_chunk_not_found;
-    const std::size_t end = parent != nullptr ? std::min<std::size_t>(parent->data_offset + parent->size, file->bytes.size())
-                                              : file->bytes.size();
+    const std::size_t end = parent != nullptr
+        ? std::min<std::size_t>(parent->data_offset + parent->size, file->bytes.size())
+        : file->bytes.size();
     for (std::size_t at = file->position; at + 8 <= end;) {
         const std::uint32_t id = read_u32(file->bytes, at);
         const std::uint32_t size = read_u32(file->bytes, at + 4);

@@ -11,6 +11,7 @@ ScriptedSoundPlatform world;
 using namespace scripted_detail;
 
 constexpr SoundPlatform scripted_platform{
+    // clang-format off
     .executable_path       = executable_path,
     .split_path            = split_path,
     .allocate_text         = allocate_text,
@@ -37,6 +38,7 @@ constexpr SoundPlatform scripted_platform{
     .set_volume            = set_volume,
     .stop                  = stop,
     .unlock                = unlock,
+    // clang-format on
 };
 
 } // namespace
@@ -95,7 +97,7 @@ int ScriptedSoundPlatform::count(SoundCall call) const
 bool ScriptedSoundPlatform::holds_nothing() const
 {
     return live_texts == 0 && live_blocks == 0 && locked_blocks == 0 && open_files == 0 && live_devices == 0 &&
-           live_buffers == 0;
+        live_buffers == 0;
 }
 
 ScriptedBuffer* ScriptedSoundPlatform::last_buffer()
@@ -111,21 +113,40 @@ bool can_fail(SoundCall call)
     case SoundCall::global_unlock:
     case SoundCall::global_free:
     case SoundCall::release_device:
-    case SoundCall::release_buffer:
-        return false;
-    default:
-        return true;
+    case SoundCall::release_buffer: return false;
+    default: return true;
     }
 }
 
 const char* sound_call_name(SoundCall call)
 {
     static const char* const names[] = {
-        "executable_path", "split_path", "allocate_text", "free_text", "find_window",
-        "mmio_open", "mmio_descend", "mmio_read", "mmio_ascend", "mmio_close",
-        "global_alloc", "global_lock", "global_unlock", "global_free",
-        "create_device", "set_cooperative_level", "create_buffer", "release_device",
-        "release_buffer", "get_status", "lock", "play", "set_current_position", "set_volume", "stop", "unlock",
+        "executable_path",
+        "split_path",
+        "allocate_text",
+        "free_text",
+        "find_window",
+        "mmio_open",
+        "mmio_descend",
+        "mmio_read",
+        "mmio_ascend",
+        "mmio_close",
+        "global_alloc",
+        "global_lock",
+        "global_unlock",
+        "global_free",
+        "create_device",
+        "set_cooperative_level",
+        "create_buffer",
+        "release_device",
+        "release_buffer",
+        "get_status",
+        "lock",
+        "play",
+        "set_current_position",
+        "set_volume",
+        "stop",
+        "unlock",
     };
     return names[static_cast<int>(call)];
 }

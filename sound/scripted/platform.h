@@ -20,26 +20,53 @@
 #include "sound/sound_platform.h"
 
 enum class SoundCall {
-    executable_path, split_path, allocate_text, free_text, find_window,
-    mmio_open, mmio_descend, mmio_read, mmio_ascend, mmio_close,
-    global_alloc, global_lock, global_unlock, global_free,
-    create_device, set_cooperative_level, create_buffer, release_device,
-    release_buffer, get_status, lock, play, set_current_position, set_volume, stop, unlock,
+    executable_path,
+    split_path,
+    allocate_text,
+    free_text,
+    find_window,
+    mmio_open,
+    mmio_descend,
+    mmio_read,
+    mmio_ascend,
+    mmio_close,
+    global_alloc,
+    global_lock,
+    global_unlock,
+    global_free,
+    create_device,
+    set_cooperative_level,
+    create_buffer,
+    release_device,
+    release_buffer,
+    get_status,
+    lock,
+    play,
+    set_current_position,
+    set_volume,
+    stop,
+    unlock,
 };
 
 // Whether the platform call has a failure result at all.
 bool can_fail(SoundCall call);
 const char* sound_call_name(SoundCall call);
-inline void PrintTo(SoundCall call, std::ostream* out) { *out << sound_call_name(call); }
+inline void PrintTo(SoundCall call, std::ostream* out)
+{
+    *out << sound_call_name(call);
+}
 
 struct ScriptedDevice {
+    // clang-format off
     HostWindow   window = nullptr;
     std::uint32_t cooperative_level = 0;
     int          live_buffers = 0;
     bool         released = false;
+    // clang-format on
 };
 
 struct ScriptedBuffer {
+    // clang-format off
     ScriptedDevice*               device = nullptr;
     std::uint32_t             flags = 0;
     std::vector<std::uint8_t> format;  // as DirectSound reads it: head and extra bytes
@@ -49,12 +76,13 @@ struct ScriptedBuffer {
     std::uint32_t             position = 0;
     std::int32_t              volume = 0;
     bool                      released = false;
+    // clang-format on
 };
 
 struct ScriptedSoundPlatform {
     // The scripted world.
     std::string executable_path = "C:\\Sim\\fs2000.exe";
-    std::map<std::string, HostWindow> windows;             // by class name
+    std::map<std::string, HostWindow> windows;              // by class name
     std::map<std::string, std::vector<std::uint8_t>> files; // by path as opened
     // How many bytes each lock region holds at most; a lock hands out the
     // first region, then what is left in the second.
@@ -69,6 +97,7 @@ struct ScriptedSoundPlatform {
     // Makes the next call of `call` fail.
     void fail_next(SoundCall call);
 
+    // clang-format off
     // What happened.
     std::vector<SoundCall>   calls;
     std::vector<std::string> faults;
@@ -81,6 +110,7 @@ struct ScriptedSoundPlatform {
     int open_files = 0;
     int live_devices = 0;
     int live_buffers = 0;
+    // clang-format on
 
     int count(SoundCall call) const;
     bool holds_nothing() const;

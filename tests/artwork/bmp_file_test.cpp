@@ -13,20 +13,22 @@ namespace {
 
 // Three columns, two rows, each pixel naming its own palette entry so that
 // any reordering shows.
-IndexedImage three_by_two() {
+IndexedImage three_by_two()
+{
     return {.size = {3, 2},
             .palette = {{0, 0, 0}, {10, 20, 30}, {200, 100, 50}, {1, 2, 3}, {4, 5, 6}, {7, 8, 9}},
-            .pixels = {0, 1, 2,
-                       3, 4, 5}};
+            .pixels = {0, 1, 2, 3, 4, 5}};
 }
 
-IndexedImage blank(int width, int height) {
+IndexedImage blank(int width, int height)
+{
     return {.size = {width, height},
             .palette = {{13, 13, 13}},
             .pixels = std::vector<std::uint8_t>(static_cast<std::size_t>(width) * height, 0)};
 }
 
-TEST(BmpFile, HeadersDescribeAnUncompressedEightBitBottomUpImage) {
+TEST(BmpFile, HeadersDescribeAnUncompressedEightBitBottomUpImage)
+{
     const auto bytes = encode_bmp(three_by_two());
     EXPECT_EQ(bytes.at(magic), 'B');
     EXPECT_EQ(bytes.at(magic + 1), 'M');
@@ -41,7 +43,8 @@ TEST(BmpFile, HeadersDescribeAnUncompressedEightBitBottomUpImage) {
     EXPECT_EQ(u32_at(bytes, colours_used), 6u);
 }
 
-TEST(BmpFile, PaletteFollowsTheHeadersAsBlueGreenRedZero) {
+TEST(BmpFile, PaletteFollowsTheHeadersAsBlueGreenRedZero)
+{
     const auto bytes = encode_bmp(three_by_two());
     EXPECT_EQ(u32_at(bytes, pixel_offset), palette + 6 * 4);
     const std::size_t entry = palette + 2 * 4;
@@ -51,7 +54,8 @@ TEST(BmpFile, PaletteFollowsTheHeadersAsBlueGreenRedZero) {
     EXPECT_EQ(bytes.at(entry + 3), 0);
 }
 
-TEST(BmpFile, RowsAreStoredBottomUpAndPaddedWithZerosToFourBytes) {
+TEST(BmpFile, RowsAreStoredBottomUpAndPaddedWithZerosToFourBytes)
+{
     const auto bytes = encode_bmp(three_by_two());
     const std::size_t pixels = u32_at(bytes, pixel_offset);
     const std::vector<std::uint8_t> stored(bytes.begin() + static_cast<std::ptrdiff_t>(pixels), bytes.end());
@@ -60,7 +64,8 @@ TEST(BmpFile, RowsAreStoredBottomUpAndPaddedWithZerosToFourBytes) {
     EXPECT_EQ(u32_at(bytes, image_size), stored.size());
 }
 
-TEST(BmpFile, EveryWidthPadsToTheNextMultipleOfFour) {
+TEST(BmpFile, EveryWidthPadsToTheNextMultipleOfFour)
+{
     const struct {
         int width;
         std::size_t stride;
@@ -72,7 +77,8 @@ TEST(BmpFile, EveryWidthPadsToTheNextMultipleOfFour) {
     }
 }
 
-TEST(BmpFile, RefusesPalettesAnEightBitImageCannotHold) {
+TEST(BmpFile, RefusesPalettesAnEightBitImageCannotHold)
+{
     IndexedImage image = blank(2, 2);
     image.palette.clear();
     EXPECT_THROW(encode_bmp(image), std::logic_error);
@@ -80,7 +86,8 @@ TEST(BmpFile, RefusesPalettesAnEightBitImageCannotHold) {
     EXPECT_THROW(encode_bmp(image), std::logic_error);
 }
 
-TEST(BmpFile, WritesTheEncodedBytesAndReportsAFolderThatIsMissing) {
+TEST(BmpFile, WritesTheEncodedBytesAndReportsAFolderThatIsMissing)
+{
     const auto folder = scratch_path("bmp");
     std::filesystem::create_directories(folder);
     const auto file = folder / "small.bmp";

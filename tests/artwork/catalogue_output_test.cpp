@@ -15,14 +15,16 @@
 
 namespace {
 
-std::vector<std::uint8_t> read_file(const std::filesystem::path& file) {
+std::vector<std::uint8_t> read_file(const std::filesystem::path& file)
+{
     std::ifstream in(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
 class WrittenArtwork : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
+    static void SetUpTestSuite()
+    {
         out_dir_ = scratch_path("catalogue");
         write_artwork(out_dir_);
     }
@@ -31,7 +33,8 @@ protected:
 };
 std::filesystem::path WrittenArtwork::out_dir_;
 
-TEST_F(WrittenArtwork, EveryResourceIdIsAnEightBitBitmapOfItsFramesSize) {
+TEST_F(WrittenArtwork, EveryResourceIdIsAnEightBitBitmapOfItsFramesSize)
+{
     int files = 0;
     for (const ImageFamily& family : image_catalogue()) {
         for (int frame = 0; frame < family.frame_count; ++frame) {
@@ -52,9 +55,11 @@ TEST_F(WrittenArtwork, EveryResourceIdIsAnEightBitBitmapOfItsFramesSize) {
     EXPECT_EQ(bitmaps_on_disk, files) << "no stray or missing bitmap files";
 }
 
-TEST_F(WrittenArtwork, EverySheetIsAPngForPeopleToLookAt) {
+TEST_F(WrittenArtwork, EverySheetIsAPngForPeopleToLookAt)
+{
     std::set<std::string> sheets;
-    for (const ImageFamily& family : image_catalogue()) sheets.insert(family.sheet);
+    for (const ImageFamily& family : image_catalogue())
+        sheets.insert(family.sheet);
     for (const std::string& sheet : sheets) {
         const auto bytes = read_file(out_dir_ / "sheets" / (sheet + ".png"));
         ASSERT_GT(bytes.size(), 8u) << sheet;
@@ -62,7 +67,8 @@ TEST_F(WrittenArtwork, EverySheetIsAPngForPeopleToLookAt) {
     }
 }
 
-TEST(ImageCatalogue, ResourceIdRunsNeverOverlap) {
+TEST(ImageCatalogue, ResourceIdRunsNeverOverlap)
+{
     std::set<int> ids;
     for (const ImageFamily& family : image_catalogue()) {
         for (int frame = 0; frame < family.frame_count; ++frame) {
@@ -71,7 +77,8 @@ TEST(ImageCatalogue, ResourceIdRunsNeverOverlap) {
     }
 }
 
-TEST(ImageCatalogue, DigitStripsHoldFourBanksOfEveryDigitCode) {
+TEST(ImageCatalogue, DigitStripsHoldFourBanksOfEveryDigitCode)
+{
     int strips = 0;
     for (const ImageFamily& family : image_catalogue()) {
         if (std::string_view(family.name).ends_with("_digits")) {
@@ -85,7 +92,8 @@ TEST(ImageCatalogue, DigitStripsHoldFourBanksOfEveryDigitCode) {
     EXPECT_EQ(strips, 3);
 }
 
-TEST(ImageCatalogue, LcdImagesOfFourFramesHaveOneFramePerBank) {
+TEST(ImageCatalogue, LcdImagesOfFourFramesHaveOneFramePerBank)
+{
     for (const char* name : {"lit_dial", "deviation_border"}) {
         for (const ImageFamily& family : image_catalogue()) {
             if (family.name == std::string_view(name)) {
@@ -96,10 +104,12 @@ TEST(ImageCatalogue, LcdImagesOfFourFramesHaveOneFramePerBank) {
 }
 
 // The digits tile their windows on the face without gaps or overlap.
-TEST(ImageCatalogue, DigitFramesTileTheirWindows) {
+TEST(ImageCatalogue, DigitFramesTileTheirWindows)
+{
     auto first_size = [](std::string_view name) {
         for (const ImageFamily& f : image_catalogue()) {
-            if (f.name == name) return f.size;
+            if (f.name == name)
+                return f.size;
         }
         return FrameSize{};
     };
@@ -114,7 +124,8 @@ TEST(ImageCatalogue, DigitFramesTileTheirWindows) {
     EXPECT_EQ(face, face_frame_size);
 }
 
-TEST(WriteArtwork, ReportsAnOutputFolderThatCannotBeMade) {
+TEST(WriteArtwork, ReportsAnOutputFolderThatCannotBeMade)
+{
     const auto blocker = scratch_path("not_a_folder");
     std::ofstream(blocker) << "a file where the folder should go";
     EXPECT_THROW(write_artwork(blocker / "out"), std::runtime_error);

@@ -12,12 +12,14 @@
 
 namespace {
 
-int distance(Rgb a, Rgb b) {
+int distance(Rgb a, Rgb b)
+{
     return static_cast<int>(std::lround(std::hypot(a.r - b.r, a.g - b.g, a.b - b.b)));
 }
 
 // A horizontal sweep through many colours, more than any palette can hold.
-void paint_rainbow(Canvas& canvas) {
+void paint_rainbow(Canvas& canvas)
+{
     cairo_pattern_t* sweep = cairo_pattern_create_linear(0, 0, canvas.size().width, 0);
     add_colour_stop(sweep, 0.0, {255, 0, 0});
     add_colour_stop(sweep, 0.5, {0, 255, 0});
@@ -33,7 +35,8 @@ void paint_rainbow(Canvas& canvas) {
     cairo_pattern_destroy(shade);
 }
 
-TEST(ColourQuantiser, LeavesUntouchedPixelsPureBlackAndLiftsDrawnBlackToNearBlack) {
+TEST(ColourQuantiser, LeavesUntouchedPixelsPureBlackAndLiftsDrawnBlackToNearBlack)
+{
     Canvas canvas({8, 4});
     cairo_rectangle(canvas.cr(), 0, 0, 4, 4);
     fill_with(canvas.cr(), {0, 0, 0});
@@ -45,14 +48,16 @@ TEST(ColourQuantiser, LeavesUntouchedPixelsPureBlackAndLiftsDrawnBlackToNearBlac
     EXPECT_EQ(image.palette.front(), undrawn);
 }
 
-TEST(ColourQuantiser, LiftsOnlyColoursDarkerThanNearBlack) {
+TEST(ColourQuantiser, LiftsOnlyColoursDarkerThanNearBlack)
+{
     EXPECT_EQ(lift_above_undrawn({5, 0, 9}), (Rgb{13, 13, 13}));
     EXPECT_EQ(lift_above_undrawn({0, 0, 12}), (Rgb{13, 13, 13}));
     EXPECT_EQ(lift_above_undrawn({0, 0, 255}), (Rgb{0, 0, 255}));
     EXPECT_EQ(lift_above_undrawn({13, 0, 0}), (Rgb{13, 0, 0}));
 }
 
-TEST(ColourQuantiser, DrawsAntialiasedEdgesInFullColourAndLeavesFaintOnesUndrawn) {
+TEST(ColourQuantiser, DrawsAntialiasedEdgesInFullColourAndLeavesFaintOnesUndrawn)
+{
     Canvas canvas({40, 40});
     circle_path(canvas.cr(), 20, 20, 15.3);
     fill_with(canvas.cr(), {200, 40, 40});
@@ -76,7 +81,8 @@ TEST(ColourQuantiser, DrawsAntialiasedEdgesInFullColourAndLeavesFaintOnesUndrawn
     EXPECT_NEAR(drawn, 3.14159 * 15.3 * 15.3, 15.0);
 }
 
-TEST(ColourQuantiser, KeepsKeyColoursExactAmongMoreShadesThanThePaletteHolds) {
+TEST(ColourQuantiser, KeepsKeyColoursExactAmongMoreShadesThanThePaletteHolds)
+{
     Canvas canvas({300, 64});
     paint_rainbow(canvas);
     const std::array keys{Rgb{29, 163, 29}, Rgb{130, 130, 34}};
@@ -93,7 +99,8 @@ TEST(ColourQuantiser, KeepsKeyColoursExactAmongMoreShadesThanThePaletteHolds) {
         << "an opaque image needs no undrawn entry";
 }
 
-TEST(ColourQuantiser, ApproximatesEveryShadeClosely) {
+TEST(ColourQuantiser, ApproximatesEveryShadeClosely)
+{
     Canvas canvas({300, 64});
     paint_rainbow(canvas);
     const IndexedImage image = quantise(canvas, {});
@@ -114,7 +121,8 @@ TEST(ColourQuantiser, ApproximatesEveryShadeClosely) {
 
 // With every slot taken by bright keys, a dark pixel lies nearer the undrawn
 // entry than any drawn one, and must still not become a hole.
-TEST(ColourQuantiser, NeverMapsADrawnPixelToTheUndrawnEntry) {
+TEST(ColourQuantiser, NeverMapsADrawnPixelToTheUndrawnEntry)
+{
     std::vector<Rgb> bright_keys;
     for (int i = 0; bright_keys.size() + 1 < max_palette_size; ++i) {
         bright_keys.push_back({std::uint8_t(150 + i % 100), std::uint8_t(150 + i / 100 * 30), 200});
@@ -130,13 +138,15 @@ TEST(ColourQuantiser, NeverMapsADrawnPixelToTheUndrawnEntry) {
     EXPECT_EQ(image.at(3, 0), undrawn);
 }
 
-TEST(ColourQuantiser, RefusesTheUndrawnKeyAsADrawnColour) {
+TEST(ColourQuantiser, RefusesTheUndrawnKeyAsADrawnColour)
+{
     Canvas canvas({2, 2});
     const std::array keys{undrawn};
     EXPECT_THROW(quantise(canvas, keys), std::logic_error);
 }
 
-TEST(ColourReduction, ReturnsFewColoursUnchanged) {
+TEST(ColourReduction, ReturnsFewColoursUnchanged)
+{
     const std::vector<ColourCount> few{{{1, 2, 3}, 5}, {{200, 0, 0}, 1}};
     const auto result = reduce_colours(few, 4);
     ASSERT_EQ(result.size(), 2u);
@@ -144,10 +154,10 @@ TEST(ColourReduction, ReturnsFewColoursUnchanged) {
     EXPECT_EQ(result[1], (Rgb{200, 0, 0}));
 }
 
-TEST(ColourReduction, FindsTwoClustersAndWeighsTheirMembersByPixels) {
+TEST(ColourReduction, FindsTwoClustersAndWeighsTheirMembersByPixels)
+{
     const std::vector<ColourCount> clusters{
-        {{10, 10, 10}, 3}, {{14, 10, 10}, 1}, {{12, 12, 12}, 4},
-        {{240, 200, 0}, 2}, {{244, 204, 0}, 2},
+        {{10, 10, 10}, 3}, {{14, 10, 10}, 1}, {{12, 12, 12}, 4}, {{240, 200, 0}, 2}, {{244, 204, 0}, 2},
     };
     auto result = reduce_colours(clusters, 2);
     ASSERT_EQ(result.size(), 2u);

@@ -6,8 +6,14 @@
 
 namespace {
 
-std::uint32_t word16(const std::vector<std::uint8_t>& b, std::size_t at) { return b[at] | (b[at + 1] << 8); }
-std::uint32_t word32(const std::vector<std::uint8_t>& b, std::size_t at) { return word16(b, at) | (word16(b, at + 2) << 16); }
+std::uint32_t word16(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return b[at] | (b[at + 1] << 8);
+}
+std::uint32_t word32(const std::vector<std::uint8_t>& b, std::size_t at)
+{
+    return word16(b, at) | (word16(b, at + 2) << 16);
+}
 
 // The art's characters from the colour and mask planes, top row first.
 std::vector<std::string> rows_of(const std::vector<std::uint8_t>& file, std::size_t width, std::size_t height)
@@ -61,7 +67,10 @@ TEST(CursorFiles, ArtThatMakesNoCursorIsRefusedWithTheReason)
     constexpr std::string_view strange[] = {"#x"};
     constexpr std::string_view two[] = {"##", "oo"};
     const std::vector<std::string_view> too_tall(33, "#");
-    const struct { CursorArt art; const char* reason; } cases[] = {
+    const struct {
+        CursorArt art;
+        const char* reason;
+    } cases[] = {
         {{"uneven", 0, 0, uneven}, "uneven: row 1 is not as wide as the first, up to 32"},
         {{"strange", 0, 0, strange}, "strange: 'x' in row 0"},
         {{"off", 2, 0, two}, "off: the hot spot lies outside the art"},

@@ -24,13 +24,17 @@ const char* const glyph_letters[digit_code_count] = {
     "abcdef", "bc", "abdeg", "abcdg", "bcfg", "acdfg", "acdefg", "abc", "abcdefg", "abcdfg", "g", "adg",
 };
 constexpr const char* segment_letters = "abcdefg";
-constexpr Segment segment_of_letter[] = {Segment::top,       Segment::upper_right, Segment::lower_right,
-                                        Segment::bottom,    Segment::lower_left,  Segment::upper_left,
-                                        Segment::middle};
+constexpr Segment segment_of_letter[] = {Segment::top,    Segment::upper_right, Segment::lower_right,
+                                         Segment::bottom, Segment::lower_left,  Segment::upper_left,
+                                         Segment::middle};
 
-bool is_segment_grey(Rgb c) { return c.r == c.g && c.g == c.b && c.r >= near_black.r && c.r <= 51; }
+bool is_segment_grey(Rgb c)
+{
+    return c.r == c.g && c.g == c.b && c.r >= near_black.r && c.r <= 51;
+}
 
-TEST(DigitStrips, EveryFrameIsOpaqueWithNoPureBlackAnywhere) {
+TEST(DigitStrips, EveryFrameIsOpaqueWithNoPureBlackAnywhere)
+{
     for (const Strip& strip : strips) {
         for (const SheetTile& tile : drawn_frames(strip.family)) {
             EXPECT_EQ(count_pixels(tile.image, is_undrawn), 0) << tile.resource_id;
@@ -38,7 +42,8 @@ TEST(DigitStrips, EveryFrameIsOpaqueWithNoPureBlackAnywhere) {
     }
 }
 
-TEST(DigitStrips, EveryFrameIsFilledWithItsBanksExactLcdColour) {
+TEST(DigitStrips, EveryFrameIsFilledWithItsBanksExactLcdColour)
+{
     for (const Strip& strip : strips) {
         const auto& frames = drawn_frames(strip.family);
         for (std::size_t frame = 0; frame < frames.size(); ++frame) {
@@ -52,7 +57,8 @@ TEST(DigitStrips, EveryFrameIsFilledWithItsBanksExactLcdColour) {
     }
 }
 
-TEST(DigitStrips, EachCodeLightsExactlyItsSegmentsInDarkGrey) {
+TEST(DigitStrips, EachCodeLightsExactlyItsSegmentsInDarkGrey)
+{
     for (const Strip& strip : strips) {
         const auto& frames = drawn_frames(strip.family);
         for (std::size_t frame = 0; frame < frames.size(); ++frame) {
@@ -63,7 +69,8 @@ TEST(DigitStrips, EachCodeLightsExactlyItsSegmentsInDarkGrey) {
                 const Rgb pixel = frames[frame].image.at(static_cast<int>(centre.x), static_cast<int>(centre.y));
                 const bool lit = std::string(glyph_letters[code]).find(segment_letters[s]) != std::string::npos;
                 if (lit) {
-                    EXPECT_TRUE(is_segment_grey(pixel)) << frames[frame].resource_id << " segment " << segment_letters[s];
+                    EXPECT_TRUE(is_segment_grey(pixel))
+                        << frames[frame].resource_id << " segment " << segment_letters[s];
                 } else {
                     EXPECT_EQ(pixel, lcd) << frames[frame].resource_id << " segment " << segment_letters[s];
                 }
@@ -74,7 +81,8 @@ TEST(DigitStrips, EachCodeLightsExactlyItsSegmentsInDarkGrey) {
 
 // Switching units or brightness must not make the digits jump, even where a
 // bank's frames are taller than the first bank's.
-TEST(DigitStrips, GlyphsSitInTheSamePixelsInEveryBank) {
+TEST(DigitStrips, GlyphsSitInTheSamePixelsInEveryBank)
+{
     for (const Strip& strip : strips) {
         const auto& frames = drawn_frames(strip.family);
         for (int code = 0; code < digit_code_count; ++code) {

@@ -6,13 +6,16 @@
 #include <cstdint>
 #include <vector>
 
-inline std::uint32_t u16_at(const std::vector<std::uint8_t>& b, std::size_t at) {
+inline std::uint32_t u16_at(const std::vector<std::uint8_t>& b, std::size_t at)
+{
     return b.at(at) | (std::uint32_t(b.at(at + 1)) << 8);
 }
-inline std::uint32_t u32_at(const std::vector<std::uint8_t>& b, std::size_t at) {
+inline std::uint32_t u32_at(const std::vector<std::uint8_t>& b, std::size_t at)
+{
     return u16_at(b, at) | (u16_at(b, at + 2) << 16);
 }
-inline std::int32_t i32_at(const std::vector<std::uint8_t>& b, std::size_t at) {
+inline std::int32_t i32_at(const std::vector<std::uint8_t>& b, std::size_t at)
+{
     return static_cast<std::int32_t>(u32_at(b, at));
 }
 
@@ -31,4 +34,3 @@ enum BmpField : std::size_t {
     colours_used = 46,
     palette = 54,
 };
-

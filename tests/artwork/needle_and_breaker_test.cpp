@@ -10,7 +10,8 @@ namespace {
 const int bar_first_column = static_cast<int>(face_needle_inner_radius);
 const int bar_last_column = static_cast<int>(face_needle_outer_radius);
 
-TEST(Needle, IsUndrawnEverywhereButTheBar) {
+TEST(Needle, IsUndrawnEverywhereButTheBar)
+{
     const IndexedImage& needle = drawn_frame("needle", 0);
     for (int y = 0; y < needle.size.height; ++y) {
         for (int x = 0; x < needle.size.width; ++x) {
@@ -20,11 +21,13 @@ TEST(Needle, IsUndrawnEverywhereButTheBar) {
         }
     }
     for (int x : {bar_first_column, bar_last_column}) {
-        EXPECT_GT(count_pixels_in(needle, {x, 0, 1, needle.size.height}, is_drawn), 0) << "the bar reaches column " << x;
+        EXPECT_GT(count_pixels_in(needle, {x, 0, 1, needle.size.height}, is_drawn), 0)
+            << "the bar reaches column " << x;
     }
 }
 
-TEST(Needle, BarFillsTheFullHeightWithAnOutlineAroundItsFill) {
+TEST(Needle, BarFillsTheFullHeightWithAnOutlineAroundItsFill)
+{
     const IndexedImage& needle = drawn_frame("needle", 0);
     const int middle = (bar_first_column + bar_last_column) / 2;
     const Rgb outline = needle.at(middle, 0);
@@ -40,19 +43,22 @@ TEST(Needle, BarFillsTheFullHeightWithAnOutlineAroundItsFill) {
     EXPECT_LT(count_pixels_in(needle, {bar_last_column, 0, 1, needle.size.height}, is_drawn), needle.size.height);
 }
 
-TEST(BreakerDisc, IsARoundPureBlueDiscWithADarkOutlineOnBlack) {
+TEST(BreakerDisc, IsARoundPureBlueDiscWithADarkOutlineOnBlack)
+{
     const IndexedImage& disc = drawn_frame("breaker_disc", 0);
     EXPECT_EQ(disc.at(14, 32), breaker_cap_blue);
     const RowSpan rows = drawn_rows(disc);
     const int across = count_pixels_in(disc, {0, 32, disc.size.width, 1}, is_drawn);
     EXPECT_EQ(rows.last - rows.first + 1, across) << "as tall as it is wide";
     int left = 0;
-    while (is_undrawn(disc.at(left, 32))) ++left;
+    while (is_undrawn(disc.at(left, 32)))
+        ++left;
     EXPECT_LT(disc.at(left, 32).b, 128) << "dark outline";
     EXPECT_TRUE(is_undrawn(disc.at(0, 0)));
 }
 
-TEST(BreakerSwitch, BaseRingCoversTheDiscInEveryFrame) {
+TEST(BreakerSwitch, BaseRingCoversTheDiscInEveryFrame)
+{
     const IndexedImage& disc = drawn_frame("breaker_disc", 0);
     for (int frame = 0; frame < 3; ++frame) {
         const IndexedImage& lever = drawn_frame("breaker_switch", frame);
@@ -69,7 +75,8 @@ TEST(BreakerSwitch, BaseRingCoversTheDiscInEveryFrame) {
 }
 
 // End-on, only the ring shows; open, the lever hangs below it; closed, it stands above.
-TEST(BreakerSwitch, LeverPointsDownWhenOpenAndUpWhenClosed) {
+TEST(BreakerSwitch, LeverPointsDownWhenOpenAndUpWhenClosed)
+{
     const RowSpan ring = drawn_rows(drawn_frame("breaker_switch", 1));
     const RowSpan open = drawn_rows(drawn_frame("breaker_switch", 0));
     const RowSpan closed = drawn_rows(drawn_frame("breaker_switch", 2));

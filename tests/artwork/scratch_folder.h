@@ -8,9 +8,9 @@
 #include <random>
 #include <string>
 
-inline std::filesystem::path scratch_path(const std::string& purpose) {
+inline std::filesystem::path scratch_path(const std::string& purpose)
+{
     std::random_device entropy;
     return std::filesystem::temp_directory_path() /
-           ("artwork_" + purpose + "_" + std::to_string(entropy()) + "_" + std::to_string(entropy()));
+        ("artwork_" + purpose + "_" + std::to_string(entropy()) + "_" + std::to_string(entropy()));
 }
-

@@ -75,7 +75,7 @@ TEST_F(Flight, UnitSystemChangesTheAltitudeVariableButNotTheHeight)
     EXPECT_EQ(variables.get(token_units_of_measure), 0.0);
     EXPECT_NEAR(altitude(), 1000.0 / 0.3048, 1e-6);
     flight.climb();
-    flight.advance(1.0);   // 5 m more, written in feet
+    flight.advance(1.0); // 5 m more, written in feet
     EXPECT_NEAR(flight.altitude_m(), 1005.0, 1e-6);
     flight.toggle_units();
     EXPECT_NEAR(altitude(), 1005.0, 1e-6);
@@ -112,13 +112,15 @@ TEST(PanelPointer, MapsPanelPixelsBackToFacePixelsOfScaledGauges)
 {
     // An altimeter at face size, a breaker at width 45 (scale 1.5) beside it.
     const std::vector<PlacedGauge> gauges = {placed(0, 0, 361, 358, 361, 358), placed(370, 0, 45, 98, 30, 65)};
-    const struct { PixelPoint panel; std::optional<std::size_t> gauge; PixelPoint face; } cases[] = {
-        {{40, 40}, 0, {40, 40}},
-        {{360, 357}, 0, {360, 357}},
-        {{361, 10}, std::nullopt, {}},   // between the gauges
-        {{370, 0}, 1, {0, 0}},
-        {{392, 48}, 1, {14, 31}},
-        {{414, 97}, 1, {29, 64}},        // last placed pixel, last face pixel
+    const struct {
+        PixelPoint panel;
+        std::optional<std::size_t> gauge;
+        PixelPoint face;
+    } cases[] = {
+        {{40, 40}, 0, {40, 40}},       {{360, 357}, 0, {360, 357}},
+        {{361, 10}, std::nullopt, {}}, // between the gauges
+        {{370, 0}, 1, {0, 0}},         {{392, 48}, 1, {14, 31}},
+        {{414, 97}, 1, {29, 64}}, // last placed pixel, last face pixel
         {{415, 10}, std::nullopt, {}},
     };
     for (const auto& c : cases) {
@@ -146,10 +148,10 @@ TEST(TooltipRest, ShowsAfterHalfASecondStillAndFollowsWhileInsideItsRegion)
     TooltipRest rest;
     rest.pointer_at(pressure, {340, 310}, 10.0);
     EXPECT_FALSE(rest.shown(10.4));
-    rest.pointer_at(pressure, {341, 310}, 10.4);   // moved before it showed: rest again
+    rest.pointer_at(pressure, {341, 310}, 10.4); // moved before it showed: rest again
     EXPECT_FALSE(rest.shown(10.8));
     EXPECT_EQ(rest.shown(10.9), pressure);
-    rest.pointer_at(pressure, {350, 320}, 11.0);   // shown: stays while inside
+    rest.pointer_at(pressure, {350, 320}, 11.0); // shown: stays while inside
     EXPECT_EQ(rest.shown(11.0), pressure);
     rest.pointer_at(TooltipPlace{0, &other}, {20, 320}, 11.1);
     EXPECT_FALSE(rest.shown(11.5));
@@ -194,11 +196,9 @@ TEST(FramePacer, MakesUpASmallDelayButMovesOnAfterAStall)
         int next_due_ms;
     };
     const Step steps[] = {
-        {0,   100},
-        {130, 200},   // 30 ms late: the next slot keeps its time
-        {200, 300},
-        {290, 400},   // early (a clock that woke soon): still one slot on
-        {650, 750},   // 250 ms late, more than a slot: no burst of three
+        {0, 100},   {130, 200}, // 30 ms late: the next slot keeps its time
+        {200, 300}, {290, 400}, // early (a clock that woke soon): still one slot on
+        {650, 750},             // 250 ms late, more than a slot: no burst of three
         {750, 850},
     };
     using Clock = FrameClock::Clock;
@@ -223,14 +223,18 @@ TEST(BenchCommandLine, WindowGoesWithoutAScenarioAndItsOptionsGoOnlyWithIt)
     EXPECT_EQ(bench->report_path, "r.txt");
     EXPECT_TRUE(bench->scenario.empty());
 
-    const struct { std::vector<const char*> words; const char* error; } refused[] = {
+    const struct {
+        std::vector<const char*> words;
+        const char* error;
+    } refused[] = {
         {{}, "no scenario given"},
         {{"--xray", "s.txt"}, "--xray, --report, --record, --watch and --seconds go with --window"},
         {{"--seconds", "5", "s.txt"}, "--xray, --report, --record, --watch and --seconds go with --window"},
         {{"--window", "--seconds", "0"}, "--seconds needs a number of seconds above 0, not '0'"},
         {{"--window", "--seconds", "ten"}, "--seconds needs a number of seconds above 0, not 'ten'"},
         {{"--window", "--seconds"}, "--seconds needs a value"},
-        {{"--window", "--watch", "--panel", "p.cfg"}, "--watch follows one module file (--module) and does not go with --panel"},
+        {{"--window", "--watch", "--panel", "p.cfg"},
+         "--watch follows one module file (--module) and does not go with --panel"},
     };
     for (const auto& c : refused) {
         EXPECT_FALSE(parsed(c.words, error));

@@ -51,9 +51,15 @@ constexpr const char* zor_1_and_breaker =
 TEST_F(Bench, ScenarioFliesLiveThenTheBenchTakesClicksOnScaledGauges)
 {
     screen.inputs = {
-        {1.0, [](BenchSession& s) { s.button_down({392, 48}, MouseButton::left); }},   // breaker, face 14,31
+        {1.0,
+         [](BenchSession& s) {
+             s.button_down({392, 48}, MouseButton::left);
+         }}, // breaker, face 14,31
         {1.1, [](BenchSession& s) { s.button_up(); }},
-        {2.0, [](BenchSession& s) { s.button_down({330, 30}, MouseButton::right); }},  // units button
+        {2.0,
+         [](BenchSession& s) {
+             s.button_down({330, 30}, MouseButton::right);
+         }}, // units button
         {2.1, [](BenchSession& s) { s.button_up(); }},
     };
     screen.close_at_seconds = 3.0;
@@ -72,14 +78,23 @@ TEST_F(Bench, ScenarioFliesLiveThenTheBenchTakesClicksOnScaledGauges)
 TEST_F(Bench, TooltipShowsAfterARestAndCountsWhileTheKnobIsHeld)
 {
     screen.inputs = {
-        {0.5, [](BenchSession& s) { s.key("B"); }},                     // bus off: ZOR_1 holds 1013
-        {1.0, [](BenchSession& s) { s.pointer_moved({345, 310}); }},
+        {0.5, [](BenchSession& s) { s.key("B"); }}, // bus off: ZOR_1 holds 1013
+        {1.0,
+         [](BenchSession& s) {
+             s.pointer_moved({345, 310});
+         }},
         {1.3, [&](BenchSession&) { EXPECT_FALSE(screen.last.tooltip); }},
         {2.0, [&](BenchSession&) { EXPECT_EQ(screen.last.tooltip, "1013"); }},
         {2.0, [](BenchSession& s) { s.key("B"); }},
-        {2.1, [](BenchSession& s) { s.button_down({345, 310}, MouseButton::left); }},
+        {2.1,
+         [](BenchSession& s) {
+             s.button_down({345, 310}, MouseButton::left);
+         }},
         {3.1, [](BenchSession& s) { s.button_up(); }},
-        {3.5, [](BenchSession& s) { s.pointer_moved({180, 180}); }},
+        {3.5,
+         [](BenchSession& s) {
+             s.pointer_moved({180, 180});
+         }},
     };
     screen.close_at_seconds = 4.0;
     EXPECT_EQ(fly(zor_1_and_breaker + std::string("click AZS_ZOR_1 15 32\n")), 0);
@@ -96,11 +111,26 @@ TEST_F(Bench, TooltipShowsAfterARestAndCountsWhileTheKnobIsHeld)
 TEST_F(Bench, CursorChangesAreReportedWithTheGaugeAndFacePoint)
 {
     screen.inputs = {
-        {0.5, [](BenchSession& s) { s.cursor_at({40, 40}); }},
-        {0.6, [](BenchSession& s) { s.cursor_at({41, 41}); }},       // the same cursor: no new line
-        {0.7, [](BenchSession& s) { s.cursor_at({320, 310}); }},
-        {0.8, [](BenchSession& s) { s.cursor_at({350, 310}); }},
-        {0.9, [](BenchSession& s) { s.cursor_at({180, 180}); }},
+        {0.5,
+         [](BenchSession& s) {
+             s.cursor_at({40, 40});
+         }},
+        {0.6,
+         [](BenchSession& s) {
+             s.cursor_at({41, 41});
+         }}, // the same cursor: no new line
+        {0.7,
+         [](BenchSession& s) {
+             s.cursor_at({320, 310});
+         }},
+        {0.8,
+         [](BenchSession& s) {
+             s.cursor_at({350, 310});
+         }},
+        {0.9,
+         [](BenchSession& s) {
+             s.cursor_at({180, 180});
+         }},
     };
     screen.close_at_seconds = 1.0;
     fly(zor_1_and_breaker);

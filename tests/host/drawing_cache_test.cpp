@@ -89,19 +89,19 @@ constexpr std::uint32_t transparent_bright = image_transparent | image_bright;
 // opaque overlay over the top-left edge, a filtered needle, an unfiltered
 // one that draws its black.
 struct HandMadeGauge {
-    StaticImageElement face = static_image_record(
-        element_header(element_static_image, face_id, {0, 0}, image_transparent, nullptr, nullptr));
-    IconElement inner = icon_record(
-        element_header(element_icon, icon_id, {5, 5}, transparent_bright, nullptr, nullptr), icon_frames, answer);
+    StaticImageElement face =
+        static_image_record(element_header(element_static_image, face_id, {0, 0}, image_transparent, nullptr, nullptr));
+    IconElement inner = icon_record(element_header(element_icon, icon_id, {5, 5}, transparent_bright, nullptr, nullptr),
+                                    icon_frames, answer);
     IconElement edge = icon_record(
         element_header(element_icon, icon_id, {34, 25}, transparent_bright, nullptr, nullptr), icon_frames, answer);
-    StaticImageElement overlay = static_image_record(
-        element_header(element_static_image, overlay_id, {-4, -3}, 0, nullptr, nullptr));
-    NeedleElement filtered = needle_record(
-        element_header(element_needle, needle_id, {20, 15}, image_transparent | image_bilinear, nullptr, nullptr, {2, 1}),
-        answer);
-    NeedleElement plain = needle_record(
-        element_header(element_needle, needle_id, {12, 20}, 0, nullptr, nullptr, {0, 1}), answer);
+    StaticImageElement overlay =
+        static_image_record(element_header(element_static_image, overlay_id, {-4, -3}, 0, nullptr, nullptr));
+    NeedleElement filtered = needle_record(element_header(element_needle, needle_id, {20, 15},
+                                                          image_transparent | image_bilinear, nullptr, nullptr, {2, 1}),
+                                           answer);
+    NeedleElement plain =
+        needle_record(element_header(element_needle, needle_id, {12, 20}, 0, nullptr, nullptr, {0, 1}), answer);
     ElementHeader* const after_face[2] = {&inner.header, nullptr};
     ElementHeader* const after_inner[2] = {&edge.header, nullptr};
     ElementHeader* const after_edge[2] = {&overlay.header, nullptr};
@@ -119,8 +119,10 @@ struct HandMadeGauge {
         overlay.header.next = after_overlay;
         filtered.header.next = after_filtered;
     }
-    std::vector<ElementHeader*> elements() { return {&face.header, &inner.header, &edge.header, &overlay.header,
-                                                     &filtered.header, &plain.header}; }
+    std::vector<ElementHeader*> elements()
+    {
+        return {&face.header, &inner.header, &edge.header, &overlay.header, &filtered.header, &plain.header};
+    }
 };
 
 class CachedDrawing : public ::testing::Test {
@@ -132,9 +134,11 @@ protected:
     PanelCanvas canvas;
     // At face size, shrunk, and grown over the first: placed three times.
     std::vector<PlacedGauge> places = {
+        // clang-format off
         {.label = "HAND", .header = &gauge.header, .bitmaps = &bitmaps, .x = 0,  .y = 0,  .width = 40, .height = 30, .face = {40, 30}},
         {.label = "HAND", .header = &gauge.header, .bitmaps = &bitmaps, .x = 50, .y = 0,  .width = 25, .height = 19, .face = {40, 30}},
         {.label = "HAND", .header = &gauge.header, .bitmaps = &bitmaps, .x = 30, .y = 10, .width = 61, .height = 46, .face = {40, 30}},
+        // clang-format on
     };
 
     void SetUp() override
@@ -168,7 +172,7 @@ protected:
 TEST_F(CachedDrawing, EveryStepOfAChangingGaugeEqualsTheFirstRenderer)
 {
     std::mt19937 random(8);
-    const double frames[] = {-1, 0, 1, 2, 3, 1.7, 40};   // 3 and 40: beyond the icon's frames
+    const double frames[] = {-1, 0, 1, 2, 3, 1.7, 40}; // 3 and 40: beyond the icon's frames
     auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
     for (int step = 0; step < 300; ++step) {
         // A few things change at each step, sometimes nothing.
@@ -183,12 +187,8 @@ TEST_F(CachedDrawing, EveryStepOfAChangingGaugeEqualsTheFirstRenderer)
         }
         const std::string when = "step " + std::to_string(step);
         switch (pick(3)) {
-        case 0:
-            expect_panel_as_first_renderer(when);
-            break;
-        case 1:
-            expect_face_as_first_renderer(static_cast<std::size_t>(pick(3)), when);
-            break;
+        case 0: expect_panel_as_first_renderer(when); break;
+        case 1: expect_face_as_first_renderer(static_cast<std::size_t>(pick(3)), when); break;
         default:
             expect_face_as_first_renderer(static_cast<std::size_t>(pick(3)), when);
             expect_panel_as_first_renderer(when);
@@ -202,7 +202,8 @@ TEST_F(CachedDrawing, ShownElementsAreAskedOnceADrawInDrawingOrderEvenWhenNothin
 {
     gauge.overlay.header.image_flags |= image_hidden;
     gauge.plain.header.image_flags |= image_hidden;
-    const std::vector<const ElementHeader*> one_face = {&gauge.inner.header, &gauge.edge.header, &gauge.filtered.header};
+    const std::vector<const ElementHeader*> one_face = {&gauge.inner.header, &gauge.edge.header,
+                                                        &gauge.filtered.header};
     for (int draw = 0; draw < 3; ++draw) {
         asked.clear();
         canvas.draw_panel(places);
@@ -235,7 +236,7 @@ TEST_F(CachedDrawing, PlacedElsewhereThePanelStartsAfresh)
 {
     expect_panel_as_first_renderer("first places");
     places.pop_back();
-    places[1].x = 2;   // now over the first
+    places[1].x = 2; // now over the first
     answers[&gauge.filtered.header] = 200;
     expect_panel_as_first_renderer("second places");
     places.clear();
@@ -259,12 +260,21 @@ TEST(NeedleDrawing, EveryAngleEqualsTheFirstRenderer)
             const NeedleBitmap needle(bitmap, black_transparent);
             for (double angle : angles) {
                 Image seen = background, expected = background;
-                const NeedlePlacement placement = {.pivot_x = 2, .pivot_y = 1, .centre_x = 24, .centre_y = 20,
-                                                   .angle_degrees = angle, .bilinear = bilinear};
+                const NeedlePlacement placement = {.pivot_x = 2,
+                                                   .pivot_y = 1,
+                                                   .centre_x = 24,
+                                                   .centre_y = 20,
+                                                   .angle_degrees = angle,
+                                                   .bilinear = bilinear};
                 draw_turned(seen, needle, placement, seen.bounds());
                 reference_turned(expected, bitmap,
-                                 {.pivot_x = 2, .pivot_y = 1, .centre_x = 24, .centre_y = 20, .angle_degrees = angle,
-                                  .bilinear = bilinear, .black_transparent = black_transparent});
+                                 {.pivot_x = 2,
+                                  .pivot_y = 1,
+                                  .centre_x = 24,
+                                  .centre_y = 20,
+                                  .angle_degrees = angle,
+                                  .bilinear = bilinear,
+                                  .black_transparent = black_transparent});
                 ASSERT_EQ(difference(seen, expected), "")
                     << angle << " degrees, filtered " << bilinear << ", black transparent " << black_transparent;
             }

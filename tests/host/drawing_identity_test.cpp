@@ -30,8 +30,8 @@ std::optional<ScenarioScript> scenario_without_clock(const std::string& name)
 
 class ScenarioDrawing : public ::testing::TestWithParam<const char*> {
 protected:
-    std::filesystem::path out = std::filesystem::temp_directory_path() /
-                                ("zor-drawing-identity-" + std::to_string(::getpid()));
+    std::filesystem::path out =
+        std::filesystem::temp_directory_path() / ("zor-drawing-identity-" + std::to_string(::getpid()));
     void SetUp() override { std::filesystem::create_directories(out); }
     void TearDown() override { std::filesystem::remove_all(out); }
 };
@@ -47,23 +47,26 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureEqualsTheFirstRenderer)
 
     int looks = 0;
     ScenarioOptions options{.output_folder = out.string(), .watch = [&](GaugePanel& p) {
-        ++looks;
-        const std::string where = " at look " + std::to_string(looks) + ", frame " + std::to_string(p.frame_number());
-        std::vector<Image> faces;
-        for (const PlacedGauge& gauge : p.gauges())
-            faces.push_back(reference_face(*gauge.header, reference));
-        // The panel drawn before the faces at one look and after them at the
-        // next, as a run's pictures and expectations come in either order.
-        auto check_panel = [&] {
-            ASSERT_EQ(difference(p.draw_panel(), reference_panel(p.gauges(), faces)), "") << "panel" << where;
-        };
-        if (looks % 2 == 0)
-            check_panel();
-        for (std::size_t i = 0; i < faces.size(); ++i)
-            ASSERT_EQ(difference(p.draw_gauge(i), faces[i]), "") << p.gauges()[i].label << where;
-        if (looks % 2 == 1)
-            check_panel();
-    }};
+                                ++looks;
+                                const std::string where =
+                                    " at look " + std::to_string(looks) + ", frame " + std::to_string(p.frame_number());
+                                std::vector<Image> faces;
+                                for (const PlacedGauge& gauge : p.gauges())
+                                    faces.push_back(reference_face(*gauge.header, reference));
+                                // The panel drawn before the faces at one look and after them at the
+                                // next, as a run's pictures and expectations come in either order.
+                                auto check_panel = [&] {
+                                    ASSERT_EQ(difference(p.draw_panel(), reference_panel(p.gauges(), faces)), "")
+                                        << "panel" << where;
+                                };
+                                if (looks % 2 == 0)
+                                    check_panel();
+                                for (std::size_t i = 0; i < faces.size(); ++i)
+                                    ASSERT_EQ(difference(p.draw_gauge(i), faces[i]), "")
+                                        << p.gauges()[i].label << where;
+                                if (looks % 2 == 1)
+                                    check_panel();
+                            }};
     std::stringstream report;
     FrameLoop loop(panel, platform);
     ScenarioRunner runner(loop, options, report);

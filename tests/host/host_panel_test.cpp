@@ -24,10 +24,10 @@ TEST_F(Panel, EntriesTheModuleDoesNotUseAreTrappedWithTheirNumber)
 {
     std::vector<int> trapped;
     const auto report_fault = std::exchange(HostServices::on_fault, [&](int entry) { trapped.push_back(entry); });
-    auto** words = reinterpret_cast<void (HOSTCALL**)()>(panel.services.table());
+    auto** words = reinterpret_cast<void(HOSTCALL**)()>(panel.services.table());
     for (int entry : {0, 23, 30, 32, 35, 37, 39})
         words[entry]();
-    HostServices::on_fault = report_fault;    // the hook goes with its test
+    HostServices::on_fault = report_fault; // the hook goes with its test
     EXPECT_EQ(trapped, (std::vector<int>{0, 23, 30, 32, 35, 37, 39}));
 }
 
@@ -64,7 +64,7 @@ TEST_F(Panel, PlacedSizeScalesTheFaceKeepingItsShape)
 {
     ASSERT_EQ(panel.place("ZOR_1", 0, 0, 180), "ZOR_1");
     ASSERT_EQ(panel.place("ZOR_1", 200, 0, std::nullopt), "ZOR_1#2");
-    EXPECT_EQ(panel.gauges()[0].height, 179);   // 358 x 180 / 361 = 178.5, rounded up
+    EXPECT_EQ(panel.gauges()[0].height, 179); // 358 x 180 / 361 = 178.5, rounded up
     EXPECT_EQ(panel.gauges()[1].width, 361);
     const Image picture = panel.draw_panel();
     EXPECT_EQ(picture.width, 561);
@@ -74,16 +74,19 @@ TEST_F(Panel, PlacedSizeScalesTheFaceKeepingItsShape)
 TEST_F(Panel, MouseAreasGiveCursorsTooltipAndClickAreas)
 {
     ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
-    const struct { PixelPoint at; const char* cursor; bool click; bool tooltip; } cases[] = {
-        {{40, 40}, "hand", true, false},          // brightness switch
-        {{330, 30}, "hand", true, false},         // units button
-        {{310, 294}, "down_arrow", true, true},   // pressure knob, left half
-        {{360, 337}, "up_arrow", true, true},     // right half, inside the tooltip region
-        {{360, 339}, "up_arrow", true, false},    // below the tooltip region, still on the knob
-        {{2, 300}, "down_arrow", true, false},    // selected-altitude knob
-        {{60, 300}, "up_arrow", true, false},
-        {{61, 300}, "none", false, false},
-        {{180, 180}, "none", false, false},
+    const struct {
+        PixelPoint at;
+        const char* cursor;
+        bool click;
+        bool tooltip;
+    } cases[] = {
+        {{40, 40}, "hand", true, false},        // brightness switch
+        {{330, 30}, "hand", true, false},       // units button
+        {{310, 294}, "down_arrow", true, true}, // pressure knob, left half
+        {{360, 337}, "up_arrow", true, true},   // right half, inside the tooltip region
+        {{360, 339}, "up_arrow", true, false},  // below the tooltip region, still on the knob
+        {{2, 300}, "down_arrow", true, false},  // selected-altitude knob
+        {{60, 300}, "up_arrow", true, false},   {{61, 300}, "none", false, false}, {{180, 180}, "none", false, false},
     };
     for (const auto& c : cases) {
         const MouseTarget target = panel.mouse_at(0, c.at);

@@ -15,13 +15,13 @@ namespace {
 
 TEST(MessageFormat, FillsNumberedInsertsAsFormatMessageDoes)
 {
-    const struct { const char* text; std::vector<std::int32_t> args; const char* expected; } cases[] = {
-        {"%1!4d!", {1013}, "1013"},
-        {"%1!4d!", {700}, " 700"},
-        {"%1!4d!", {12345}, "12345"},
-        {"%1!d! mb", {-5}, "-5 mb"},
-        {"%2!d!-%1!d!", {1, 2}, "2-1"},
-        {"100%%", {}, "100%"},
+    const struct {
+        const char* text;
+        std::vector<std::int32_t> args;
+        const char* expected;
+    } cases[] = {
+        {"%1!4d!", {1013}, "1013"},  {"%1!4d!", {700}, " 700"},      {"%1!4d!", {12345}, "12345"},
+        {"%1!d! mb", {-5}, "-5 mb"}, {"%2!d!-%1!d!", {1, 2}, "2-1"}, {"100%%", {}, "100%"},
         {"%1!4d!", {}, ""},
     };
     for (const auto& c : cases)
@@ -30,10 +30,13 @@ TEST(MessageFormat, FillsNumberedInsertsAsFormatMessageDoes)
 
 TEST(MainWindowClass, FollowsTheExecutableNameCharacterByCharacter)
 {
-    const struct { const char* name; const char* window_class; } cases[] = {
-        {"AB12", "MSCFSMAIN"}, {"Cabin", "MSCFSMAIN"}, {"AB2X", "FS98MAIN"}, {"host", "FS98MAIN"},
-        {"C2X2", "MSCFSMAIN"}, {"C12", "MSCFSMAIN"},   {"cabin", "FS98MAIN"}, {"A2", "FS98MAIN"},
-        {"", "FS98MAIN"},
+    const struct {
+        const char* name;
+        const char* window_class;
+    } cases[] = {
+        {"AB12", "MSCFSMAIN"}, {"Cabin", "MSCFSMAIN"}, {"AB2X", "FS98MAIN"},
+        {"host", "FS98MAIN"},  {"C2X2", "MSCFSMAIN"},  {"C12", "MSCFSMAIN"},
+        {"cabin", "FS98MAIN"}, {"A2", "FS98MAIN"},     {"", "FS98MAIN"},
     };
     for (const auto& c : cases)
         EXPECT_STREQ(main_window_class_for(c.name), c.window_class) << c.name;
@@ -64,9 +67,12 @@ TEST(ScenarioScript, SplitsWordsKeepsQuotesAndLineNumbers)
 TEST(GeneratedBitmaps, DecodeToTheSizesOfTheFaceLayout)
 {
     NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
-    const struct { std::uint32_t id; int width, height; } cases[] = {
-        {5984, 361, 358}, {5989, 361, 358}, {6000, 142, 47}, {6016, 24, 30}, {6028, 24, 32},
-        {6272, 19, 24},   {6284, 19, 25},   {6528, 30, 40},  {6592, 128, 6}, {5248, 30, 65}, {5255, 30, 65},
+    const struct {
+        std::uint32_t id;
+        int width, height;
+    } cases[] = {
+        {5984, 361, 358}, {5989, 361, 358}, {6000, 142, 47}, {6016, 24, 30}, {6028, 24, 32}, {6272, 19, 24},
+        {6284, 19, 25},   {6528, 30, 40},   {6592, 128, 6},  {5248, 30, 65}, {5255, 30, 65},
     };
     for (const auto& c : cases) {
         const auto image = platform.bitmap(c.id);
@@ -92,7 +98,8 @@ TEST(GeneratedBitmaps, EveryElementsFramesLieInsideTheGeneratedRuns)
             const std::uint32_t frames = e->kind == element_icon ? reinterpret_cast<IconElement*>(e)->frame_count : 1;
             EXPECT_GT(frames, 0u) << gauge->name << " bitmap " << e->resource_id;
             for (std::uint32_t frame = 0; frame < frames; ++frame)
-                EXPECT_TRUE(platform.bitmap(e->resource_id + frame)) << gauge->name << " asks for " << e->resource_id + frame;
+                EXPECT_TRUE(platform.bitmap(e->resource_id + frame))
+                    << gauge->name << " asks for " << e->resource_id + frame;
         }
     }
     EXPECT_GT(elements, 0);

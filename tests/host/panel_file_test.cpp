@@ -12,6 +12,7 @@ namespace {
 TEST(PanelFile, ReadsAWindowWithItsGaugesPlacesAndKeys)
 {
     const PanelFile file = read_panel_text(
+        // clang-format off
         "// a panel\n"
         "[Window Titles]\n"
         "Window00=Main\n"
@@ -27,6 +28,7 @@ TEST(PanelFile, ReadsAWindowWithItsGaugesPlacesAndKeys)
         "gauge01=KRV_ZOR_V1_02!ZOR_2,     220,  40, 150 // second\n"
         "gauge00=KRV_ZOR_V1_02!ZOR_1,      40,  40, 150, 160\n"
         "gauge02= KRV_ZOR_V1_02 ! AZS_ZOR_1 ,-5,200\n");
+    // clang-format on
     EXPECT_TRUE(file.messages.empty()) << file.messages[0].line << ": " << file.messages[0].text;
     EXPECT_EQ(file.alias, "Other\\panel");
     EXPECT_EQ(file.alias_line, 6);
@@ -84,9 +86,11 @@ TEST(PanelFile, BadLinesGetTheirLineAndTheRestIsRead)
         const PanelFile file = read_panel_text(c.text);
         const std::size_t placed = file.windows.empty() ? 0 : file.windows[0].gauges.size();
         EXPECT_EQ(placed, c.placed) << c.text;
-        const auto message = std::find_if(file.messages.begin(), file.messages.end(),
-                                          [&](const PanelFileMessage& m) { return m.text.find(c.says) != std::string::npos; });
-        ASSERT_NE(message, file.messages.end()) << c.text << "\n  got: " << (file.messages.empty() ? "none" : file.messages[0].text);
+        const auto message = std::find_if(file.messages.begin(), file.messages.end(), [&](const PanelFileMessage& m) {
+            return m.text.find(c.says) != std::string::npos;
+        });
+        ASSERT_NE(message, file.messages.end())
+            << c.text << "\n  got: " << (file.messages.empty() ? "none" : file.messages[0].text);
         EXPECT_EQ(message->line, c.line) << c.text;
         EXPECT_EQ(message->problem, c.problem) << c.text;
     }

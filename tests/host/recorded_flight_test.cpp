@@ -27,7 +27,6 @@ constexpr double shortest_silence_seconds = 0.5;
 // Windows at each edge of a burst hold part of the tone's start or end.
 constexpr std::size_t edge_windows = 2;
 
-
 void report(const char* what, const Stretch& stretch)
 {
     std::printf("[recording] %-16s %6.2f s, rms %7.1f dBFS, peak %5d\n", what, stretch.seconds, stretch.rms_dbfs,
@@ -53,8 +52,8 @@ TEST(RecordedFlight, TheAlertToneSoundsAtTheCaptureAndOnLeavingAndNowhereElse)
     const std::vector<WindowLevel> levels = window_levels(*wave, rules.window_seconds);
     const std::vector<Burst> bursts = find_bursts(levels, rules);
     std::printf("[recording] %.2f s recorded at %u Hz, %u channels; %zu bursts\n",
-                static_cast<double>(wave->frames()) / wave->frames_per_second, wave->frames_per_second,
-                wave->channels, bursts.size());
+                static_cast<double>(wave->frames()) / wave->frames_per_second, wave->frames_per_second, wave->channels,
+                bursts.size());
     for (std::size_t i = 0; i < bursts.size(); ++i) {
         const Stretch tone = stretch_level(levels, bursts[i].first_window, bursts[i].end_window, rules, true);
         const std::string what = "tone " + std::to_string(i + 1);
@@ -68,8 +67,9 @@ TEST(RecordedFlight, TheAlertToneSoundsAtTheCaptureAndOnLeavingAndNowhereElse)
 
     const auto before_edge = [](std::size_t window) { return window > edge_windows ? window - edge_windows : 0; };
     expect_silent("before", stretch_level(levels, 0, before_edge(bursts[0].first_window), rules, false));
-    expect_silent("between", stretch_level(levels, bursts[0].end_window + edge_windows,
-                                           before_edge(bursts[1].first_window), rules, false));
+    expect_silent(
+        "between",
+        stretch_level(levels, bursts[0].end_window + edge_windows, before_edge(bursts[1].first_window), rules, false));
     expect_silent("after", stretch_level(levels, bursts[1].end_window + edge_windows, levels.size(), rules, false));
 }
 

@@ -10,7 +10,6 @@ namespace {
 constexpr std::uint32_t pcm_format = 1;
 constexpr std::uint32_t bits_per_sample = 16;
 
-
 } // namespace
 
 std::optional<RecordedWave> read_recorded_wave(const std::string& path)

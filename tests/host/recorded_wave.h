@@ -11,7 +11,7 @@
 struct RecordedWave {
     std::uint32_t frames_per_second = 0;
     std::uint32_t channels = 0;
-    std::vector<std::int16_t> samples;  // interleaved
+    std::vector<std::int16_t> samples; // interleaved
 
     std::size_t frames() const { return channels != 0 ? samples.size() / channels : 0; }
 };

@@ -60,9 +60,9 @@ Image resized(const Image& source, int width, int height)
                 }
             if (a == 0 || count == 0)
                 continue;
-            result.at(x, y) = {static_cast<std::uint8_t>(std::lround(r / a)), static_cast<std::uint8_t>(std::lround(g / a)),
-                               static_cast<std::uint8_t>(std::lround(b / a)),
-                               static_cast<std::uint8_t>(std::lround(a / count))};
+            result.at(x, y) = {
+                static_cast<std::uint8_t>(std::lround(r / a)), static_cast<std::uint8_t>(std::lround(g / a)),
+                static_cast<std::uint8_t>(std::lround(b / a)), static_cast<std::uint8_t>(std::lround(a / count))};
         }
     }
     return result;
@@ -93,8 +93,10 @@ Premultiplied sample(const Image& image, double x, double y, const ReferenceNeed
     const double fx = x - x0;
     const double fy = y - y0;
     Premultiplied sum;
-    const struct { int dx, dy; double weight; } taps[] = {
-        {0, 0, (1 - fx) * (1 - fy)}, {1, 0, fx * (1 - fy)}, {0, 1, (1 - fx) * fy}, {1, 1, fx * fy}};
+    const struct {
+        int dx, dy;
+        double weight;
+    } taps[] = {{0, 0, (1 - fx) * (1 - fy)}, {1, 0, fx * (1 - fy)}, {0, 1, (1 - fx) * fy}, {1, 1, fx * fy}};
     for (const auto& tap : taps) {
         const Premultiplied p = source_pixel(image, x0 + tap.dx, y0 + tap.dy, placement.black_transparent);
         sum.r += p.r * tap.weight;
@@ -145,8 +147,7 @@ void draw_element(Image& face, ElementHeader& element, ReferenceBitmaps& bitmaps
                           .black_transparent = black_transparent});
         return;
     }
-    default:
-        return;
+    default: return;
     }
 }
 
@@ -166,7 +167,8 @@ void reference_turned(Image& face, const Image& needle, const ReferenceNeedle& p
     const double c = std::cos(radians);
     const double s = std::sin(radians);
     const double reach = std::hypot(std::max(placement.pivot_x, needle.width - placement.pivot_x),
-                                    std::max(placement.pivot_y, needle.height - placement.pivot_y)) + 2;
+                                    std::max(placement.pivot_y, needle.height - placement.pivot_y)) +
+        2;
     const int left = std::max(0, static_cast<int>(placement.centre_x - reach));
     const int right = std::min(face.width - 1, static_cast<int>(placement.centre_x + reach));
     const int top = std::max(0, static_cast<int>(placement.centre_y - reach));
@@ -180,9 +182,12 @@ void reference_turned(Image& face, const Image& needle, const ReferenceNeedle& p
             const Premultiplied p = sample(needle, sx, sy, placement);
             if (p.a <= 0.0)
                 continue;
-            auto channel = [&](double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v / p.a), 0L, 255L)); };
-            blend(face.at(x, y), {channel(p.r), channel(p.g), channel(p.b),
-                                  static_cast<std::uint8_t>(std::clamp(std::lround(p.a * 255), 0L, 255L))});
+            auto channel = [&](double v) {
+                return static_cast<std::uint8_t>(std::clamp(std::lround(v / p.a), 0L, 255L));
+            };
+            blend(face.at(x, y),
+                  {channel(p.r), channel(p.g), channel(p.b),
+                   static_cast<std::uint8_t>(std::clamp(std::lround(p.a * 255), 0L, 255L))});
         }
 }
 

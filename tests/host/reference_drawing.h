@@ -33,10 +33,12 @@ std::string difference(const Image& seen, const Image& expected);
 
 // The needle alone, turned onto `face` the first renderer's way.
 struct ReferenceNeedle {
+    // clang-format off
     double pivot_x, pivot_y;
     double centre_x, centre_y;
     double angle_degrees;
     bool   bilinear;
     bool   black_transparent;
+    // clang-format on
 };
 void reference_turned(Image& face, const Image& needle, const ReferenceNeedle& placement);

@@ -56,15 +56,18 @@ protected:
         out = std::filesystem::temp_directory_path() / ("zor-host-climb-" + std::to_string(::getpid()));
         std::filesystem::create_directories(out);
         NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
-        HostCommandLine line{.scenario = ZOR_SCENARIO_DIR "/climb_to_1000m.txt", .module_path = "",
-                             .bitmap_folder = ZOR_BITMAP_DIR, .trace_path = (out / "trace.jsonl").string(),
-                             .output_folder = out.string(), .host_folder = ""};
+        HostCommandLine line{.scenario = ZOR_SCENARIO_DIR "/climb_to_1000m.txt",
+                             .module_path = "",
+                             .bitmap_folder = ZOR_BITMAP_DIR,
+                             .trace_path = (out / "trace.jsonl").string(),
+                             .output_folder = out.string(),
+                             .host_folder = ""};
         status = run_host_session(line, NativePlatform::linked_module(), platform);
     }
     static void TearDownTestSuite() { std::filesystem::remove_all(out); }
 };
 
-constexpr std::size_t border_element = 2;   // third in drawing order
+constexpr std::size_t border_element = 2; // third in drawing order
 constexpr int blink_cycle = 9;
 constexpr int blink_shown = 4;
 constexpr int tone_frames = 17;

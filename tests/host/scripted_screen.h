@@ -10,7 +10,6 @@
 
 #include "host/bench/session.h"
 
-
 class ScriptedScreen : public BenchScreen {
 public:
     struct Input {
@@ -18,7 +17,7 @@ public:
         std::function<void(BenchSession&)> act;
     };
 
-    std::vector<Input> inputs;          // in time order
+    std::vector<Input> inputs; // in time order
     double close_at_seconds = 10.0;
     int pictures = 0;
     BenchView last;

@@ -34,9 +34,15 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     // The demo panel: ZOR_1 at face size, AZS_ZOR_1 at 120,370 one and a
     // half times its face.
     screen.inputs = {
-        {0.5, [](BenchSession& s) { s.button_down({141, 417}, MouseButton::left); }},   // breaker closes
+        {0.5,
+         [](BenchSession& s) {
+             s.button_down({141, 417}, MouseButton::left);
+         }}, // breaker closes
         {0.6, [](BenchSession& s) { s.button_up(); }},
-        {1.0, [](BenchSession& s) { s.button_down({345, 310}, MouseButton::left); }},   // pressure knob held
+        {1.0,
+         [](BenchSession& s) {
+             s.button_down({345, 310}, MouseButton::left);
+         }}, // pressure knob held
         {2.0, [](BenchSession& s) { s.button_up(); }},
         {2.5, [](BenchSession& s) { s.key("Up"); }},
         {4.0, [](BenchSession& s) { s.key("L"); }},
@@ -46,7 +52,10 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
         {6.0, [](BenchSession& s) { s.key("N"); }},
         {7.0, [](BenchSession& s) { s.key("P"); }},
         {7.5, [](BenchSession& s) { s.key("K"); }},
-        {8.0, [](BenchSession& s) { s.button_down({330, 30}, MouseButton::left); }},   // units, a click
+        {8.0,
+         [](BenchSession& s) {
+             s.button_down({330, 30}, MouseButton::left);
+         }}, // units, a click
         {8.0, [](BenchSession& s) { s.button_up(); }},
     };
     screen.close_at_seconds = 9.0;
@@ -58,8 +67,9 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
         GaugePanel panel{NativePlatform::linked_module(), platform};
         ASSERT_FALSE(panel.connect());
         SessionRecorder recorder(&file, [&] { return seconds_of(screen.now()); });
-        BenchSession session(panel, platform, screen, report, {.xray = false, .seconds = 0.0, .report_every_seconds = 10.0, .recorder = &recorder,
-                                                               .follower = nullptr});
+        BenchSession session(
+            panel, platform, screen, report,
+            {.xray = false, .seconds = 0.0, .report_every_seconds = 10.0, .recorder = &recorder, .follower = nullptr});
         std::string error;
         const auto demo = read_scenario_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt", error);
         ASSERT_TRUE(demo) << error;
@@ -106,8 +116,8 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     std::ostringstream live_report;
     BenchSession again(live_panel, live_platform, window, live_report, {});
     EXPECT_EQ(again.run(*script, {.output_folder = ".", .watch = {}}), 0);
-    EXPECT_TRUE(holds(live_report.str(), "scenario done: " + std::to_string(result.frames) +
-                                             " frames, failed expectations: 0\n"))
+    EXPECT_TRUE(holds(live_report.str(),
+                      "scenario done: " + std::to_string(result.frames) + " frames, failed expectations: 0\n"))
         << live_report.str();
     EXPECT_TRUE(holds(live_report.str(), "bench ready")) << live_report.str();
 }
@@ -123,11 +133,11 @@ TEST(ModuleFileCheck, TellsAModuleFromOtherFilesAndAWholeOneFromOneCutShort)
     put(0, 'M' | 'Z' << 8, 2);
     put(0x3c, 64, 4);
     put(64, 0x00004550, 4);
-    put(64 + 4, 0x14c, 2);       // i386
-    put(64 + 6, 1, 2);           // one section
-    put(64 + 20, 224, 2);        // optional header size
-    put(64 + 22, 0x2102, 2);     // a DLL
-    put(64 + 24, 0x10b, 2);      // PE32
+    put(64 + 4, 0x14c, 2);   // i386
+    put(64 + 6, 1, 2);       // one section
+    put(64 + 20, 224, 2);    // optional header size
+    put(64 + 22, 0x2102, 2); // a DLL
+    put(64 + 24, 0x10b, 2);  // PE32
     const std::size_t row = 64 + 24 + 224;
     put(row + 16, 512, 4);
     put(row + 20, 512, 4);
@@ -144,6 +154,7 @@ TEST(ModuleFileCheck, TellsAModuleFromOtherFilesAndAWholeOneFromOneCutShort)
         const char* problem;
     };
     const Case cases[] = {
+        // clang-format off
         {"whole",          dll,                                                  nullptr},
         {"empty",          {},                                                   "module file is empty"},
         {"text",           {'h', 'e', 'l', 'l', 'o'},                            "module file is not a 32-bit DLL"},
@@ -151,6 +162,7 @@ TEST(ModuleFileCheck, TellsAModuleFromOtherFilesAndAWholeOneFromOneCutShort)
         {"a program",      changed(64 + 22, 0x0102, 2),                          "module file is not a 32-bit DLL"},
         {"cut in section", {dll.begin(), dll.begin() + 700},                     "module file is cut short: 700 of 1024 bytes"},
         {"cut in head",    {dll.begin(), dll.begin() + 80},                      "module file is cut short: 80 of 90 bytes"},
+        // clang-format on
     };
     for (const Case& c : cases) {
         const auto problem = module_file_problem(c.bytes);
@@ -163,9 +175,11 @@ TEST(FileSettling, TakesAChangedFileOnceTwoLooksSawItTheSame)
     const FileStamp loaded{true, 100, 1}, writing{true, 50, 2}, written{true, 120, 3}, gone{};
     FileSettling settling(loaded);
     const std::pair<FileStamp, bool> looks[] = {
+        // clang-format off
         {loaded, false},  {writing, false}, {written, false}, {written, true},   // still for a look: taken
         {written, false},                                                        // taken once only
         {gone, false},    {gone, false},    {loaded, false},  {loaded, true},    // back, changed: taken again
+        // clang-format on
     };
     for (std::size_t i = 0; i < std::size(looks); ++i)
         EXPECT_EQ(settling.ready(looks[i].first), looks[i].second) << "look " << i;

@@ -27,8 +27,7 @@ std::vector<WindowLevel> window_levels(const RecordedWave& wave, double window_s
     const auto window_samples =
         static_cast<std::size_t>(window_seconds * wave.frames_per_second) * std::max(wave.channels, 1u);
     std::vector<WindowLevel> levels;
-    for (std::size_t at = 0; window_samples != 0 && at + window_samples <= wave.samples.size();
-         at += window_samples) {
+    for (std::size_t at = 0; window_samples != 0 && at + window_samples <= wave.samples.size(); at += window_samples) {
         double sum_of_squares = 0.0;
         int peak = 0;
         for (std::size_t i = at; i < at + window_samples; ++i) {
@@ -70,6 +69,5 @@ Stretch stretch_level(const std::vector<WindowLevel>& levels, std::size_t first,
         ++counted;
     }
     return {static_cast<double>(end > first ? end - first : 0) * rules.window_seconds,
-            counted != 0 ? dbfs(sum / static_cast<double>(counted)) : -std::numeric_limits<double>::infinity(),
-            peak};
+            counted != 0 ? dbfs(sum / static_cast<double>(counted)) : -std::numeric_limits<double>::infinity(), peak};
 }

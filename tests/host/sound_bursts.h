@@ -9,8 +9,8 @@
 #include "recorded_wave.h"
 
 struct WindowLevel {
-    double rms_dbfs;  // -inf for digital silence
-    int    peak;      // largest sample magnitude
+    double rms_dbfs; // -inf for digital silence
+    int peak;        // largest sample magnitude
 };
 
 struct BurstRules {
@@ -21,13 +21,13 @@ struct BurstRules {
 
 struct Burst {
     std::size_t first_window;
-    std::size_t end_window;  // one past the last loud window
+    std::size_t end_window; // one past the last loud window
 };
 
 struct Stretch {
     double seconds;
     double rms_dbfs;
-    int    peak;
+    int peak;
 };
 
 std::vector<WindowLevel> window_levels(const RecordedWave& wave, double window_seconds);

@@ -37,8 +37,7 @@ protected:
         ASSERT_FALSE(panel.connect());
         std::ostringstream report;
         FrameLoop loop(panel, platform);
-        ScenarioRunner runner(loop, {.output_folder = out.string(), .watch = {}},
-                              report);
+        ScenarioRunner runner(loop, {.output_folder = out.string(), .watch = {}}, report);
         result = runner.run(*script);
     }
     static void TearDownTestSuite() { std::filesystem::remove_all(out); }

@@ -84,11 +84,15 @@ TEST_F(ModuleFile, ImportsOnlySystemDlls)
     EXPECT_GT(count, 0);
 }
 
-struct BitmapRun { std::uint32_t first, frames, width, height, height_from_frame_12; bool lcd; };
+struct BitmapRun {
+    std::uint32_t first, frames, width, height, height_from_frame_12;
+    bool lcd;
+};
 
 // Every image, with the size of its frames; the digit strips' feet and dim
 // banks are taller than the metres bright bank.
 const BitmapRun bitmap_runs[] = {
+    // clang-format off
     {bitmap_unlit_face,       1,  361, 358, 358, false},
     {bitmap_lit_dial,         4,  361, 358, 358, true},
     {bitmap_deviation_border, 4,  142, 47,  47,  true},
@@ -98,14 +102,17 @@ const BitmapRun bitmap_runs[] = {
     {bitmap_needle,           1,  128, 6,   6,   false},
     {bitmap_breaker_disc,     1,  30,  65,  65,  false},
     {bitmap_breaker_switch,   3,  30,  65,  65,  false},
+    // clang-format on
 };
 
-struct Rgb { BYTE r, g, b; };
+struct Rgb {
+    BYTE r, g, b;
+};
 const Rgb lcd_colours[] = {{29, 163, 29}, {158, 158, 47}, {23, 130, 23}, {130, 130, 34}};
 
 const BITMAPINFOHEADER* bitmap_resource(HMODULE module, std::uint32_t id)
 {
-    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2));   // RT_BITMAP
+    HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(id), MAKEINTRESOURCEA(2)); // RT_BITMAP
     if (found == nullptr)
         return nullptr;
     return static_cast<const BITMAPINFOHEADER*>(LockResource(LoadResource(module, found)));

@@ -20,9 +20,11 @@ constexpr DWORD tone_buffer_flags = DSBCAPS_CTRLFREQUENCY | DSBCAPS_CTRLPAN | DS
 enum class FileOutcome { loaded, refused_by_reader, refused_by_directsound };
 
 struct FileRun {
+    // clang-format off
     FileOutcome              outcome = FileOutcome::refused_by_reader;
     std::string              detail;
     std::vector<std::string> problems;
+    // clang-format on
 };
 
 bool contains(const std::vector<std::string>& calls, const std::string& call)
@@ -52,7 +54,8 @@ std::optional<Bytes> buffer_bytes(IDirectSoundBuffer* buffer, DWORD size)
         return std::nullopt;
     Bytes bytes(static_cast<std::uint8_t*>(first), static_cast<std::uint8_t*>(first) + first_bytes);
     if (second != nullptr)
-        bytes.insert(bytes.end(), static_cast<std::uint8_t*>(second), static_cast<std::uint8_t*>(second) + second_bytes);
+        bytes.insert(bytes.end(), static_cast<std::uint8_t*>(second),
+                     static_cast<std::uint8_t*>(second) + second_bytes);
     buffer->Unlock(first, first_bytes, second, second_bytes);
     return bytes;
 }

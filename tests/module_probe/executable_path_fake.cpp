@@ -42,6 +42,6 @@ bool fake_executable_path(HMODULE module, const std::string& path, PathCut cut)
     faked_path = path;
     faked_cut = cut;
     return system_routine != nullptr &&
-           redirect_import(module, reinterpret_cast<void*>(system_routine),
-                           reinterpret_cast<void*>(faked_get_module_file_name)) > 0;
+        redirect_import(module, reinterpret_cast<void*>(system_routine),
+                        reinterpret_cast<void*>(faked_get_module_file_name)) > 0;
 }

@@ -25,8 +25,9 @@ std::string long_host_folder(const ProbeSetup& setup)
     }
     CreateDirectoryA((folder + "\\gauges").c_str(), nullptr);
     write_file(folder + "\\gauges\\zor_sound.wav",
-               riff_file("WAVE", {{.id = "fmt ", .data = pcm_format(1, 11025, 16)},
-                                  {.id = "data", .data = counting_bytes(long_folder_tone_bytes)}}));
+               riff_file("WAVE",
+                         {{.id = "fmt ", .data = pcm_format(1, 11025, 16)},
+                          {.id = "data", .data = counting_bytes(long_folder_tone_bytes)}}));
     return folder;
 }
 
@@ -43,17 +44,39 @@ void run_with_executable_path(Misuse& m, std::size_t bytes, PathCut cut, bool to
              tone_expected ? "no tone from the long folder" : "a tone was loaded");
 }
 
-void executable_path_259_bytes(Misuse& m) { run_with_executable_path(m, 259, PathCut::terminated, true); }
-void executable_path_260_bytes(Misuse& m) { run_with_executable_path(m, 260, PathCut::terminated, false); }
-void executable_path_261_bytes(Misuse& m) { run_with_executable_path(m, 261, PathCut::terminated, false); }
-void executable_path_1000_bytes(Misuse& m) { run_with_executable_path(m, 1000, PathCut::terminated, false); }
-void executable_path_260_bytes_unterminated(Misuse& m) { run_with_executable_path(m, 260, PathCut::unterminated, false); }
-void executable_path_1000_bytes_unterminated(Misuse& m) { run_with_executable_path(m, 1000, PathCut::unterminated, false); }
-void executable_path_unreadable(Misuse& m) { run_with_executable_path(m, 259, PathCut::unreadable, false); }
+void executable_path_259_bytes(Misuse& m)
+{
+    run_with_executable_path(m, 259, PathCut::terminated, true);
+}
+void executable_path_260_bytes(Misuse& m)
+{
+    run_with_executable_path(m, 260, PathCut::terminated, false);
+}
+void executable_path_261_bytes(Misuse& m)
+{
+    run_with_executable_path(m, 261, PathCut::terminated, false);
+}
+void executable_path_1000_bytes(Misuse& m)
+{
+    run_with_executable_path(m, 1000, PathCut::terminated, false);
+}
+void executable_path_260_bytes_unterminated(Misuse& m)
+{
+    run_with_executable_path(m, 260, PathCut::unterminated, false);
+}
+void executable_path_1000_bytes_unterminated(Misuse& m)
+{
+    run_with_executable_path(m, 1000, PathCut::unterminated, false);
+}
+void executable_path_unreadable(Misuse& m)
+{
+    run_with_executable_path(m, 259, PathCut::unreadable, false);
+}
 
 } // namespace
 
 const std::vector<MisuseSequence> executable_path_sequences = {
+    // clang-format off
     {.name = "executable_path_259_bytes",               .services_written = true,  .run = executable_path_259_bytes},
     {.name = "executable_path_260_bytes",               .services_written = true,  .run = executable_path_260_bytes},
     {.name = "executable_path_261_bytes",               .services_written = true,  .run = executable_path_261_bytes},
@@ -61,4 +84,5 @@ const std::vector<MisuseSequence> executable_path_sequences = {
     {.name = "executable_path_260_bytes_unterminated",  .services_written = true,  .run = executable_path_260_bytes_unterminated},
     {.name = "executable_path_1000_bytes_unterminated", .services_written = true,  .run = executable_path_1000_bytes_unterminated},
     {.name = "executable_path_unreadable",              .services_written = true,  .run = executable_path_unreadable},
+    // clang-format on
 };

@@ -36,9 +36,9 @@ bool find_chunks(const std::string& path, ChunkPlace& format, ChunkPlace& sample
     MMCKINFO samples_chunk{};
     samples_chunk.ckid = mmioFOURCC('d', 'a', 't', 'a');
     const bool found = mmioDescend(file, &form, nullptr, MMIO_FINDRIFF) == MMSYSERR_NOERROR &&
-                       mmioDescend(file, &format_chunk, &form, MMIO_FINDCHUNK) == MMSYSERR_NOERROR &&
-                       mmioAscend(file, &format_chunk, 0) == MMSYSERR_NOERROR &&
-                       mmioDescend(file, &samples_chunk, &form, MMIO_FINDCHUNK) == MMSYSERR_NOERROR;
+        mmioDescend(file, &format_chunk, &form, MMIO_FINDCHUNK) == MMSYSERR_NOERROR &&
+        mmioAscend(file, &format_chunk, 0) == MMSYSERR_NOERROR &&
+        mmioDescend(file, &samples_chunk, &form, MMIO_FINDCHUNK) == MMSYSERR_NOERROR;
     mmioClose(file, 0);
     format = {.offset = format_chunk.dwDataOffset, .size = format_chunk.cksize};
     samples = {.offset = samples_chunk.dwDataOffset, .size = samples_chunk.cksize};
@@ -91,10 +91,12 @@ Bytes handed_format(const Bytes& file, ChunkPlace chunk)
 const char* reading_name(ToneReading reading)
 {
     switch (reading) {
+    // clang-format off
     case ToneReading::loads:           return "loads";
     case ToneReading::chunks_missing:  return "chunks missing";
     case ToneReading::format_refused:  return "format refused";
     case ToneReading::samples_refused: return "samples refused";
+        // clang-format on
     }
     return "?";
 }

@@ -11,18 +11,20 @@
 #include "tests/sound/wave_bytes.h"
 
 enum class ToneReading {
-    loads,            // DirectSound gets the format and samples below, and judges them
-    chunks_missing,   // no "WAVE" form, no "fmt ", or no "data" after it
-    format_refused,   // announces extra bytes it lacks, or a rate DirectSound refuses
-    samples_refused,  // no samples, or more than a sound buffer holds
+    loads,           // DirectSound gets the format and samples below, and judges them
+    chunks_missing,  // no "WAVE" form, no "fmt ", or no "data" after it
+    format_refused,  // announces extra bytes it lacks, or a rate DirectSound refuses
+    samples_refused, // no samples, or more than a sound buffer holds
 };
 
 const char* reading_name(ToneReading reading);
 
 struct ExpectedTone {
+    // clang-format off
     ToneReading reading = ToneReading::chunks_missing;
     Bytes       format;   // as DirectSound reads it: the head, then the extra bytes it announces
     Bytes       samples;  // the "data" chunk, silence where the file ends early
+    // clang-format on
 };
 
 // `path` names a file holding `file`.

@@ -13,9 +13,11 @@
 
 // One sequence's run: the module as loaded for it and what went wrong.
 struct Misuse {
+    // clang-format off
     ProbeModule&             module;
     const ProbeSetup&        setup;
     std::vector<std::string> problems;
+    // clang-format on
 
     void expect(bool held, const std::string& what)
     {
@@ -26,7 +28,7 @@ struct Misuse {
 
 struct MisuseSequence {
     const char* name;
-    bool        services_written; // the host writes ImportTable before the sequence starts
+    bool services_written; // the host writes ImportTable before the sequence starts
     void (*run)(Misuse& misuse);
 };
 

@@ -28,8 +28,9 @@ void expect_tone_set_up(Misuse& m, bool set_up, const std::string& when)
 {
     const WatchedSoundObjects alive = watched_sound_objects();
     const bool held_as_expected = set_up ? alive.devices_alive == 1 && tone_loaded() : sound_objects_held().empty();
-    m.expect(held_as_expected, std::to_string(alive.devices_alive) + " devices and " +
-                                   std::to_string(alive.buffers_alive) + " buffers held " + when);
+    m.expect(held_as_expected,
+             std::to_string(alive.devices_alive) + " devices and " + std::to_string(alive.buffers_alive) +
+                 " buffers held " + when);
 }
 
 void run_frames(Misuse& m, int frames)
@@ -222,6 +223,7 @@ void altitude_beyond_32_bits(Misuse& m)
 } // namespace
 
 const std::vector<MisuseSequence> misuse_sequences = {
+    // clang-format off
     {.name = "codes_out_of_order",                      .services_written = true,  .run = codes_out_of_order},
     {.name = "kill_before_install",                     .services_written = true,  .run = kill_before_install},
     {.name = "volume_and_updates_before_install",       .services_written = true,  .run = volume_and_updates_before_install},
@@ -242,4 +244,5 @@ const std::vector<MisuseSequence> misuse_sequences = {
     {.name = "nan_host_values",                         .services_written = true,  .run = nan_host_values},
     {.name = "infinite_host_values",                    .services_written = true,  .run = infinite_host_values},
     {.name = "altitude_beyond_32_bits",                 .services_written = true,  .run = altitude_beyond_32_bits},
+    // clang-format on
 };

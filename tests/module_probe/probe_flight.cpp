@@ -85,8 +85,8 @@ std::string readout_problem(const char* name, const GaugeHeader& altimeter)
         std::fabs(angle - known_needle_deg) < 1e-6)
         return {};
     return std::string(name) + " shows altitude " + altitude + ", pressure " + pressure + ", needle " +
-           (element_hidden(*chain[needle - 1]) ? "hidden" : std::to_string(angle)) + "; expected " +
-           known_altitude_window + ", " + known_pressure_window + ", " + std::to_string(known_needle_deg);
+        (element_hidden(*chain[needle - 1]) ? "hidden" : std::to_string(angle)) + "; expected " +
+        known_altitude_window + ", " + known_pressure_window + ", " + std::to_string(known_needle_deg);
 }
 
 } // namespace

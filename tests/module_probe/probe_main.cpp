@@ -52,10 +52,12 @@ int main(int argc, char** argv)
     const std::string path = own_path();
     const TestHostWindow window(main_window_class_for(executable_file_name(path)));
     const std::string folder = folder_of(path);
-    const ProbeSetup setup{.module_path = folder + "\\" + module_file, .folder = folder, .host_window = window.handle()};
+    const ProbeSetup setup{
+        .module_path = folder + "\\" + module_file, .folder = folder, .host_window = window.handle()};
 
     const auto started = std::chrono::steady_clock::now();
-    const bool passed = mode == "corpus" ? run_wave_corpus(setup, folder + "\\" + corpus_folder) : run_misuse_sequences(setup);
+    const bool passed =
+        mode == "corpus" ? run_wave_corpus(setup, folder + "\\" + corpus_folder) : run_misuse_sequences(setup);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - started;
     std::printf("%s run took %.1f s\n", mode.c_str(), took.count());
     return passed ? 0 : exit_failed;

@@ -15,10 +15,12 @@
 
 // Where each gauge stands on the probe's panel.
 namespace probe_gauge {
+// clang-format off
 inline constexpr std::size_t zor_1     = 0;
 inline constexpr std::size_t zor_2     = 1;
 inline constexpr std::size_t azs_zor_1 = 2;
 inline constexpr std::size_t azs_zor_2 = 3;
+// clang-format on
 }
 
 // Empty when the module holds no sound device or buffer; otherwise how many
@@ -47,8 +49,10 @@ public:
 private:
     ProbeModule(const std::string& path, HMODULE handle, LoadedModule records);
 
+    // clang-format off
     std::string   path_;
     HMODULE       handle_;
     ProbePlatform platform_;
     GaugePanel    panel_;
+    // clang-format on
 };

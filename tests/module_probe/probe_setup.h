@@ -9,9 +9,9 @@
 #include "tests/sound/wave_bytes.h"
 
 struct ProbeSetup {
-    std::string module_path;     // the built module
-    std::string folder;          // the probe's own folder: the host's folder, as the module sees it
-    HWND        host_window = nullptr;
+    std::string module_path; // the built module
+    std::string folder;      // the probe's own folder: the host's folder, as the module sees it
+    HWND host_window = nullptr;
 };
 
 // Where the module looks for its tone: the gauges folder below the host's.

@@ -24,7 +24,8 @@ void add_cuts(std::vector<CorpusFile>& corpus, const Bytes& whole)
         if (length == small_tone_header_bytes)
             stated = ToneOutcome::loaded;
         corpus.push_back({.name = numbered("cut_at_%02u", unsigned(length)),
-                          .bytes = Bytes(whole.begin(), whole.begin() + length), .stated = stated});
+                          .bytes = Bytes(whole.begin(), whole.begin() + length),
+                          .stated = stated});
     }
 }
 
@@ -47,8 +48,9 @@ void add_header_changes(std::vector<CorpusFile>& corpus, const Bytes& whole)
 
 Bytes small_valid_tone()
 {
-    return riff_file("WAVE", {{.id = "fmt ", .data = pcm_format(1, 11025, 16)},
-                              {.id = "data", .data = counting_bytes(small_tone_sample_bytes)}});
+    return riff_file("WAVE",
+                     {{.id = "fmt ", .data = pcm_format(1, 11025, 16)},
+                      {.id = "data", .data = counting_bytes(small_tone_sample_bytes)}});
 }
 
 void add_damaged_files(std::vector<CorpusFile>& corpus)

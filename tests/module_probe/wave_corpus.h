@@ -13,9 +13,11 @@
 enum class ToneOutcome { loaded, off };
 
 struct CorpusFile {
+    // clang-format off
     std::string                name;   // unique; also its file name
     Bytes                      bytes;
     std::optional<ToneOutcome> stated = std::nullopt; // the outcome this file must have, where it is known
+    // clang-format on
 };
 
 std::vector<CorpusFile> make_wave_corpus();

@@ -24,7 +24,8 @@ RiffChunkBytes samples_chunk(std::size_t bytes = sample_bytes, std::optional<std
 // A LIST chunk such as tools write, holding one text.
 RiffChunkBytes list_chunk(std::optional<std::uint32_t> stated_size = std::nullopt)
 {
-    return {.id = "LIST", .data = Bytes{'I', 'N', 'F', 'O', 'I', 'S', 'F', 'T', 2, 0, 0, 0, 'x', 0},
+    return {.id = "LIST",
+            .data = Bytes{'I', 'N', 'F', 'O', 'I', 'S', 'F', 'T', 2, 0, 0, 0, 'x', 0},
             .stated_size = stated_size};
 }
 
@@ -70,7 +71,8 @@ void add_chunk_sizes(std::vector<CorpusFile>& c)
     c.push_back({"data_size_beyond_file", wave({format_chunk(mono_pcm), samples_chunk(sample_bytes, 1000)}), loaded});
     c.push_back({"data_size_ffffffff", wave({format_chunk(mono_pcm), samples_chunk(sample_bytes, largest_size)}), off});
     c.push_back({"list_size_0", wave({format_chunk(mono_pcm), {.id = "LIST", .data = {}}, samples_chunk()}), loaded});
-    c.push_back({"list_size_odd", wave({format_chunk(mono_pcm), {.id = "LIST", .data = Bytes(3, 'x')}, samples_chunk()}), loaded});
+    c.push_back({"list_size_odd",
+                 wave({format_chunk(mono_pcm), {.id = "LIST", .data = Bytes(3, 'x')}, samples_chunk()}), loaded});
     c.push_back({"list_size_beyond_file", wave({format_chunk(mono_pcm), list_chunk(5000), samples_chunk()}), off});
     c.push_back({"list_size_ffffffff", wave({format_chunk(mono_pcm), list_chunk(largest_size), samples_chunk()})});
 }
@@ -97,14 +99,16 @@ void add_chunk_orders(std::vector<CorpusFile>& c)
                  wave({format_chunk(mono_pcm), fact_chunk, list_chunk(), junk_chunk, samples_chunk()}), loaded});
     c.push_back({"junk_before_format", wave({junk_chunk, format_chunk(mono_pcm), samples_chunk()}), loaded});
     c.push_back({"list_before_format", wave({list_chunk(), format_chunk(mono_pcm), samples_chunk()}), loaded});
-    c.push_back({"two_formats", wave({format_chunk(mono_pcm), format_chunk(pcm_format(2, 44100, 8)), samples_chunk()}), loaded});
+    c.push_back({"two_formats", wave({format_chunk(mono_pcm), format_chunk(pcm_format(2, 44100, 8)), samples_chunk()}),
+                 loaded});
     c.push_back({"two_data_chunks", wave({format_chunk(mono_pcm), samples_chunk(), samples_chunk(16)}), loaded});
     c.push_back({"data_before_format", wave({samples_chunk(), format_chunk(mono_pcm)}), off});
     c.push_back({"data_format_data", wave({samples_chunk(16), format_chunk(mono_pcm), samples_chunk()}), loaded});
     c.push_back({"no_format", wave({samples_chunk()}), off});
     c.push_back({"no_data", wave({format_chunk(mono_pcm)}), off});
     c.push_back({"riff_of_avi", riff_file("AVI ", {format_chunk(mono_pcm), samples_chunk()}), off});
-    c.push_back({"not_riff", Bytes{'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v', 'e', ' ', 'f', 'i', 'l', 'e', '\n'}, off});
+    c.push_back(
+        {"not_riff", Bytes{'n', 'o', 't', ' ', 'a', ' ', 'w', 'a', 'v', 'e', ' ', 'f', 'i', 'l', 'e', '\n'}, off});
 }
 
 void add_sample_layouts(std::vector<CorpusFile>& c)
@@ -115,13 +119,16 @@ void add_sample_layouts(std::vector<CorpusFile>& c)
                 c.push_back({"pcm_" + std::to_string(bits) + "_bit_" + (channels == 1 ? "mono_" : "stereo_") +
                                  std::to_string(rate),
                              wave({format_chunk(pcm_format(channels, rate, bits)), samples_chunk()}), loaded});
-    c.push_back({"extensible_mono_44100", wave({format_chunk(extensible_pcm_format(1, 44100)), samples_chunk()}), loaded});
-    c.push_back({"extensible_stereo_48000", wave({format_chunk(extensible_pcm_format(2, 48000)), samples_chunk()}), loaded});
+    c.push_back(
+        {"extensible_mono_44100", wave({format_chunk(extensible_pcm_format(1, 44100)), samples_chunk()}), loaded});
+    c.push_back(
+        {"extensible_stereo_48000", wave({format_chunk(extensible_pcm_format(2, 48000)), samples_chunk()}), loaded});
 }
 
 void add_format_sizes(std::vector<CorpusFile>& c)
 {
-    c.push_back({"format_14_bytes", wave({format_chunk(Bytes(mono_pcm.begin(), mono_pcm.begin() + 14)), samples_chunk()})});
+    c.push_back(
+        {"format_14_bytes", wave({format_chunk(Bytes(mono_pcm.begin(), mono_pcm.begin() + 14)), samples_chunk()})});
     c.push_back({"format_16_bytes", wave({format_chunk(mono_pcm), samples_chunk()}), loaded});
     c.push_back({"format_18_bytes", wave({format_chunk(with_extra(mono_pcm, 0, 0)), samples_chunk()}), loaded});
     c.push_back({"format_20_bytes", wave({format_chunk(with_extra(mono_pcm, 2, 2)), samples_chunk()}), loaded});
@@ -133,11 +140,23 @@ void add_format_tags(std::vector<CorpusFile>& c)
     const Bytes float_head = with_format_tag(pcm_format(1, 22050, 32), format_tag_float);
     const Bytes extensible = extensible_pcm_format(2, 22050);
     c.push_back({"float_32_bit", wave({format_chunk(with_extra(float_head, 0, 0)), samples_chunk()})});
-    c.push_back({"adpcm_50_byte_format", wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 22050, 4), 0x0002), 32, 32)), samples_chunk()}), off});
-    c.push_back({"ima_adpcm_20_byte_format", wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 22050, 4), 0x0011), 2, 2)), samples_chunk()})});
-    c.push_back({"alaw", wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 8000, 8), 0x0006), 0, 0)), samples_chunk()})});
-    c.push_back({"mulaw", wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 8000, 8), 0x0007), 0, 0)), samples_chunk()})});
-    c.push_back({"mpeg_layer3", wave({format_chunk(with_extra(with_format_tag(pcm_format(2, 44100, 0), format_tag_mpeg_layer3), 12, 12)), samples_chunk()})});
+    c.push_back(
+        {"adpcm_50_byte_format",
+         wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 22050, 4), 0x0002), 32, 32)), samples_chunk()}),
+         off});
+    c.push_back(
+        {"ima_adpcm_20_byte_format",
+         wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 22050, 4), 0x0011), 2, 2)), samples_chunk()})});
+    c.push_back(
+        {"alaw",
+         wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 8000, 8), 0x0006), 0, 0)), samples_chunk()})});
+    c.push_back(
+        {"mulaw",
+         wave({format_chunk(with_extra(with_format_tag(pcm_format(1, 8000, 8), 0x0007), 0, 0)), samples_chunk()})});
+    c.push_back(
+        {"mpeg_layer3",
+         wave({format_chunk(with_extra(with_format_tag(pcm_format(2, 44100, 0), format_tag_mpeg_layer3), 12, 12)),
+               samples_chunk()})});
     c.push_back({"tag_0", wave({format_chunk(with_format_tag(mono_pcm, 0x0000)), samples_chunk()})});
     c.push_back({"tag_ffff", wave({format_chunk(with_format_tag(mono_pcm, 0xFFFF)), samples_chunk()})});
 

@@ -54,7 +54,7 @@ TEST_F(ToneLifecycle, PlayLoopsStopStopsAndRewindGoesBackToTheStart)
     EXPECT_EQ(buffer.position, 412u);
     EXPECT_EQ(rewind_tone(0), 1);
     EXPECT_EQ(buffer.position, 0u);
-    EXPECT_EQ(stop_tone(), 1);      // stopping a stopped tone is no failure
+    EXPECT_EQ(stop_tone(), 1); // stopping a stopped tone is no failure
     EXPECT_EQ(alert_tone_state(), AlertToneState::ready);
 }
 
@@ -72,7 +72,7 @@ TEST_F(ToneLifecycle, KillWhilePlayingGivesBackBufferThenDeviceWithoutStopping)
 }
 
 struct BufferCallCase {
-    SoundCall                   call;
+    SoundCall call;
     std::function<std::int32_t()> operation;
 };
 

@@ -57,11 +57,13 @@ TEST_F(ToneSetUp, EachFailingCallOfSetUpEndsOffWithEverythingGivenBack)
         expect_no_faults();
     }
 
-    const std::set<SoundCall> every_kind = {
-        SoundCall::create_device, SoundCall::set_cooperative_level, SoundCall::allocate_text,
-        SoundCall::executable_path, SoundCall::mmio_open, SoundCall::mmio_descend, SoundCall::mmio_read,
-        SoundCall::mmio_ascend, SoundCall::global_alloc, SoundCall::global_lock, SoundCall::create_buffer,
-        SoundCall::lock, SoundCall::unlock, SoundCall::set_current_position};
+    const std::set<SoundCall> every_kind = {SoundCall::create_device, SoundCall::set_cooperative_level,
+                                            SoundCall::allocate_text, SoundCall::executable_path,
+                                            SoundCall::mmio_open,     SoundCall::mmio_descend,
+                                            SoundCall::mmio_read,     SoundCall::mmio_ascend,
+                                            SoundCall::global_alloc,  SoundCall::global_lock,
+                                            SoundCall::create_buffer, SoundCall::lock,
+                                            SoundCall::unlock,        SoundCall::set_current_position};
     EXPECT_EQ(failed_kinds, every_kind);
 }
 

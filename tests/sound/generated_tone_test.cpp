@@ -88,8 +88,8 @@ TEST(GeneratedAlertTone, IsAShortClearlyAudibleChime)
 
     const int peak = std::abs(*std::max_element(tone.samples.begin(), tone.samples.end(),
                                                 [](int a, int b) { return std::abs(a) < std::abs(b); }));
-    EXPECT_GT(peak, 32767 / 4);   // louder than -12 dBFS
-    EXPECT_LT(peak, 32767);       // and never clipped
+    EXPECT_GT(peak, 32767 / 4); // louder than -12 dBFS
+    EXPECT_LT(peak, 32767);     // and never clipped
 }
 
 TEST(GeneratedAlertTone, LoopsWithoutAClick)

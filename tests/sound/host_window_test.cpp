@@ -16,22 +16,15 @@ struct NameCase {
 TEST_F(HostWindowLookup, TheExecutableNameChoosesTheWindowClass)
 {
     const NameCase cases[] = {
-        {"AB12", "MSCFSMAIN"},
-        {"Cabin", "MSCFSMAIN"},
-        {"AB2X", "FS98MAIN"},
-        {"host", "FS98MAIN"},
+        {"AB12", "MSCFSMAIN"},  {"Cabin", "MSCFSMAIN"}, {"AB2X", "FS98MAIN"}, {"host", "FS98MAIN"},
 
-        {"C2X2", "MSCFSMAIN"},  // fourth character before first
-        {"C12", "MSCFSMAIN"},   // first character before third
-        {"X2X2", "MSCFSMAIN"},  // fourth character before third
+        {"C2X2", "MSCFSMAIN"}, // fourth character before first
+        {"C12", "MSCFSMAIN"},  // first character before third
+        {"X2X2", "MSCFSMAIN"}, // fourth character before third
 
-        {"cabin", "FS98MAIN"},  // compared exactly
-        {"AB12x", "MSCFSMAIN"},
-        {"XY2", "FS98MAIN"},
-        {"AB", "FS98MAIN"},
-        {"C", "MSCFSMAIN"},
-        {"", "FS98MAIN"},
-        {"2222", "MSCFSMAIN"},
+        {"cabin", "FS98MAIN"}, // compared exactly
+        {"AB12x", "MSCFSMAIN"}, {"XY2", "FS98MAIN"},    {"AB", "FS98MAIN"},   {"C", "MSCFSMAIN"},
+        {"", "FS98MAIN"},       {"2222", "MSCFSMAIN"},
     };
     platform.windows["MSCFSMAIN"] = later_window;
     for (const NameCase& name_case : cases) {

@@ -23,8 +23,9 @@ protected:
 
     static Bytes good_tone()
     {
-        return riff_file("WAVE", {{.id = "fmt ", .data = pcm_format(1, 22050, 16)},
-                                  {.id = "data", .data = counting_bytes(tone_bytes)}});
+        return riff_file(
+            "WAVE",
+            {{.id = "fmt ", .data = pcm_format(1, 22050, 16)}, {.id = "data", .data = counting_bytes(tone_bytes)}});
     }
 
     void SetUp() override { start_afresh(); }

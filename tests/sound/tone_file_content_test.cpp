@@ -6,27 +6,38 @@ namespace {
 
 using ToneFileContent = SoundTest;
 
-RiffChunkBytes format_chunk(Bytes data) { return {.id = "fmt ", .data = std::move(data)}; }
-RiffChunkBytes data_chunk(std::size_t bytes) { return {.id = "data", .data = counting_bytes(bytes)}; }
+RiffChunkBytes format_chunk(Bytes data)
+{
+    return {.id = "fmt ", .data = std::move(data)};
+}
+RiffChunkBytes data_chunk(std::size_t bytes)
+{
+    return {.id = "data", .data = counting_bytes(bytes)};
+}
 const Bytes plain_pcm = pcm_format(1, 22050, 16);
 const Bytes extensible = extensible_pcm_format(2, 22050);
 
 struct FileCase {
+    // clang-format off
     const char* description;
     Bytes       file;
     bool        loads;
+    // clang-format on
 };
 
 TEST_F(ToneFileContent, FilesThatLoadAndFilesThatTurnTheToneOff)
 {
     const FileCase cases[] = {
         {"a plain 16-byte PCM format", riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(64)}), true},
-        {"an 18-byte format without extra bytes", riff_file("WAVE", {format_chunk(pcm_format_with_extra(0, 0)), data_chunk(64)}), true},
-        {"the 40-byte extensible format", riff_file("WAVE", {format_chunk(extensible_pcm_format(2, 22050)), data_chunk(64)}), true},
+        {"an 18-byte format without extra bytes",
+         riff_file("WAVE", {format_chunk(pcm_format_with_extra(0, 0)), data_chunk(64)}), true},
+        {"the 40-byte extensible format",
+         riff_file("WAVE", {format_chunk(extensible_pcm_format(2, 22050)), data_chunk(64)}), true},
         {"other chunks, odd-sized, between format and samples",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "LIST", .data = Bytes(3, 'x')}, data_chunk(64)}), true},
         {"samples cut off by the end of the file",
-         riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(10), .stated_size = 64}}), true},
+         riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(10), .stated_size = 64}}),
+         true},
         {"PCM announcing extra bytes it does not hold",
          riff_file("WAVE", {format_chunk(pcm_format_with_extra(22, 0)), data_chunk(64)}), true},
         {"PCM whose extra bytes exceed the extensible format",
@@ -39,13 +50,19 @@ TEST_F(ToneFileContent, FilesThatLoadAndFilesThatTurnTheToneOff)
         {"samples before the format", riff_file("WAVE", {data_chunk(64), format_chunk(plain_pcm)}), false},
         {"samples of size 0", riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(0)}), false},
         {"IEEE float announcing extra bytes it does not hold",
-         riff_file("WAVE", {format_chunk(with_format_tag(pcm_format_with_extra(22, 0), format_tag_float)), data_chunk(64)}), false},
+         riff_file("WAVE",
+                   {format_chunk(with_format_tag(pcm_format_with_extra(22, 0), format_tag_float)), data_chunk(64)}),
+         false},
         {"extensible announcing more extra bytes than it holds",
          riff_file("WAVE", {format_chunk(Bytes(extensible.begin(), extensible.end() - 1)), data_chunk(64)}), false},
         {"IEEE float whose extra bytes exceed the extensible format",
-         riff_file("WAVE", {format_chunk(with_format_tag(pcm_format_with_extra(32, 32), format_tag_float)), data_chunk(64)}), false},
+         riff_file("WAVE",
+                   {format_chunk(with_format_tag(pcm_format_with_extra(32, 32), format_tag_float)), data_chunk(64)}),
+         false},
         {"a format cut off by the end of the file",
-         riff_file("WAVE", {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}), false},
+         riff_file("WAVE",
+                   {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}),
+         false},
         {"samples too many to stage",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = {}, .stated_size = 0x80000000u}}), false},
     };
@@ -83,23 +100,32 @@ TEST_F(ToneFileContent, APlainPcmFormatReachesTheBufferWithNoExtraBytes)
 // Wine's takes megahertz rates and then fails while mixing them.
 TEST_F(ToneFileContent, RatesAndSizesDirectSoundRefusesAreRefusedFirst)
 {
-    struct Case { std::uint32_t rate; std::uint32_t stated_samples; bool loads; };
+    struct Case {
+        std::uint32_t rate;
+        std::uint32_t stated_samples;
+        bool loads;
+    };
     const Case cases[] = {
+        // clang-format off
         {99, 64, false},      {100, 64, true},          {200000, 64, true},   {200001, 64, false},
         {0, 64, false},       {16788241, 64, false},    {0xFFFFFFFF, 64, false},
         {22050, 0x10000000, false}, {22050, 0xFFFFFFFF, false},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.rate << " Hz, " << c.stated_samples << " bytes");
         start_afresh();
         platform.files[tone_path] =
-            riff_file("WAVE", {format_chunk(pcm_format(1, c.rate, 16)),
-                               {.id = "data", .data = counting_bytes(64), .stated_size = c.stated_samples}});
+            riff_file("WAVE",
+                      {format_chunk(pcm_format(1, c.rate, 16)),
+                       {.id = "data", .data = counting_bytes(64), .stated_size = c.stated_samples}});
         create_sound_device(classic_window);
 
         EXPECT_EQ(load_tone(tone_path) != 0, c.loads);
-        const bool staged = std::find(platform.calls.begin(), platform.calls.end(), SoundCall::global_alloc) != platform.calls.end();
-        const bool handed = std::find(platform.calls.begin(), platform.calls.end(), SoundCall::create_buffer) != platform.calls.end();
+        const bool staged =
+            std::find(platform.calls.begin(), platform.calls.end(), SoundCall::global_alloc) != platform.calls.end();
+        const bool handed =
+            std::find(platform.calls.begin(), platform.calls.end(), SoundCall::create_buffer) != platform.calls.end();
         EXPECT_EQ(staged, c.loads);
         EXPECT_EQ(handed, c.loads);
         reset_alert_tone_player_for_tests();
@@ -107,8 +133,10 @@ TEST_F(ToneFileContent, RatesAndSizesDirectSoundRefusesAreRefusedFirst)
     // The largest size DirectSound takes is staged; its allocation is made
     // to fail rather than hold a quarter of a gigabyte.
     start_afresh();
-    platform.files[tone_path] = riff_file("WAVE", {format_chunk(pcm_format(1, 22050, 16)),
-                                                   {.id = "data", .data = counting_bytes(64), .stated_size = buffer_bytes_max}});
+    platform.files[tone_path] =
+        riff_file("WAVE",
+                  {format_chunk(pcm_format(1, 22050, 16)),
+                   {.id = "data", .data = counting_bytes(64), .stated_size = buffer_bytes_max}});
     platform.fail(SoundCall::global_alloc);
     create_sound_device(classic_window);
     EXPECT_EQ(load_tone(tone_path), 0u);

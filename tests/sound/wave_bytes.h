@@ -9,9 +9,11 @@
 using Bytes = std::vector<std::uint8_t>;
 
 struct RiffChunkBytes {
+    // clang-format off
     std::string                  id;   // four characters
     Bytes                        data;
     std::optional<std::uint32_t> stated_size = std::nullopt; // none: the data's own size
+    // clang-format on
 };
 
 inline void put_u16(Bytes& bytes, std::uint32_t value)
@@ -46,11 +48,13 @@ inline Bytes riff_file(const std::string& form_type, const std::vector<RiffChunk
     return file;
 }
 
+// clang-format off
 // Format tags of the wave formats the tests build.
 inline constexpr std::uint16_t format_tag_pcm         = 0x0001;
 inline constexpr std::uint16_t format_tag_float       = 0x0003;
 inline constexpr std::uint16_t format_tag_mpeg_layer3 = 0x0055;
 inline constexpr std::uint16_t format_tag_extensible  = 0xFFFE;
+// clang-format on
 
 // The 16-byte PCM format chunk data.
 inline Bytes pcm_format(std::uint16_t channels, std::uint32_t samples_per_second, std::uint16_t bits_per_sample)
@@ -88,9 +92,9 @@ inline Bytes extensible_pcm_format(std::uint16_t channels, std::uint32_t samples
 {
     Bytes bytes = pcm_format(channels, samples_per_second, 16);
     bytes = with_format_tag(bytes, format_tag_extensible);
-    put_u16(bytes, 22);                           // extra bytes
-    put_u16(bytes, 16);                           // valid bits per sample
-    put_u32(bytes, channels == 2 ? 0x3 : 0x4);    // speaker positions
+    put_u16(bytes, 22);                        // extra bytes
+    put_u16(bytes, 16);                        // valid bits per sample
+    put_u32(bytes, channels == 2 ? 0x3 : 0x4); // speaker positions
     const std::uint8_t pcm_subformat[16] = {0x01, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
                                             0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
     bytes.insert(bytes.end(), pcm_subformat, pcm_subformat + 16);

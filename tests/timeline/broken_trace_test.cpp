@@ -9,15 +9,17 @@
 
 namespace {
 
-const std::string good = R"({"frame":1,"seconds":0,"vars":{"altitude":0},"gauges":{"G":{"elements":[null,0,1]}},"sound":["play"]})";
-const std::string good_2 = R"({"frame":2,"seconds":0.5,"vars":{"altitude":5},"gauges":{"G":{"elements":[null,1,1]}},"sound":["stop"]})";
+const std::string good =
+    R"({"frame":1,"seconds":0,"vars":{"altitude":0},"gauges":{"G":{"elements":[null,0,1]}},"sound":["play"]})";
+const std::string good_2 =
+    R"({"frame":2,"seconds":0.5,"vars":{"altitude":5},"gauges":{"G":{"elements":[null,1,1]}},"sound":["stop"]})";
 const std::string short_gauge = R"({"frame":3,"seconds":1,"vars":{"altitude":9},"gauges":{"G":{"elements":[null,0]}}})";
 
 struct BrokenTrace {
     const char* what;
     std::string text;
     std::size_t frames_read;
-    std::string problem;     // the start of the message
+    std::string problem; // the start of the message
 };
 
 TEST(BrokenTrace, DrawsWhatItCanAndNamesTheFirstBadLine)

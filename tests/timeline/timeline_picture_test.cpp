@@ -29,11 +29,15 @@ struct Pixel {
 
 class Png {
 public:
-    explicit Png(const std::string& path) : surface_(cairo_image_surface_create_from_png(path.c_str()), cairo_surface_destroy) {}
+    explicit Png(const std::string& path)
+        : surface_(cairo_image_surface_create_from_png(path.c_str()), cairo_surface_destroy)
+    {
+    }
     bool readable() const { return cairo_surface_status(surface_.get()) == CAIRO_STATUS_SUCCESS; }
     Pixel at(int x, int y) const
     {
-        const unsigned char* row = cairo_image_surface_get_data(surface_.get()) + y * cairo_image_surface_get_stride(surface_.get());
+        const unsigned char* row =
+            cairo_image_surface_get_data(surface_.get()) + y * cairo_image_surface_get_stride(surface_.get());
         const auto word = reinterpret_cast<const std::uint32_t*>(row)[x];
         return {static_cast<int>(word >> 16 & 255), static_cast<int>(word >> 8 & 255), static_cast<int>(word & 255)};
     }
@@ -73,7 +77,8 @@ TEST(TimelinePicture, BorderLaneAndToneBandFollowTheTrace)
                 border.push_back(gauge.elements.at(border_place - 1));
     ASSERT_EQ(border.size(), lanes.frames.size());
     std::size_t lane = 0;
-    while (lane < lanes.elements.size() && !(lanes.elements[lane].gauge == border_gauge && lanes.elements[lane].place == border_place))
+    while (lane < lanes.elements.size() &&
+           !(lanes.elements[lane].gauge == border_gauge && lanes.elements[lane].place == border_place))
         ++lane;
     ASSERT_LT(lane, lanes.elements.size()) << "the border never changed";
     const int border_y = g.element_top(lane) + g.element_height / 2;
@@ -82,7 +87,8 @@ TEST(TimelinePicture, BorderLaneAndToneBandFollowTheTrace)
         const bool changed = border[c] != border[c - 1];
         changes += changed;
         EXPECT_EQ(png.at(centre(c), border_y) != png.at(centre(c - 1), border_y), changed)
-            << "frame " << lanes.frames[c] << ": border " << border[c - 1].value_or(-99) << " -> " << border[c].value_or(-99);
+            << "frame " << lanes.frames[c] << ": border " << border[c - 1].value_or(-99) << " -> "
+            << border[c].value_or(-99);
     }
     EXPECT_GE(changes, 4) << "the climb should light, blink and put out the border";
 

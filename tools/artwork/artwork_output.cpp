@@ -15,33 +15,41 @@ struct Sheet {
     std::vector<SheetTile> tiles;
 };
 
-Sheet& sheet_named(std::vector<Sheet>& sheets, const ImageFamily& family) {
+Sheet& sheet_named(std::vector<Sheet>& sheets, const ImageFamily& family)
+{
     auto it = std::find_if(sheets.begin(), sheets.end(), [&](const Sheet& s) { return s.name == family.sheet; });
-    if (it != sheets.end()) return *it;
+    if (it != sheets.end())
+        return *it;
     return sheets.emplace_back(Sheet{.name = family.sheet, .columns = family.sheet_columns, .tiles = {}});
 }
 
 // The resource script names each bitmap file by its full path, so that the
 // resource compiler finds it from wherever it runs.
-std::string resource_line(int resource_id, const std::filesystem::path& file) {
+std::string resource_line(int resource_id, const std::filesystem::path& file)
+{
     return std::to_string(resource_id) + " BITMAP \"" + std::filesystem::absolute(file).generic_string() + "\"\n";
 }
 
-void write_text(const std::filesystem::path& file, const std::string& text) {
+void write_text(const std::filesystem::path& file, const std::string& text)
+{
     std::ofstream out(file, std::ios::binary);
     out << text;
-    if (!out.flush()) throw std::runtime_error("cannot write " + file.string());
+    if (!out.flush())
+        throw std::runtime_error("cannot write " + file.string());
 }
 
-void make_folder(const std::filesystem::path& folder) {
+void make_folder(const std::filesystem::path& folder)
+{
     std::error_code error;
     std::filesystem::create_directories(folder, error);
-    if (error) throw std::runtime_error("cannot create " + folder.string() + ": " + error.message());
+    if (error)
+        throw std::runtime_error("cannot create " + folder.string() + ": " + error.message());
 }
 
 } // namespace
 
-std::vector<SheetTile> draw_family(const ImageFamily& family) {
+std::vector<SheetTile> draw_family(const ImageFamily& family)
+{
     std::vector<SheetTile> frames;
     for (int frame = 0; frame < family.frame_count; ++frame) {
         const FrameSize size = frame_size(family, frame);
@@ -55,7 +63,8 @@ std::vector<SheetTile> draw_family(const ImageFamily& family) {
     return frames;
 }
 
-void write_artwork(const std::filesystem::path& out_dir) {
+void write_artwork(const std::filesystem::path& out_dir)
+{
     const std::filesystem::path sheet_dir = out_dir / "sheets";
     make_folder(sheet_dir);
     std::vector<Sheet> sheets;
@@ -74,4 +83,3 @@ void write_artwork(const std::filesystem::path& out_dir) {
         write_contact_sheet(sheet_dir / (sheet.name + ".png"), sheet.tiles, sheet.columns);
     }
 }
-

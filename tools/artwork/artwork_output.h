@@ -17,4 +17,3 @@ std::vector<SheetTile> draw_family(const ImageFamily& family);
 
 // Throws std::runtime_error when a file or folder cannot be written.
 void write_artwork(const std::filesystem::path& out_dir);
-

@@ -9,10 +9,10 @@ namespace {
 
 constexpr std::uint32_t file_header_bytes = 14;
 constexpr std::uint32_t info_header_bytes = 40;  // BITMAPINFOHEADER
-constexpr std::uint32_t palette_entry_bytes = 4;  // RGBQUAD: blue, green, red, 0
+constexpr std::uint32_t palette_entry_bytes = 4; // RGBQUAD: blue, green, red, 0
 constexpr std::uint16_t bits_per_pixel = 8;
-constexpr std::uint32_t uncompressed = 0;  // BI_RGB
-constexpr std::uint32_t pixels_per_metre = 2835;  // 72 dots per inch
+constexpr std::uint32_t uncompressed = 0;        // BI_RGB
+constexpr std::uint32_t pixels_per_metre = 2835; // 72 dots per inch
 
 class LittleEndianWriter {
 public:
@@ -26,11 +26,15 @@ private:
 };
 
 // Every row of a DIB starts on a 4-byte boundary.
-std::uint32_t row_stride(int width) { return (static_cast<std::uint32_t>(width) + 3u) & ~3u; }
+std::uint32_t row_stride(int width)
+{
+    return (static_cast<std::uint32_t>(width) + 3u) & ~3u;
+}
 
 } // namespace
 
-std::vector<std::uint8_t> encode_bmp(const IndexedImage& image) {
+std::vector<std::uint8_t> encode_bmp(const IndexedImage& image)
+{
     if (image.palette.empty() || image.palette.size() > max_palette_size)
         throw std::logic_error("an 8-bit bitmap needs 1 to 256 palette entries");
     const auto width = static_cast<std::uint32_t>(image.size.width);
@@ -44,22 +48,23 @@ std::vector<std::uint8_t> encode_bmp(const IndexedImage& image) {
     LittleEndianWriter w(out);
     w.u8('B'), w.u8('M');
     w.u32(pixel_offset + pixel_bytes);
-    w.u32(0);  // reserved
+    w.u32(0); // reserved
     w.u32(pixel_offset);
 
     w.u32(info_header_bytes);
     w.u32(width);
-    w.u32(height);  // positive: bottom-up
-    w.u16(1);       // planes
+    w.u32(height); // positive: bottom-up
+    w.u16(1);      // planes
     w.u16(bits_per_pixel);
     w.u32(uncompressed);
     w.u32(pixel_bytes);
     w.u32(pixels_per_metre);
     w.u32(pixels_per_metre);
-    w.u32(palette_entries);  // colours used
-    w.u32(0);                // all colours important
+    w.u32(palette_entries); // colours used
+    w.u32(0);               // all colours important
 
-    for (Rgb c : image.palette) w.u8(c.b), w.u8(c.g), w.u8(c.r), w.u8(0);
+    for (Rgb c : image.palette)
+        w.u8(c.b), w.u8(c.g), w.u8(c.r), w.u8(0);
 
     for (std::uint32_t row = height; row-- > 0;) {
         const auto first = image.pixels.begin() + static_cast<std::ptrdiff_t>(row * width);
@@ -69,10 +74,11 @@ std::vector<std::uint8_t> encode_bmp(const IndexedImage& image) {
     return out;
 }
 
-void write_bmp(const std::filesystem::path& file, const IndexedImage& image) {
+void write_bmp(const std::filesystem::path& file, const IndexedImage& image)
+{
     const std::vector<std::uint8_t> bytes = encode_bmp(image);
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (!out) throw std::runtime_error("cannot write " + file.string());
+    if (!out)
+        throw std::runtime_error("cannot write " + file.string());
 }
-

@@ -12,4 +12,3 @@ std::vector<std::uint8_t> encode_bmp(const IndexedImage& image);
 
 // Throws std::runtime_error naming the file when it cannot be written.
 void write_bmp(const std::filesystem::path& file, const IndexedImage& image);
-

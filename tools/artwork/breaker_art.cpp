@@ -22,7 +22,7 @@ constexpr double disc_outline_px = 1.0;
 constexpr double ring_radius = 12.5;
 constexpr double bore_radius = 5.0;
 
-constexpr double lever_reach_px = 26.0;  // from the ring's centre to the lever's tip
+constexpr double lever_reach_px = 26.0; // from the ring's centre to the lever's tip
 constexpr double lever_base_half_width = 3.4;
 constexpr double lever_tip_radius = 3.4;
 constexpr double end_on_tip_radius = 5.5;
@@ -32,9 +32,10 @@ constexpr Rgb steel_light{214, 216, 220};
 constexpr Rgb steel_dark{64, 66, 70};
 constexpr Rgb ring_edge{30, 30, 32};
 
-enum class Lever { down, end_on, up };  // ORDER frame
+enum class Lever { down, end_on, up }; // ORDER frame
 
-void draw_ring(cairo_t* cr) {
+void draw_ring(cairo_t* cr)
+{
     circle_path(cr, centre_x, centre_y, ring_radius);
     fill_with(cr, ring_edge);
     fill_lit_circle(cr, centre_x, centre_y, ring_radius - 1.0, steel_light, steel_dark);
@@ -42,7 +43,8 @@ void draw_ring(cairo_t* cr) {
     fill_lit_circle(cr, centre_x, centre_y, bore_radius, near_black, steel_dark);
 }
 
-void draw_lever(cairo_t* cr, double direction) {
+void draw_lever(cairo_t* cr, double direction)
+{
     const double tip_y = centre_y + direction * lever_reach_px;
     tapered_lever_path(cr, centre_x, centre_y, tip_y, lever_base_half_width, lever_tip_radius * 0.8);
     fill_path_as_rod(cr, centre_x, lever_base_half_width, steel_light, steel_dark);
@@ -54,7 +56,8 @@ void draw_lever(cairo_t* cr, double direction) {
 
 } // namespace
 
-IndexedImage draw_breaker_disc(int, FrameSize size) {
+IndexedImage draw_breaker_disc(int, FrameSize size)
+{
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
     circle_path(cr, disc_centre_x, disc_centre_y, disc_radius);
@@ -65,21 +68,21 @@ IndexedImage draw_breaker_disc(int, FrameSize size) {
     return quantise(canvas, keys);
 }
 
-IndexedImage draw_breaker_switch(int frame, FrameSize size) {
+IndexedImage draw_breaker_switch(int frame, FrameSize size)
+{
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
     draw_ring(cr);
     switch (static_cast<Lever>(frame)) {
-        case Lever::down: draw_lever(cr, +1.0); break;
-        case Lever::up: draw_lever(cr, -1.0); break;
-        case Lever::end_on:
-            circle_path(cr, centre_x, centre_y, end_on_tip_radius + 0.8);
-            fill_with(cr, ring_edge);
-            fill_lit_circle(cr, centre_x, centre_y, end_on_tip_radius, steel_light, steel_dark);
-            break;
-        default: throw std::out_of_range("a breaker switch has three frames");
+    case Lever::down: draw_lever(cr, +1.0); break;
+    case Lever::up: draw_lever(cr, -1.0); break;
+    case Lever::end_on:
+        circle_path(cr, centre_x, centre_y, end_on_tip_radius + 0.8);
+        fill_with(cr, ring_edge);
+        fill_lit_circle(cr, centre_x, centre_y, end_on_tip_radius, steel_light, steel_dark);
+        break;
+    default: throw std::out_of_range("a breaker switch has three frames");
     }
     const std::array keys{ring_edge};
     return quantise(canvas, keys);
 }
-

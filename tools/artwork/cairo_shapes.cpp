@@ -4,31 +4,39 @@
 
 namespace {
 constexpr double full_turn = 2.0 * std::numbers::pi;
-constexpr const char* font_family = "DejaVu Sans";  // carries the Cyrillic labels
+constexpr const char* font_family = "DejaVu Sans"; // carries the Cyrillic labels
 
-double unit(std::uint8_t channel) { return channel / 255.0; }
+double unit(std::uint8_t channel)
+{
+    return channel / 255.0;
+}
 } // namespace
 
-void set_colour(cairo_t* cr, Rgb colour) {
+void set_colour(cairo_t* cr, Rgb colour)
+{
     cairo_set_source_rgb(cr, unit(colour.r), unit(colour.g), unit(colour.b));
 }
 
-void add_colour_stop(cairo_pattern_t* gradient, double offset, Rgb colour) {
+void add_colour_stop(cairo_pattern_t* gradient, double offset, Rgb colour)
+{
     cairo_pattern_add_color_stop_rgb(gradient, offset, unit(colour.r), unit(colour.g), unit(colour.b));
 }
 
-void fill_with(cairo_t* cr, Rgb colour) {
+void fill_with(cairo_t* cr, Rgb colour)
+{
     set_colour(cr, colour);
     cairo_fill(cr);
 }
 
-void circle_path(cairo_t* cr, double cx, double cy, double radius) {
+void circle_path(cairo_t* cr, double cx, double cy, double radius)
+{
     cairo_new_sub_path(cr);
     cairo_arc(cr, cx, cy, radius, 0.0, full_turn);
     cairo_close_path(cr);
 }
 
-void rounded_box_path(cairo_t* cr, double x, double y, double w, double h, double radius) {
+void rounded_box_path(cairo_t* cr, double x, double y, double w, double h, double radius)
+{
     const double quarter = full_turn / 4.0;
     cairo_new_sub_path(cr);
     cairo_arc(cr, x + w - radius, y + radius, radius, -quarter, 0.0);
@@ -39,7 +47,8 @@ void rounded_box_path(cairo_t* cr, double x, double y, double w, double h, doubl
 }
 
 void tapered_lever_path(cairo_t* cr, double cx, double base_y, double tip_y, double base_half_width,
-                        double tip_half_width) {
+                        double tip_half_width)
+{
     cairo_move_to(cr, cx - base_half_width, base_y);
     cairo_line_to(cr, cx - tip_half_width, tip_y);
     cairo_line_to(cr, cx + tip_half_width, tip_y);
@@ -47,9 +56,9 @@ void tapered_lever_path(cairo_t* cr, double cx, double base_y, double tip_y, dou
     cairo_close_path(cr);
 }
 
-void fill_path_lit(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark) {
-    cairo_pattern_t* sweep =
-        cairo_pattern_create_linear(cx - radius, cy - radius, cx + radius, cy + radius);
+void fill_path_lit(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark)
+{
+    cairo_pattern_t* sweep = cairo_pattern_create_linear(cx - radius, cy - radius, cx + radius, cy + radius);
     add_colour_stop(sweep, 0.0, light);
     add_colour_stop(sweep, 1.0, dark);
     cairo_set_source(cr, sweep);
@@ -57,7 +66,8 @@ void fill_path_lit(cairo_t* cr, double cx, double cy, double radius, Rgb light, 
     cairo_pattern_destroy(sweep);
 }
 
-void fill_path_as_rod(cairo_t* cr, double cx, double half_width, Rgb light, Rgb dark) {
+void fill_path_as_rod(cairo_t* cr, double cx, double half_width, Rgb light, Rgb dark)
+{
     cairo_pattern_t* rod = cairo_pattern_create_linear(cx - half_width, 0, cx + half_width, 0);
     add_colour_stop(rod, 0.0, dark);
     add_colour_stop(rod, 0.35, light);
@@ -67,23 +77,24 @@ void fill_path_as_rod(cairo_t* cr, double cx, double half_width, Rgb light, Rgb 
     cairo_pattern_destroy(rod);
 }
 
-void outline_path(cairo_t* cr, Rgb colour, double line_width) {
+void outline_path(cairo_t* cr, Rgb colour, double line_width)
+{
     set_colour(cr, colour);
     cairo_set_line_width(cr, line_width);
     cairo_stroke(cr);
 }
 
-void fill_lit_circle(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark) {
+void fill_lit_circle(cairo_t* cr, double cx, double cy, double radius, Rgb light, Rgb dark)
+{
     circle_path(cr, cx, cy, radius);
     fill_path_lit(cr, cx, cy, radius, light, dark);
     cairo_new_path(cr);
 }
 
-void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px,
-                  FontWeight weight) {
+void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px, FontWeight weight)
+{
     cairo_select_font_face(cr, font_family, CAIRO_FONT_SLANT_NORMAL,
-                           weight == FontWeight::bold ? CAIRO_FONT_WEIGHT_BOLD
-                                                      : CAIRO_FONT_WEIGHT_NORMAL);
+                           weight == FontWeight::bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr, font_px);
     cairo_text_extents_t ink;
     cairo_text_extents(cr, utf8, &ink);
@@ -91,4 +102,3 @@ void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double fo
     cairo_show_text(cr, utf8);
     cairo_new_path(cr);
 }
-

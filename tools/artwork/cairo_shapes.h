@@ -34,6 +34,4 @@ void fill_lit_circle(cairo_t* cr, double cx, double cy, double radius, Rgb light
 enum class FontWeight { normal, bold };
 
 // Draws UTF-8 text in DejaVu Sans with its ink box centred on (cx, cy).
-void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px,
-                  FontWeight weight);
-
+void centred_text(cairo_t* cr, const char* utf8, double cx, double cy, double font_px, FontWeight weight);

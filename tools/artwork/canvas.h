@@ -26,4 +26,3 @@ private:
     cairo_surface_t* surface_ = nullptr;
     cairo_t* cr_ = nullptr;
 };
-

@@ -18,4 +18,3 @@ IndexedImage quantise(const Canvas& canvas, std::span<const Rgb> key_colours);
 // The colour a drawn pixel keeps: any colour darker than near-black is lifted
 // to it, so that nothing drawn can read as the undrawn key.
 Rgb lift_above_undrawn(Rgb colour);
-

@@ -12,7 +12,10 @@ namespace {
 
 using Channels = std::array<double, 3>;
 
-Channels channels_of(Rgb c) { return {double(c.r), double(c.g), double(c.b)}; }
+Channels channels_of(Rgb c)
+{
+    return {double(c.r), double(c.g), double(c.b)};
+}
 
 // Pixel-weighted sums of a run of colours, enough to give its mean and error.
 struct Moments {
@@ -20,7 +23,8 @@ struct Moments {
     Channels sum{};
     double sum_of_squares = 0.0;
 
-    void add(const ColourCount& c) {
+    void add(const ColourCount& c)
+    {
         const Channels ch = channels_of(c.colour);
         weight += c.pixels;
         for (int k = 0; k < 3; ++k) {
@@ -28,17 +32,22 @@ struct Moments {
             sum_of_squares += ch[k] * ch[k] * c.pixels;
         }
     }
-    Moments minus(const Moments& part) const {
+    Moments minus(const Moments& part) const
+    {
         Moments rest = *this;
         rest.weight -= part.weight;
-        for (int k = 0; k < 3; ++k) rest.sum[k] -= part.sum[k];
+        for (int k = 0; k < 3; ++k)
+            rest.sum[k] -= part.sum[k];
         rest.sum_of_squares -= part.sum_of_squares;
         return rest;
     }
-    double error() const {
-        if (weight <= 0.0) return 0.0;
+    double error() const
+    {
+        if (weight <= 0.0)
+            return 0.0;
         double explained = 0.0;
-        for (double s : sum) explained += s * s / weight;
+        for (double s : sum)
+            explained += s * s / weight;
         return std::max(0.0, sum_of_squares - explained);
     }
 };
@@ -50,13 +59,16 @@ struct ColourBox {
     Moments moments;
 };
 
-ColourBox measure(const std::vector<ColourCount>& colours, std::size_t begin, std::size_t end) {
+ColourBox measure(const std::vector<ColourCount>& colours, std::size_t begin, std::size_t end)
+{
     ColourBox box{.begin = begin, .end = end, .moments = {}};
-    for (std::size_t i = begin; i < end; ++i) box.moments.add(colours[i]);
+    for (std::size_t i = begin; i < end; ++i)
+        box.moments.add(colours[i]);
     return box;
 }
 
-int most_varied_channel(const std::vector<ColourCount>& colours, const ColourBox& box) {
+int most_varied_channel(const std::vector<ColourCount>& colours, const ColourBox& box)
+{
     Channels spread{};
     for (int k = 0; k < 3; ++k) {
         const double mean = box.moments.sum[k] / box.moments.weight;
@@ -68,7 +80,8 @@ int most_varied_channel(const std::vector<ColourCount>& colours, const ColourBox
     return static_cast<int>(std::max_element(spread.begin(), spread.end()) - spread.begin());
 }
 
-std::array<ColourBox, 2> split(std::vector<ColourCount>& colours, const ColourBox& box) {
+std::array<ColourBox, 2> split(std::vector<ColourCount>& colours, const ColourBox& box)
+{
     const int channel = most_varied_channel(colours, box);
     std::sort(colours.begin() + static_cast<std::ptrdiff_t>(box.begin),
               colours.begin() + static_cast<std::ptrdiff_t>(box.end),
@@ -81,12 +94,14 @@ std::array<ColourBox, 2> split(std::vector<ColourCount>& colours, const ColourBo
     for (std::size_t cut = box.begin + 1; cut < box.end; ++cut) {
         left.add(colours[cut - 1]);
         const double error = left.error() + box.moments.minus(left).error();
-        if (error < best_error) best_error = error, best_cut = cut;
+        if (error < best_error)
+            best_error = error, best_cut = cut;
     }
     return {measure(colours, box.begin, best_cut), measure(colours, best_cut, box.end)};
 }
 
-Rgb mean_colour(const Moments& m) {
+Rgb mean_colour(const Moments& m)
+{
     auto channel = [&m](int k) {
         return static_cast<std::uint8_t>(std::clamp(std::lround(m.sum[k] / m.weight), 0L, 255L));
     };
@@ -95,25 +110,29 @@ Rgb mean_colour(const Moments& m) {
 
 } // namespace
 
-std::vector<Rgb> reduce_colours(std::vector<ColourCount> colours, std::size_t max_colours) {
+std::vector<Rgb> reduce_colours(std::vector<ColourCount> colours, std::size_t max_colours)
+{
     std::vector<Rgb> result;
     if (colours.size() <= max_colours) {
-        for (const ColourCount& c : colours) result.push_back(c.colour);
+        for (const ColourCount& c : colours)
+            result.push_back(c.colour);
         return result;
     }
-    if (max_colours == 0) return result;
+    if (max_colours == 0)
+        return result;
 
     std::vector<ColourBox> boxes{measure(colours, 0, colours.size())};
     while (boxes.size() < max_colours) {
         auto worst = std::max_element(boxes.begin(), boxes.end(), [](const ColourBox& a, const ColourBox& b) {
             return a.moments.error() < b.moments.error();
         });
-        if (worst->end - worst->begin < 2 || worst->moments.error() == 0.0) break;
+        if (worst->end - worst->begin < 2 || worst->moments.error() == 0.0)
+            break;
         const auto halves = split(colours, *worst);
         *worst = halves[0];
         boxes.push_back(halves[1]);
     }
-    for (const ColourBox& box : boxes) result.push_back(mean_colour(box.moments));
+    for (const ColourBox& box : boxes)
+        result.push_back(mean_colour(box.moments));
     return result;
 }
-

@@ -16,4 +16,3 @@ struct ColourCount {
 // At most max_colours representatives, each the pixel-weighted mean of the
 // colours it stands for. Returns the colours themselves when they are few enough.
 std::vector<Rgb> reduce_colours(std::vector<ColourCount> colours, std::size_t max_colours);
-

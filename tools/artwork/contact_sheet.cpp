@@ -15,11 +15,12 @@ constexpr Rgb sheet_ground{200, 200, 196};
 constexpr Rgb label_ink{40, 40, 40};
 constexpr int gutter_px = 10;
 constexpr int label_px = 14;
-constexpr int target_sheet_width_px = 900;  // small frames are enlarged toward this
+constexpr int target_sheet_width_px = 900; // small frames are enlarged toward this
 constexpr int max_enlargement = 8;
 
 // Undrawn pixels take the panel's colour, as on the instrument panel.
-cairo_surface_t* render_tile(const IndexedImage& image) {
+cairo_surface_t* render_tile(const IndexedImage& image)
+{
     cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_RGB24, image.size.width, image.size.height);
     unsigned char* data = cairo_image_surface_get_data(tile);
     const int stride = cairo_image_surface_get_stride(tile);
@@ -36,8 +37,10 @@ cairo_surface_t* render_tile(const IndexedImage& image) {
 
 } // namespace
 
-void write_contact_sheet(const std::filesystem::path& file, const std::vector<SheetTile>& tiles, int columns) {
-    if (tiles.empty() || columns < 1) throw std::logic_error("a contact sheet needs tiles and columns");
+void write_contact_sheet(const std::filesystem::path& file, const std::vector<SheetTile>& tiles, int columns)
+{
+    if (tiles.empty() || columns < 1)
+        throw std::logic_error("a contact sheet needs tiles and columns");
     int cell_w = 0, cell_h = 0;
     for (const SheetTile& t : tiles) {
         cell_w = std::max(cell_w, t.image.size.width);
@@ -73,4 +76,3 @@ void write_contact_sheet(const std::filesystem::path& file, const std::vector<Sh
     if (cairo_surface_write_to_png(target, file.c_str()) != CAIRO_STATUS_SUCCESS)
         throw std::runtime_error("cannot write " + file.string());
 }
-

@@ -14,4 +14,3 @@ struct SheetTile {
 
 // Throws std::runtime_error naming the file when it cannot be written.
 void write_contact_sheet(const std::filesystem::path& file, const std::vector<SheetTile>& tiles, int columns);
-

@@ -18,8 +18,10 @@ constexpr double nominal_dash_px = 8.0;
 constexpr double dash_gap_px = 5.0;
 
 // Dashes on whole pixels, spread so the first and the last one meet the corners.
-void add_edge_dashes(cairo_t* cr, int start, int length, int across, bool horizontal) {
-    const int count = std::max(1, static_cast<int>(std::lround((length + dash_gap_px) / (nominal_dash_px + dash_gap_px))));
+void add_edge_dashes(cairo_t* cr, int start, int length, int across, bool horizontal)
+{
+    const int count =
+        std::max(1, static_cast<int>(std::lround((length + dash_gap_px) / (nominal_dash_px + dash_gap_px))));
     const double pitch = (length + dash_gap_px) / count;
     for (int i = 0; i < count; ++i) {
         const int from = start + static_cast<int>(std::lround(i * pitch));
@@ -34,7 +36,8 @@ void add_edge_dashes(cairo_t* cr, int start, int length, int across, bool horizo
 
 } // namespace
 
-IndexedImage draw_deviation_border(int bank, FrameSize size) {
+IndexedImage draw_deviation_border(int bank, FrameSize size)
+{
     const Rgb lcd = lcd_bank_colours.at(static_cast<std::size_t>(bank));
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
@@ -54,4 +57,3 @@ IndexedImage draw_deviation_border(int bank, FrameSize size) {
     const std::array keys{lcd, lcd_ink};
     return quantise(canvas, keys);
 }
-

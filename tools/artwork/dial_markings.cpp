@@ -28,22 +28,28 @@ constexpr double outline_margin_px = 4.0;
 constexpr double outline_width_px = 1.6;
 
 // Clockwise from twelve o'clock, with y growing downward.
-double dial_x(double units, double radius) {
+double dial_x(double units, double radius)
+{
     return face_centre_x + radius * std::sin(2.0 * std::numbers::pi * units / units_per_turn);
 }
-double dial_y(double units, double radius) {
+double dial_y(double units, double radius)
+{
     return face_centre_y - radius * std::cos(2.0 * std::numbers::pi * units / units_per_turn);
 }
 
-TickStyle tick_at(int units) {
-    if (units % units_per_numeral == 0) return numeral_tick;
-    if (units % units_per_half_numeral == 0) return half_tick;
+TickStyle tick_at(int units)
+{
+    if (units % units_per_numeral == 0)
+        return numeral_tick;
+    if (units % units_per_half_numeral == 0)
+        return half_tick;
     return minor_tick;
 }
 
 } // namespace
 
-void draw_graduations(cairo_t* cr, Rgb ink) {
+void draw_graduations(cairo_t* cr, Rgb ink)
+{
     set_colour(cr, ink);
     cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
     for (int units = 0; units < units_per_turn; units += units_per_graduation) {
@@ -56,7 +62,8 @@ void draw_graduations(cairo_t* cr, Rgb ink) {
     }
 }
 
-void draw_numerals(cairo_t* cr, Rgb ink) {
+void draw_numerals(cairo_t* cr, Rgb ink)
+{
     set_colour(cr, ink);
     for (int numeral = 0; numeral < numeral_count; ++numeral) {
         const double units = numeral * units_per_numeral;
@@ -65,7 +72,8 @@ void draw_numerals(cairo_t* cr, Rgb ink) {
     }
 }
 
-void draw_pressure_window_outline(cairo_t* cr, Rgb ink) {
+void draw_pressure_window_outline(cairo_t* cr, Rgb ink)
+{
     const PixelBox& w = face_pressure_window;
     const double inset = outline_margin_px - outline_width_px / 2.0;
     rounded_box_path(cr, w.x - inset, w.y - inset, w.w + 2 * inset, w.h + 2 * inset, 3.0);
@@ -73,4 +81,3 @@ void draw_pressure_window_outline(cairo_t* cr, Rgb ink) {
     cairo_set_line_width(cr, outline_width_px);
     cairo_stroke(cr);
 }
-

@@ -12,4 +12,3 @@ void draw_numerals(cairo_t* cr, Rgb ink);
 
 // A thin frame drawn around the pressure digits, clear of the digits themselves.
 void draw_pressure_window_outline(cairo_t* cr, Rgb ink);
-

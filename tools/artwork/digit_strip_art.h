@@ -12,4 +12,3 @@ extern const GlyphStyle large_digit_glyph;
 
 // frame = digit code + digit_code_count x bank
 IndexedImage draw_digit_frame(int frame, FrameSize size, const GlyphStyle& glyph);
-

@@ -5,4 +5,3 @@
 
 // Call once, after the last drawing; nothing may be drawn afterwards.
 void release_drawing_library();
-

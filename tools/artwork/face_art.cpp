@@ -23,17 +23,21 @@ constexpr double bezel_bevel_px = 6.0;
 
 // A turned ring: lit from the top left on its outer slope, shaded on the
 // inner slope that falls toward the glass.
-void draw_bezel(cairo_t* cr) {
+void draw_bezel(cairo_t* cr)
+{
     fill_lit_circle(cr, face_centre_x, face_centre_y, face_bezel_outer_radius, bezel_light, bezel_dark);
-    fill_lit_circle(cr, face_centre_x, face_centre_y, face_bezel_outer_radius - bezel_bevel_px, bezel_dark, bezel_light);
+    fill_lit_circle(cr, face_centre_x, face_centre_y, face_bezel_outer_radius - bezel_bevel_px, bezel_dark,
+                    bezel_light);
     circle_path(cr, face_centre_x, face_centre_y, face_bezel_inner_radius);
     fill_with(cr, display_frame);
 }
 
 // The unpowered liquid crystal reads as a flat grey, a little lighter where
 // the light through the glass is strongest.
-void draw_dial(cairo_t* cr) {
-    cairo_pattern_t* glass = cairo_pattern_create_radial(face_centre_x - 40, face_centre_y - 50, 10, face_centre_x, face_centre_y, face_lcd_radius);
+void draw_dial(cairo_t* cr)
+{
+    cairo_pattern_t* glass = cairo_pattern_create_radial(face_centre_x - 40, face_centre_y - 50, 10, face_centre_x,
+                                                         face_centre_y, face_lcd_radius);
     add_colour_stop(glass, 0.0, dial_centre_grey);
     add_colour_stop(glass, 1.0, dial_edge_grey);
     circle_path(cr, face_centre_x, face_centre_y, face_lcd_radius);
@@ -48,7 +52,8 @@ void draw_dial(cairo_t* cr) {
 
 } // namespace
 
-IndexedImage draw_face(int, FrameSize size) {
+IndexedImage draw_face(int, FrameSize size)
+{
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
     draw_bezel(cr);
@@ -61,4 +66,3 @@ IndexedImage draw_face(int, FrameSize size) {
     const std::array keys{display_frame, dial_print};
     return quantise(canvas, keys);
 }
-

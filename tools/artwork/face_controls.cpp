@@ -23,7 +23,7 @@ constexpr int nut_sides = 6;
 constexpr double lever_length = 19.0;
 constexpr double lever_base_half_width = 3.8;
 constexpr double lever_tip_radius = 4.4;
-constexpr double switch_drop_px = 4.0;  // the bat needs room above the nut
+constexpr double switch_drop_px = 4.0; // the bat needs room above the nut
 
 constexpr double button_bezel_radius = 17.0;
 constexpr double button_radius = 13.0;
@@ -33,7 +33,8 @@ constexpr int knob_grip_teeth = 32;
 constexpr double knob_grip_depth = 2.0;
 constexpr double knob_cap_fraction = 0.66;
 
-void hexagon_path(cairo_t* cr, double cx, double cy, double radius) {
+void hexagon_path(cairo_t* cr, double cx, double cy, double radius)
+{
     for (int i = 0; i < nut_sides; ++i) {
         const double a = 2.0 * std::numbers::pi * (i + 0.5) / nut_sides;
         cairo_line_to(cr, cx + radius * std::cos(a), cy + radius * std::sin(a));
@@ -42,7 +43,8 @@ void hexagon_path(cairo_t* cr, double cx, double cy, double radius) {
 }
 
 // A toothed outline: the knurled grip a gloved hand turns.
-void grip_path(cairo_t* cr, double cx, double cy, double radius) {
+void grip_path(cairo_t* cr, double cx, double cy, double radius)
+{
     constexpr int points_per_tooth = 4;
     for (int i = 0; i < knob_grip_teeth * points_per_tooth; ++i) {
         const double a = 2.0 * std::numbers::pi * i / (knob_grip_teeth * points_per_tooth);
@@ -54,8 +56,10 @@ void grip_path(cairo_t* cr, double cx, double cy, double radius) {
 }
 
 // A domed cap: brightest off-centre toward the light.
-void fill_domed_circle(cairo_t* cr, double cx, double cy, double radius) {
-    cairo_pattern_t* dome = cairo_pattern_create_radial(cx - radius * 0.4, cy - radius * 0.45, radius * 0.1, cx, cy, radius);
+void fill_domed_circle(cairo_t* cr, double cx, double cy, double radius)
+{
+    cairo_pattern_t* dome =
+        cairo_pattern_create_radial(cx - radius * 0.4, cy - radius * 0.45, radius * 0.1, cx, cy, radius);
     add_colour_stop(dome, 0.0, plastic_shine);
     add_colour_stop(dome, 1.0, plastic_dark);
     circle_path(cr, cx, cy, radius);
@@ -66,7 +70,8 @@ void fill_domed_circle(cairo_t* cr, double cx, double cy, double radius) {
 
 } // namespace
 
-void draw_brightness_switch(cairo_t* cr, const PixelBox& box) {
+void draw_brightness_switch(cairo_t* cr, const PixelBox& box)
+{
     const double cx = box.centre_x(), cy = box.centre_y() + switch_drop_px;
     fill_lit_circle(cr, cx, cy, switch_base_radius, plastic_light, plastic_dark);
     fill_lit_circle(cr, cx, cy, switch_base_radius - 1.5, plastic_dark, plastic_light);
@@ -87,7 +92,8 @@ void draw_brightness_switch(cairo_t* cr, const PixelBox& box) {
     fill_lit_circle(cr, cx, tip_y, lever_tip_radius, steel_light, steel_dark);
 }
 
-void draw_units_button(cairo_t* cr, const PixelBox& box) {
+void draw_units_button(cairo_t* cr, const PixelBox& box)
+{
     const double cx = box.centre_x(), cy = box.centre_y();
     fill_lit_circle(cr, cx, cy, button_bezel_radius, steel_light, steel_dark);
     fill_lit_circle(cr, cx, cy, button_bezel_radius - 2.0, shadow, steel_dark);
@@ -103,7 +109,8 @@ void draw_units_button(cairo_t* cr, const PixelBox& box) {
     cairo_stroke(cr);
 }
 
-void draw_knob(cairo_t* cr, const PixelBox& box) {
+void draw_knob(cairo_t* cr, const PixelBox& box)
+{
     const double cx = box.centre_x(), cy = box.centre_y();
     const double radius = std::min(box.w, box.h) / 2.0 - 1.0;
     circle_path(cr, cx + 1.5, cy + 2.0, radius);
@@ -117,4 +124,3 @@ void draw_knob(cairo_t* cr, const PixelBox& box) {
     fill_lit_circle(cr, cx, cy, cap + 1.5, plastic_dark, plastic_light);
     fill_domed_circle(cr, cx, cy, cap);
 }
-

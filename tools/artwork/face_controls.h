@@ -9,4 +9,3 @@
 void draw_brightness_switch(cairo_t* cr, const PixelBox& click_box);
 void draw_units_button(cairo_t* cr, const PixelBox& click_box);
 void draw_knob(cairo_t* cr, const PixelBox& click_box);
-

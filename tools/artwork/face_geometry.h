@@ -11,11 +11,18 @@
 #include "layout/face_geometry.h"
 #include "tools/artwork/image_types.h"
 
-constexpr FrameSize frame_size_of(FaceDimensions size) { return {size.width, size.height}; }
-constexpr PixelBox pixel_box_of(FaceBox box) { return {box.x, box.y, box.width, box.height}; }
+constexpr FrameSize frame_size_of(FaceDimensions size)
+{
+    return {size.width, size.height};
+}
+constexpr PixelBox pixel_box_of(FaceBox box)
+{
+    return {box.x, box.y, box.width, box.height};
+}
 
 // The smallest box holding both.
-constexpr PixelBox box_around(const PixelBox& a, const PixelBox& b) {
+constexpr PixelBox box_around(const PixelBox& a, const PixelBox& b)
+{
     const int x = a.x < b.x ? a.x : b.x, y = a.y < b.y ? a.y : b.y;
     const int right = a.x + a.w > b.x + b.w ? a.x + a.w : b.x + b.w;
     const int bottom = a.y + a.h > b.y + b.h ? a.y + a.h : b.y + b.h;
@@ -23,9 +30,11 @@ constexpr PixelBox box_around(const PixelBox& a, const PixelBox& b) {
 }
 
 // The box that digits of one size cover at the given places.
-constexpr PixelBox digits_box(std::span<const FacePoint> places, FrameSize digit) {
+constexpr PixelBox digits_box(std::span<const FacePoint> places, FrameSize digit)
+{
     PixelBox box{places[0].x, places[0].y, digit.width, digit.height};
-    for (const FacePoint& p : places) box = box_around(box, {p.x, p.y, digit.width, digit.height});
+    for (const FacePoint& p : places)
+        box = box_around(box, {p.x, p.y, digit.width, digit.height});
     return box;
 }
 
@@ -47,7 +56,7 @@ inline constexpr double face_centre_y = dial_centre.y;
 
 inline constexpr double face_bezel_outer_radius = 177.0;
 inline constexpr double face_bezel_inner_radius = 163.0;
-inline constexpr double face_lcd_radius = 158.0;  // lit disc; the ring beyond it stays dark
+inline constexpr double face_lcd_radius = 158.0; // lit disc; the ring beyond it stays dark
 
 // The needle is a short bar sweeping this band; the print starts just outside it.
 inline constexpr double face_needle_inner_radius = 88.0;
@@ -58,7 +67,8 @@ inline constexpr double face_numeral_radius = 148.0;
 // Digit windows, where the digits stand: a blank digit must show the same
 // plain colour as a digit frame's background, so the lit dial keeps these
 // free of print. The large altitude digits set that window's height.
-inline constexpr PixelBox face_selected_altitude_window = digits_box(selected_digit_places, medium_digit_later_banks_size);
+inline constexpr PixelBox face_selected_altitude_window =
+    digits_box(selected_digit_places, medium_digit_later_banks_size);
 inline constexpr PixelBox face_deviation_border{deviation_border_place.x, deviation_border_place.y,
                                                 deviation_border_size.width, deviation_border_size.height};
 inline constexpr PixelBox face_altitude_window =

@@ -15,6 +15,7 @@ constexpr int one_frame = 1;
 // The layout's bitmap ids and frame counts; the sizes are the artwork's.
 // ORDER resource id
 constexpr std::array catalogue{
+    // clang-format off
     ImageFamily{.name = "breaker_disc",     .sheet = "breaker",          .first_id = bitmap_breaker_disc,     .frame_count = one_frame,          .size = breaker_frame_size,    .later_banks_size = same_size,                     .sheet_columns = 4,  .draw = draw_breaker_disc},
     ImageFamily{.name = "breaker_switch",   .sheet = "breaker",          .first_id = bitmap_breaker_switch,   .frame_count = frames_breaker,     .size = breaker_frame_size,    .later_banks_size = same_size,                     .sheet_columns = 4,  .draw = draw_breaker_switch},
     ImageFamily{.name = "face",             .sheet = "face",             .first_id = bitmap_unlit_face,       .frame_count = one_frame,          .size = face_frame_size,       .later_banks_size = same_size,                     .sheet_columns = 1,  .draw = draw_face},
@@ -24,14 +25,18 @@ constexpr std::array catalogue{
     ImageFamily{.name = "small_digits",     .sheet = "small_digits",     .first_id = bitmap_small_digits,     .frame_count = frames_digit_strip, .size = small_digit_size,      .later_banks_size = small_digit_later_banks_size,  .sheet_columns = 12, .draw = draw_small_digit},
     ImageFamily{.name = "large_digits",     .sheet = "large_digits",     .first_id = bitmap_large_digits,     .frame_count = frames_digit_strip, .size = large_digit_size,      .later_banks_size = same_size,                     .sheet_columns = 12, .draw = draw_large_digit},
     ImageFamily{.name = "needle",           .sheet = "needle",           .first_id = bitmap_needle,           .frame_count = one_frame,          .size = needle_size,           .later_banks_size = same_size,                     .sheet_columns = 1,  .draw = draw_needle},
+    // clang-format on
 };
 
 } // namespace
 
-std::span<const ImageFamily> image_catalogue() { return catalogue; }
+std::span<const ImageFamily> image_catalogue()
+{
+    return catalogue;
+}
 
-FrameSize frame_size(const ImageFamily& family, int frame) {
+FrameSize frame_size(const ImageFamily& family, int frame)
+{
     const bool resized = family.later_banks_size != same_size;
     return resized && frame >= digit_code_count ? family.later_banks_size : family.size;
 }
-

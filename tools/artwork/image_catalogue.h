@@ -11,7 +11,7 @@ using DrawFrame = IndexedImage (*)(int frame, FrameSize size);
 
 struct ImageFamily {
     const char* name;
-    const char* sheet;  // contact sheet the frames appear on; families may share one
+    const char* sheet; // contact sheet the frames appear on; families may share one
     int first_id;
     int frame_count;
     FrameSize size;
@@ -25,4 +25,3 @@ struct ImageFamily {
 std::span<const ImageFamily> image_catalogue();
 
 FrameSize frame_size(const ImageFamily& family, int frame);
-

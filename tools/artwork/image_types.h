@@ -39,4 +39,3 @@ struct IndexedImage {
 
     Rgb at(int x, int y) const { return palette[pixels[static_cast<std::size_t>(y) * size.width + x]]; }
 };
-

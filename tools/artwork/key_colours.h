@@ -22,10 +22,10 @@ inline constexpr Rgb lcd_ink{28, 28, 28};
 // metres dim, feet dim.  ORDER BANK
 inline constexpr int lcd_bank_count = frames_lcd_image;
 inline constexpr std::array<Rgb, lcd_bank_count> lcd_bank_colours{{
-    {29, 163, 29},   // metres, bright: green
-    {158, 158, 47},  // feet, bright: yellow
-    {23, 130, 23},   // metres, dim: green
-    {130, 130, 34},  // feet, dim: yellow
+    {29, 163, 29},  // metres, bright: green
+    {158, 158, 47}, // feet, bright: yellow
+    {23, 130, 23},  // metres, dim: green
+    {130, 130, 34}, // feet, dim: yellow
 }};
 
 // The needle: a near-black bar with a faintly green rim, so that it reads as
@@ -36,5 +36,7 @@ inline constexpr Rgb needle_outline{40, 51, 40};
 // The circuit breaker's cap, seen through the panel while the switch is off it.
 inline constexpr Rgb breaker_cap_blue{0, 0, 255};
 
-constexpr bool bank_is_feet(int bank) { return bank % 2 == 1; }
-
+constexpr bool bank_is_feet(int bank)
+{
+    return bank % 2 == 1;
+}

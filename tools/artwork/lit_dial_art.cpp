@@ -14,9 +14,9 @@
 namespace {
 
 struct DialLabels {
-    const char* altitude;  // before the altitude digits; may be empty
-    const char* unit;      // after the altitude digits
-    const char* pressure;  // above the pressure window
+    const char* altitude; // before the altitude digits; may be empty
+    const char* unit;     // after the altitude digits
+    const char* pressure; // above the pressure window
 };
 constexpr DialLabels metric_labels{.altitude = "", .unit = "М", .pressure = "гПа"};
 constexpr DialLabels imperial_labels{.altitude = "ALT", .unit = "FT", .pressure = "hPa"};
@@ -25,12 +25,13 @@ constexpr double unit_label_font_px = 15.0;
 constexpr double altitude_label_font_px = 12.0;
 constexpr double pressure_label_font_px = 11.0;
 // Label centres, from the edge of the window they name.
-constexpr double unit_label_gap_px = 16.0;       // right of the altitude digits
-constexpr double unit_label_drop_px = 6.0;       // low, like a suffix on the digits' baseline
-constexpr double altitude_label_gap_px = 24.0;   // left of the altitude digits
-constexpr double pressure_label_rise_px = 12.0;  // above the pressure window's outline
+constexpr double unit_label_gap_px = 16.0;      // right of the altitude digits
+constexpr double unit_label_drop_px = 6.0;      // low, like a suffix on the digits' baseline
+constexpr double altitude_label_gap_px = 24.0;  // left of the altitude digits
+constexpr double pressure_label_rise_px = 12.0; // above the pressure window's outline
 
-void draw_labels(cairo_t* cr, const DialLabels& labels) {
+void draw_labels(cairo_t* cr, const DialLabels& labels)
+{
     const PixelBox& alt = face_altitude_window;
     set_colour(cr, lcd_ink);
     centred_text(cr, labels.unit, alt.x + alt.w + unit_label_gap_px, alt.centre_y() + unit_label_drop_px,
@@ -45,8 +46,10 @@ void draw_labels(cairo_t* cr, const DialLabels& labels) {
 
 // A digit icon that shows nothing must leave exactly a digit frame's
 // background, so the windows are repainted flat after everything else.
-void clear_digit_windows(cairo_t* cr, Rgb lcd) {
-    for (const PixelBox& w : {face_deviation_border, face_selected_altitude_window, face_altitude_window, face_pressure_window}) {
+void clear_digit_windows(cairo_t* cr, Rgb lcd)
+{
+    for (const PixelBox& w :
+         {face_deviation_border, face_selected_altitude_window, face_altitude_window, face_pressure_window}) {
         cairo_rectangle(cr, w.x, w.y, w.w, w.h);
     }
     fill_with(cr, lcd);
@@ -54,7 +57,8 @@ void clear_digit_windows(cairo_t* cr, Rgb lcd) {
 
 } // namespace
 
-IndexedImage draw_lit_dial(int bank, FrameSize size) {
+IndexedImage draw_lit_dial(int bank, FrameSize size)
+{
     const Rgb lcd = lcd_bank_colours.at(static_cast<std::size_t>(bank));
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
@@ -72,4 +76,3 @@ IndexedImage draw_lit_dial(int bank, FrameSize size) {
     const std::array keys{lcd, lcd_ink, near_black};
     return quantise(canvas, keys);
 }
-

@@ -5,7 +5,8 @@
 #include "tools/artwork/artwork_output.h"
 #include "tools/artwork/drawing_library.h"
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s OUTDIR\n", argc > 0 ? argv[0] : "zor_artwork");
         return 2;

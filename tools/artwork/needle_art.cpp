@@ -17,7 +17,8 @@ constexpr double outline_px = 1.0;
 
 } // namespace
 
-IndexedImage draw_needle(int, FrameSize size) {
+IndexedImage draw_needle(int, FrameSize size)
+{
     Canvas canvas(size);
     cairo_t* cr = canvas.cr();
     // Pixel edges: the bar covers columns face_needle_inner_radius .. face_needle_outer_radius.
@@ -35,4 +36,3 @@ IndexedImage draw_needle(int, FrameSize size) {
     const std::array keys{needle_fill, needle_outline};
     return quantise(canvas, keys);
 }
-

@@ -23,9 +23,9 @@ struct GlyphStyle {
     double top = 0;
     double width = 0;
     double height = 0;
-    double stroke = 0;  // segment thickness
-    double gap = 0;     // clear space where two segments meet
-    double slant = 0;   // horizontal shift per pixel of height above the middle
+    double stroke = 0; // segment thickness
+    double gap = 0;    // clear space where two segments meet
+    double slant = 0;  // horizontal shift per pixel of height above the middle
 };
 
 // Bit (1 << Segment) set for every segment lit by the code.
@@ -40,4 +40,3 @@ struct GlyphPoint {
     double y = 0;
 };
 GlyphPoint segment_centre(const GlyphStyle& style, Segment segment);
-

@@ -4,6 +4,7 @@ namespace {
 
 // A pointing hand; it points with the tip of its finger.
 constexpr std::string_view hand_rows[] = {
+    // clang-format off
     "     ##         ",
     "    #oo#        ",
     "    #oo#        ",
@@ -22,10 +23,12 @@ constexpr std::string_view hand_rows[] = {
     "   #ooooooooo#  ",
     "    #ooooooo#   ",
     "    #########   ",
+    // clang-format on
 };
 
 // Arrows for the halves of a knob: the value goes up, or down.
 constexpr std::string_view up_arrow_rows[] = {
+    // clang-format off
     "      #      ",
     "     #o#     ",
     "    #ooo#    ",
@@ -40,9 +43,11 @@ constexpr std::string_view up_arrow_rows[] = {
     "    #ooo#    ",
     "    #ooo#    ",
     "    #####    ",
+    // clang-format on
 };
 
 constexpr std::string_view down_arrow_rows[] = {
+    // clang-format off
     "    #####    ",
     "    #ooo#    ",
     "    #ooo#    ",
@@ -57,12 +62,15 @@ constexpr std::string_view down_arrow_rows[] = {
     "    #ooo#    ",
     "     #o#     ",
     "      #      ",
+    // clang-format on
 };
 
 constexpr CursorArt cursors[] = {
+    // clang-format off
     {.file_name = "hand",       .hot_x = 5, .hot_y = 1,  .rows = hand_rows},
     {.file_name = "up_arrow",   .hot_x = 6, .hot_y = 0,  .rows = up_arrow_rows},
     {.file_name = "down_arrow", .hot_x = 6, .hot_y = 13, .rows = down_arrow_rows},
+    // clang-format on
 };
 
 } // namespace

@@ -7,8 +7,8 @@
 #include <string_view>
 
 struct CursorArt {
-    const char* file_name;          // written as <file_name>.cur
-    int hot_x, hot_y;               // the pixel that points
+    const char* file_name; // written as <file_name>.cur
+    int hot_x, hot_y;      // the pixel that points
     std::span<const std::string_view> rows;
 };
 

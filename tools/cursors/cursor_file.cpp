@@ -4,7 +4,7 @@ namespace {
 
 constexpr std::uint16_t resource_type_cursor = 2;
 constexpr std::uint32_t bitmap_header_bytes = 40;
-constexpr std::uint32_t palette_bytes = 2 * 4;                       // black, white
+constexpr std::uint32_t palette_bytes = 2 * 4; // black, white
 constexpr std::uint32_t row_bytes = cursor_size / 8;
 constexpr std::uint32_t plane_bytes = row_bytes * cursor_size;
 constexpr std::uint32_t image_bytes = bitmap_header_bytes + palette_bytes + 2 * plane_bytes;
@@ -23,8 +23,8 @@ void put32(std::vector<std::uint8_t>& out, std::uint32_t value)
 }
 
 struct Planes {
-    std::vector<std::uint8_t> colour = std::vector<std::uint8_t>(plane_bytes, 0);   // 1 white
-    std::vector<std::uint8_t> mask = std::vector<std::uint8_t>(plane_bytes, 0xFF);  // 1 clear
+    std::vector<std::uint8_t> colour = std::vector<std::uint8_t>(plane_bytes, 0);  // 1 white
+    std::vector<std::uint8_t> mask = std::vector<std::uint8_t>(plane_bytes, 0xFF); // 1 clear
 };
 
 std::optional<Planes> planes_of(const CursorArt& art, std::string& error)
@@ -50,8 +50,8 @@ std::optional<Planes> planes_of(const CursorArt& art, std::string& error)
                 planes.colour[stored + x / 8] |= bit;
         }
     }
-    const bool hot_inside = art.hot_x >= 0 && art.hot_y >= 0 &&
-                            art.hot_x < static_cast<int>(art.rows[0].size()) && art.hot_y < static_cast<int>(art.rows.size());
+    const bool hot_inside = art.hot_x >= 0 && art.hot_y >= 0 && art.hot_x < static_cast<int>(art.rows[0].size()) &&
+        art.hot_y < static_cast<int>(art.rows.size());
     if (!hot_inside)
         return error = name + ": the hot spot lies outside the art", std::nullopt;
     return planes;
@@ -67,10 +67,10 @@ std::optional<std::vector<std::uint8_t>> cursor_file_bytes(const CursorArt& art,
     std::vector<std::uint8_t> out;
     put16(out, 0);
     put16(out, resource_type_cursor);
-    put16(out, 1);                              // one image
+    put16(out, 1); // one image
     out.push_back(cursor_size);
     out.push_back(cursor_size);
-    out.push_back(2);                           // colours
+    out.push_back(2); // colours
     out.push_back(0);
     put16(out, static_cast<std::uint32_t>(art.hot_x));
     put16(out, static_cast<std::uint32_t>(art.hot_y));
@@ -79,17 +79,17 @@ std::optional<std::vector<std::uint8_t>> cursor_file_bytes(const CursorArt& art,
 
     put32(out, bitmap_header_bytes);
     put32(out, cursor_size);
-    put32(out, 2 * cursor_size);                // colour rows over mask rows
-    put16(out, 1);                              // planes
-    put16(out, 1);                              // bits per pixel
-    put32(out, 0);                              // uncompressed
+    put32(out, 2 * cursor_size); // colour rows over mask rows
+    put16(out, 1);               // planes
+    put16(out, 1);               // bits per pixel
+    put32(out, 0);               // uncompressed
     put32(out, 2 * plane_bytes);
     put32(out, 0);
     put32(out, 0);
-    put32(out, 2);                              // colours used
+    put32(out, 2); // colours used
     put32(out, 0);
-    put32(out, 0x00000000);                     // black
-    put32(out, 0x00FFFFFF);                     // white
+    put32(out, 0x00000000); // black
+    put32(out, 0x00FFFFFF); // white
     out.insert(out.end(), planes->colour.begin(), planes->colour.end());
     out.insert(out.end(), planes->mask.begin(), planes->mask.end());
     return out;

@@ -18,7 +18,8 @@ int main(int argc, char** argv)
         const auto bytes = cursor_file_bytes(art, error);
         const std::string path = std::string(argv[1]) + "/" + art.file_name + ".cur";
         std::ofstream out(path, std::ios::binary);
-        if (!bytes || !out.write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()))) {
+        if (!bytes ||
+            !out.write(reinterpret_cast<const char*>(bytes->data()), static_cast<std::streamsize>(bytes->size()))) {
             std::fprintf(stderr, "zor_cursors: %s\n", bytes ? ("cannot write " + path).c_str() : error.c_str());
             return 1;
         }

@@ -35,7 +35,8 @@ private:
     }
     void skip_blanks()
     {
-        while (at_ < text_.size() && (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r' || text_[at_] == '\n'))
+        while (at_ < text_.size() &&
+               (text_[at_] == ' ' || text_[at_] == '\t' || text_[at_] == '\r' || text_[at_] == '\n'))
             ++at_;
     }
     bool take(char c)
@@ -101,7 +102,7 @@ private:
 
     bool read_string(std::string& out)
     {
-        ++at_;  // the opening quote
+        ++at_; // the opening quote
         while (at_ < text_.size()) {
             const char c = text_[at_++];
             if (c == '"')

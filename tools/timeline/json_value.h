@@ -15,9 +15,9 @@ struct JsonValue {
     bool boolean = false;
     double number = 0.0;
     std::string text;
-    std::vector<JsonValue> items;       // an array's
-    std::vector<JsonValue> members;     // an object's, each with its name
-    std::string name;                   // a member's name in its object
+    std::vector<JsonValue> items;   // an array's
+    std::vector<JsonValue> members; // an object's, each with its name
+    std::string name;               // a member's name in its object
 
     // The member of that name, or null when this is no object or has none.
     const JsonValue* member(std::string_view name) const;

@@ -29,9 +29,10 @@ int main(int argc, char** argv)
     if (run.bad_lines > 1)
         problem += " (and " + std::to_string(run.bad_lines - 1) + " more bad lines)";
     const TimelineLanes lanes = timeline_lanes(run);
-    const bool written = draw_timeline(lanes, {.title = std::string(argv[1]) + ": " + std::to_string(run.frames.size()) + " frames",
-                                               .problem = problem},
-                                       argv[2]);
+    const bool written = draw_timeline(
+        lanes,
+        {.title = std::string(argv[1]) + ": " + std::to_string(run.frames.size()) + " frames", .problem = problem},
+        argv[2]);
     cairo_debug_reset_static_data();
     FcFini();
     if (!problem.empty())

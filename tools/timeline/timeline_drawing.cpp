@@ -16,7 +16,10 @@ constexpr double title_font = 14.0;
 // Axis labels at least this far apart.
 constexpr int label_spacing_px = 56;
 
-void colour(cairo_t* cr, LaneColour c, double alpha = 1.0) { cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha); }
+void colour(cairo_t* cr, LaneColour c, double alpha = 1.0)
+{
+    cairo_set_source_rgba(cr, c.r, c.g, c.b, alpha);
+}
 
 void box(cairo_t* cr, double x, double y, double w, double h, LaneColour c)
 {
@@ -87,8 +90,9 @@ void draw_element(cairo_t* cr, const TimelineGeometry& g, const ElementLane& lan
         if (!draws_something(lane, c))
             continue;
         const double v = *lane.values[c];
-        const LaneColour shown = lane.whole_numbers ? frame_colour(static_cast<long>(v))
-                                                    : shade_colour(highest > lowest ? (v - lowest) / (highest - lowest) : 0.5);
+        const LaneColour shown = lane.whole_numbers
+            ? frame_colour(static_cast<long>(v))
+            : shade_colour(highest > lowest ? (v - lowest) / (highest - lowest) : 0.5);
         box(cr, g.column_left(c), top, g.column_width(), g.element_height, shown);
     }
 }
@@ -112,7 +116,8 @@ void draw_marks(cairo_t* cr, const TimelineGeometry& g, const TimelineLanes& lan
             // A label where there is room; the count where several came at once.
             if (x < free_from)
                 return;
-            const std::string label = seen.size() > 1 ? seen.front() + " x" + std::to_string(seen.size()) : seen.front();
+            const std::string label =
+                seen.size() > 1 ? seen.front() + " x" + std::to_string(seen.size()) : seen.front();
             text(cr, x + 5, top + 11, label, axis_font - 1, shade);
             cairo_text_extents_t extents;
             cairo_text_extents(cr, label.c_str(), &extents);

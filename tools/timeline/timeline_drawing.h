@@ -8,7 +8,7 @@
 
 struct TimelinePicture {
     std::string title;
-    std::string problem;      // drawn in red under the title when not empty
+    std::string problem; // drawn in red under the title when not empty
 };
 
 // False when the PNG file cannot be written.

@@ -7,13 +7,13 @@
 #include <cstddef>
 
 struct TimelineGeometry {
-    static constexpr int label_width = 200;     // lane names left of the plot
+    static constexpr int label_width = 200; // lane names left of the plot
     static constexpr int right_margin = 24;
     static constexpr int title_height = 44;
     static constexpr int variable_height = 44;
     static constexpr int tone_height = 16;
     static constexpr int element_height = 14;
-    static constexpr int mark_height = 18;      // clicks, then keys
+    static constexpr int mark_height = 18; // clicks, then keys
     static constexpr int axis_height = 44;
     static constexpr int lane_gap = 2;
     static constexpr int widest_plot = 1400;
@@ -26,7 +26,10 @@ struct TimelineGeometry {
     int column_width() const;
     int column_left(std::size_t column) const { return label_width + static_cast<int>(column) * column_width(); }
     int plot_right() const { return column_left(columns); }
-    int variable_top(std::size_t lane) const { return title_height + static_cast<int>(lane) * (variable_height + lane_gap); }
+    int variable_top(std::size_t lane) const
+    {
+        return title_height + static_cast<int>(lane) * (variable_height + lane_gap);
+    }
     int tone_top() const { return variable_top(variable_lanes) + lane_gap; }
     int element_top(std::size_t lane) const
     {

@@ -13,16 +13,16 @@
 
 struct VariableLane {
     std::string name;
-    std::vector<double> values;                 // a column each; NaN where a frame lacks it
-    double lowest = 0.0, highest = 0.0;         // over the values there are
+    std::vector<double> values;         // a column each; NaN where a frame lacks it
+    double lowest = 0.0, highest = 0.0; // over the values there are
 };
 
 struct ElementLane {
     std::string gauge;
-    int place = 0;                              // in the gauge's drawing order, from 1
-    std::optional<double> bitmap;               // the first bitmap it shows
-    std::vector<std::optional<double>> values;  // a column each; nullopt draws nothing
-    bool whole_numbers = true;                  // frames, not angles
+    int place = 0;                             // in the gauge's drawing order, from 1
+    std::optional<double> bitmap;              // the first bitmap it shows
+    std::vector<std::optional<double>> values; // a column each; nullopt draws nothing
+    bool whole_numbers = true;                 // frames, not angles
 };
 
 struct ColumnMarks {
@@ -31,16 +31,16 @@ struct ColumnMarks {
 };
 
 struct ToneStretch {
-    std::size_t first_column = 0;               // the column of the `play`
-    std::size_t end_column = 0;                 // the column of the `stop`, or past the end
+    std::size_t first_column = 0; // the column of the `play`
+    std::size_t end_column = 0;   // the column of the `stop`, or past the end
 };
 
 struct TimelineLanes {
-    std::vector<double> frames;                 // the frame number of each column
-    std::vector<double> seconds;                // the run's time at each column, NaN unknown
+    std::vector<double> frames;  // the frame number of each column
+    std::vector<double> seconds; // the run's time at each column, NaN unknown
     std::vector<VariableLane> variables;
     std::vector<ElementLane> elements;
-    std::vector<ColumnMarks> marks;             // a column each
+    std::vector<ColumnMarks> marks; // a column each
     std::vector<ToneStretch> tone;
 };
 

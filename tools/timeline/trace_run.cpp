@@ -97,8 +97,9 @@ private:
         // frames have: their lanes stay blank where a frame lacks them.
         const auto [seen, first] = element_counts_.try_emplace(label, out.elements.size());
         if (!first && seen->second != out.elements.size())
-            bad(number, "gauge " + label + " has " + std::to_string(out.elements.size()) + " elements, earlier frames " +
-                            std::to_string(seen->second));
+            bad(number,
+                "gauge " + label + " has " + std::to_string(out.elements.size()) + " elements, earlier frames " +
+                    std::to_string(seen->second));
         return out;
     }
 

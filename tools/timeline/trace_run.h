@@ -13,24 +13,24 @@
 
 struct TraceGauge {
     std::string label;
-    std::vector<std::optional<double>> elements;        // nullopt: no value
+    std::vector<std::optional<double>> elements; // nullopt: no value
     std::vector<std::optional<double>> bitmaps;
 };
 
 struct TraceFrame {
-    int line = 0;                                       // in the file, from 1
+    int line = 0; // in the file, from 1
     double frame = 0.0;
-    double seconds = NAN;                               // NaN: the line has none
-    std::vector<std::pair<std::string, double>> vars;   // NaN for a null value
+    double seconds = NAN;                             // NaN: the line has none
+    std::vector<std::pair<std::string, double>> vars; // NaN for a null value
     std::vector<TraceGauge> gauges;
-    std::vector<std::string> clicks;                    // each as the line wrote it
+    std::vector<std::string> clicks; // each as the line wrote it
     std::vector<std::string> keys;
     std::vector<std::string> sound;
 };
 
 struct TraceRun {
     std::vector<TraceFrame> frames;
-    std::string first_problem;                          // "NAME:LINE: what", empty when none
+    std::string first_problem; // "NAME:LINE: what", empty when none
     int bad_lines = 0;
 };
 

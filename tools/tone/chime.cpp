@@ -38,7 +38,7 @@ double bell(double frequency_hz, double t)
     double value = 0.0;
     for (const Partial& partial : bell_partials)
         value += partial.amplitude * std::exp(-t / partial.decay_seconds) *
-                 std::sin(2.0 * std::numbers::pi * frequency_hz * partial.frequency_ratio * t);
+            std::sin(2.0 * std::numbers::pi * frequency_hz * partial.frequency_ratio * t);
     return value;
 }
 

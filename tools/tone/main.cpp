@@ -37,7 +37,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: zor_tone ALERT_WAV RESOURCE_WAV\n");
         return 2;
     }
-    const bool written = write(argv[1], alert_channels, alert_frames) &&
-                         write(argv[2], resource_channels, resource_frames);
+    const bool written =
+        write(argv[1], alert_channels, alert_frames) && write(argv[2], resource_channels, resource_frames);
     return written ? 0 : 1;
 }

@@ -12,8 +12,14 @@ namespace {
 
 using BrokenToneFiles = RealSoundTest;
 
-RiffChunkBytes format_chunk(Bytes data) { return {.id = "fmt ", .data = std::move(data)}; }
-RiffChunkBytes data_chunk(std::size_t bytes) { return {.id = "data", .data = counting_bytes(bytes)}; }
+RiffChunkBytes format_chunk(Bytes data)
+{
+    return {.id = "fmt ", .data = std::move(data)};
+}
+RiffChunkBytes data_chunk(std::size_t bytes)
+{
+    return {.id = "data", .data = counting_bytes(bytes)};
+}
 const Bytes plain_pcm = pcm_format(2, 22050, 16);
 
 // Mono 32-bit float in the 18-byte layout, with the extra-size field given
@@ -26,9 +32,11 @@ Bytes float_format(std::uint16_t stated_extra)
 }
 
 struct ToneFileCase {
+    // clang-format off
     const char* description;
     Bytes       file;
     bool        loads;
+    // clang-format on
 };
 
 const std::string corpus_folder = program_folder() + "\\broken_tones";
@@ -53,11 +61,13 @@ TEST_F(BrokenToneFiles, EachFileEitherLoadsOrTurnsTheToneOff)
 {
     const ToneFileCase cases[] = {
         {"plain 16-byte PCM format", riff_file("WAVE", {format_chunk(plain_pcm), data_chunk(8820)}), true},
-        {"40-byte extensible PCM format", riff_file("WAVE", {format_chunk(extensible_pcm_format(2, 22050)), data_chunk(8820)}), true},
+        {"40-byte extensible PCM format",
+         riff_file("WAVE", {format_chunk(extensible_pcm_format(2, 22050)), data_chunk(8820)}), true},
         {"odd-sized chunk between format and samples",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "LIST", .data = Bytes(3, 'x')}, data_chunk(8820)}), true},
         {"samples cut off by the end of the file",
-         riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(400), .stated_size = 8820}}), true},
+         riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = counting_bytes(400), .stated_size = 8820}}),
+         true},
         {"PCM announcing 22 extra bytes it lacks",
          riff_file("WAVE", {format_chunk(pcm_format_with_extra(22, 0)), data_chunk(8820)}), true},
         {"PCM with 32 extra bytes, beyond extensible",
@@ -74,10 +84,14 @@ TEST_F(BrokenToneFiles, EachFileEitherLoadsOrTurnsTheToneOff)
         {"IEEE float announcing 22 extra bytes it lacks",
          riff_file("WAVE", {format_chunk(float_format(22)), data_chunk(8820)}), false},
         {"format cut off by the end of the file",
-         riff_file("WAVE", {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}), false},
+         riff_file("WAVE",
+                   {{.id = "fmt ", .data = Bytes(plain_pcm.begin(), plain_pcm.begin() + 8), .stated_size = 16}}),
+         false},
         {"samples of nearly 2 GB, beyond any sound buffer",
          riff_file("WAVE", {format_chunk(plain_pcm), {.id = "data", .data = {}, .stated_size = 0x7FFFFFF0}}), false},
-        {"MPEG layer 3 format tag", riff_file("WAVE", {format_chunk(with_format_tag(plain_pcm, format_tag_mpeg_layer3)), data_chunk(8820)}), false},
+        {"MPEG layer 3 format tag",
+         riff_file("WAVE", {format_chunk(with_format_tag(plain_pcm, format_tag_mpeg_layer3)), data_chunk(8820)}),
+         false},
         {"PCM with 0 channels", riff_file("WAVE", {format_chunk(pcm_format(0, 22050, 16)), data_chunk(8820)}), false},
         {"14-byte format without bits per sample",
          riff_file("WAVE", {format_chunk(Bytes(plain_pcm.begin(), plain_pcm.begin() + 14)), data_chunk(8820)}), false},

@@ -13,8 +13,6 @@ namespace {
 constexpr double full_scale = 32768.0;
 constexpr std::uint32_t recorded_bits_per_sample = 16;
 
-
-
 } // namespace
 
 std::optional<SoundCapture> SoundCapture::from_environment()

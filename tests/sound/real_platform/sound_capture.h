@@ -9,8 +9,8 @@
 #include <vector>
 
 struct SignalLevel {
-    double rms_dbfs;  // -inf for digital silence
-    int    peak;      // largest sample magnitude
+    double rms_dbfs; // -inf for digital silence
+    int peak;        // largest sample magnitude
     std::size_t frames;
 };
 
@@ -31,7 +31,7 @@ public:
     SignalLevel level_between(std::uint64_t from, std::uint64_t to) const;
 
 private:
-    std::string   path_;
+    std::string path_;
     std::uint64_t data_offset_ = 0;
     std::uint32_t frames_per_second_ = 0;
     std::uint32_t frame_bytes_ = 0;
