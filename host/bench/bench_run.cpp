@@ -5,7 +5,6 @@
 #include <iostream>
 
 #include "host/bench/session.h"
-#include "host/scenario/film_file.h"
 
 namespace {
 
@@ -41,12 +40,9 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
     if (panel_alone)
         panel.variables.set(token_bus_volts, bench_bus_volts);
     std::ofstream report_file, trace, record_file;
-    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace))
+    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace) ||
+        !film_option_usable(command_line.film_path))
         return exit_unusable;
-    if (!command_line.film_path.empty() && !film_file_writable(command_line.film_path)) {
-        std::cerr << command_line.film_path << ": cannot be written\n";
-        return exit_unusable;
-    }
     // Binary: the growing last line is written again at its byte offset.
     if (!command_line.record_path.empty() &&
         !(record_file.open(command_line.record_path, std::ios::binary), record_file)) {
@@ -74,12 +70,8 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
                           .film_path = command_line.film_path,
                           .recorder = recorder ? &*recorder : nullptr,
                           .follower = module.follower});
-    const int failures = session.run(*script,
-                                     {.output_folder = command_line.output_folder,
-                                      .modules = library,
-                                      .simulator_folder = command_line.simulator_folder,
-                                      .watch = {}},
-                                     trace.is_open() ? &trace : nullptr);
+    const int failures =
+        session.run(*script, scenario_options(command_line, library), trace.is_open() ? &trace : nullptr);
     if (session.crash())
         return exit_module_crashed;
     if (failures < 0)

@@ -5,7 +5,6 @@
 
 #include "host/panel/film_writer.h"
 #include "host/panel/frame_trace.h"
-#include "host/scenario/film_file.h"
 
 namespace {
 

@@ -233,16 +233,16 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
 
 void ScenarioRunner::click(const Words& w)
 {
-    const std::size_t gauge = gauge_index(w[1]);
-    const PixelPoint at = point(w, 2);
-    const MouseButton pressed = button(w, 4);
-    if (only_checking())
-        return;
-    panel_.open();
-    panel_.click(gauge, at, pressed);
+    mouse(w, &GaugePanel::click);
 }
 
 void ScenarioRunner::press(const Words& w)
+{
+    mouse(w, &GaugePanel::press);
+}
+
+// `GAUGE X Y [left|right]`, handed to the panel's click or press.
+void ScenarioRunner::mouse(const Words& w, PanelMouse call)
 {
     const std::size_t gauge = gauge_index(w[1]);
     const PixelPoint at = point(w, 2);
@@ -250,7 +250,7 @@ void ScenarioRunner::press(const Words& w)
     if (only_checking())
         return;
     panel_.open();
-    panel_.press(gauge, at, pressed);
+    (panel_.*call)(gauge, at, pressed);
 }
 
 void ScenarioRunner::release(const Words&)

@@ -74,6 +74,8 @@ private:
     void frames(const Words&);
     void click(const Words&);
     void press(const Words&);
+    using PanelMouse = void (GaugePanel::*)(std::size_t gauge, PixelPoint point, MouseButton button);
+    void mouse(const Words&, PanelMouse call);
     void release(const Words&);
     void hold(const Words&);
     void snapshot(const Words&);

@@ -106,6 +106,22 @@ bool open_option_file(const std::string& path, std::ofstream& file)
     return file.is_open();
 }
 
+bool film_option_usable(const std::string& path)
+{
+    if (path.empty() || film_file_writable(path))
+        return true;
+    std::cerr << path << ": cannot be written\n";
+    return false;
+}
+
+ScenarioOptions scenario_options(const HostCommandLine& command_line, ModuleLibrary* library)
+{
+    return {.output_folder = command_line.output_folder,
+            .modules = library,
+            .simulator_folder = command_line.simulator_folder,
+            .watch = {}};
+}
+
 std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line, LoadedModule module,
                                             HostPlatform& platform, ModuleLibrary* library)
 {
@@ -146,12 +162,8 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     GaugePanel& panel = *made;
 
     std::ofstream trace;
-    if (!open_option_file(command_line.trace_path, trace))
+    if (!open_option_file(command_line.trace_path, trace) || !film_option_usable(command_line.film_path))
         return exit_unusable;
-    if (!command_line.film_path.empty() && !film_file_writable(command_line.film_path)) {
-        std::cerr << command_line.film_path << ": cannot be written\n";
-        return exit_unusable;
-    }
     FrameLoop loop(panel, platform);
     FrameTraceWriter trace_writer(trace);
     if (trace.is_open())
@@ -159,12 +171,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     FilmWriter film(command_line.film_path, std::cerr);
     if (!command_line.film_path.empty())
         loop.add_observer(film);
-    ScenarioRunner runner(loop,
-                          {.output_folder = command_line.output_folder,
-                           .modules = library,
-                           .simulator_folder = command_line.simulator_folder,
-                           .watch = {}},
-                          std::cerr);
+    ScenarioRunner runner(loop, scenario_options(command_line, library), std::cerr);
     ScenarioResult result;
     const auto fault = platform.guarded([&] {
         result = runner.run(*script);

@@ -10,6 +10,7 @@
 
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/panel_opening.h"
+#include "host/scenario/runner.h"
 
 struct HostCommandLine {
     // clang-format off
@@ -47,6 +48,15 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
 // Opens the file an option names for writing, unless the option was not
 // given; false, said on standard error, when it cannot be written.
 bool open_option_file(const std::string& path, std::ofstream& file);
+
+// Whether the film an option names can be written, asked before the first
+// frame; true when no film was asked for, false, said on standard error,
+// when it cannot be written.
+bool film_option_usable(const std::string& path);
+
+// The scenario run's options, from the command line and the library its
+// `panel` lines load their modules through.
+ScenarioOptions scenario_options(const HostCommandLine& command_line, ModuleLibrary* library);
 
 // The panel the command line asks for: the panel file's window, its
 // modules loaded through `library`, or else the one module given. Null,
