@@ -5,24 +5,11 @@
 #include "abi/host_formats.h"
 #include "layout/face_geometry.h"
 
-constexpr MouseRect region_open(FaceBox box)
+// Every word of an entry; the builders below give what their kind needs.
+constexpr MouseRect mouse_entry(std::uint32_t kind, FaceBox box, HostCursor cursor, std::uint32_t event_mask,
+                                std::uint32_t event_id, MouseAction action, const TooltipArgument* tooltip_args)
 {
-    return MouseRect{.kind = mouse_region_open,
-                     .x = box.x,
-                     .y = box.y,
-                     .width = box.width,
-                     .height = box.height,
-                     .cursor = cursor_none,
-                     .help_id = 0,
-                     .event_mask = 0,
-                     .event_id = 0,
-                     .action = {.click = nullptr},
-                     .tooltip_args = nullptr};
-}
-
-constexpr MouseRect click_area(FaceBox box, HostCursor cursor, std::uint32_t event_mask, MouseCallback callback)
-{
-    return MouseRect{.kind = mouse_click_area,
+    return MouseRect{.kind = kind,
                      .x = box.x,
                      .y = box.y,
                      .width = box.width,
@@ -30,39 +17,31 @@ constexpr MouseRect click_area(FaceBox box, HostCursor cursor, std::uint32_t eve
                      .cursor = cursor,
                      .help_id = 0,
                      .event_mask = event_mask,
-                     .event_id = 0,
-                     .action = {.click = callback},
-                     .tooltip_args = nullptr};
+                     .event_id = event_id,
+                     .action = action,
+                     .tooltip_args = tooltip_args};
+}
+
+inline constexpr FaceBox no_box = {0, 0, 0, 0};
+
+constexpr MouseRect region_open(FaceBox box)
+{
+    return mouse_entry(mouse_region_open, box, cursor_none, 0, 0, {.click = nullptr}, nullptr);
+}
+
+constexpr MouseRect click_area(FaceBox box, HostCursor cursor, std::uint32_t event_mask, MouseCallback callback)
+{
+    return mouse_entry(mouse_click_area, box, cursor, event_mask, 0, {.click = callback}, nullptr);
 }
 
 constexpr MouseRect tooltip(const char* text, const TooltipArgument* args)
 {
-    return MouseRect{.kind = mouse_tooltip,
-                     .x = 0,
-                     .y = 0,
-                     .width = 0,
-                     .height = 0,
-                     .cursor = cursor_none,
-                     .help_id = 0,
-                     .event_mask = 0,
-                     .event_id = 1,
-                     .action = {.tooltip_text = text},
-                     .tooltip_args = args};
+    return mouse_entry(mouse_tooltip, no_box, cursor_none, 0, 1, {.tooltip_text = text}, args);
 }
 
 constexpr MouseRect region_close()
 {
-    return MouseRect{.kind = mouse_region_close,
-                     .x = 0,
-                     .y = 0,
-                     .width = 0,
-                     .height = 0,
-                     .cursor = cursor_none,
-                     .help_id = 0,
-                     .event_mask = 0,
-                     .event_id = 0,
-                     .action = {.click = nullptr},
-                     .tooltip_args = nullptr};
+    return mouse_entry(mouse_region_close, no_box, cursor_none, 0, 0, {.click = nullptr}, nullptr);
 }
 
 constexpr MouseRect list_end()
