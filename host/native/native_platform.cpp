@@ -1,11 +1,9 @@
 #include "host/native/native_platform.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "abi/panel_services.h"
 #include "sound/scripted/platform.h"
 #include "host/raster/dib_decoder.h"
+#include "host/raster/file_bytes.h"
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
 #include "sound/tone_service.h"
@@ -15,12 +13,6 @@ namespace {
 
 // Stands for the host's main window in the scripted platform.
 HostWindow const native_main_window = reinterpret_cast<HostWindow>(0x4D41494E);
-
-std::vector<std::uint8_t> file_bytes(const std::string& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 // The sound calls the host reports: DirectSound's, not the file reading.
 bool is_directsound_call(SoundCall call)
@@ -38,7 +30,7 @@ NativePlatform::NativePlatform(std::string bitmap_folder, std::string tone_file,
     sound.windows[main_window_class_for(executable_file_name(executable_path))] = native_main_window;
     const std::string folder = executable_path.substr(0, executable_path.find_last_of('\\') + 1);
     // The module joins the folder and its relative path as they are.
-    sound.files[folder + alert_tone_relative_path] = file_bytes(tone_file);
+    sound.files[folder + alert_tone_relative_path] = file_bytes(tone_file).value_or(std::vector<std::uint8_t>{});
 }
 
 LoadedModule NativePlatform::linked_module()
@@ -48,7 +40,8 @@ LoadedModule NativePlatform::linked_module()
 
 std::optional<Image> NativePlatform::bitmap(std::uint32_t resource_id)
 {
-    const std::vector<std::uint8_t> bytes = file_bytes(bitmap_folder_ + "/" + std::to_string(resource_id) + ".bmp");
+    const std::vector<std::uint8_t> bytes =
+        file_bytes(bitmap_folder_ + "/" + std::to_string(resource_id) + ".bmp").value_or(std::vector<std::uint8_t>{});
     if (bytes.size() <= bmp_file_header_bytes)
         return std::nullopt;
     return decode_dib(std::span(bytes).subspan(bmp_file_header_bytes));

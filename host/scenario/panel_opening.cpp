@@ -2,12 +2,12 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <tuple>
 
 #include "host/raster/dib_decoder.h"
+#include "host/raster/file_bytes.h"
 
 namespace {
 
@@ -107,15 +107,14 @@ std::vector<PanelMessage> panel_file_messages(const FollowedPanel& followed)
 
 std::optional<Image> read_background(const std::string& path, std::string& error)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const auto bytes = file_bytes(path);
+    if (!bytes) {
         error = "the background " + path + " is not there";
         return std::nullopt;
     }
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     std::optional<Image> picture;
-    if (bytes.size() > bmp_file_header_bytes && bytes[0] == 'B' && bytes[1] == 'M')
-        picture = decode_dib(std::span(bytes).subspan(bmp_file_header_bytes));
+    if (bytes->size() > bmp_file_header_bytes && (*bytes)[0] == 'B' && (*bytes)[1] == 'M')
+        picture = decode_dib(std::span(*bytes).subspan(bmp_file_header_bytes));
     if (!picture)
         error = "the background " + path + " is not an uncompressed 8-bit or 24-bit .bmp file";
     return picture;

@@ -2,10 +2,10 @@
 
 #include <cstdio>
 #include <fstream>
-#include <iterator>
 #include <vector>
 
 #include "host/bench/module_bytes_check.h"
+#include "host/raster/file_bytes.h"
 #include "host/win32/directsound_watch.h"
 
 namespace {
@@ -82,12 +82,12 @@ bool FollowedModule::load(std::string& error)
 // the system then loads.
 std::optional<FollowedModule::Copy> FollowedModule::load_copy(std::string& error)
 {
-    std::ifstream file(path_, std::ios::binary);
-    const std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-    if (!file.is_open()) {
+    const auto read = file_bytes(path_);
+    if (!read) {
         error = "module file cannot be read";
         return std::nullopt;
     }
+    const std::vector<std::uint8_t>& bytes = *read;
     if (const auto problem = module_file_problem(bytes)) {
         error = *problem;
         return std::nullopt;

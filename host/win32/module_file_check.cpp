@@ -3,24 +3,15 @@
 #include <windows.h>
 
 #include <cstring>
-#include <fstream>
 #include <iterator>
+
+#include "host/raster/file_bytes.h"
 
 namespace {
 
 // A module no bigger than this is read whole for its checks.
 constexpr std::size_t module_file_max_bytes = 64u << 20;
 constexpr std::size_t library_name_max = 260;
-
-std::vector<std::uint8_t> file_bytes(const std::string& path, bool& read)
-{
-    std::ifstream in(path, std::ios::binary);
-    read = static_cast<bool>(in);
-    std::vector<std::uint8_t> bytes;
-    if (read)
-        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return bytes;
-}
 
 template <typename Record>
 const Record* record_at(const std::vector<std::uint8_t>& bytes, std::size_t at)
@@ -63,10 +54,10 @@ std::string folder_of_file(const std::string& path)
 
 std::optional<std::string> module_file_fault(const std::string& path)
 {
-    bool read = false;
-    const std::vector<std::uint8_t> bytes = file_bytes(path, read);
+    const auto read = file_bytes(path);
     if (!read)
         return "cannot be read";
+    const std::vector<std::uint8_t>& bytes = *read;
     if (bytes.size() > module_file_max_bytes)
         return "is larger than any gauge module";
     const auto* dos = record_at<IMAGE_DOS_HEADER>(bytes, 0);
@@ -96,8 +87,7 @@ std::optional<std::string> module_file_fault(const std::string& path)
 
 std::vector<std::string> imported_libraries(const std::string& path)
 {
-    bool read = false;
-    const std::vector<std::uint8_t> bytes = file_bytes(path, read);
+    const std::vector<std::uint8_t> bytes = file_bytes(path).value_or(std::vector<std::uint8_t>{});
     const IMAGE_NT_HEADERS32* nt = image_headers(bytes);
     std::vector<std::string> names;
     if (nt == nullptr || nt->OptionalHeader.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_IMPORT)
