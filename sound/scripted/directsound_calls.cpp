@@ -18,24 +18,38 @@ struct ScriptedLock {
 
 std::deque<ScriptedLock> locks;
 
-ScriptedBuffer* live_buffer(SoundBuffer handle, const char* call)
+ScriptedBuffer* live_buffer(SoundBuffer handle, SoundCall call)
 {
     ScriptedBuffer* buffer = find_object(scripted_sound_platform().buffers, handle);
     if (buffer == nullptr || buffer->released) {
-        fault(std::string(call) + " on a buffer that is not alive");
+        fault(std::string(sound_call_name(call)) + " on a buffer that is not alive");
         return nullptr;
     }
     return buffer;
 }
 
-ScriptedDevice* live_device(SoundDevice handle, const char* call)
+ScriptedDevice* live_device(SoundDevice handle, SoundCall call)
 {
     ScriptedDevice* device = find_object(scripted_sound_platform().devices, handle);
     if (device == nullptr || device->released) {
-        fault(std::string(call) + " on a device that is not alive");
+        fault(std::string(sound_call_name(call)) + " on a device that is not alive");
         return nullptr;
     }
     return device;
+}
+
+// The live buffer or device a call names, the call counted; null when the
+// call is scripted to fail or names nothing alive.
+ScriptedBuffer* called_buffer(SoundBuffer handle, SoundCall call)
+{
+    ScriptedBuffer* buffer = live_buffer(handle, call);
+    return begin(call) ? nullptr : buffer;
+}
+
+ScriptedDevice* called_device(SoundDevice handle, SoundCall call)
+{
+    ScriptedDevice* device = live_device(handle, call);
+    return begin(call) ? nullptr : device;
 }
 
 // Reads the format as DirectSound does: the head, then as many extra bytes as
@@ -61,8 +75,8 @@ SoundResult create_device(SoundDevice* device)
 
 SoundResult set_cooperative_level(SoundDevice handle, HostWindow window, std::uint32_t level)
 {
-    ScriptedDevice* device = live_device(handle, "set_cooperative_level");
-    if (begin(SoundCall::set_cooperative_level) || device == nullptr)
+    ScriptedDevice* device = called_device(handle, SoundCall::set_cooperative_level);
+    if (device == nullptr)
         return ds_invalid_param;
     device->window = window;
     device->cooperative_level = level;
@@ -71,8 +85,8 @@ SoundResult set_cooperative_level(SoundDevice handle, HostWindow window, std::ui
 
 SoundResult create_buffer(SoundDevice handle, const ToneBufferDescription& description, SoundBuffer* buffer)
 {
-    ScriptedDevice* device = live_device(handle, "create_buffer");
-    if (begin(SoundCall::create_buffer) || device == nullptr)
+    ScriptedDevice* device = called_device(handle, SoundCall::create_buffer);
+    if (device == nullptr)
         return ds_invalid_param;
     scripted_sound_platform().buffers.push_back(
         {.device = device,
@@ -88,7 +102,7 @@ SoundResult create_buffer(SoundDevice handle, const ToneBufferDescription& descr
 void release_device(SoundDevice handle)
 {
     begin(SoundCall::release_device);
-    ScriptedDevice* device = live_device(handle, "release_device");
+    ScriptedDevice* device = live_device(handle, SoundCall::release_device);
     if (device == nullptr)
         return;
     if (device->live_buffers != 0)
@@ -100,7 +114,7 @@ void release_device(SoundDevice handle)
 void release_buffer(SoundBuffer handle)
 {
     begin(SoundCall::release_buffer);
-    ScriptedBuffer* buffer = live_buffer(handle, "release_buffer");
+    ScriptedBuffer* buffer = live_buffer(handle, SoundCall::release_buffer);
     if (buffer == nullptr)
         return;
     buffer->released = true;
@@ -110,8 +124,8 @@ void release_buffer(SoundBuffer handle)
 
 SoundResult get_status(SoundBuffer handle, std::uint32_t* status)
 {
-    ScriptedBuffer* buffer = live_buffer(handle, "get_status");
-    if (begin(SoundCall::get_status) || buffer == nullptr)
+    ScriptedBuffer* buffer = called_buffer(handle, SoundCall::get_status);
+    if (buffer == nullptr)
         return ds_invalid_param;
     *status = buffer->playing ? buffer_status_playing : 0;
     return 0;
@@ -119,8 +133,8 @@ SoundResult get_status(SoundBuffer handle, std::uint32_t* status)
 
 SoundResult lock(SoundBuffer handle, std::uint32_t offset, std::uint32_t bytes, LockedRegions& regions)
 {
-    ScriptedBuffer* buffer = live_buffer(handle, "lock");
-    if (begin(SoundCall::lock) || buffer == nullptr)
+    ScriptedBuffer* buffer = called_buffer(handle, SoundCall::lock);
+    if (buffer == nullptr)
         return ds_invalid_param;
     if (offset != 0 || bytes > buffer->samples.size())
         return ds_invalid_param;
@@ -138,8 +152,8 @@ SoundResult lock(SoundBuffer handle, std::uint32_t offset, std::uint32_t bytes, 
 
 SoundResult unlock(SoundBuffer handle, const LockedRegions& regions)
 {
-    ScriptedBuffer* buffer = live_buffer(handle, "unlock");
-    if (begin(SoundCall::unlock) || buffer == nullptr)
+    ScriptedBuffer* buffer = called_buffer(handle, SoundCall::unlock);
+    if (buffer == nullptr)
         return ds_invalid_param;
     const auto held = std::find_if(locks.begin(), locks.end(), [&](const ScriptedLock& lock) {
         return lock.buffer == buffer && lock.regions.first == regions.first &&
@@ -161,8 +175,8 @@ SoundResult unlock(SoundBuffer handle, const LockedRegions& regions)
 
 SoundResult play(SoundBuffer handle, std::uint32_t, std::uint32_t flags)
 {
-    ScriptedBuffer* buffer = live_buffer(handle, "play");
-    if (begin(SoundCall::play) || buffer == nullptr)
+    ScriptedBuffer* buffer = called_buffer(handle, SoundCall::play);
+    if (buffer == nullptr)
         return ds_invalid_param;
     buffer->playing = true;
     buffer->play_flags = flags;
@@ -171,8 +185,8 @@ SoundResult play(SoundBuffer handle, std::uint32_t, std::uint32_t flags)
 
 SoundResult set_current_position(SoundBuffer handle, std::uint32_t position)
 {
-    ScriptedBuffer* buffer = live_buffer(handle, "set_current_position");
-    if (begin(SoundCall::set_current_position) || buffer == nullptr)
+    ScriptedBuffer* buffer = called_buffer(handle, SoundCall::set_current_position);
+    if (buffer == nullptr)
         return ds_invalid_param;
     buffer->position = position;
     return 0;
@@ -180,8 +194,8 @@ SoundResult set_current_position(SoundBuffer handle, std::uint32_t position)
 
 SoundResult set_volume(SoundBuffer handle, std::int32_t hundredths_db)
 {
-    ScriptedBuffer* buffer = live_buffer(handle, "set_volume");
-    if (begin(SoundCall::set_volume) || buffer == nullptr)
+    ScriptedBuffer* buffer = called_buffer(handle, SoundCall::set_volume);
+    if (buffer == nullptr)
         return ds_invalid_param;
     buffer->volume = hundredths_db;
     return 0;
@@ -189,8 +203,8 @@ SoundResult set_volume(SoundBuffer handle, std::int32_t hundredths_db)
 
 SoundResult stop(SoundBuffer handle)
 {
-    ScriptedBuffer* buffer = live_buffer(handle, "stop");
-    if (begin(SoundCall::stop) || buffer == nullptr)
+    ScriptedBuffer* buffer = called_buffer(handle, SoundCall::stop);
+    if (buffer == nullptr)
         return ds_invalid_param;
     buffer->playing = false;
     return 0;
