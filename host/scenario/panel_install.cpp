@@ -1,9 +1,10 @@
 #include "host/scenario/panel_install.h"
 
 #include <algorithm>
-#include <cctype>
 #include <filesystem>
 #include <set>
+
+#include "host/scenario/panel_words.h"
 
 namespace {
 
@@ -15,13 +16,6 @@ const char* const loadable_kinds[] = {".gau", ".dll"};
 char separator_of(const std::string& path)
 {
     return path.find('\\') != std::string::npos || path.find('/') == std::string::npos ? '\\' : '/';
-}
-
-std::string lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
 }
 
 // The same file whichever separators and case the path was written with.

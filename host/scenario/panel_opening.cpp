@@ -1,22 +1,15 @@
 #include "host/scenario/panel_opening.h"
 
 #include <algorithm>
-#include <cctype>
 #include <iterator>
 #include <map>
 #include <tuple>
 
 #include "host/raster/dib_decoder.h"
 #include "host/raster/file_bytes.h"
+#include "host/scenario/panel_words.h"
 
 namespace {
-
-std::string lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Letters to change, add or drop to make one name the other, ignoring case.
 std::size_t edit_distance(const std::string& a, const std::string& b)

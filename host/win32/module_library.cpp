@@ -1,7 +1,6 @@
 #include "host/win32/module_library.h"
 
-#include <cctype>
-
+#include "host/scenario/panel_words.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/file_open_watch.h"
 
@@ -9,10 +8,7 @@ namespace {
 
 std::string key_of(const std::string& path)
 {
-    std::string key = full_path(path);
-    for (char& c : key)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return key;
+    return lower(full_path(path));
 }
 
 } // namespace

@@ -1,21 +1,14 @@
 #include "host/win32/panel_doctor.h"
 
-#include <cctype>
 #include <set>
 
+#include "host/scenario/panel_words.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/file_open_watch.h"
 #include "host/win32/module_library.h"
 #include "host/win32/win32_platform.h"
 
 namespace {
-
-std::string lower(std::string text)
-{
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
 
 // Installs the window's gauges and closes them again, and says which files
 // their modules could not open meanwhile, at the line of the module's
