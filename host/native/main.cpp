@@ -2,6 +2,7 @@
 // through its Linkage exactly as the Windows program drives the loaded DLL.
 #include <iostream>
 
+#include "host/scenario/panel_install.h"
 #include "host/scenario/session.h"
 #include "host/native/native_platform.h"
 
@@ -23,7 +24,7 @@ class LinkedModuleLibrary : public ModuleLibrary {
 public:
     std::optional<LoadedModule> load(const std::string& path, std::string& error) override
     {
-        std::string name = path.substr(path.find_last_of("\\/") + 1);
+        std::string name = file_name_of(path);
         name = name.substr(0, name.find('.'));
         if (name == linked_module_name)
             return NativePlatform::linked_module();

@@ -37,6 +37,11 @@ std::string folder_of(const std::string& path)
     return cut == std::string::npos ? std::string() : trimmed.substr(0, cut);
 }
 
+std::string file_name_of(const std::string& path)
+{
+    return path.substr(path.find_last_of("\\/") + 1);
+}
+
 std::string join_path(const std::string& folder, const std::string& name)
 {
     if (folder.empty())

@@ -10,7 +10,8 @@
 
 #include "host/scenario/panel_file.h"
 
-std::string folder_of(const std::string& path); // without its separator
+std::string folder_of(const std::string& path);    // without its separator
+std::string file_name_of(const std::string& path); // its last part
 std::string join_path(const std::string& folder, const std::string& name);
 
 // Three levels above the panel file's folder; empty when the path is not

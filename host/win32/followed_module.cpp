@@ -6,6 +6,7 @@
 
 #include "host/bench/module_bytes_check.h"
 #include "host/raster/file_bytes.h"
+#include "host/scenario/panel_install.h"
 #include "host/win32/directsound_watch.h"
 
 namespace {
@@ -18,11 +19,6 @@ FileStamp stamp_of(const std::string& path)
     return {.exists = true,
             .size = (std::uint64_t{data.nFileSizeHigh} << 32) | data.nFileSizeLow,
             .time = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime};
-}
-
-std::string file_name(const std::string& path)
-{
-    return path.substr(path.find_last_of("\\/") + 1);
 }
 
 std::string version_of(const std::string& path)
@@ -54,7 +50,7 @@ std::string module_file_description(const std::string& path)
     char when[32];
     std::snprintf(when, sizeof when, "%04u-%02u-%02u %02u:%02u:%02u UTC", utc.wYear, utc.wMonth, utc.wDay, utc.wHour,
                   utc.wMinute, utc.wSecond);
-    return file_name(path) + ", " + std::to_string(stamp.size) + " bytes, " + when + ", " + version_of(path);
+    return file_name_of(path) + ", " + std::to_string(stamp.size) + " bytes, " + when + ", " + version_of(path);
 }
 
 FollowedModule::FollowedModule(std::string path, HWND window)
@@ -96,7 +92,7 @@ std::optional<FollowedModule::Copy> FollowedModule::load_copy(std::string& error
     GetTempPathA(sizeof folder, folder);
     Copy copy;
     copy.path = std::string(folder) + "zor_bench_" + std::to_string(GetCurrentProcessId()) + "_" +
-        std::to_string(++copies_made_) + "_" + file_name(path_);
+        std::to_string(++copies_made_) + "_" + file_name_of(path_);
     std::ofstream out(copy.path, std::ios::binary);
     out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     out.close();

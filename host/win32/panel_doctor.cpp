@@ -50,7 +50,7 @@ std::string simulator_executable_path(const std::string& simulator_folder)
     char own[MAX_PATH] = {};
     GetModuleFileNameA(nullptr, own, sizeof own);
     const std::string path = own;
-    return join_path(simulator_folder, path.substr(path.find_last_of("\\/") + 1));
+    return join_path(simulator_folder, file_name_of(path));
 }
 
 int check_panel_file(const HostCommandLine& command_line, HWND host_window, std::ostream& out)
