@@ -18,24 +18,27 @@ struct ScriptedLock {
 
 std::deque<ScriptedLock> locks;
 
-ScriptedBuffer* live_buffer(SoundBuffer handle, SoundCall call)
+// The object a call names among `objects`; null, and a fault, when it is
+// none of them or has been released.
+template <typename Object>
+Object* live_object(std::deque<Object>& objects, void* handle, SoundCall call, const char* kind)
 {
-    ScriptedBuffer* buffer = find_object(scripted_sound_platform().buffers, handle);
-    if (buffer == nullptr || buffer->released) {
-        fault(std::string(sound_call_name(call)) + " on a buffer that is not alive");
+    Object* object = find_object(objects, handle);
+    if (object == nullptr || object->released) {
+        fault(std::string(sound_call_name(call)) + " on a " + kind + " that is not alive");
         return nullptr;
     }
-    return buffer;
+    return object;
+}
+
+ScriptedBuffer* live_buffer(SoundBuffer handle, SoundCall call)
+{
+    return live_object(scripted_sound_platform().buffers, handle, call, "buffer");
 }
 
 ScriptedDevice* live_device(SoundDevice handle, SoundCall call)
 {
-    ScriptedDevice* device = find_object(scripted_sound_platform().devices, handle);
-    if (device == nullptr || device->released) {
-        fault(std::string(sound_call_name(call)) + " on a device that is not alive");
-        return nullptr;
-    }
-    return device;
+    return live_object(scripted_sound_platform().devices, handle, call, "device");
 }
 
 // The live buffer or device a call names, the call counted; null when the
