@@ -19,7 +19,7 @@
 #include "host/raster/png_file.h"
 #include "host/panel/gauge_panel.h"
 #include "host/panel/variables.h"
-#include "host/panel/median.h"
+#include "host/base/median.h"
 #include "host/native/native_platform.h"
 #include "host/scenario/runner.h"
 

@@ -32,12 +32,13 @@ sound         module 1
 instrument    module 2
 layout        module 3
 module        module 4
-host/raster   host   0
-host/panel    host   1
-host/scenario host   2
-host/bench    host   3
-host/win32    host   4
-host/native   host   4
+host/base     host   0
+host/raster   host   1
+host/panel    host   2
+host/scenario host   3
+host/bench    host   4
+host/win32    host   5
+host/native   host   5
 '
 
 # Shared by both checks: the table row a path belongs to, and whether a

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "host/panel/median.h"
+#include "host/base/median.h"
 
 namespace {
 

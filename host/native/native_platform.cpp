@@ -3,7 +3,7 @@
 #include "abi/panel_services.h"
 #include "sound/scripted/platform.h"
 #include "host/raster/dib_decoder.h"
-#include "host/raster/file_bytes.h"
+#include "host/base/file_bytes.h"
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
 #include "sound/tone_service.h"

@@ -6,7 +6,7 @@
 #include <tuple>
 
 #include "host/raster/dib_decoder.h"
-#include "host/raster/file_bytes.h"
+#include "host/base/file_bytes.h"
 #include "host/scenario/panel_words.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
-#include "host/panel/median.h"
+#include "host/base/median.h"
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 

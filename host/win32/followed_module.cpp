@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/bench/module_bytes_check.h"
-#include "host/raster/file_bytes.h"
+#include "host/base/file_bytes.h"
 #include "host/scenario/panel_install.h"
 #include "host/win32/directsound_watch.h"
 

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "host/raster/file_bytes.h"
+#include "host/base/file_bytes.h"
 
 namespace {
 
