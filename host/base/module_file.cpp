@@ -6,8 +6,7 @@
 std::optional<std::string> module_file_problem(const PeFile& file)
 {
     const auto cut_short = [&] {
-        return "is cut short: " + std::to_string(file.file_size) + " of " + std::to_string(file.size_needed) +
-            " bytes";
+        return "is cut short: " + std::to_string(file.file_size) + " of " + std::to_string(file.size_needed) + " bytes";
     };
     if (file.file_size == 0)
         return "is empty";

@@ -49,19 +49,18 @@ constexpr std::size_t export_names_at = 32;
 // No name the host reads is longer.
 constexpr std::size_t name_longest = 1024;
 
+// A table's place; its stated size is not needed: each table ends itself.
 struct Directory {
     std::uint32_t rva = 0;
-    std::uint32_t size = 0;
 };
 
-Directory directory_at(const PeImage& image, std::size_t optional, std::uint16_t magic, std::uint32_t which)
+Directory directory_at(const PeImage& image, std::size_t optional, bool wide, std::uint32_t which)
 {
-    const bool wide = magic == PeFile::pe32_plus_magic;
     const std::size_t count_at = optional + (wide ? directory_count_at_64 : directory_count_at_32);
     if (which >= image.u32(count_at))
         return {};
     const std::size_t at = count_at + 4 + which * directory_size;
-    return {image.u32(at), image.u32(at + 4)};
+    return {image.u32(at)};
 }
 
 std::vector<PeSection> read_sections(const PeImage& image, std::size_t table, std::size_t count)
@@ -112,8 +111,8 @@ bool read_import_functions(TableWalk& walk, std::uint32_t table, bool wide, PeIm
     const std::size_t entry_size = wide ? 8 : 4;
     const std::uint64_t by_ordinal = wide ? std::uint64_t{1} << 63 : std::uint64_t{1} << 31;
     for (std::uint64_t entry = table; walk.step(); entry += entry_size) {
-        const auto at = entry <= UINT32_MAX ? walk.image.offset_of(static_cast<std::uint32_t>(entry), entry_size)
-                                            : std::nullopt;
+        const auto at =
+            entry <= UINT32_MAX ? walk.image.offset_of(static_cast<std::uint32_t>(entry), entry_size) : std::nullopt;
         if (!at)
             return false;
         const std::uint64_t value = wide ? walk.image.u64(*at) : walk.image.u32(*at);
@@ -144,8 +143,7 @@ bool read_imports(TableWalk& walk, Directory directory, bool wide, std::vector<P
             return false;
         PeImport& library = imports.emplace_back(PeImport{.library = *name, .functions = {}});
         const std::uint32_t names = walk.image.u32(*at + import_names_at);
-        if (!read_import_functions(walk, names != 0 ? names : walk.image.u32(*at + import_addresses_at), wide,
-                                   library))
+        if (!read_import_functions(walk, names != 0 ? names : walk.image.u32(*at + import_addresses_at), wide, library))
             return false;
     }
     return false;
@@ -175,9 +173,9 @@ void read_pe_headers(std::span<const std::uint8_t> bytes, std::size_t pe, PeFile
 {
     const PeImage headers(bytes, file.sections, 0);
     file.machine_code = static_cast<std::uint16_t>(headers.u16(pe + machine_at));
-    file.machine = file.machine_code == machine_i386    ? PeMachine::i386
-        : file.machine_code == machine_amd64            ? PeMachine::amd64
-                                                        : PeMachine::other;
+    file.machine = file.machine_code == machine_i386 ? PeMachine::i386
+        : file.machine_code == machine_amd64         ? PeMachine::amd64
+                                                     : PeMachine::other;
     file.dll = (headers.u16(pe + characteristics_at) & characteristic_dll) != 0;
     const std::size_t optional = pe + optional_at;
     const std::size_t optional_size = headers.u16(pe + optional_size_at);
@@ -193,13 +191,13 @@ void read_pe_headers(std::span<const std::uint8_t> bytes, std::size_t pe, PeFile
         if (section.raw_size != 0)
             file.size_needed = std::max(file.size_needed, std::uint64_t{section.raw_offset} + section.raw_size);
     // The tables are read only where the optional header holds them whole.
+    const bool wide = file.optional_magic == PeFile::pe32_plus_magic;
     const auto directory = [&](std::uint32_t which) {
-        const bool wide = file.optional_magic == PeFile::pe32_plus_magic;
-        const std::size_t end = (wide ? directory_count_at_64 : directory_count_at_32) + 4 + (which + 1) * directory_size;
-        return optional_size >= end ? directory_at(headers, optional, file.optional_magic, which) : Directory{};
+        const std::size_t end =
+            (wide ? directory_count_at_64 : directory_count_at_32) + 4 + (which + 1) * directory_size;
+        return optional_size >= end ? directory_at(headers, optional, wide, which) : Directory{};
     };
     const PeImage image(bytes, file.sections, headers.u32(optional + header_size_at));
-    const bool wide = file.optional_magic == PeFile::pe32_plus_magic;
     TableWalk walk{.image = image, .steps_left = bytes.size() / 4};
     if (const Directory imports = directory(import_directory); imports.rva != 0)
         file.imports_outside = !read_imports(walk, imports, wide, file.imports);

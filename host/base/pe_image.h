@@ -23,7 +23,10 @@ public:
     // 0 where the word is not wholly in the file.
     std::uint32_t u16(std::size_t at) const { return word(at, 2); }
     std::uint32_t u32(std::size_t at) const { return word(at, 4); }
-    std::uint64_t u64(std::size_t at) const { return has(at, 8) ? word(at, 4) | std::uint64_t{word(at + 4, 4)} << 32 : 0; }
+    std::uint64_t u64(std::size_t at) const
+    {
+        return has(at, 8) ? word(at, 4) | std::uint64_t{word(at + 4, 4)} << 32 : 0;
+    }
 
     // The file offset of `size` bytes at `rva`, when they lie in the file
     // bytes of one section (or of the headers).

@@ -31,8 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (names > PeFile::names_most)
         fail("more names kept than the reader allows: " + std::to_string(names));
     const auto problem = module_file_problem(file);
-    if (!problem && (file.cut_short() || !file.dll || file.machine != PeMachine::i386 ||
-                     file.optional_magic != PeFile::pe32_magic || file.imports_outside || file.exports_outside))
+    if (!problem &&
+        (file.cut_short() || !file.dll || file.machine != PeMachine::i386 ||
+         file.optional_magic != PeFile::pe32_magic || file.imports_outside || file.exports_outside))
         fail("a file that is no whole 32-bit DLL passed as one");
     if (problem && problem->empty())
         fail("a problem that says nothing");

@@ -237,8 +237,9 @@ TEST_F(ModuleFile, ThePeReaderReadsWhatWindowsLoaded)
     ASSERT_EQ(file.pe.sections.size(), nt->FileHeader.NumberOfSections);
     const IMAGE_SECTION_HEADER* mapped = IMAGE_FIRST_SECTION(nt);
     for (std::size_t i = 0; i < file.pe.sections.size(); ++i) {
-        EXPECT_EQ(file.pe.sections[i].name, std::string(reinterpret_cast<const char*>(mapped[i].Name),
-                                                        strnlen(reinterpret_cast<const char*>(mapped[i].Name), 8)));
+        EXPECT_EQ(file.pe.sections[i].name,
+                  std::string(reinterpret_cast<const char*>(mapped[i].Name),
+                              strnlen(reinterpret_cast<const char*>(mapped[i].Name), 8)));
         EXPECT_EQ(file.pe.sections[i].virtual_address, mapped[i].VirtualAddress);
         EXPECT_EQ(file.pe.sections[i].raw_size, mapped[i].SizeOfRawData);
     }
@@ -247,10 +248,12 @@ TEST_F(ModuleFile, ThePeReaderReadsWhatWindowsLoaded)
     std::vector<PeImport> bound;
     for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name != 0; ++d) {
         PeImport& library = bound.emplace_back(PeImport{reinterpret_cast<const char*>(base + d->Name), {}});
-        for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + d->OriginalFirstThunk); t->u1.AddressOfData != 0; ++t)
-            library.functions.push_back(IMAGE_SNAP_BY_ORDINAL32(t->u1.Ordinal)
-                                            ? "#" + std::to_string(IMAGE_ORDINAL32(t->u1.Ordinal))
-                                            : reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + t->u1.AddressOfData)->Name);
+        for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + d->OriginalFirstThunk);
+             t->u1.AddressOfData != 0; ++t)
+            library.functions.push_back(
+                IMAGE_SNAP_BY_ORDINAL32(t->u1.Ordinal)
+                    ? "#" + std::to_string(IMAGE_ORDINAL32(t->u1.Ordinal))
+                    : reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + t->u1.AddressOfData)->Name);
     }
     ASSERT_EQ(file.pe.imports.size(), bound.size());
     for (std::size_t i = 0; i < bound.size(); ++i) {
@@ -268,8 +271,9 @@ TEST_F(ModuleFile, ThePeReaderReadsWhatWindowsLoaded)
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
-    const std::array<std::uint16_t, 4> windows_version = {HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
-                                                          HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS)};
+    const std::array<std::uint16_t, 4> windows_version = {
+        HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+        LOWORD(fixed->dwFileVersionLS)};
     EXPECT_EQ(file.pe.version.file_version, windows_version);
     ASSERT_FALSE(file.pe.version.texts.empty());
     for (const auto& [key, value] : file.pe.version.texts)

@@ -47,8 +47,9 @@ TEST(PeFile, Reads64BitDllsAndProgramsAndSaysWhyNeitherLoads)
     EXPECT_EQ(wide.imports[0].functions, (std::vector<std::string>{"Sleep", "#5"}));
     EXPECT_EQ(wide.exports.size(), 2u);
     EXPECT_EQ(module_file_version(wide), "1.2.3.4");
-    EXPECT_EQ(module_file_problem(wide), "is not a 32-bit DLL: it is built for 64-bit Windows, and the simulator "
-                                         "loads only 32-bit gauge modules");
+    EXPECT_EQ(module_file_problem(wide),
+              "is not a 32-bit DLL: it is built for 64-bit Windows, and the simulator "
+              "loads only 32-bit gauge modules");
 
     const PeFile program = read_pe_file(build_pe_image({.dll = false}));
     EXPECT_FALSE(program.dll);

@@ -38,7 +38,8 @@ std::size_t file_of(std::uint32_t rva)
 // A version block: length, value length, type, UTF-16 key, value, children,
 // each part on a 4-byte boundary.
 std::vector<std::uint8_t> block(const std::u16string& key, const std::vector<std::uint8_t>& value,
-                                std::uint16_t value_length, bool text, const std::vector<std::vector<std::uint8_t>>& children)
+                                std::uint16_t value_length, bool text,
+                                const std::vector<std::vector<std::uint8_t>>& children)
 {
     std::vector<std::uint8_t> out(6, 0);
     for (char16_t c : key + u'\0') {
@@ -73,10 +74,10 @@ std::vector<std::uint8_t> version_resource()
     put_word(fixed, 0, 0xfeef04bd, 4);
     put_word(fixed, 8, 0x00010002, 4);
     put_word(fixed, 12, 0x00030004, 4);
-    const auto strings = block(u"StringFileInfo", {}, 0, true,
-                               {block(u"040904b0", {}, 0, true,
-                                      {text_block(u"FileVersion", u"1.2.3"),
-                                       text_block(u"ProductName", u"ZOR H\u00f6henmesser")})});
+    const auto strings =
+        block(u"StringFileInfo", {}, 0, true,
+              {block(u"040904b0", {}, 0, true,
+                     {text_block(u"FileVersion", u"1.2.3"), text_block(u"ProductName", u"ZOR H\u00f6henmesser")})});
     return block(u"VS_VERSION_INFO", fixed, 52, false, {strings});
 }
 
