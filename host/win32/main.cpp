@@ -76,7 +76,7 @@ int follow_and_fly(const HostCommandLine& command_line, BenchWindow& bench)
     Win32ModuleLibrary panel_modules(bench.handle());
     std::cout << "main window class: " << bench.window_class() << std::endl;
     const BenchModule module{.records = followed.running().records,
-                             .description = module_file_description(command_line.module_path),
+                             .description = followed.running_description(),
                              .follower = &followed};
     return run_bench_session(command_line, module, platform, bench, &panel_modules);
 }

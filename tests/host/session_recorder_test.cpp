@@ -1,13 +1,12 @@
 // A bench session flown by a scripted hand and recorded, then the record
 // flown headless on a freshly loaded module: every mark holds and the trace
-// is the live one, frame for frame. And the pieces that decide when a
-// rebuilt module file is taken and whether it is whole.
+// is the live one, frame for frame. And the piece that decides when a
+// rebuilt module file is taken.
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "sound/scripted/platform.h"
-#include "host/bench/module_bytes_check.h"
 #include "host/bench/module_follower.h"
 #include "host/bench/session.h"
 #include "host/bench/session_recorder.h"
@@ -120,54 +119,6 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
                       "scenario done: " + std::to_string(result.frames) + " frames, failed expectations: 0\n"))
         << live_report.str();
     EXPECT_TRUE(holds(live_report.str(), "bench ready")) << live_report.str();
-}
-
-TEST(ModuleFileCheck, TellsAModuleFromOtherFilesAndAWholeOneFromOneCutShort)
-{
-    // MZ head pointing at the PE head at 64; one section of 512 bytes at 512.
-    std::vector<std::uint8_t> dll(1024, 0);
-    auto put = [&](std::size_t at, std::uint32_t value, int size) {
-        for (int i = 0; i < size; ++i)
-            dll[at + static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(value >> (8 * i));
-    };
-    put(0, 'M' | 'Z' << 8, 2);
-    put(0x3c, 64, 4);
-    put(64, 0x00004550, 4);
-    put(64 + 4, 0x14c, 2);   // i386
-    put(64 + 6, 1, 2);       // one section
-    put(64 + 20, 224, 2);    // optional header size
-    put(64 + 22, 0x2102, 2); // a DLL
-    put(64 + 24, 0x10b, 2);  // PE32
-    const std::size_t row = 64 + 24 + 224;
-    put(row + 16, 512, 4);
-    put(row + 20, 512, 4);
-    auto changed = [&](std::size_t at, std::uint32_t value, int size) {
-        auto copy = dll;
-        std::swap(copy, dll);
-        put(at, value, size);
-        std::swap(copy, dll);
-        return copy;
-    };
-    struct Case {
-        const char* what;
-        std::vector<std::uint8_t> bytes;
-        const char* problem;
-    };
-    const Case cases[] = {
-        // clang-format off
-        {"whole",          dll,                                                  nullptr},
-        {"empty",          {},                                                   "module file is empty"},
-        {"text",           {'h', 'e', 'l', 'l', 'o'},                            "module file is not a 32-bit DLL"},
-        {"64-bit",         changed(64 + 4, 0x8664, 2),                           "module file is not a 32-bit DLL"},
-        {"a program",      changed(64 + 22, 0x0102, 2),                          "module file is not a 32-bit DLL"},
-        {"cut in section", {dll.begin(), dll.begin() + 700},                     "module file is cut short: 700 of 1024 bytes"},
-        {"cut in head",    {dll.begin(), dll.begin() + 80},                      "module file is cut short: 80 of 90 bytes"},
-        // clang-format on
-    };
-    for (const Case& c : cases) {
-        const auto problem = module_file_problem(c.bytes);
-        EXPECT_EQ(problem.value_or("none"), c.problem ? c.problem : "none") << c.what;
-    }
 }
 
 TEST(FileSettling, TakesAChangedFileOnceTwoLooksSawItTheSame)
