@@ -9,6 +9,7 @@
 #include <string>
 
 #include "host/panel/gauge_panel.h"
+#include "host/scenario/exit_status.h"
 #include "host/scenario/panel_opening.h"
 #include "host/scenario/runner.h"
 
@@ -70,16 +71,10 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
 
-inline constexpr int exit_expectation_failed = 1;
-inline constexpr int exit_unusable = 2;
-// 3 is the module calling a panel service this host does not offer.
-inline constexpr int exit_host_failed = 4;
-
 // The program's own main, run so that no exception leaves it: one that
 // gets this far is said on standard error and ends the program with
 // exit_host_failed.
 int run_host_program(const std::function<int()>& program);
-inline constexpr int exit_module_crashed = 5;
 
 // How a crash of the module is told, at start-up, in a run or after a reload.
 std::string module_crash_message(const std::string& fault);
