@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "host/base/file_bytes.h"
+#include "host/win32/wide_text.h"
 
 namespace {
 
@@ -111,7 +112,7 @@ std::vector<std::string> missing_libraries(const std::string& path)
 {
     std::vector<std::string> missing;
     for (const std::string& name : imported_libraries(path)) {
-        if (GetFileAttributesA((folder_of_file(path) + name).c_str()) != INVALID_FILE_ATTRIBUTES)
+        if (GetFileAttributesW(wide_text(folder_of_file(path) + name).c_str()) != INVALID_FILE_ATTRIBUTES)
             continue;
         HMODULE found = LoadLibraryExA(name.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
         if (found == nullptr)

@@ -4,6 +4,7 @@
 
 #include "host/raster/dib_decoder.h"
 #include "host/win32/module_file_check.h"
+#include "host/win32/wide_text.h"
 
 std::optional<LoadedLibrary> load_gauge_module(const std::string& path, std::string& error)
 {
@@ -13,7 +14,7 @@ std::optional<LoadedLibrary> load_gauge_module(const std::string& path, std::str
     }
     LoadedLibrary library;
     // The module's own folder is searched first for the DLLs it imports.
-    library.handle = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    library.handle = LoadLibraryExW(wide_text(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (library.handle == nullptr) {
         const DWORD code = GetLastError();
         error = path + " cannot be loaded (error " + std::to_string(code) + ")";
