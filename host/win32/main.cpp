@@ -43,6 +43,14 @@ std::vector<std::string> utf8_arguments()
     return words;
 }
 
+// Wine runs a console program from a shell in the shell's own terminal,
+// which stays when the program ends.
+bool under_wine()
+{
+    const HMODULE system = GetModuleHandleA("ntdll.dll");
+    return system != nullptr && GetProcAddress(system, "wine_get_version") != nullptr;
+}
+
 // A console no other program shares was opened for this one, by Explorer
 // (a double-click, a file dropped on the program), and closes with it; a
 // person reads it from the keyboard, not from a pipe.
@@ -50,7 +58,8 @@ bool console_closes_with_program()
 {
     DWORD processes[2];
     DWORD mode = 0;
-    return GetConsoleProcessList(processes, 2) == 1 && GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
+    return !under_wine() && GetConsoleProcessList(processes, 2) == 1 &&
+           GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
 }
 
 // The window exists before the module is loaded, so the module's install
