@@ -91,8 +91,8 @@ bool read_words(HostProgram program, int argc, char** argv, Given& given, std::s
             return false;
         }
         if ((option->programs & program) == 0) {
-            error = word + " is an option of " + program_name(program == native_program ? win32_program : native_program) +
-                    ", not of this program";
+            error = word + " is an option of " +
+                program_name(program == native_program ? win32_program : native_program) + ", not of this program";
             return false;
         }
         if (given.contains(option->name)) {
@@ -167,8 +167,7 @@ bool fill(const Given& given, HostCommandLine& line, std::string& error)
 
 } // namespace
 
-std::optional<HostCommandLine> parse_host_command_line(HostProgram program, int argc, char** argv,
-                                                       std::string& error)
+std::optional<HostCommandLine> parse_host_command_line(HostProgram program, int argc, char** argv, std::string& error)
 {
     char check[] = "--check";
     char* dropped[] = {argc > 0 ? argv[0] : nullptr, check, argc > 1 ? argv[1] : nullptr, nullptr};

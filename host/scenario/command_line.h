@@ -35,8 +35,7 @@ struct HostCommandLine {
 // nullopt, with the reason in `error`, for a command line `program` cannot
 // use. A panel file (.cfg) given alone, as dropping it on the program
 // gives it, is checked as with --check.
-std::optional<HostCommandLine> parse_host_command_line(HostProgram program, int argc, char** argv,
-                                                       std::string& error);
+std::optional<HostCommandLine> parse_host_command_line(HostProgram program, int argc, char** argv, std::string& error);
 
 // The usage of `program`, named as it was called (its argv[0]), from the
 // table of options.

@@ -13,11 +13,11 @@ enum HostProgram : unsigned {
 inline constexpr unsigned both_programs = native_program | win32_program;
 
 struct HostOption {
-    const char* name;     // "--trace"; a name without dashes is the word given alone
-    const char* value;    // what it takes, as the usage shows it; nullptr for none
-    unsigned programs;    // HostProgram bits
-    const char* needs;    // options of which one must be given too, blank-separated
-    const char* refuses;  // options it does not go with, blank-separated
+    const char* name;    // "--trace"; a name without dashes is the word given alone
+    const char* value;   // what it takes, as the usage shows it; nullptr for none
+    unsigned programs;   // HostProgram bits
+    const char* needs;   // options of which one must be given too, blank-separated
+    const char* refuses; // options it does not go with, blank-separated
     const char* help;
 };
 

@@ -59,7 +59,7 @@ bool console_closes_with_program()
     DWORD processes[2];
     DWORD mode = 0;
     return !under_wine() && GetConsoleProcessList(processes, 2) == 1 &&
-           GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
+        GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
 }
 
 // The window exists before the module is loaded, so the module's install

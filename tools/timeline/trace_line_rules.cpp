@@ -25,7 +25,7 @@ std::string shown(const JsonValue& value)
 bool whole_in(const JsonValue& value, double lowest, double highest)
 {
     return value.is(Kind::number) && value.number == std::floor(value.number) && value.number >= lowest &&
-           value.number <= highest;
+        value.number <= highest;
 }
 
 std::string number_or_null(const JsonValue& value)
@@ -126,8 +126,9 @@ std::string frame_number(const JsonValue& value)
 
 std::string run_time(const JsonValue& value)
 {
-    return value.is(Kind::null) || (value.is(Kind::number) && value.number >= 0) ? ""
-                                                                                 : "is " + shown(value) + ", not a time";
+    return value.is(Kind::null) || (value.is(Kind::number) && value.number >= 0)
+        ? ""
+        : "is " + shown(value) + ", not a time";
 }
 
 std::string gauge_record(const JsonValue& value)

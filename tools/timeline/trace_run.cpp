@@ -102,7 +102,7 @@ private:
         const TraceFrame& last = run_.frames.back();
         if (frame.frame <= last.frame)
             return "frame " + text_of(frame.frame) + " after frame " + text_of(last.frame) + " (line " +
-                   std::to_string(last.line) + "): frames must increase";
+                std::to_string(last.line) + "): frames must increase";
         if (frame.seconds < last.seconds)
             return "its time " + text_of(frame.seconds) + " s goes back from " + text_of(last.seconds) + " s";
         return "";
