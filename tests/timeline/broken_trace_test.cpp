@@ -22,6 +22,17 @@ struct BrokenTrace {
     std::string problem; // the start of the message
 };
 
+// The trace read as the case says: the frames kept, the first problem.
+TraceRun read_case(const BrokenTrace& trace)
+{
+    SCOPED_TRACE(trace.what);
+    std::istringstream in(trace.text);
+    TraceRun run = read_trace(in, "t.jsonl");
+    EXPECT_EQ(run.frames.size(), trace.frames_read);
+    EXPECT_EQ(run.first_problem.substr(0, trace.problem.size()), trace.problem) << run.first_problem;
+    return run;
+}
+
 TEST(BrokenTrace, DrawsWhatItCanAndNamesTheFirstBadLine)
 {
     const BrokenTrace cases[] = {
@@ -36,11 +47,7 @@ TEST(BrokenTrace, DrawsWhatItCanAndNamesTheFirstBadLine)
         {"empty", "", 0, ""},
     };
     for (const BrokenTrace& trace : cases) {
-        SCOPED_TRACE(trace.what);
-        std::istringstream in(trace.text);
-        const TraceRun run = read_trace(in, "t.jsonl");
-        EXPECT_EQ(run.frames.size(), trace.frames_read);
-        EXPECT_EQ(run.first_problem.substr(0, trace.problem.size()), trace.problem) << run.first_problem;
+        const TraceRun run = read_case(trace);
         const std::string path = std::string(ZOR_TIMELINE_OUT) + "/broken.png";
         std::filesystem::remove(path);
         EXPECT_TRUE(draw_timeline(timeline_lanes(run), {.title = trace.what, .problem = run.first_problem}, path));
@@ -123,18 +130,10 @@ TEST(BrokenTrace, RefusesWhatIsNotATrace)
          "t.jsonl:2: 'altitude' is no field of a trace"},
         {"NaN written out", record(1, "vars", R"({"altitude":NaN})"), 0, "t.jsonl:1: not JSON: "},
     };
-    for (const BrokenTrace& trace : cases) {
-        SCOPED_TRACE(trace.what);
-        std::istringstream in(trace.text);
-        const TraceRun run = read_trace(in, "t.jsonl");
-        EXPECT_EQ(run.frames.size(), trace.frames_read);
-        EXPECT_EQ(run.first_problem.substr(0, trace.problem.size()), trace.problem) << run.first_problem;
-    }
+    for (const BrokenTrace& trace : cases)
+        read_case(trace);
     // The record every case starts from is a trace.
-    std::istringstream whole(frames({1, 2, 3}));
-    const TraceRun run = read_trace(whole, "t.jsonl");
-    EXPECT_EQ(run.frames.size(), 3u);
-    EXPECT_EQ(run.first_problem, "");
+    EXPECT_EQ(read_case({"whole", frames({1, 2, 3}), 3, ""}).first_problem, "");
 }
 
 TEST(BrokenTrace, AnElementMissingFromAFrameLeavesItsLaneBlankThere)
