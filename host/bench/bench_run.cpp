@@ -4,6 +4,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/base/utf8_path.h"
 #include "host/bench/session.h"
 
 namespace {
@@ -45,7 +46,7 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
         return exit_unusable;
     // Binary: the growing last line is written again at its byte offset.
     if (!command_line.record_path.empty() &&
-        !(record_file.open(command_line.record_path, std::ios::binary), record_file)) {
+        !(record_file.open(utf8_path(command_line.record_path), std::ios::binary), record_file)) {
         std::cerr << command_line.record_path << ": cannot be written\n";
         return exit_unusable;
     }

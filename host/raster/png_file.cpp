@@ -39,6 +39,8 @@ unsigned char* compress_fast(unsigned char* data, int length, int* compressed_le
 #define STB_IMAGE_WRITE_IMPLEMENTATION
 #define STB_IMAGE_WRITE_STATIC
 #define STBIW_ZLIB_COMPRESS compress_fast
+// File names are the host's UTF-8 text, on Windows as elsewhere.
+#define STBIW_WINDOWS_UTF8
 #include <stb/stb_image_write.h>
 #pragma GCC diagnostic pop
 

@@ -111,7 +111,8 @@ void ScenarioRunner::expect_key(const Words& w)
         keys.empty() ? "none" : std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
     const std::string expected = w[2] == "none" ? "none" : w.size() > 3 ? w[2] + " " + w[3] : w[2];
     if (seen != expected)
-        fail("last key event " + expected, seen);
+        fail("last key event " + expected,
+             keys.empty() ? seen : seen + " (" + key_event_words(keys.back().event, keys.back().argument) + ")");
 }
 
 void ScenarioRunner::expect_key_count(const Words& w)

@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 
+#include "host/base/utf8_path.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
@@ -278,14 +279,14 @@ PanelFile read_panel_file(const std::string& path)
 {
     std::error_code error;
     PanelFile unread;
-    if (!std::filesystem::exists(path, error)) {
+    if (!std::filesystem::exists(utf8_path(path), error)) {
         unread.messages.push_back({0, true, "there is no such file"});
-    } else if (std::filesystem::is_directory(path, error)) {
+    } else if (std::filesystem::is_directory(utf8_path(path), error)) {
         unread.messages.push_back({0, true, "is a folder, not a panel file"});
-    } else if (std::filesystem::file_size(path, error) > panel_file_max_bytes) {
+    } else if (std::filesystem::file_size(utf8_path(path), error) > panel_file_max_bytes) {
         unread.messages.push_back({0, true, "is larger than any panel file (over 16 MB); not read"});
     } else {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(utf8_path(path), std::ios::binary);
         std::ostringstream text;
         if (in && (text << in.rdbuf()))
             return read_panel_text(text.str());

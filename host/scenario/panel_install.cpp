@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <set>
 
+#include "host/base/utf8_path.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
@@ -119,13 +120,13 @@ ModuleSearch find_module_file(const std::string& module, const std::string& pane
         // host does not load is named as such rather than as missing.
         std::error_code error;
         std::string other_kind;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, error)) {
+        for (const auto& entry : std::filesystem::directory_iterator(utf8_path(folder.empty() ? "." : folder), error)) {
             const std::filesystem::path& path = entry.path();
-            if (lower(path.stem().string()) != wanted)
+            if (lower(utf8_text(path.stem())) != wanted)
                 continue;
-            const std::string kind = lower(path.extension().string());
+            const std::string kind = lower(utf8_text(path.extension()));
             const auto loadable = std::find(std::begin(loadable_kinds), std::end(loadable_kinds), kind);
-            const std::string found = join_path(folder, path.filename().string());
+            const std::string found = join_path(folder, utf8_text(path.filename()));
             if (loadable != std::end(loadable_kinds) && !entry.is_directory(error)) {
                 if (search.loadable && lower(search.path).ends_with(loadable_kinds[0]))
                     continue;

@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "host/base/utf8_path.h"
+
 namespace {
 
 // Splits one line; false when a quoted word has no closing quote.
@@ -57,10 +59,11 @@ std::optional<ScenarioScript> read_scenario(std::istream& in, const std::string&
 
 std::optional<ScenarioScript> read_scenario_file(const std::string& path, std::string& error)
 {
-    std::ifstream file(path);
+    std::ifstream file(utf8_path(path));
     if (!file) {
         error = path + ": cannot be read";
         return std::nullopt;
     }
     return read_scenario(file, path, error);
 }
+

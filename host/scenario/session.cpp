@@ -5,79 +5,12 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/base/utf8_path.h"
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
 #include "host/base/median.h"
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
-
-std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error)
-{
-    HostCommandLine line;
-    struct Option {
-        const char* name;
-        std::string HostCommandLine::*field;
-    };
-    const Option options[] = {
-        {"--module", &HostCommandLine::module_path}, {"--bitmaps", &HostCommandLine::bitmap_folder},
-        {"--trace", &HostCommandLine::trace_path},   {"--film", &HostCommandLine::film_path},
-        {"--out", &HostCommandLine::output_folder},  {"--report", &HostCommandLine::report_path},
-        {"--record", &HostCommandLine::record_path}, {"--panel", &HostCommandLine::panel_path},
-        {"--section", &HostCommandLine::section},    {"--sim-folder", &HostCommandLine::simulator_folder},
-        {"--check", &HostCommandLine::check_path},
-    };
-    std::string seconds;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (word == "--window" || word == "--xray" || word == "--watch") {
-            (word == "--window" ? line.window : word == "--xray" ? line.xray : line.watch) = true;
-            continue;
-        }
-        const auto option =
-            std::find_if(std::begin(options), std::end(options), [&](const Option& o) { return word == o.name; });
-        if (option != std::end(options) || word == "--seconds") {
-            if (i + 1 >= argc) {
-                error = word + " needs a value";
-                return std::nullopt;
-            }
-            std::string& value = option != std::end(options) ? line.*(option->field) : seconds;
-            value = argv[++i];
-        } else if (line.scenario.empty() && !word.starts_with("--")) {
-            line.scenario = word;
-        } else {
-            error = "unexpected '" + word + "'";
-            return std::nullopt;
-        }
-    }
-    if (line.scenario.empty() && !line.window && line.panel_path.empty() && line.check_path.empty()) {
-        error = "no scenario given";
-        return std::nullopt;
-    }
-    if (line.panel_path.empty() && !line.section.empty()) {
-        error = "--section goes with --panel";
-        return std::nullopt;
-    }
-    // A panel file may hold several modules; the bench follows the one
-    // module file it was started with.
-    if (line.watch && !line.panel_path.empty()) {
-        error = "--watch follows one module file (--module) and does not go with --panel";
-        return std::nullopt;
-    }
-    if (!line.window &&
-        (line.xray || line.watch || !line.report_path.empty() || !line.record_path.empty() || !seconds.empty())) {
-        error = "--xray, --report, --record, --watch and --seconds go with --window";
-        return std::nullopt;
-    }
-    if (!seconds.empty()) {
-        char* end = nullptr;
-        line.seconds = std::strtod(seconds.c_str(), &end);
-        if (*end != '\0' || !(line.seconds > 0.0)) {
-            error = "--seconds needs a number of seconds above 0, not '" + seconds + "'";
-            return std::nullopt;
-        }
-    }
-    return line;
-}
 
 std::string module_crash_message(const std::string& fault)
 {
@@ -100,7 +33,7 @@ bool open_option_file(const std::string& path, std::ofstream& file)
 {
     if (path.empty())
         return true;
-    file.open(path);
+    file.open(utf8_path(path));
     if (!file)
         std::cerr << path << ": cannot be written\n";
     return file.is_open();

@@ -9,41 +9,10 @@
 #include <string>
 
 #include "host/panel/gauge_panel.h"
+#include "host/scenario/command_line.h"
+#include "host/scenario/exit_status.h"
 #include "host/scenario/panel_opening.h"
 #include "host/scenario/runner.h"
-
-struct HostCommandLine {
-    // clang-format off
-    std::string scenario;        // the scenario file; the bench may go without
-    bool        window = false;  // the live bench window (Windows program)
-    bool        xray = false;    // the bench starts with its X-ray view on
-    std::string report_path{};   // the bench's report lines; standard output when empty
-    double      seconds = 0.0;   // the bench closes itself after this long; 0 never
-    std::string module_path;     // the module to load (Windows program)
-    std::string bitmap_folder;   // <id>.bmp files (native program)
-    std::string panel_path{};    // a simulator's panel file to open instead of placing gauges
-    std::string section{};       // its window; the first when empty
-    std::string simulator_folder{}; // three levels above the panel's folder when empty
-    std::string check_path{};    // a panel file to check, line by line (Windows program)
-    std::string trace_path;      // JSON lines, none when empty
-    std::string film_path{};     // an MP4 film of the run, none when empty
-    std::string output_folder = ".";
-    std::string host_folder;     // the program's own, ending in a separator; set by its main
-    std::string record_path{};   // the bench session written as a scenario, none when empty
-    bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
-    // clang-format on
-};
-
-inline constexpr const char* host_usage =
-    "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--film FILE.mp4]\n"
-    "                [--out FOLDER] [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] SCENARIO\n"
-    "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
-    "                      [--film FILE.mp4] [--record SESSION.txt] [--watch] [--out FOLDER]\n"
-    "                      [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] [SCENARIO]\n"
-    "       zor_panel_host --check PANEL.CFG [--sim-folder FOLDER]";
-
-// nullopt, with the reason in `error`, for a command line it cannot use.
-std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);
 
 // Opens the file an option names for writing, unless the option was not
 // given; false, said on standard error, when it cannot be written.
@@ -70,16 +39,10 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
 
-inline constexpr int exit_expectation_failed = 1;
-inline constexpr int exit_unusable = 2;
-// 3 is the module calling a panel service this host does not offer.
-inline constexpr int exit_host_failed = 4;
-
 // The program's own main, run so that no exception leaves it: one that
 // gets this far is said on standard error and ends the program with
 // exit_host_failed.
 int run_host_program(const std::function<int()>& program);
-inline constexpr int exit_module_crashed = 5;
 
 // How a crash of the module is told, at start-up, in a run or after a reload.
 std::string module_crash_message(const std::string& fault);

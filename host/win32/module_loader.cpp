@@ -4,6 +4,7 @@
 
 #include "host/base/module_file.h"
 #include "host/raster/dib_decoder.h"
+#include "host/win32/wide_text.h"
 
 namespace {
 
@@ -19,7 +20,7 @@ std::string missing_libraries(const std::string& path, const PeFile& file)
 {
     std::string missing;
     for (const PeImport& import : file.imports) {
-        if (GetFileAttributesA((folder_of_file(path) + import.library).c_str()) != INVALID_FILE_ATTRIBUTES)
+        if (GetFileAttributesW(wide_text(folder_of_file(path) + import.library).c_str()) != INVALID_FILE_ATTRIBUTES)
             continue;
         HMODULE found = LoadLibraryExA(import.library.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
         if (found != nullptr)
@@ -49,7 +50,7 @@ std::optional<LoadedLibrary> load_checked_module(const std::string& path, const 
 {
     LoadedLibrary library;
     // The module's own folder is searched first for the DLLs it imports.
-    library.handle = LoadLibraryExA(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+    library.handle = LoadLibraryExW(wide_text(path).c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
     if (library.handle == nullptr) {
         const DWORD code = GetLastError();
         error = "cannot be loaded (error " + std::to_string(code) + ")";

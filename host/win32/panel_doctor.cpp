@@ -6,6 +6,7 @@
 #include "host/win32/directsound_watch.h"
 #include "host/win32/file_open_watch.h"
 #include "host/win32/module_library.h"
+#include "host/win32/wide_text.h"
 #include "host/win32/win32_platform.h"
 
 namespace {
@@ -32,7 +33,7 @@ void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const 
         }
         if (first == nullptr || !told.insert({failed.module, lower(failed.path)}).second)
             continue;
-        const bool there = GetFileAttributesA(failed.path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        const bool there = GetFileAttributesW(wide_text(failed.path).c_str()) != INVALID_FILE_ATTRIBUTES;
         messages.push_back({.path = followed.path,
                             .line = first->line,
                             .problem = true,

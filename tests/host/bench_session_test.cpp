@@ -72,6 +72,9 @@ TEST_F(Bench, ScenarioFliesLiveThenTheBenchTakesClicksOnScaledGauges)
     // About 18 frames a second of the bench's own, each shown.
     EXPECT_GT(screen.pictures, 45);
     EXPECT_NE(screen.last.status.find("BUS 27.0 V"), std::string::npos) << screen.last.status;
+    // ZOR_1 sent its setting when it was opened: said as the pilot says it.
+    EXPECT_NE(screen.last.status.find("   altimeter setting 1013 mb sent   "), std::string::npos)
+        << screen.last.status;
     EXPECT_EQ(screen.last.help, bench_help_line());
 }
 

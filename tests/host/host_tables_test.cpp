@@ -8,6 +8,7 @@
 #include "host/panel/element_chain.h"
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
+#include "host/panel/variables.h"
 #include "host/scenario/script.h"
 #include "host/native/native_platform.h"
 
@@ -26,6 +27,16 @@ TEST(MessageFormat, FillsNumberedInsertsAsFormatMessageDoes)
     };
     for (const auto& c : cases)
         EXPECT_EQ(format_message(c.text, c.args), c.expected) << c.text;
+}
+
+// The status strip's words for what the module sent; the pressure in
+// sixteenths of a millibar, as the key event carries it.
+TEST(KeyEventWords, ThePressureSentIsSaidInMillibars)
+{
+    EXPECT_EQ(key_event_words(key_event_kohlsman_set, 16208), "altimeter setting 1013 mb sent");
+    EXPECT_EQ(key_event_words(key_event_kohlsman_set, 16212), "altimeter setting 1013.25 mb sent");
+    EXPECT_EQ(key_event_words(key_event_kohlsman_set, 0), "altimeter setting 0 mb sent");
+    EXPECT_EQ(key_event_words(12345, 4294967295u), "key event 12345 (4294967295) sent");
 }
 
 TEST(MainWindowClass, FollowsTheExecutableNameCharacterByCharacter)
