@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <fstream>
 
+#include "host/base/utf8_path.h"
+
 std::optional<std::string> module_file_problem(const PeFile& file)
 {
     const auto cut_short = [&] {
@@ -38,7 +40,7 @@ std::optional<std::string> module_file_problem(const PeFile& file)
 ModuleFile read_module_file(const std::string& path)
 {
     ModuleFile file;
-    std::ifstream in(path, std::ios::binary | std::ios::ate);
+    std::ifstream in(utf8_path(path), std::ios::binary | std::ios::ate);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
     if (size < 0) {
         file.problem = "cannot be read";
