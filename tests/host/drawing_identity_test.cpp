@@ -1,7 +1,7 @@
 // The scenarios flown with the kept, partly redrawn pictures held to the
-// first renderer: after every frame and before every picture a run takes,
-// the panel and each gauge's face must equal, pixel for pixel, what the
-// first renderer draws from scratch at that moment.
+// oracle: after every frame and before every picture a run takes, the panel
+// and each gauge's face must match, within the host's rounding, what the
+// oracle draws from scratch at that moment.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -36,7 +36,7 @@ protected:
     void TearDown() override { std::filesystem::remove_all(out); }
 };
 
-TEST_P(ScenarioDrawing, EveryFrameAndPictureEqualsTheFirstRenderer)
+TEST_P(ScenarioDrawing, EveryFrameAndPictureMatchesTheOracle)
 {
     const auto script = scenario_without_clock(GetParam());
     ASSERT_TRUE(script);
@@ -50,7 +50,7 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureEqualsTheFirstRenderer)
                                 ++looks;
                                 const std::string where =
                                     " at look " + std::to_string(looks) + ", frame " + std::to_string(p.frame_number());
-                                std::vector<Image> faces;
+                                std::vector<Picture> faces;
                                 for (const PlacedGauge& gauge : p.gauges())
                                     faces.push_back(reference_face(*gauge.header, reference));
                                 // The panel drawn before the faces at one look and after them at the
