@@ -75,7 +75,7 @@ PanelFile Reader::read(std::string_view bytes)
         finish_window(i);
     for (const auto& [name, line] : titled_)
         if (!window_by_name_.contains(name))
-            problem(line, "the window titles name " + name + ", but the file has no [" + name + "] section");
+            problem(line, "the window titles name " + visible(name) + ", but the file has no [" + visible(name) + "] section");
     if (file_.windows.empty() && !file_.alias)
         problem(0, "no [WindowNN] or [VCockpitNN] section: the panel has no window to place gauges in");
     std::stable_sort(file_.messages.begin(), file_.messages.end(),
