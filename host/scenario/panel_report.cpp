@@ -107,7 +107,8 @@ int print_panel_report(const FollowedPanel& followed, const std::vector<CheckedW
             << "\n";
         for (const GaugeVerdict& gauge : module.gauges) {
             const bool fine = std::none_of(gauge.said.begin(), gauge.said.end(), [](auto* m) { return m->problem; });
-            if (fine)
+            // A gauge left unchecked says only the note that says why.
+            if (fine && (gauge.placed != nullptr || gauge.said.empty()))
                 out << "  "
                     << where({.path = followed.path, .line = gauge.line->line, .problem = false, .text = {}},
                              relative_to)

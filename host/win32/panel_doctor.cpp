@@ -1,5 +1,6 @@
 #include "host/win32/panel_doctor.h"
 
+#include <map>
 #include <set>
 
 #include "host/scenario/panel_report.h"
@@ -42,6 +43,36 @@ void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const 
     }
 }
 
+// One gauge of each name of each module, on a panel of their own: what a
+// module looks for at install does not change with how many of its gauges
+// a window has, and installing ten thousand would take minutes.
+void install_one_of_each(Win32Platform& platform, const FollowedPanel& followed, const CheckedWindow& checked,
+                         ModuleFinder& finder, Win32ModuleLibrary& library,
+                         std::set<std::pair<HMODULE, std::string>>& told, std::vector<PanelMessage>& messages)
+{
+    GaugePanel sample(platform);
+    std::map<std::string, std::size_t> modules; // by file, lower case
+    std::set<std::pair<std::string, std::string>> placed;
+    for (const PanelGaugeLine* line : checked.placed_lines) {
+        const ModuleSearch& search = finder.find(line->module);
+        const std::string key = lower(search.path);
+        if (!placed.insert({key, line->gauge}).second)
+            continue;
+        auto module = modules.find(key);
+        std::string error;
+        if (module == modules.end()) {
+            const auto loaded = library.load(search.path, error);
+            const auto index = loaded ? sample.add_module(*loaded, error) : std::nullopt;
+            if (!index)
+                continue; // said when the window was placed
+            module = modules.emplace(key, *index).first;
+        }
+        sample.place(module->second, line->gauge, line->x, line->y, line->width, line->height);
+    }
+    if (!sample.gauges().empty())
+        install_and_listen(sample, followed, *checked.window, finder, library, told, messages);
+}
+
 } // namespace
 
 std::string simulator_executable_path(const std::string& simulator_folder)
@@ -80,8 +111,7 @@ int check_panel_file(const HostCommandLine& command_line, HWND host_window, std:
         done.window = &window;
         done.placed_lines = place_panel_window(followed, window, finder, panel, library, messages);
         done.placed = panel.gauges();
-        if (!panel.gauges().empty())
-            install_and_listen(panel, followed, window, finder, library, told, messages);
+        install_one_of_each(platform, followed, done, finder, library, told, messages);
     }
     // Files below the simulator's folder are named from there.
     const int problems = print_panel_report(followed, checked, messages, out,

@@ -86,9 +86,9 @@ printf '%s\r\n' '// Panel of a shipped aircraft' '[Window Titles]' 'Window00=Mai
 report=$(run_host --check "$shipped/Aircraft/Test/Panel/panel.cfg")
 echo "== shipped-style panel with this module added" >>"$out/doctor.txt"
 echo "$report" >>"$out/doctor.txt"
-for line in 'KRV_ZOR_V1_02: 4 gauges on [Window00] and 1 on [VCockpit01], all fine' \
+for line in 'KRV_ZOR_V1_02: 4 gauges on [Window00] and 1 on [Vcockpit01], all fine' \
     'panel.cfg:18: gauge02 ZOR_1: placed at 40, 40, 150 x ' 'panel.cfg:21: gauge05 AZS_ZOR_2: placed at 70, 200, ' \
-    'panel.cfg:30: gauge00 ZOR_1: checked (a 3D cockpit' 'Maker_Xml: 1 gauge on [Window01], all fine' \
+    'panel.cfg:31: gauge00 ZOR_1: checked (a 3D cockpit' 'Maker_Xml: 1 gauge on [Window01], all fine' \
     'Maker_Xml is an XML gauge folder: not checked by this host' 'Maker_Attitude: 1 gauge on [Window00], 1 problem' \
     'panel.cfg:16: Maker_Attitude!Attitude: no module file Maker_Attitude.gau' \
     'problems in: Maker_Attitude (1), Maker_Radio (1)' '2 problems'; do
