@@ -130,6 +130,23 @@ TEST(PanelForms, EachIsOpenedAsASimulatorOpensIt)
         EXPECT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(form.panel_width, form.panel_height));
         panel.close();
     }
+
+    // A background named by its whole path is read from there, not from
+    // below the panel's folder.
+    write_file(sim / "elsewhere" / "wide.bmp", bitmap(320, 100));
+    write_file(panel_folder / "panel.cfg",
+               "[Window00]\nfile=" + (sim / "elsewhere" / "wide.bmp").string() +
+                   "\ngauge00=KRV_ZOR_V1_02!ZOR_1, 1, 1, 40, 40\n");
+    NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
+    GaugePanel panel(platform);
+    LinkedLibrary library;
+    std::ostringstream said;
+    ASSERT_TRUE(open_panel_window(
+        {.path = (panel_folder / "panel.cfg").string(), .section = {}, .simulator_folder = {}}, panel, library, said));
+    EXPECT_EQ(said.str(), "");
+    panel.open();
+    EXPECT_EQ(panel.draw_panel().width, 320);
+    panel.close();
 }
 
 } // namespace
