@@ -16,6 +16,11 @@
 
 using FilmSocket = std::intptr_t;
 inline constexpr FilmSocket no_film_socket = -1;
+// The running encoder, as the system names its process.
+using FilmEncoder = std::intptr_t;
+inline constexpr FilmEncoder no_film_encoder = -1;
+// The encoder's exit status when it did not end in time.
+inline constexpr int film_encoder_running = -1;
 
 struct FilmPipePlatform {
     // The encoder's program as the system starts it; empty where there is none.
@@ -24,8 +29,12 @@ struct FilmPipePlatform {
     // reads Unix paths.
     std::string (*encoder_path)(const std::string& path);
     // Starts the encoder on that command line without waiting for it;
-    // false with the system's reason.
-    bool (*start_encoder)(const std::string& command_line, std::string& error);
+    // no_film_encoder with the system's reason.
+    FilmEncoder (*start_encoder)(const std::string& command_line, std::string& error);
+    // Waits up to that long for the encoder to end: its exit status, 0
+    // when its file is whole, or film_encoder_running. Called once, after
+    // which the process is forgotten.
+    int (*encoder_status)(FilmEncoder encoder, int milliseconds);
     // A listening socket on the loopback address, its port in `port`.
     FilmSocket (*listen_loopback)(int& port);
     // The first connection to the listener, or no_film_socket after that long.

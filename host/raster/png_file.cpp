@@ -9,6 +9,8 @@
 
 #include <zlib.h>
 
+#include "host/base/output_file.h"
+
 namespace {
 
 constexpr int unfiltered_rows = 0;
@@ -42,9 +44,19 @@ unsigned char* compress_fast(unsigned char* data, int length, int* compressed_le
 #include <stb/stb_image_write.h>
 #pragma GCC diagnostic pop
 
-bool write_png(const Image& image, const std::string& path)
+bool write_png(const Image& image, const std::string& path, std::string* error)
 {
     static_assert(sizeof(Rgba) == 4);
     stbi_write_force_png_filter = unfiltered_rows;
-    return stbi_write_png(path.c_str(), image.width, image.height, 4, image.pixels.data(), image.width * 4) != 0;
+    OutputFile file(path);
+    const auto put = [](void* stream, void* bytes, int count) {
+        static_cast<std::ostream*>(stream)->write(static_cast<const char*>(bytes), count);
+    };
+    const bool framed = file.open() && stbi_write_png_to_func(put, &file.stream(), image.width, image.height, 4,
+                                                              image.pixels.data(), image.width * 4) != 0;
+    if (framed && file.commit())
+        return true;
+    if (error != nullptr)
+        *error = file.error().empty() ? path + ": cannot be written: the picture cannot be compressed" : file.error();
+    return false;
 }

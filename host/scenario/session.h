@@ -2,12 +2,12 @@
 // module and a platform that the program's own main has set up.
 #pragma once
 
-#include <fstream>
 #include <memory>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "host/base/output_file.h"
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/panel_opening.h"
 #include "host/scenario/runner.h"
@@ -45,9 +45,12 @@ inline constexpr const char* host_usage =
 // nullopt, with the reason in `error`, for a command line it cannot use.
 std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error);
 
-// Opens the file an option names for writing, unless the option was not
-// given; false, said on standard error, when it cannot be written.
-bool open_option_file(const std::string& path, std::ofstream& file);
+// Opens the output file an option names, unless the option was not given;
+// false, said on standard error, when it cannot be written.
+bool open_option_file(OutputFile& file);
+// Puts the option's file in place at the end of the run, when it was
+// opened; false, said on standard error, when it cannot be.
+bool commit_option_file(OutputFile& file);
 
 // Whether the film an option names can be written, asked before the first
 // frame; true when no film was asked for, false, said on standard error,
@@ -66,7 +69,8 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
 // module could not be used, 5 the module crashed (where, in words, on
-// standard error).
+// standard error), 6 an output file could not be written (which, and why,
+// on standard error), whatever the expectations did.
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
 
@@ -80,6 +84,9 @@ inline constexpr int exit_host_failed = 4;
 // exit_host_failed.
 int run_host_program(const std::function<int()>& program);
 inline constexpr int exit_module_crashed = 5;
+// An output (film, trace, picture, recording, report) refused or not
+// written whole; its target is left as it was.
+inline constexpr int exit_output_failed = 6;
 
 // How a crash of the module is told, at start-up, in a run or after a reload.
 std::string module_crash_message(const std::string& fault);
