@@ -121,6 +121,13 @@ OutputFile::~OutputFile()
     abandon();
 }
 
+std::string OutputFile::error() const
+{
+    if (error_.empty() && buffer_ != nullptr && !buffer_->reason().empty())
+        return path_ + ": cannot be written: " + buffer_->reason();
+    return error_;
+}
+
 bool OutputFile::fail(const std::string& reason)
 {
     error_ = path_ + ": cannot be written: " + reason;

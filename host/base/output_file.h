@@ -72,7 +72,8 @@ public:
     void abandon();
 
     const std::string& path() const { return path_; }
-    const std::string& error() const { return error_; }
+    // Empty while nothing failed; a write that failed is said at once.
+    std::string error() const;
     bool is_open() const { return buffer_ != nullptr; }
 
 private:

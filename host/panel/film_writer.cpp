@@ -207,12 +207,13 @@ bool FilmWriter::finish()
     const bool samples_closed = samples_->wait_closed(end_milliseconds);
     const int status = film_pipe_platform().encoder_status(encoder_, end_milliseconds);
     encoder_ = no_film_encoder;
+    // The encoder's own last words, above on standard error, say why.
+    if (status != 0 && status != film_encoder_running)
+        return failure("the encoder failed (exit status " + std::to_string(status) + ")");
     if (!(pictures_sent && samples_sent && pictures_closed && samples_closed))
         return failure("the encoder did not take the whole film");
     if (status == film_encoder_running)
         return failure("the encoder did not end");
-    if (status != 0)
-        return failure("the encoder failed (exit status " + std::to_string(status) + ")");
     if (!output_.commit()) {
         report_ << output_.error() << "\n";
         failed_ = true;
