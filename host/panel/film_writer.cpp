@@ -46,6 +46,42 @@ std::vector<std::uint8_t> rgb_frame(const std::vector<std::uint8_t>& panel, int 
     return out;
 }
 
+// Why the MP4 file at `path` is not whole, or nullopt: its top-level boxes
+// must cover the file exactly, and its index (moov), which the encoder
+// writes last, and its media (mdat) must be there.
+std::optional<std::string> mp4_fault(const std::string& path)
+{
+    std::FILE* file = std::fopen(path.c_str(), "rb");
+    if (file == nullptr)
+        return "it cannot be read";
+    bool index = false, media = false;
+    std::uint64_t covered = 0;
+    std::optional<std::string> fault;
+    for (unsigned char header[16]; !fault && std::fread(header, 1, 8, file) == 8;) {
+        const auto word = [&](int at) {
+            return std::uint64_t{header[at]} << 24 | header[at + 1] << 16 | header[at + 2] << 8 | header[at + 3];
+        };
+        std::uint64_t size = word(0), header_size = 8;
+        if (size == 1 && std::fread(header + 8, 1, 8, file) == 8) {
+            size = word(8) << 32 | word(12);
+            header_size = 16;
+        }
+        const std::string type(reinterpret_cast<const char*>(header + 4), 4);
+        index = index || type == "moov";
+        media = media || type == "mdat";
+        covered += size;
+        if (size < header_size || std::fseek(file, static_cast<long>(size - header_size), SEEK_CUR) != 0)
+            fault = "a box of the wrong size";
+    }
+    std::fseek(file, 0, SEEK_END);
+    if (!fault && covered != static_cast<std::uint64_t>(std::ftell(file)))
+        fault = "it ends inside a box";
+    std::fclose(file);
+    if (!fault && !(index && media))
+        fault = index ? "no media" : "no index";
+    return fault;
+}
+
 } // namespace
 
 void FilmStream::start(FilmSocket listener, int accept_milliseconds)
@@ -208,12 +244,15 @@ bool FilmWriter::finish()
     const int status = film_pipe_platform().encoder_status(encoder_, end_milliseconds);
     encoder_ = no_film_encoder;
     // The encoder's own last words, above on standard error, say why.
-    if (status != 0 && status != film_encoder_running)
+    if (status > 0)
         return failure("the encoder failed (exit status " + std::to_string(status) + ")");
     if (!(pictures_sent && samples_sent && pictures_closed && samples_closed))
         return failure("the encoder did not take the whole film");
     if (status == film_encoder_running)
         return failure("the encoder did not end");
+    // Where no exit status can be had, the file itself must show it ended well.
+    if (const auto broken = mp4_fault(output_.temporary_path()))
+        return failure("the encoder left no whole film (" + *broken + ")");
     if (!output_.commit()) {
         report_ << output_.error() << "\n";
         failed_ = true;

@@ -82,9 +82,12 @@ int encoder_status(FilmEncoder encoder, int milliseconds)
 {
     const auto process = reinterpret_cast<HANDLE>(encoder);
     DWORD status = 0;
-    const bool ended = WaitForSingleObject(process, static_cast<DWORD>(milliseconds)) == WAIT_OBJECT_0 &&
-                       GetExitCodeProcess(process, &status);
+    // Wine gives a Unix program a handle that cannot be waited on.
+    const DWORD waited = WaitForSingleObject(process, static_cast<DWORD>(milliseconds));
+    const bool ended = waited == WAIT_OBJECT_0 && GetExitCodeProcess(process, &status);
     CloseHandle(process);
+    if (waited == WAIT_FAILED)
+        return film_encoder_status_unknown;
     return ended ? static_cast<int>(status) : film_encoder_running;
 }
 
