@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
 # Every file the host writes, onto a full disk (a 64 KB tmpfs filled to its
 # last byte) over a file that is already there, and onto a folder, a FIFO
-# and a device (under Wine a FIFO or a device is "not a regular file"): the run ends with exit status 6, the message names the file
-# and the reason, the file that was there is still there byte for byte and
-# no temporary file is left; a device is still a device.
+# and a device (under Wine a FIFO or a device is "not a regular file"): the
+# run ends with exit status 6, the message names the file and the reason,
+# the file that was there is still there byte for byte and no temporary
+# file is left; a device is still a device.
 #   output_files_test.sh RUN HOST TIMELINE OUT
-# RUN starts the host (wine-run, or "" natively); TIMELINE is the timeline
-# tool, or "" where the tree has none.
+# RUN starts the host (wine-run, or "" natively: the bench's recording and
+# report rows are the Windows program's); TIMELINE is the timeline tool, or
+# "" where the tree has none.
 set -euo pipefail
 run=$1 host=$2 timeline=$3 out=$4
 exit_output_failed=6
@@ -42,6 +44,8 @@ rows=(
 "f.mp4       |host --film $full/f.mp4 $out/fly.txt                   |is left as it was"
 "line.mp4    |host $out/film_line.scenario                           |is left as it was"
 "tl.png      |timeline $out/fly.jsonl $full/tl.png                   |No space left on device"
+"rec.txt     |bench --record $full/rec.txt $out/fly.txt              |No space left on device"
+"report.txt  |bench --report $full/report.txt $out/fly.txt           |No space left on device"
 )
 # clang-format on
 for row in "${rows[@]}"; do
@@ -50,6 +54,9 @@ for row in "${rows[@]}"; do
     case $command in
     timeline*) [ -n "$timeline" ] || continue; argv=("$timeline" ${command#timeline }) ; want=2 ;;
     host*) argv=(${run:+"$run"} "$host" ${command#host }) ; want=$exit_output_failed ;;
+    # The bench window is the Windows program's, shown by Wine's null driver.
+    bench*) [ -n "$run" ] || continue
+        argv=("$run" "$host" --window --seconds 2 ${command#bench }) ; want=$exit_output_failed ;;
     esac
     rm -rf "${full:?}"/*
     printf 'the %s that was there\n' "$target" >"$full/$target"
