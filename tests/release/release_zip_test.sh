@@ -67,6 +67,8 @@ ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home ZOR_SOUND
     "$wine_run" zor_panel_host.exe </dev/null >"$report" 2>&1 &
 host_pid=$!
 wait_for 180 reported "bench ready" || fail "the bench did not get ready: $(cat "$report")"
+# The window's place is said at its first picture, after "bench ready".
+wait_for 30 reported "window client " || fail "the bench showed no window: $(cat "$report")"
 bench_client_origin
 echo "ok: the bench opened: $(grep '^window client' "$report")"
 
