@@ -67,9 +67,10 @@ int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_o
     if (trace_writer)
         loop_.remove_observer(*trace_writer);
     loop_.remove_observer(*this);
+    output_failed_ = result.output_failed;
     if (film) {
         loop_.remove_observer(*film);
-        film->finish();
+        output_failed_ = !film->finish() || output_failed_;
     }
     guarded([&] { panel_.close(); });
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;

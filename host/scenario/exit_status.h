@@ -8,3 +8,6 @@ inline constexpr int exit_unusable = 2;
 // panel's services end the program with it (host/panel/services.cpp).
 inline constexpr int exit_host_failed = 4;
 inline constexpr int exit_module_crashed = 5;
+// An output (film, trace, picture, recording, report) refused or not
+// written whole; its target is left as it was.
+inline constexpr int exit_output_failed = 6;

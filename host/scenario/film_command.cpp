@@ -9,8 +9,8 @@ void ScenarioRunner::film(const Words& w)
     const std::string path = output_path(w[1]);
     // A film that cannot be written is an error at its line while the
     // scenario is checked, before any frame flies.
-    if (!ending && !film_file_writable(path))
-        return script_error("cannot write " + path);
+    if (const auto refused = ending ? std::nullopt : film_file_refusal(path))
+        return output_failure(*refused);
     if (only_checking())
         return;
     end_film();
@@ -25,6 +25,8 @@ void ScenarioRunner::end_film()
     if (!film_)
         return;
     loop_.remove_observer(*film_);
-    film_->finish();
+    // The film has said why it is not written.
+    if (!film_->finish())
+        result_.output_failed = true;
     film_.reset();
 }

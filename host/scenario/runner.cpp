@@ -1,4 +1,5 @@
 #include "host/scenario/runner.h"
+#include "host/base/output_file.h"
 #include "host/raster/png_file.h"
 
 #include <cmath>
@@ -54,7 +55,7 @@ ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
     checking_ = true;
     run_lines(script);
     checking_ = false;
-    result_.refused = result_.script_error;
+    result_.refused = result_.script_error || result_.output_failed;
     if (!result_.refused)
         run_lines(script);
     end_film();
@@ -80,7 +81,7 @@ void ScenarioRunner::run_lines(const ScenarioScript& script)
             (this->*row->run)(line.words);
             placements_over_ = placements_over_ || row->opens_panel;
         }
-        if (result_.script_error || stopped_)
+        if (result_.script_error || result_.output_failed || stopped_)
             break;
     }
 }
@@ -102,6 +103,13 @@ void ScenarioRunner::script_error(const std::string& message)
     if (!result_.script_error)
         report_ << where_ << ": " << message << "\n";
     result_.script_error = true;
+}
+
+void ScenarioRunner::output_failure(const std::string& message)
+{
+    if (!result_.output_failed)
+        report_ << where_ << ": " << message << "\n";
+    result_.output_failed = true;
 }
 
 std::string ScenarioRunner::output_path(const std::string& name) const
@@ -277,6 +285,8 @@ void ScenarioRunner::snapshot(const Words& w)
     const bool one_gauge = w.size() > (xray ? 3u : 2u);
     // An unknown gauge is a script error before anything is drawn.
     const std::size_t gauge = one_gauge ? gauge_index(w[2]) : 0;
+    if (const auto refused = output_path_refusal(output_path(w[1])))
+        return output_failure(*refused);
     if (only_checking() || options_.restoring)
         return;
     panel_.open();
@@ -291,9 +301,9 @@ void ScenarioRunner::snapshot(const Words& w)
         else
             overlay.draw_panel(picture, panel_.gauges());
     }
-    const std::string path = output_path(w[1]);
-    if (!write_png(xray ? picture : drawn, path))
-        script_error("cannot write " + path);
+    std::string error;
+    if (!write_png(xray ? picture : drawn, output_path(w[1]), &error))
+        output_failure(error);
 }
 
 void ScenarioRunner::moment(const Words& w)
@@ -310,9 +320,11 @@ void ScenarioRunner::moment(const Words& w)
 
 void ScenarioRunner::sheet(const Words& w)
 {
+    if (const auto refused = output_path_refusal(output_path(w[1])))
+        return output_failure(*refused);
     if (only_checking() || options_.restoring)
         return;
-    const std::string path = output_path(w[1]);
-    if (!write_png(contact_sheet(moments_, sheet_columns), path))
-        script_error("cannot write " + path);
+    std::string error;
+    if (!write_png(contact_sheet(moments_, sheet_columns), output_path(w[1]), &error))
+        output_failure(error);
 }

@@ -39,6 +39,7 @@ struct ScenarioOptions {
 struct ScenarioResult {
     int failures = 0;          // failed expectations
     bool script_error = false; // a line the runner cannot run
+    bool output_failed = false; // a picture or a film it could not write
     bool refused = false;      // such a line found before the first frame
     long frames = 0;
     std::vector<double> frame_costs_us; // module work of each frame
@@ -100,12 +101,15 @@ private:
 
     void run_lines(const ScenarioScript& script);
     // While the scenario is checked, commands read their words and stop
-    // there; so they do after a script error.
-    bool only_checking() const { return checking_ || result_.script_error; }
+    // there; so they do after a script error or an output that failed.
+    bool only_checking() const { return checking_ || result_.script_error || result_.output_failed; }
     void run_frames(long count, const std::function<void(long)>& before_each);
     void watch();
     void fail(const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
+    // A picture or film that cannot be written, said with its file and
+    // reason: the run stops there, as after a script error.
+    void output_failure(const std::string& message);
     std::size_t gauge_index(const std::string& label);
     PixelPoint point(const Words& words, std::size_t at);
     MouseButton button(const Words& words, std::size_t at);

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <iostream>
 
 #include "host/base/utf8_path.h"
@@ -29,22 +28,28 @@ int run_host_program(const std::function<int()>& program)
     return exit_host_failed;
 }
 
-bool open_option_file(const std::string& path, std::ofstream& file)
+bool open_option_file(OutputFile& file)
 {
-    if (path.empty())
+    if (file.path().empty() || file.open())
         return true;
-    file.open(utf8_path(path));
-    if (!file)
-        std::cerr << path << ": cannot be written\n";
-    return file.is_open();
+    std::cerr << file.error() << "\n";
+    return false;
+}
+
+bool commit_option_file(OutputFile& file)
+{
+    if (!file.is_open() || file.commit())
+        return true;
+    std::cerr << file.error() << "\n";
+    return false;
 }
 
 bool film_option_usable(const std::string& path)
 {
-    if (path.empty() || film_file_writable(path))
-        return true;
-    std::cerr << path << ": cannot be written\n";
-    return false;
+    const auto refused = path.empty() ? std::nullopt : film_file_refusal(path);
+    if (refused)
+        std::cerr << *refused << "\n";
+    return !refused;
 }
 
 ScenarioOptions scenario_options(const HostCommandLine& command_line, ModuleLibrary* library)
@@ -94,11 +99,11 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         return exit_unusable;
     GaugePanel& panel = *made;
 
-    std::ofstream trace;
-    if (!open_option_file(command_line.trace_path, trace) || !film_option_usable(command_line.film_path))
-        return exit_unusable;
+    OutputFile trace(command_line.trace_path);
+    if (!open_option_file(trace) || !film_option_usable(command_line.film_path))
+        return exit_output_failed;
     FrameLoop loop(panel, platform);
-    FrameTraceWriter trace_writer(trace);
+    FrameTraceWriter trace_writer(trace.stream());
     if (trace.is_open())
         loop.add_observer(trace_writer);
     FilmWriter film(command_line.film_path, std::cerr);
@@ -110,9 +115,12 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         result = runner.run(*script);
         panel.close();
     });
-    // The film ends with the run, a crashed one too: what it holds is kept.
+    // The film and the trace end with the run, a crashed one too: what they
+    // hold is kept.
     loop.remove_observer(film);
-    film.finish();
+    const bool film_written = command_line.film_path.empty() || film.finish();
+    loop.remove_observer(trace_writer);
+    const bool outputs_written = commit_option_file(trace) && film_written && !result.output_failed;
     if (fault) {
         std::cerr << module_crash_message(*fault) << "\n";
         return exit_module_crashed;
@@ -125,5 +133,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
                   << "\n";
     if (result.script_error)
         return exit_unusable;
+    if (!outputs_written)
+        return exit_output_failed;
     return result.failures > 0 ? exit_expectation_failed : 0;
 }

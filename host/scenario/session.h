@@ -2,21 +2,24 @@
 // module and a platform that the program's own main has set up.
 #pragma once
 
-#include <fstream>
 #include <memory>
 #include <functional>
 #include <optional>
 #include <string>
 
+#include "host/base/output_file.h"
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/command_line.h"
 #include "host/scenario/exit_status.h"
 #include "host/scenario/panel_opening.h"
 #include "host/scenario/runner.h"
 
-// Opens the file an option names for writing, unless the option was not
-// given; false, said on standard error, when it cannot be written.
-bool open_option_file(const std::string& path, std::ofstream& file);
+// Opens the output file an option names, unless the option was not given;
+// false, said on standard error, when it cannot be written.
+bool open_option_file(OutputFile& file);
+// Puts the option's file in place at the end of the run, when it was
+// opened; false, said on standard error, when it cannot be.
+bool commit_option_file(OutputFile& file);
 
 // Whether the film an option names can be written, asked before the first
 // frame; true when no film was asked for, false, said on standard error,
@@ -35,7 +38,8 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
 // module could not be used, 5 the module crashed (where, in words, on
-// standard error).
+// standard error), 6 an output file could not be written (which, and why,
+// on standard error), whatever the expectations did.
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
 

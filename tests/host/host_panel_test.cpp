@@ -2,6 +2,8 @@
 // service entries, the mouse areas as the host reads them, drawing.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 #include <utility>
 
@@ -148,9 +150,11 @@ TEST_F(Panel, AFilmThatCannotBeWrittenStopsTheRunAtItsLineBeforeAnyFrame)
     FrameLoop loop(panel, platform);
     ScenarioRunner runner(loop, {.output_folder = "/nonexistent", .watch = {}}, report);
     const ScenarioResult result = runner.run(*script);
-    EXPECT_TRUE(result.script_error);
+    EXPECT_TRUE(result.output_failed);
+    EXPECT_TRUE(result.refused);
     EXPECT_EQ(result.frames, 0);
-    EXPECT_EQ(report.str(), "film:2: cannot write /nonexistent/flight.mp4\n");
+    EXPECT_EQ(report.str(),
+              "film:2: /nonexistent/flight.mp4: cannot be written: " + std::string(std::strerror(ENOENT)) + "\n");
 }
 
 TEST_F(Panel, UnpoweredFaceShowsNoLitDialAndNoNeedle)
