@@ -39,7 +39,7 @@ double BenchSession::seconds_since_start() const
     return std::chrono::duration<double>(screen_.now() - start_).count();
 }
 
-int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace)
+int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options, std::ostream* trace)
 {
     // The trace sees each frame before the window draws it.
     std::optional<FrameTraceWriter> trace_writer;

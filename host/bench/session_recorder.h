@@ -18,6 +18,7 @@
 
 #include "host/bench/growing_text.h"
 #include "host/panel/gauge_panel.h"
+#include "host/script/command.h"
 
 class SessionRecorder : public PanelWatcher {
 public:
@@ -72,7 +73,7 @@ private:
 
     void open_with(const GaugePanel& panel);
     void follow_pace(const GaugePanel& panel);
-    void event_line(const std::string& line, const GaugePanel& panel);
+    void event_line(Verb verb, std::vector<Value> arguments, const GaugePanel& panel);
     void settle_run();
     void write_run();
     void write_fixed(const std::string& lines);
@@ -93,6 +94,3 @@ private:
     double pause_start_ = 0.0;
     std::optional<std::size_t> press_line_; // a press no frame has followed yet
 };
-
-// The shortest text that reads back as exactly the same double.
-std::string exact_number(double value);
