@@ -33,6 +33,8 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
         std::cerr << script.report();
         return exit_unusable;
     }
+    for (const std::string& note : script.notes)
+        std::cerr << note << "\n";
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library);
     if (!made)
         return exit_unusable;

@@ -61,8 +61,10 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
     if (!bench_.quit_asked() && !result.refused)
         crash_ ? fly_bench_crashed() : fly_bench();
     // What the panel ended with closes the record, before its gauges end.
-    if (options_.recorder != nullptr && !result.refused)
+    if (options_.recorder != nullptr && !result.refused) {
         guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); });
+        options_.recorder->finish();
+    }
     panel_.set_watcher(nullptr);
     if (trace_writer)
         loop_.remove_observer(*trace_writer);

@@ -32,6 +32,19 @@ std::string set_line(std::uint32_t token, double value)
 SessionRecorder::SessionRecorder(std::ostream* file, std::function<double()> now_seconds)
     : text_(file), now_seconds_(std::move(now_seconds))
 {
+    write_fixed(line(Verb::recording, {std::string("begin")}));
+}
+
+void SessionRecorder::finish()
+{
+    settle_run();
+    write_fixed(line(Verb::recording, {std::string("end")}));
+    text_.flush();
+}
+
+std::string SessionRecorder::text_so_far_closed() const
+{
+    return text() + line(Verb::recording, {std::string("end")});
 }
 
 void SessionRecorder::comment(const std::string& text)

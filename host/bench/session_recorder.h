@@ -1,5 +1,6 @@
 // A bench session written down as a scenario while it happens, so that it
-// can be kept, sent and flown again: the placement and pace the panel opened
+// can be kept, sent and flown again: between `recording begin` and
+// `recording end` (a file without its end was cut short), the placement and pace the panel opened
 // with, then its frames with every host-variable change (a steady climb as
 // one `ramp`), press and release between them, pauses as `pause`, and on
 // request the `expect` lines for what the panel shows. The frames since the
@@ -27,6 +28,12 @@ public:
     // be null: the text is kept all the same. `now_seconds` is the
     // session's clock, for the length of pauses.
     SessionRecorder(std::ostream* file, std::function<double()> now_seconds);
+
+    // The recording's end mark, after its last line: a file without it was
+    // cut short.
+    void finish();
+    // The text so far with the end mark after it, to be flown again.
+    std::string text_so_far_closed() const;
 
     // A comment line at this point ("# " is added).
     void comment(const std::string& text);

@@ -47,7 +47,7 @@ void BenchSession::reload(const ModuleOffer& offer)
     }
     tooltip_rest_ = TooltipRest{};
 
-    const ParseResult session = parse(options_.recorder->text(), "the session so far");
+    const ParseResult session = parse(options_.recorder->text_so_far_closed(), "the session so far");
     std::ostringstream differences;
     FrameLoop restoring(panel_, platform_);
     ScenarioRunner runner(restoring, {.output_folder = ".", .watch = {}, .restoring = true}, differences);

@@ -47,6 +47,7 @@ const ScenarioRunner::VerbRow ScenarioRunner::verbs[] = {
     {Verb::expect_variable,  &ScenarioRunner::expect_variable,  true , true , true},
     {Verb::expect_window,    &ScenarioRunner::expect_window,    true , true , true},
     {Verb::expect_sound,     &ScenarioRunner::expect_sound,     true , true , true},
+    {Verb::recording,        &ScenarioRunner::nothing,          false, false, true},
     // clang-format on
 };
 

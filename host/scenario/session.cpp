@@ -155,6 +155,8 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         std::cerr << script.report();
         return exit_unusable;
     }
+    for (const std::string& note : script.notes)
+        std::cerr << note << "\n";
 
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
     if (!made)

@@ -40,8 +40,9 @@ enum class Verb {
     expect_variable,
     expect_window,
     expect_sound,
+    recording,
 };
-inline constexpr std::size_t verb_count = static_cast<std::size_t>(Verb::expect_sound) + 1;
+inline constexpr std::size_t verb_count = static_cast<std::size_t>(Verb::recording) + 1;
 
 // A host variable, written by its name (or its token when it has none).
 struct HostVariable {

@@ -202,6 +202,12 @@ void expect_sound(ArgumentReader& r)
     r.whole_from(0, largest_whole, "a number of sound calls");
 }
 
+// A bench recording's first and last command: one without its end was cut.
+void recording(ArgumentReader& r)
+{
+    r.choice({"begin", "end"});
+}
+
 // ORDER: as the verbs are declared; a line is looked up by its words.
 constexpr GrammarRow rows[] = {
     // clang-format off
@@ -233,6 +239,7 @@ constexpr GrammarRow rows[] = {
     {Verb::expect_variable,  "expect variable",  expect_variable,   "expect variable NAME VALUE"},
     {Verb::expect_window,    "expect window",    expect_window,     "expect window found|missing|none"},
     {Verb::expect_sound,     "expect sound",     expect_sound,      "expect sound playing|quiet|none|REQUEST COUNT"},
+    {Verb::recording,        "recording",        recording,         "recording begin|end"},
     // clang-format on
 };
 static_assert(std::size(rows) == verb_count);

@@ -8,6 +8,8 @@
 namespace {
 
 constexpr std::string_view byte_order_mark = "\xEF\xBB\xBF";
+// How the bench's recordings began before they had marks of their own.
+constexpr std::string_view unmarked_recording_heading = "# bench session recorded ";
 // A word this many edits from a verb or an expectation is offered instead.
 constexpr std::size_t nearest_edits = 2;
 
@@ -132,6 +134,42 @@ std::string read_command(const std::vector<std::string>& words, Command& command
     return "";
 }
 
+void tell(ParseResult& result, const std::string& where, const std::string& error)
+{
+    if (result.errors.size() < errors_told)
+        result.errors.push_back(where + ": " + error);
+    ++result.error_count;
+}
+
+// A bench recording begins with `recording begin` and ends with `recording
+// end`: one that has its beginning and not its end was cut short, at a
+// line's end or not.
+void check_recording_marks(ParseResult& result, bool unmarked_heading)
+{
+    const std::vector<Command>& commands = result.program.commands;
+    bool begun = false;
+    const Command* end = nullptr;
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const Command& command = commands[i];
+        if (end != nullptr && end == &commands[i - 1])
+            tell(result, command.where(), "the recording ended at line " + std::to_string(end->line));
+        if (command.verb != Verb::recording)
+            continue;
+        if (command.word(0) == "end")
+            end = &command;
+        else if (i == 0)
+            begun = true;
+        else
+            tell(result, command.where(), "a recording begins before any other command");
+    }
+    if (begun && end == nullptr)
+        tell(result, commands.back().where(),
+             "the recording stops after this line without its end (recording end): the file was cut");
+    if (!begun && unmarked_heading)
+        result.notes.push_back(result.program.file +
+                               ": recorded before recordings had an end mark; whether it is whole cannot be told");
+}
+
 } // namespace
 
 std::string ParseResult::report() const
@@ -150,6 +188,7 @@ ParseResult parse(std::string_view text, const std::string& file)
     result.program.file = file;
     if (text.starts_with(byte_order_mark))
         text.remove_prefix(byte_order_mark.size());
+    const bool unmarked_heading = text.starts_with(unmarked_recording_heading);
     int number = 0;
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -167,10 +206,9 @@ ParseResult parse(std::string_view text, const std::string& file)
             result.program.commands.push_back(std::move(command));
             continue;
         }
-        if (result.errors.size() < errors_told)
-            result.errors.push_back(command.where() + ": " + error);
-        ++result.error_count;
+        tell(result, command.where(), error);
     }
+    check_recording_marks(result, unmarked_heading);
     return result;
 }
 

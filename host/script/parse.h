@@ -17,6 +17,7 @@ struct ParseResult {
     Program program;                 // the lines that could be read
     std::vector<std::string> errors; // "file:line: ...", the first errors_told
     std::size_t error_count = 0;     // all of them
+    std::vector<std::string> notes;  // "file: ...", what a reader should know of a file that reads
 
     bool ok() const { return error_count == 0; }
     // The errors, one a line, and how many more there were.

@@ -103,6 +103,30 @@ TEST(ScriptParse, TellsEveryBadLineUpToTwentyThenCountsTheRest)
     EXPECT_EQ(read.program.commands.size(), 1u);
 }
 
+TEST(ScriptParse, ARecordingWithoutItsEndWasCut)
+{
+    const struct {
+        const char* text;
+        const char* report;
+    } cases[] = {
+        {"recording begin\nframes 1\nrecording end\n", ""},
+        {"frames 1\nrecording end\n", ""},
+        {"recording begin\nframes 1\n",
+         "s.txt:2: the recording stops after this line without its end (recording end): the file was cut\n"},
+        {"recording begin\nrecording end\nframes 1\nframes 2\n", "s.txt:3: the recording ended at line 2\n"},
+        {"frames 1\nrecording begin\nrecording end\n", "s.txt:2: a recording begins before any other command\n"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(parse_text(c.text).report(), c.report) << c.text;
+
+    const ParseResult unmarked = parse_text("# bench session recorded 2026-01-01 with X\nframes 1\n");
+    EXPECT_TRUE(unmarked.ok());
+    EXPECT_EQ(unmarked.notes,
+              std::vector<std::string>{
+                  "s.txt: recorded before recordings had an end mark; whether it is whole cannot be told"});
+    EXPECT_TRUE(parse_text("recording begin\n# bench session recorded\nrecording end\n").notes.empty());
+}
+
 TEST(ScriptParse, AFileThatCannotBeReadIsOneErrorNamingIt)
 {
     const std::string folder = std::filesystem::current_path().string();

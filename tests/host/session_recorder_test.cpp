@@ -85,6 +85,20 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
         EXPECT_TRUE(holds(recorded, line)) << line << " in\n" << recorded;
     // Two sets of marks: K, and the end.
     EXPECT_EQ(std::count(recorded.begin(), recorded.end(), '#') > 2, true);
+    ASSERT_TRUE(recorded.starts_with("recording begin\n") && recorded.ends_with("\nrecording end\n")) << recorded;
+
+    // Cut at a line's end, or edited into a broken line, the file is
+    // refused with its line before anything flies.
+    const std::string cut = recorded.substr(0, recorded.rfind("recording end"));
+    const auto lines_in = [](const std::string& text) { return std::count(text.begin(), text.end(), '\n'); };
+    EXPECT_EQ(parse(cut, "cut.txt").report(),
+              "cut.txt:" + std::to_string(lines_in(cut)) +
+                  ": the recording stops after this line without its end (recording end): the file was cut\n");
+    std::string edited = recorded;
+    edited.replace(edited.find("ramp altitude"), 4, "rmap");
+    const std::string edited_line = std::to_string(lines_in(edited.substr(0, edited.find("rmap"))) + 1);
+    EXPECT_EQ(parse(edited, "edited.txt").report(),
+              "edited.txt:" + edited_line + ": unknown command 'rmap'; did you mean 'ramp'?\n");
 
     reset_module_state();
     reset_scripted_sound_platform();
