@@ -7,28 +7,10 @@
 
 #include "host/raster/dib_decoder.h"
 #include "host/base/file_bytes.h"
+#include "host/base/edit_distance.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
-
-// Letters to change, add or drop to make one name the other, ignoring case.
-std::size_t edit_distance(const std::string& a, const std::string& b)
-{
-    const std::string x = lower(a), y = lower(b);
-    std::vector<std::size_t> row(y.size() + 1);
-    for (std::size_t j = 0; j <= y.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= x.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= y.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[y.size()];
-}
 
 std::vector<std::string> offered_gauges(const LinkageRecord& linkage)
 {
@@ -50,7 +32,7 @@ std::string not_offered(const std::string& module, const std::string& gauge, con
     std::size_t nearest_distance = std::string::npos;
     for (const std::string& name : names) {
         text += (&name == &names.front() ? "" : ", ") + name;
-        const std::size_t distance = edit_distance(gauge, name);
+        const std::size_t distance = edit_distance(lower(gauge), lower(name));
         if (distance < nearest_distance)
             nearest = name, nearest_distance = distance;
     }

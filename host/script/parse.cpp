@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <fstream>
+#include "host/base/edit_distance.h"
 #include "host/script/grammar.h"
 
 namespace {
@@ -47,30 +48,13 @@ std::string split_words(std::string_view line, std::vector<std::string>& words)
     return "";
 }
 
-std::size_t edits_between(const std::string& a, const std::string& b)
-{
-    std::vector<std::size_t> row(b.size() + 1);
-    for (std::size_t j = 0; j <= b.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= a.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= b.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[b.size()];
-}
-
 // "; did you mean 'angle'?" for the nearest of the known words, or nothing.
 std::string nearest(const std::string& word, const std::vector<std::string>& known)
 {
     std::string best;
     std::size_t best_edits = nearest_edits + 1;
     for (const std::string& candidate : known)
-        if (const std::size_t edits = edits_between(word, candidate); edits < best_edits) {
+        if (const std::size_t edits = edit_distance(word, candidate); edits < best_edits) {
             best = candidate;
             best_edits = edits;
         }
