@@ -5,6 +5,7 @@
 
 #include "host/base/utf8_path.h"
 #include "host/bench/session.h"
+#include "host/script/parse.h"
 
 namespace {
 
@@ -21,18 +22,19 @@ std::string utc_now()
 int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
                       BenchScreen& screen, ModuleLibrary* library)
 {
-    std::string error;
     // A panel file's window with no scenario starts as the demo does, with
     // the bus on; the demo panel's own scenario would place its gauges too.
     const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
     const std::string path =
         command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
-    const std::optional<ScenarioScript> script =
-        panel_alone ? ScenarioScript{.name = command_line.panel_path, .lines = {}} : read_scenario_file(path, error);
-    if (!script) {
-        std::cerr << error << "\n";
+    ParseResult script;
+    script.program.file = command_line.panel_path;
+    if (!panel_alone && !(script = parse_file(path)).ok()) {
+        std::cerr << script.report();
         return exit_unusable;
     }
+    for (const std::string& note : script.notes)
+        std::cerr << note << "\n";
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library);
     if (!made)
         return exit_unusable;
@@ -68,7 +70,7 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
                           .recorder = recorder ? &*recorder : nullptr,
                           .follower = module.follower});
     const int failures =
-        session.run(*script, scenario_options(command_line, library), trace.is_open() ? &trace.stream() : nullptr);
+        session.run(script.program, scenario_options(command_line, library), trace.is_open() ? &trace.stream() : nullptr);
     // Every file is put in place, or said to have failed, whatever the run did.
     const bool recorded = commit_option_file(record_file);
     const bool traced = commit_option_file(trace);

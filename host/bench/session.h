@@ -69,7 +69,7 @@ public:
     // Flies the scenario, then the bench; the number of failed
     // expectations, or -1 when the scenario stopped on a line it could not
     // run. `trace` gets every frame, the scenario's and the bench's.
-    int run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
+    int run(const Program& scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
 
     // The person's input, in panel pixels.
     void key(const std::string& name);

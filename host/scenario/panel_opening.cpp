@@ -8,6 +8,7 @@
 
 #include "host/raster/dib_decoder.h"
 #include "host/base/file_bytes.h"
+#include "host/base/edit_distance.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
@@ -32,7 +33,7 @@ std::string not_offered(const std::string& module, const std::string& gauge, con
     std::size_t nearest_distance = std::string::npos;
     for (const std::string& name : names) {
         text += (&name == &names.front() ? "" : ", ") + name;
-        const std::size_t distance = edit_distance(gauge, name);
+        const std::size_t distance = edit_distance(lower(gauge), lower(name));
         if (distance < nearest_distance)
             nearest = name, nearest_distance = distance;
     }

@@ -10,6 +10,7 @@
 #include "host/base/median.h"
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
+#include "host/script/parse.h"
 
 std::string module_crash_message(const std::string& fault)
 {
@@ -87,12 +88,13 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library)
 {
-    std::string error;
-    std::optional<ScenarioScript> script = ScenarioScript{};
-    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
-        std::cerr << error << "\n";
+    ParseResult script;
+    if (!command_line.scenario.empty() && !(script = parse_file(command_line.scenario)).ok()) {
+        std::cerr << script.report();
         return exit_unusable;
     }
+    for (const std::string& note : script.notes)
+        std::cerr << note << "\n";
 
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
     if (!made)
@@ -112,7 +114,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     ScenarioRunner runner(loop, scenario_options(command_line, library), std::cerr);
     ScenarioResult result;
     const auto fault = platform.guarded([&] {
-        result = runner.run(*script);
+        result = runner.run(script.program);
         panel.close();
     });
     // The film and the trace end with the run, a crashed one too: what they

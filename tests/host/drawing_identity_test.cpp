@@ -10,6 +10,7 @@
 
 #include <unistd.h>
 
+#include "host/script/parse.h"
 #include "host/scenario/runner.h"
 #include "host/native/native_platform.h"
 #include "reference_drawing.h"
@@ -18,14 +19,13 @@ namespace {
 
 // The scenario as written, less its real-time lines: the clock changes no
 // picture, and the test need not wait for it.
-std::optional<ScenarioScript> scenario_without_clock(const std::string& name)
+ParseResult scenario_without_clock(const std::string& name)
 {
     std::ifstream file(std::string(ZOR_SCENARIO_DIR) + "/" + name + ".txt");
     std::stringstream kept;
     for (std::string line; std::getline(file, line);)
         kept << (line.starts_with("realtime") ? "" : line) << "\n";
-    std::string error;
-    return read_scenario(kept, name, error);
+    return parse(kept.str(), name);
 }
 
 class ScenarioDrawing : public ::testing::TestWithParam<const char*> {
@@ -39,7 +39,7 @@ protected:
 TEST_P(ScenarioDrawing, EveryFrameAndPictureMatchesTheOracle)
 {
     const auto script = scenario_without_clock(GetParam());
-    ASSERT_TRUE(script);
+    ASSERT_TRUE(script.ok()) << script.report();
     NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
     GaugePanel panel(NativePlatform::linked_module(), platform);
     ASSERT_FALSE(panel.connect());
@@ -70,7 +70,7 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureMatchesTheOracle)
     std::stringstream report;
     FrameLoop loop(panel, platform);
     ScenarioRunner runner(loop, options, report);
-    const ScenarioResult result = runner.run(*script);
+    const ScenarioResult result = runner.run(script.program);
     EXPECT_EQ(result.failures, 0) << report.str();
     EXPECT_FALSE(result.script_error) << report.str();
     EXPECT_GE(looks, result.frames);
