@@ -203,7 +203,8 @@ void ScenarioRunner::expect_sound(const Words& w)
     std::string seen = asked("play") ? "playing" : asked("stop") ? "quiet" : "none";
     std::string expected = w[2];
     if (w.size() > 3) {
-        seen = std::to_string(std::count(sound_log_.begin(), sound_log_.end(), w[2]));
+        const auto counted = sound_counts_.find(w[2]);
+        seen = std::to_string(counted == sound_counts_.end() ? 0 : counted->second);
         expected = w[3];
     }
     if (seen != expected)

@@ -18,13 +18,15 @@
 //     file=BITMAP.bmp   the background, in the panel's folder, drawn under
 //                       the gauges and stretched over the design space
 //     size_mm=W,H       the design space the gauges' places and sizes are
-//                       in; the background's own size when absent
+//                       in; the background's own size when absent; at
+//                       most panel_side_limit (8192) a side
 //     window_size=W,H   the window's share of the screen (0 to 1 each)
 //     position=N        the window's place on the screen, 0 to 8
 //     gaugeNN=MODULE!GAUGE, X, Y[, W[, H]]
 //                       a gauge of the module file MODULE: top-left corner
 //                       at X, Y; W alone keeps the gauge's own aspect ratio,
-//                       no W gives its own size. Numbered from 00 without
+//                       no W gives its own size; W and H at most 8192.
+//                       At most window_gauge_limit (10000). Numbered from 00 without
 //                       gaps or repeats: a simulator reads the first line of
 //                       a number and stops at the first number missing.
 //     (the other keys a window has, such as visible or ident, are known and
@@ -85,6 +87,11 @@ struct PanelFile {
 PanelFile read_panel_text(std::string_view text);
 // The same from a file; a file that cannot be read gets a line-0 message.
 PanelFile read_panel_file(const std::string& path);
+
+// Gauges a window holds at most; gauge lines numbered from here on are a
+// problem and are not read. Each placed gauge keeps its face at its own
+// size and at its placed size.
+inline constexpr int window_gauge_limit = 10000;
 
 // Panel files bigger than this are not read: no panel has one.
 inline constexpr std::size_t panel_file_max_bytes = 16u << 20;

@@ -9,6 +9,9 @@
 namespace {
 
 constexpr int sheet_columns = 4;
+// Each moment keeps a picture of the whole panel until the run ends, and
+// the contact sheet lays them all out at once.
+constexpr long moments_per_run_limit = 100;
 // What a scenario may ask of the clock.
 constexpr double lowest_frame_rate = 1.0;
 constexpr double highest_frame_rate = 1000.0;
@@ -224,9 +227,10 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
         }
         before_each(i);
         const FrameResult& frame = loop_.run_frame();
-        result_.frame_costs_us.push_back(frame.work_us);
+        result_.frame_costs_us.add(frame.work_us);
         last_sound_requests_ = frame.sound_requests;
-        sound_log_.insert(sound_log_.end(), frame.sound_requests.begin(), frame.sound_requests.end());
+        for (const std::string& request : frame.sound_requests)
+            ++sound_counts_[request];
         watch();
     }
 }
@@ -298,6 +302,9 @@ void ScenarioRunner::snapshot(const Words& w)
 
 void ScenarioRunner::moment(const Words& w)
 {
+    if (checking_ && !result_.script_error && ++moments_named_ > moments_per_run_limit)
+        return script_error("more than " + std::to_string(moments_per_run_limit) +
+                            " moments in one run: each keeps a picture of the whole panel for the contact sheet");
     if (only_checking() || options_.restoring)
         return;
     panel_.open();

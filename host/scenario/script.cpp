@@ -2,6 +2,8 @@
 
 #include <fstream>
 
+#include "host/base/input_file.h"
+
 namespace {
 
 // Splits one line; false when a quoted word has no closing quote.
@@ -57,6 +59,10 @@ std::optional<ScenarioScript> read_scenario(std::istream& in, const std::string&
 
 std::optional<ScenarioScript> read_scenario_file(const std::string& path, std::string& error)
 {
+    if (const auto refused = input_file_refusal(path)) {
+        error = path + ": " + *refused;
+        return std::nullopt;
+    }
     std::ifstream file(path);
     if (!file) {
         error = path + ": cannot be read";

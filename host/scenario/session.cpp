@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
-#include "host/base/median.h"
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 
@@ -185,7 +185,8 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         return exit_module_crashed;
     }
     std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
-              << ", median frame cost: " << median(result.frame_costs_us) << " us"
+              << ", median frame cost: " << std::setprecision(3) << result.frame_costs_us.median()
+              << std::setprecision(6) << " us"
               << ", failed expectations: " << result.failures << "\n";
     if (!panel.services.unknown_tokens.empty())
         std::cout << "variables looked up that this host does not keep: " << panel.services.unknown_tokens.size()

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/bench/module_bytes_check.h"
-#include "host/base/file_bytes.h"
+#include "host/base/input_file.h"
 #include "host/scenario/panel_install.h"
 #include "host/win32/directsound_watch.h"
 
@@ -78,9 +78,9 @@ bool FollowedModule::load(std::string& error)
 // the system then loads.
 std::optional<FollowedModule::Copy> FollowedModule::load_copy(std::string& error)
 {
-    const auto read = file_bytes(path_);
+    const auto read = read_input_file(path_, module_file_max_bytes, error);
     if (!read) {
-        error = "module file cannot be read";
+        error = "module file " + error;
         return std::nullopt;
     }
     const std::vector<std::uint8_t>& bytes = *read;

@@ -5,12 +5,11 @@
 #include <cstring>
 #include <iterator>
 
-#include "host/base/file_bytes.h"
+#include "host/base/input_file.h"
 
 namespace {
 
 // A module no bigger than this is read whole for its checks.
-constexpr std::size_t module_file_max_bytes = 64u << 20;
 constexpr std::size_t library_name_max = 260;
 
 template <typename Record>
@@ -54,12 +53,11 @@ std::string folder_of_file(const std::string& path)
 
 std::optional<std::string> module_file_fault(const std::string& path)
 {
-    const auto read = file_bytes(path);
+    std::string error;
+    const auto read = read_input_file(path, module_file_max_bytes, error);
     if (!read)
-        return "cannot be read";
+        return error;
     const std::vector<std::uint8_t>& bytes = *read;
-    if (bytes.size() > module_file_max_bytes)
-        return "is larger than any gauge module";
     const auto* dos = record_at<IMAGE_DOS_HEADER>(bytes, 0);
     if (dos == nullptr || dos->e_magic != IMAGE_DOS_SIGNATURE)
         return "is not a Windows DLL at all (it does not start as one; a text file or a download cut short?)";
@@ -87,7 +85,9 @@ std::optional<std::string> module_file_fault(const std::string& path)
 
 std::vector<std::string> imported_libraries(const std::string& path)
 {
-    const std::vector<std::uint8_t> bytes = file_bytes(path).value_or(std::vector<std::uint8_t>{});
+    std::string error;
+    const std::vector<std::uint8_t> bytes =
+        read_input_file(path, module_file_max_bytes, error).value_or(std::vector<std::uint8_t>{});
     const IMAGE_NT_HEADERS32* nt = image_headers(bytes);
     std::vector<std::string> names;
     if (nt == nullptr || nt->OptionalHeader.NumberOfRvaAndSizes <= IMAGE_DIRECTORY_ENTRY_IMPORT)

@@ -4,9 +4,13 @@
 // never tried, so a text file or a cut-off module cannot take the host down.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+// Module files bigger than this are not read: no gauge module is.
+inline constexpr std::uint64_t module_file_max_bytes = 64u << 20;
 
 // nullopt when the file is a whole 32-bit x86 DLL; otherwise what it is.
 std::optional<std::string> module_file_fault(const std::string& path);

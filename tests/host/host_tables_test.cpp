@@ -61,7 +61,7 @@ TEST(ScenarioScript, SplitsWordsKeepsQuotesAndLineNumbers)
 
     const std::string folder = std::filesystem::current_path().string();
     EXPECT_FALSE(read_scenario_file(folder, error));
-    EXPECT_EQ(error, folder + ": cannot be read");
+    EXPECT_EQ(error, folder + ": is a folder, not a file");
 }
 
 TEST(GeneratedBitmaps, DecodeToTheSizesOfTheFaceLayout)
