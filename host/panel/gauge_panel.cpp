@@ -134,8 +134,8 @@ std::optional<std::string> GaugePanel::place(std::size_t module, const std::stri
     return gauges_.back().label;
 }
 
-std::optional<FaceSize> GaugePanel::placed_size(std::size_t module, const std::string& name,
-                                                std::optional<int> width, std::optional<int> height) const
+std::optional<FaceSize> GaugePanel::placed_size(std::size_t module, const std::string& name, std::optional<int> width,
+                                                std::optional<int> height) const
 {
     GaugeHeader* header = gauge_named(name, module);
     if (header == nullptr)

@@ -77,7 +77,8 @@ std::optional<DibLayout> layout_of(std::span<const std::uint8_t> dib, std::optio
     if (palette_end > dib.size())
         problem = "its palette of " + std::to_string(layout.colours) + " colours reaches past the end of the file";
     else if (layout.pixels_at < palette_end)
-        problem = "its rows start at byte " + std::to_string(in_file + layout.pixels_at) + ", inside its header and palette";
+        problem =
+            "its rows start at byte " + std::to_string(in_file + layout.pixels_at) + ", inside its header and palette";
     else if (end > dib.size())
         problem = "its rows reach byte " + std::to_string(in_file + end) + ", past the end of the file (" +
             std::to_string(in_file + dib.size()) + " bytes)";

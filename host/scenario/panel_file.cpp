@@ -166,8 +166,9 @@ void Reader::window_key(int line, const std::string& key, std::string_view value
         if (parts.size() != 2 || !w || !h || *w <= 0 || *h <= 0)
             problem(line, "size_mm needs a width and a height above 0, not " + excerpt(value));
         else if (*w > panel_side_limit || *h > panel_side_limit)
-            problem(line, "size_mm " + excerpt(value) + " is larger than the " + std::to_string(panel_side_limit) +
-                              " a side this host draws; the window has no design space");
+            problem(line,
+                    "size_mm " + excerpt(value) + " is larger than the " + std::to_string(panel_side_limit) +
+                        " a side this host draws; the window has no design space");
         else
             window.size_mm = PanelExtent{*w, *h};
     } else if (key == "window_size") {
@@ -196,8 +197,9 @@ void Reader::gauge(int line, int number, std::string_view value)
     if (number >= window_gauge_limit) {
         // Said once a window: a file of a million such lines is one problem.
         if (!over_gauge_limit_[window_])
-            problem(line, key + ": a window holds at most " + std::to_string(window_gauge_limit) +
-                              " gauges; this line and those numbered above the limit are not read");
+            problem(line,
+                    key + ": a window holds at most " + std::to_string(window_gauge_limit) +
+                        " gauges; this line and those numbered above the limit are not read");
         over_gauge_limit_[window_] = true;
         return;
     }

@@ -132,7 +132,7 @@ private:
     std::vector<std::string> last_sound_requests_; // of the last frame
     std::map<std::string, long> sound_counts_;     // calls of each kind in the run so far
     std::vector<SheetMoment> moments_;
-    long moments_named_ = 0; // moment lines, counted while checking
+    long moments_named_ = 0;           // moment lines, counted while checking
     std::unique_ptr<FilmWriter> film_; // subscribed to the loop while it films
     bool stopped_ = false;             // the run was ended by its clock's watcher
 };

@@ -32,14 +32,14 @@ Bytes good_bmp_file()
     put_u32(file, 10, pixels_at);
     const std::size_t info = bmp_file_header_bytes;
     put_u32(file, info + 0, header);
-    put_u32(file, info + 4, 3);   // width
-    put_u32(file, info + 8, 2);   // height, bottom row first
-    file[info + 12] = 1;          // planes
-    file[info + 14] = 8;          // bits a pixel
-    put_u32(file, info + 32, 2);  // colours
-    put_u32(file, info + header, 0x00FF0000);     // colour 0: red, as blue, green, red, 0
-    put_u32(file, info + header + 4, 0x000000FF); // colour 1: blue
-    file[pixels_at + 0] = file[pixels_at + 1] = file[pixels_at + 2] = 1;       // the bottom row
+    put_u32(file, info + 4, 3);                                          // width
+    put_u32(file, info + 8, 2);                                          // height, bottom row first
+    file[info + 12] = 1;                                                 // planes
+    file[info + 14] = 8;                                                 // bits a pixel
+    put_u32(file, info + 32, 2);                                         // colours
+    put_u32(file, info + header, 0x00FF0000);                            // colour 0: red, as blue, green, red, 0
+    put_u32(file, info + header + 4, 0x000000FF);                        // colour 1: blue
+    file[pixels_at + 0] = file[pixels_at + 1] = file[pixels_at + 2] = 1; // the bottom row
     file[pixels_at + stride] = file[pixels_at + stride + 1] = file[pixels_at + stride + 2] = 0;
     return file;
 }
