@@ -8,6 +8,7 @@
 #include "host/base/input_file.h"
 #include "host/scenario/panel_install.h"
 #include "host/win32/directsound_watch.h"
+#include "host/win32/module_file_check.h"
 
 namespace {
 
