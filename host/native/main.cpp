@@ -4,7 +4,7 @@
 
 #include "host/scenario/panel_install.h"
 #include "host/scenario/session.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 
 #ifndef ZOR_ALERT_WAV
 #error "the build names the alert tone file"

@@ -51,14 +51,20 @@ ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::os
 // stops the run before anything has flown. Then the lines run.
 ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
 {
-    checking_ = true;
-    run_lines(script);
-    checking_ = false;
-    result_.refused = result_.script_error;
+    check(script);
     if (!result_.refused)
         run_lines(script);
     end_film();
     result_.frames = panel_.frame_number();
+    return result_;
+}
+
+ScenarioResult ScenarioRunner::check(const ScenarioScript& script)
+{
+    checking_ = true;
+    run_lines(script);
+    checking_ = false;
+    result_.refused = result_.script_error;
     return result_;
 }
 

@@ -50,6 +50,11 @@ public:
     // stays open at the end, for whoever runs the loop on.
     ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report);
     ScenarioResult run(const ScenarioScript& script);
+    // Only the reading before the first frame: every line checked and the
+    // gauges placed, no frame run and nothing of the module called, so a
+    // panel that has not connected the module can check a scenario for one
+    // that is flying.
+    ScenarioResult check(const ScenarioScript& script);
 
 private:
     using Words = std::vector<std::string>;

@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "host/scenario/runner.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "reference_drawing.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
 #include "host/scenario/script.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 
 namespace {
 

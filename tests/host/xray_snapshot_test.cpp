@@ -9,7 +9,7 @@
 
 #include "host/scenario/runner.h"
 #include "host/panel/xray_overlay.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "png_reading.h"
 
 namespace {

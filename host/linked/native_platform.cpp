@@ -1,4 +1,4 @@
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 
 #include "abi/panel_services.h"
 #include "sound/scripted/platform.h"

@@ -1,0 +1,66 @@
+#include "host/web/canvas_screen.h"
+
+#include <emscripten.h>
+
+#include <string>
+
+#include "host/linked/lcd_reading.h"
+
+// clang-format off
+// The page's script (page_shell.html) defines these on Module.
+EM_JS(void, page_show, (const void* pixels, int width, int height, const char* status, const char* help,
+                        const char* note, const char* tooltip, int pointer_x, int pointer_y, const char* cursor,
+                        const char* lcd), {
+    Module.zorShow(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height, UTF8ToString(status), UTF8ToString(help), UTF8ToString(note),
+                   tooltip ? UTF8ToString(tooltip) : null, pointer_x, pointer_y, UTF8ToString(cursor),
+                   UTF8ToString(lcd));
+});
+EM_JS(void, page_tone_buffer, (const void* format, int format_bytes, const void* samples, int sample_bytes), {
+    Module.zorToneBuffer(HEAPU8.slice(format, format + format_bytes), HEAPU8.slice(samples, samples + sample_bytes));
+});
+EM_JS(void, page_tone, (int playing), { Module.zorTone(playing !== 0); });
+EM_JS(void, wait_for_animation_frame, (), {
+    Asyncify.handleSleep(function(wake_up) { requestAnimationFrame(function() { wake_up(); }); });
+});
+// clang-format on
+
+void CanvasScreen::show(const BenchView& view, BenchSession& session)
+{
+    const std::string lcd = lcd_reading();
+    page_show(view.panel->pixels.data(), view.panel->width, view.panel->height, view.status.c_str(),
+              view.help.c_str(), view.note.c_str(), view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x,
+              view.pointer.y, input_.cursor(), lcd.c_str());
+    hand_over_sound(session);
+}
+
+// The page plays the module's own buffer: handed over when the module has
+// filled one the page has not seen, then started and stopped as asked.
+void CanvasScreen::hand_over_sound(const BenchSession& session)
+{
+    for (const std::string& request : session.bench().last_sound_requests()) {
+        if (request == "play") {
+            if (const auto tone = platform_.tone_buffer(); tone && tone->samples.size() != tone_samples_sent_) {
+                page_tone_buffer(tone->format.data(), static_cast<int>(tone->format.size()), tone->samples.data(),
+                                 static_cast<int>(tone->samples.size()));
+                tone_samples_sent_ = tone->samples.size();
+            }
+            page_tone(1);
+        } else if (request == "stop" || request == "release_buffer") {
+            page_tone(0);
+        }
+    }
+}
+
+void CanvasScreen::wait_until(Clock::time_point due, BenchSession& session)
+{
+    for (;;) {
+        input_.apply(session);
+        if (ending_) {
+            session.close();
+            return;
+        }
+        if (now() >= due)
+            return;
+        wait_for_animation_frame();
+    }
+}

@@ -1,0 +1,138 @@
+// The bench on a web page: the module's logic linked in, its bitmaps and
+// tone embedded in the page, the bench session drawn onto the page's
+// canvas. The demo panel opens first; a scenario the page hands over
+// (opened, pasted, or carried by a link) is checked whole while the panel
+// keeps flying, and only a good one ends that session and starts its own on
+// the module loaded afresh. Every session is recorded, for the page to
+// download.
+#include <emscripten.h>
+
+#include <fstream>
+#include <iostream>
+#include <sstream>
+#include <string>
+
+#include "host/bench/session.h"
+#include "host/linked/fresh_module.h"
+#include "host/linked/native_platform.h"
+#include "host/scenario/runner.h"
+#include "host/web/canvas_screen.h"
+#include "host/web/page_input.h"
+
+namespace {
+
+// clang-format off
+// The page's own files, embedded by the build at these places.
+constexpr const char* page_folder        = "/zor/";
+constexpr const char* bitmap_folder      = "/zor/bitmaps";
+constexpr const char* tone_file          = "/zor/zor_sound.wav";
+constexpr const char* flight_path        = "/zor/flight.txt";     // the scenario the page asked for
+constexpr const char* record_path        = "/zor/session.txt";    // the session as it flies, for download
+// Where the module believes the host runs; its name picks the window class.
+constexpr const char* page_executable    = "C:\\Host\\zor_host.exe";
+// A scenario longer than this is refused before it is read.
+constexpr std::size_t longest_scenario   = 4u << 20;
+// clang-format on
+
+PageInput page_input;
+std::string scenario_path; // flown by the next session; the demo panel's first
+CanvasScreen* screen = nullptr;
+std::string answer;        // what zor_page_fly said last, kept for the page to read
+
+// "line N: ..." for a message that names the scenario and its line.
+std::string page_message(const std::string& message, const std::string& name)
+{
+    std::string rest = message.starts_with(name + ":") ? message.substr(name.size() + 1) : message;
+    const std::size_t colon = rest.find(':');
+    if (colon != std::string::npos && colon > 0 && rest.find_first_not_of("0123456789") == colon)
+        return "line " + rest;
+    return rest;
+}
+
+// The scenario read whole and its lines checked on a panel of its own,
+// which calls nothing of the module: the flying panel is left as it is.
+std::string check_scenario(const std::string& text, HostPlatform& platform)
+{
+    if (text.size() > longest_scenario)
+        return "the scenario is " + std::to_string(text.size()) + " bytes, more than " +
+               std::to_string(longest_scenario) + " this page reads";
+    std::istringstream in(text);
+    std::string error;
+    const auto script = read_scenario(in, flight_path, error);
+    if (!script)
+        return page_message(error, flight_path);
+    GaugePanel scratch(NativePlatform::linked_module(), platform);
+    FrameLoop loop(scratch, platform);
+    std::ostringstream said;
+    ScenarioRunner runner(loop, {.output_folder = page_folder, .watch = {}}, said);
+    if (runner.check(*script).refused) {
+        std::string first = said.str();
+        first = first.substr(0, first.find('\n'));
+        return page_message(first, flight_path);
+    }
+    return {};
+}
+
+HostPlatform* flying_platform = nullptr;
+
+} // namespace
+
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void zor_page_event(int kind, int x, int y, int right_button, const char* key)
+{
+    page_input.add({.kind = static_cast<PageEventKind>(kind),
+                    .point = {x, y},
+                    .button = right_button ? MouseButton::right : MouseButton::left,
+                    .key = key != nullptr ? key : ""});
+}
+
+// Empty when the scenario was taken and will fly next; else why not, as
+// "line N: ...", while the panel flies on as it was.
+EMSCRIPTEN_KEEPALIVE const char* zor_page_fly(const char* text)
+{
+    answer = flying_platform != nullptr && screen != nullptr ? check_scenario(text, *flying_platform)
+                                                             : "the page is not ready";
+    if (answer.empty()) {
+        std::ofstream file(flight_path, std::ios::binary);
+        file << text;
+        if (!(file.close(), file))
+            answer = "the scenario could not be kept";
+    }
+    if (answer.empty()) {
+        scenario_path = flight_path;
+        screen->end_session();
+    }
+    return answer.c_str();
+}
+
+} // extern "C"
+
+int main()
+{
+    scenario_path = std::string(page_folder) + "bench_demo.txt";
+    for (;;) {
+        load_linked_module_afresh();
+        NativePlatform platform(bitmap_folder, tone_file, page_executable);
+        CanvasScreen canvas(platform, page_input);
+        screen = &canvas;
+        flying_platform = &platform;
+        HostCommandLine command_line;
+        command_line.window = true;
+        command_line.scenario = scenario_path;
+        command_line.record_path = record_path;
+        command_line.output_folder = page_folder;
+        command_line.host_folder = page_folder;
+        const int status = run_bench_session(
+            command_line, {.records = NativePlatform::linked_module(), .description = "the page's linked module"},
+            platform, canvas);
+        std::cout << "session ended with status " << status << std::endl;
+        EM_ASM({ Module.zorTone(false); });
+        // A session that ended by itself (the module crashed) keeps its
+        // picture until the page asks for another flight.
+        while (!canvas.ending())
+            emscripten_sleep(100);
+        flying_platform = nullptr;
+        screen = nullptr;
+    }
+}
