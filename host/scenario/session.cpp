@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
+#include <sstream>
+#include <vector>
 
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
@@ -24,7 +26,7 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
         {"--out", &HostCommandLine::output_folder},  {"--report", &HostCommandLine::report_path},
         {"--record", &HostCommandLine::record_path}, {"--panel", &HostCommandLine::panel_path},
         {"--section", &HostCommandLine::section},    {"--sim-folder", &HostCommandLine::simulator_folder},
-        {"--check", &HostCommandLine::check_path},
+        {"--check", &HostCommandLine::check_path},   {"--flights", &HostCommandLine::flights_path},
     };
     std::string seconds;
     for (int i = 1; i < argc; ++i) {
@@ -49,7 +51,14 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
             return std::nullopt;
         }
     }
-    if (line.scenario.empty() && !line.window && line.panel_path.empty() && line.check_path.empty()) {
+    if (!line.flights_path.empty() && (line.window || !line.scenario.empty() || !line.trace_path.empty() ||
+                                       !line.film_path.empty() || !line.panel_path.empty())) {
+        error = "--flights names each flight's scenario and trace, and goes without --window, --trace, --film, "
+                "--panel and a scenario";
+        return std::nullopt;
+    }
+    if (line.scenario.empty() && !line.window && line.panel_path.empty() && line.check_path.empty() &&
+        line.flights_path.empty()) {
         error = "no scenario given";
         return std::nullopt;
     }
@@ -82,6 +91,38 @@ std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, st
 std::string module_crash_message(const std::string& fault)
 {
     return "the module crashed in its gauge callbacks: " + fault;
+}
+
+int run_host_flights(const HostCommandLine& command_line, const std::function<int(const HostCommandLine&)>& fly)
+{
+    std::ifstream list(command_line.flights_path);
+    if (!list) {
+        std::cerr << command_line.flights_path << ": cannot be read\n";
+        return exit_unusable;
+    }
+    std::vector<HostCommandLine> flights;
+    std::string text;
+    for (int number = 1; std::getline(list, text); ++number) {
+        std::istringstream words(text);
+        HostCommandLine flight = command_line;
+        flight.flights_path.clear();
+        std::string more;
+        if (!(words >> flight.scenario))
+            continue;
+        if (!(words >> flight.trace_path) || (words >> more)) {
+            std::cerr << command_line.flights_path << ":" << number << ": a flight is SCENARIO TRACE\n";
+            return exit_unusable;
+        }
+        flights.push_back(flight);
+    }
+    int worst = 0, unsuccessful = 0;
+    for (const HostCommandLine& flight : flights) {
+        const int status = fly(flight);
+        worst = std::max(worst, status);
+        unsuccessful += status != 0 ? 1 : 0;
+    }
+    std::cout << "flights: " << flights.size() << " flown, " << unsuccessful << " ended other than 0\n";
+    return worst;
 }
 
 int run_host_program(const std::function<int()>& program)

@@ -31,12 +31,14 @@ struct HostCommandLine {
     std::string host_folder;     // the program's own, ending in a separator; set by its main
     std::string record_path{};   // the bench session written as a scenario, none when empty
     bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
+    std::string flights_path{};  // a list of flights, "SCENARIO TRACE" a line, each on the module loaded afresh
     // clang-format on
 };
 
 inline constexpr const char* host_usage =
     "usage: zor_host [--module FILE.gau] [--bitmaps FOLDER] [--trace FILE.jsonl] [--film FILE.mp4]\n"
     "                [--out FOLDER] [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] SCENARIO\n"
+    "       zor_host [--module FILE.gau] [--bitmaps FOLDER] [--out FOLDER] --flights LIST.txt\n"
     "       zor_panel_host --window [--xray] [--report FILE] [--seconds N] [--module FILE.gau] [--trace FILE.jsonl]\n"
     "                      [--film FILE.mp4] [--record SESSION.txt] [--watch] [--out FOLDER]\n"
     "                      [--panel PANEL.CFG [--section WINDOW] [--sim-folder FOLDER]] [SCENARIO]\n"
@@ -74,6 +76,14 @@ inline constexpr int exit_expectation_failed = 1;
 inline constexpr int exit_unusable = 2;
 // 3 is the module calling a panel service this host does not offer.
 inline constexpr int exit_host_failed = 4;
+
+// Flies every flight of the --flights list in this one run: the list is
+// read whole first (a bad line is said as `file:line: ...` and nothing
+// flies), then each line's scenario, writing its trace, through `fly`,
+// which flies one command line on the module loaded afresh. Says how many
+// flew and how many ended other than 0; the exit status is the highest of
+// theirs.
+int run_host_flights(const HostCommandLine& command_line, const std::function<int(const HostCommandLine&)>& fly);
 
 // The program's own main, run so that no exception leaves it: one that
 // gets this far is said on standard error and ends the program with
