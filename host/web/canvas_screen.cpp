@@ -19,6 +19,11 @@ EM_JS(void, page_tone_buffer, (const void* format, int format_bytes, const void*
     Module.zorToneBuffer(HEAPU8.slice(format, format + format_bytes), HEAPU8.slice(samples, samples + sample_bytes));
 });
 EM_JS(void, page_tone, (int playing), { Module.zorTone(playing !== 0); });
+// A scenario the page asked to fly, kept by the page until the program
+// takes it at the start of a frame: its length in UTF-8 (-1 for none), then
+// its bytes.
+EM_JS(int, page_flight_bytes, (), { return Module.zorPendingFlight() === null ? -1 : lengthBytesUTF8(Module.zorPendingFlight()); });
+EM_JS(void, page_flight_copy, (char* text, int size), { stringToUTF8(Module.zorPendingFlight(), text, size); });
 EM_JS(void, wait_for_animation_frame, (), {
     Asyncify.handleSleep(function(wake_up) { requestAnimationFrame(function() { wake_up(); }); });
 });
@@ -51,10 +56,22 @@ void CanvasScreen::hand_over_sound(const BenchSession& session)
     }
 }
 
+void CanvasScreen::take_page_flight()
+{
+    const int bytes = page_flight_bytes();
+    if (bytes < 0)
+        return;
+    std::string text(static_cast<std::size_t>(bytes) + 1, '\0');
+    page_flight_copy(text.data(), bytes + 1);
+    text.resize(static_cast<std::size_t>(bytes));
+    ending_ = take_flight_(text) || ending_;
+}
+
 void CanvasScreen::wait_until(Clock::time_point due, BenchSession& session)
 {
     for (;;) {
         input_.apply(session);
+        take_page_flight();
         if (ending_) {
             session.close();
             return;

@@ -36,8 +36,6 @@ constexpr std::size_t longest_scenario   = 4u << 20;
 
 PageInput page_input;
 std::string scenario_path; // flown by the next session; the demo panel's first
-CanvasScreen* screen = nullptr;
-std::string answer;        // what zor_page_fly said last, kept for the page to read
 
 // "line N: ..." for a message that names the scenario and its line.
 std::string page_message(const std::string& message, const std::string& name)
@@ -73,7 +71,27 @@ std::string check_scenario(const std::string& text, HostPlatform& platform)
     return {};
 }
 
-HostPlatform* flying_platform = nullptr;
+// clang-format off
+EM_JS(void, page_flight_answer, (const char* said), { Module.zorFlightAnswer(UTF8ToString(said)); });
+// clang-format on
+
+// A scenario the page asked to fly: checked, kept for the next session and
+// answered with "" when good, or answered with why not.
+bool take_flight(const std::string& text, HostPlatform& platform)
+{
+    std::string said = check_scenario(text, platform);
+    if (said.empty()) {
+        std::ofstream file(flight_path, std::ios::binary);
+        file << text;
+        if (!(file.close(), file))
+            said = "the scenario could not be kept";
+    }
+    page_flight_answer(said.c_str());
+    if (!said.empty())
+        return false;
+    scenario_path = flight_path;
+    return true;
+}
 
 } // namespace
 
@@ -87,25 +105,6 @@ EMSCRIPTEN_KEEPALIVE void zor_page_event(int kind, int x, int y, int right_butto
                     .key = key != nullptr ? key : ""});
 }
 
-// Empty when the scenario was taken and will fly next; else why not, as
-// "line N: ...", while the panel flies on as it was.
-EMSCRIPTEN_KEEPALIVE const char* zor_page_fly(const char* text)
-{
-    answer = flying_platform != nullptr && screen != nullptr ? check_scenario(text, *flying_platform)
-                                                             : "the page is not ready";
-    if (answer.empty()) {
-        std::ofstream file(flight_path, std::ios::binary);
-        file << text;
-        if (!(file.close(), file))
-            answer = "the scenario could not be kept";
-    }
-    if (answer.empty()) {
-        scenario_path = flight_path;
-        screen->end_session();
-    }
-    return answer.c_str();
-}
-
 } // extern "C"
 
 int main()
@@ -114,9 +113,7 @@ int main()
     for (;;) {
         load_linked_module_afresh();
         NativePlatform platform(bitmap_folder, tone_file, page_executable);
-        CanvasScreen canvas(platform, page_input);
-        screen = &canvas;
-        flying_platform = &platform;
+        CanvasScreen canvas(platform, page_input, [&](const std::string& text) { return take_flight(text, platform); });
         HostCommandLine command_line;
         command_line.window = true;
         command_line.scenario = scenario_path;
@@ -130,9 +127,9 @@ int main()
         EM_ASM({ Module.zorTone(false); });
         // A session that ended by itself (the module crashed) keeps its
         // picture until the page asks for another flight.
-        while (!canvas.ending())
+        while (!canvas.ending()) {
             emscripten_sleep(100);
-        flying_platform = nullptr;
-        screen = nullptr;
+            canvas.take_page_flight();
+        }
     }
 }
