@@ -59,14 +59,19 @@ std::string check_scenario(const std::string& text, HostPlatform& platform)
     const auto script = read_scenario(in, flight_path, error);
     if (!script)
         return page_message(error, flight_path);
-    GaugePanel scratch(NativePlatform::linked_module(), platform);
-    FrameLoop loop(scratch, platform);
+    HostServices* const flying = HostServices::current();
     std::ostringstream said;
-    ScenarioRunner runner(loop, {.output_folder = page_folder, .watch = {}}, said);
-    if (runner.check(*script).refused) {
+    bool refused = false;
+    {
+        GaugePanel scratch(NativePlatform::linked_module(), platform);
+        FrameLoop loop(scratch, platform);
+        ScenarioRunner runner(loop, {.output_folder = page_folder, .watch = {}}, said);
+        refused = runner.check(*script).refused;
+    }
+    HostServices::make_current(flying);
+    if (refused) {
         std::string first = said.str();
-        first = first.substr(0, first.find('\n'));
-        return page_message(first, flight_path);
+        return page_message(first.substr(0, first.find('\n')), flight_path);
     }
     return {};
 }
