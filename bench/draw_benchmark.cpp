@@ -15,6 +15,7 @@
 
 #include <valgrind/callgrind.h>
 
+#include "host/script/parse.h"
 #include "host/raster/contact_sheet.h"
 #include "host/raster/png_file.h"
 #include "host/panel/gauge_panel.h"
@@ -61,13 +62,12 @@ public:
     {
         if (auto refused = panel_.connect())
             return refused;
-        std::string error;
-        const auto demo = read_scenario_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt", error);
-        if (!demo)
-            return error;
+        const ParseResult demo = parse_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt");
+        if (!demo.ok())
+            return demo.report();
         FrameLoop loop(panel_, platform_);
         std::ostringstream report;
-        if (ScenarioRunner(loop, {}, report).run(*demo).script_error)
+        if (ScenarioRunner(loop, {}, report).run(demo.program).script_error)
             return report.str();
         if (panel_.gauges().size() <= breaker_2)
             return std::string("the module offers not every gauge of the demo panel");

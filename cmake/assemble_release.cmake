@@ -3,7 +3,7 @@ cmake_minimum_required(VERSION 3.25)
 # every file's SHA-256 in SHA256SUMS, and zips it as NAME-VERSION.zip, the
 # version read from the shipped module's own version resource.
 #   cmake -DSTAGE=DIR -DZIP_FOLDER=DIR -DNAME=KRV_ZOR_V1_02 -DMODULE=FILE.gau
-#         -DHOST=FILE.exe -DTONE=FILE.wav -DTONE_PATH=gauges/zor_sound.wav
+#         -DHOST=FILE.exe -DTONE=FILE.wav -DTONE_PATH=Gauges/zor_sound.wav
 #         -DTEMPLATES=DIR -DSCENARIOS=a.txt,b.txt -DZIP=zip [-DWEB_PAGE=zor_bench.html] -P assemble_release.cmake
 # WEB_PAGE, when given, is the bench's web page, shipped in Web/.
 include(${CMAKE_CURRENT_LIST_DIR}/file_version.cmake)

@@ -59,7 +59,7 @@ add_custom_target(zor_bitmaps ALL DEPENDS ${ZOR_BITMAP_DIR}/stamp)
 # The alert tone file and the module's wave resource data. The tone is
 # installed below the simulator's folder at the path the module reads it
 # from (sound/tone_service.h); the module never plays the resource.
-set(ZOR_ALERT_TONE_INSTALL_PATH gauges/zor_sound.wav)
+set(ZOR_ALERT_TONE_INSTALL_PATH Gauges/zor_sound.wav)
 set(ZOR_WAVE_RESOURCE_ID 6608)
 get_filename_component(ZOR_ALERT_TONE_FOLDER ${ZOR_ALERT_TONE_INSTALL_PATH} DIRECTORY)
 get_filename_component(alert_tone_file ${ZOR_ALERT_TONE_INSTALL_PATH} NAME)

@@ -16,7 +16,7 @@ module=$root/build/win32/host/KRV_ZOR_V1_02.gau
 watched=$work/w/KRV_ZOR_V1_02.gau
 . $root/tests/host/bench_screen.sh; bench_screen_start
 mkdir -p "$(dirname "$watched")"; cp "$module" "$watched"
-rm -f "$report" "$session"
+rm -f "$report" "$report.part" "$session" "$session.part"
 ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home \
   "$wine_run" "$host" --window --watch --module "$watched" --record "$session" --report "$report" \
   --trace "$out/hand_flight_live.jsonl" --out "$out" >"$work/host.out" 2>&1 &
@@ -33,14 +33,14 @@ xdotool key p; sleep 1; xdotool key n; sleep 0.5; xdotool key n; sleep 0.5; xdot
 xdotool key b; sleep 0.5; xdotool key b; sleep 0.5
 times=()
 for i in 1 2 3 4 5; do
-  n=$(grep -c '^module reloaded' "$report")
+  n=$(cat "$report.part" "$report" 2>/dev/null | grep -c '^module reloaded')
   t0=$(date +%s.%N); cp "$module" "$watched"
-  until [ "$(grep -c '^module reloaded' "$report")" -gt "$n" ]; do
+  until [ "$(cat "$report.part" "$report" 2>/dev/null | grep -c '^module reloaded')" -gt "$n" ]; do
     host_gone && fail "the bench ended: $(cat "$work/host.out")"; sleep 0.02
   done
   t1=$(date +%s.%N)
   times+=("$(echo "$t1 - $t0" | bc)")
-  echo "reload $i: ${times[-1]} s from the file change; $(grep '^module reloaded' "$report" | tail -1 | sed 's/.*; //')"
+  echo "reload $i: ${times[-1]} s from the file change; $(cat "$report.part" "$report" 2>/dev/null | grep '^module reloaded' | tail -1 | sed 's/.*; //')"
   sleep 1.5
 done
 echo "median of five: $(printf '%s\n' "${times[@]}" | sort -n | sed -n 3p) s from the file change to the restored panel"

@@ -29,9 +29,9 @@ cp build/web/dist/web/zor_bench.html dist/web/
 zip_file=$(ls dist/KRV_ZOR_V1_02-*.zip)
 
 echo
-echo "module:    $root/dist/gauges/KRV_ZOR_V1_02.gau ($(stat -c %s dist/gauges/KRV_ZOR_V1_02.gau) bytes; built with its debug information: $(stat -c %s build/win32/KRV_ZOR_V1_02.gau))"
+echo "module:    $root/dist/Gauges/KRV_ZOR_V1_02.gau ($(stat -c %s dist/Gauges/KRV_ZOR_V1_02.gau) bytes; built with its debug information: $(stat -c %s build/win32/KRV_ZOR_V1_02.gau))"
 echo "release:   $root/$zip_file ($(stat -c %s "$zip_file") bytes)"
-echo "dist:      $root/dist (gauges/ with the module and the tone, INSTALL.txt, panel.cfg.example, Bench/, SHA256SUMS)"
+echo "dist:      $root/dist (Gauges/ with the module and the tone, INSTALL.txt, panel.cfg.example, Bench/, SHA256SUMS)"
 echo "debug:     $root/build/win32/stripped/*.debug (beside the stripped module and host, for reading crash addresses)"
 echo "web page:  $root/dist/web/zor_bench.html (also Web/ in the zip; scripts/web-bench.sh serves it)"
 echo "artwork:   $root/build/win32/generated/bitmaps/sheets/*.png"

@@ -36,12 +36,13 @@ module        module 4
 host/base     host   0
 host/raster   host   1
 host/panel    host   2
-host/scenario host   3
-host/bench    host   4
-host/linked   host   4
-host/win32    host   5
-host/native   host   5
-host/web      host   5
+host/script   host   3
+host/scenario host   4
+host/bench    host   5
+host/linked   host   5
+host/win32    host   6
+host/native   host   6
+host/web      host   6
 '
 
 # Shared by both checks: the table row a path belongs to, and whether a

@@ -78,6 +78,17 @@ fault V2 layout/gauge_callbacks.cpp 'case service_kill:' 'case service_kill_2:' 
 fault V3 layout/gauge_callbacks.cpp 'case service_initialize:' 'case service_initialize_2:' 'codes: volume set on the second initialize code'
 fault V4 layout/gauge_callbacks.cpp 'if (service_code == service_update)' 'if (service_code == service_update_2)' 'codes: ZOR_2 updated on the second update code'
 fault V5 layout/gauge_callbacks.cpp 'case service_panel_open: send_pressure_setting(instrument_state(InstrumentId::zor_1)); break;' 'case service_panel_open: break;' 'codes: setting not sent on panel open'
+# Rules symmetric in sign, countdowns triggered again while they run, and
+# the number of digits shown at each power of ten.
+fault M1 instrument/altitude_alert.cpp '|| d < -capture_band_m) && t.inside_band_armed' '|| -d < -capture_band_m) && t.inside_band_armed' 'mirror: leaving the capture band downward starts no tone'
+fault M2 instrument/altitude_alert.cpp 'if (d > -approach_band_m && d < approach_band_m && t.outside_band_armed' 'if (d > -approach_band_m && -d < approach_band_m && t.outside_band_armed' 'mirror: a capture from above sounds before the band'
+fault M3 instrument/altitude_alert.cpp '&& t.inside_band_armed == 1) {' '&& t.inside_band_armed == 1 && countdown == 0) {' 'countdown: leaving while a tone sounds does not start it again'
+fault M4 instrument/altitude_alert.cpp '&& t.outside_band_armed == 1) {' '&& t.outside_band_armed == 1 && countdown == 0) {' 'countdown: a capture while a tone sounds waits for its end'
+fault M5 instrument/controls.cpp '        s.selected_change_timer = selected_change_timer_frames;' '        s.selected_change_timer = s.selected_change_timer > 0 ? s.selected_change_timer : selected_change_timer_frames;' 'countdown: a second click does not restart the selected digits timeout'
+fault M6 instrument/controls.cpp '    s.knob_hold_timer = knob_hold_timer_frames;' '    s.knob_hold_timer = s.knob_hold_timer > 0 ? s.knob_hold_timer : knob_hold_timer_frames;' 'countdown: a second click does not restart the knob hold timer'
+fault M7 instrument/display_digits.cpp '} else if (n >= 100 && n < 1000) {' '} else if (n > 100 && n < 1000) {' 'digits: altitude 100 shows as two digits'
+fault M8 instrument/display_digits.cpp '} else if (n >= 10 && n < 100) {' '} else if (n >= 10 && n <= 100) {' 'digits: altitude 100 keeps the two-digit sign place'
+fault M9 instrument/display_digits.cpp '} else if (r < 10000) {' '} else if (r <= 10000) {' 'digits: selected 10000 blanks its ten-thousands'
 
 equivalent 'needle: a full turn folded with >= instead of > (360 becomes 0)' \
     'an angle of 360 and one of 0 draw the same needle'

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <vector>
 
 namespace {
@@ -139,6 +140,89 @@ TEST_F(AltitudeAlert, SelectedDigitsStayForFiftyNineFramesAfterAKnobClick)
         --s.selected_change_timer; // the update counts it down before the alert runs
         run_altitude_alert(s, &tone, 0);
         EXPECT_EQ(s.selected_digits_visible, frame < 60 ? 1 : 0) << frame;
+    }
+}
+
+// What one frame of the alert leaves, for comparing two flights.
+struct AlertFrame {
+    std::int8_t border;
+    std::int32_t digits_visible, tone_frames, inside_armed, outside_armed;
+    bool operator==(const AlertFrame&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const AlertFrame& f)
+{
+    return out << "border " << int(f.border) << ", digits " << f.digits_visible << ", tone " << f.tone_frames
+               << ", armed inside " << f.inside_armed << " outside " << f.outside_armed;
+}
+
+// Every band rule holds the same above the selected altitude as below it:
+// each flight is flown at its deviations and again at their mirror image,
+// frame for frame alike; the tone it must start is checked on both.
+TEST_F(AltitudeAlert, EveryBandRuleHoldsAboveAsBelow)
+{
+    struct Case {
+        const char* what;
+        std::vector<double> deviations; // above the selected altitude
+        int tone_frames_at_end;
+    };
+    const Case cases[] = {
+        // clang-format off
+        {"approach and capture",    {500, 200, 150.1, 150, 149.9, 100, 60, 59.9, 0},             17 - 4},
+        {"leave the capture band",  {0, 59.9, 60, 60.1, 100, 149.9, 150, 150.1, 500},            17 - 5},
+        {"capture, cross, leave",   {500, 100, 50, 0, -50, -59.9, -60.1, -100},                  18 - 2},
+        {"settled within the band", {30, 0, -30, 59.9, -59.9},                                   0},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        std::vector<AlertFrame> flown[2];
+        for (const int side : {1, -1}) {
+            tone = AlertArming{};
+            s.selected_altitude_m = 1000.0;
+            s.selected_change_timer = 0;
+            s.blink_phase = 0;
+            for (const double d : c.deviations) {
+                frame_at(side * d);
+                flown[side > 0 ? 0 : 1].push_back({s.deviation_border_frame, s.selected_digits_visible,
+                                                   tone.alert_tone_frames, tone.inside_band_armed,
+                                                   tone.outside_band_armed});
+            }
+            EXPECT_EQ(tone.alert_tone_frames, c.tone_frames_at_end) << c.what << (side > 0 ? " above" : " below");
+        }
+        EXPECT_EQ(flown[0], flown[1]) << c.what;
+    }
+}
+
+// A second trigger while the tone still sounds from the first starts it
+// again at its own full length; without a second trigger it just counts down.
+TEST_F(AltitudeAlert, ASecondTriggerWhileTheToneSoundsStartsItAgain)
+{
+    struct Case {
+        const char* what;
+        std::vector<double> deviations;
+        std::vector<std::int32_t> tone_frames;
+    };
+    const Case cases[] = {
+        // clang-format off
+        {"leaving while the capture tone sounds",
+         {-500, -100, -30, 70, 80},            {0, 17, 16, 17, 16}},
+        {"a capture while the leaving tone sounds",
+         {0, 70, 200, 100, 90},                {0, 17, 16, 17, 16}},
+        {"leaving, back in and out again",
+         {0, 70, 30, -70, -80},                {0, 17, 16, 17, 16}},
+        {"one trigger alone counts down",
+         {-500, -100, -120, -130, -140},       {0, 17, 16, 15, 14}},
+        // clang-format on
+    };
+    for (const Case& c : cases) {
+        tone = AlertArming{};
+        s.selected_altitude_m = 1000.0;
+        std::vector<std::int32_t> seen;
+        for (const double d : c.deviations) {
+            frame_at(d);
+            seen.push_back(tone.alert_tone_frames);
+        }
+        EXPECT_EQ(seen, c.tone_frames) << c.what;
     }
 }
 

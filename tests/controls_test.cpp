@@ -82,7 +82,7 @@ TEST_F(Controls, Zor2PressureKnobChangesItsOwnSettingAndSendsNothing)
     EXPECT_TRUE(host.key_events.empty());
 }
 
-TEST_F(Controls, EveryLeftKnobClickRestartsTheHoldTimerRightClicksDoNot)
+TEST_F(Controls, EveryLeftKnobClickRestartsTheHoldTimerAlsoWhileItRunsRightClicksDoNot)
 {
     using Click = std::int32_t(HOSTCALL*)(const PixelPoint*, std::uint32_t);
     struct Case {
@@ -113,6 +113,15 @@ TEST_F(Controls, EveryLeftKnobClickRestartsTheHoldTimerRightClicksDoNot)
         c.click(nullptr, left);
         EXPECT_EQ(zor_1.knob_hold_timer, 10) << c.what;
         EXPECT_EQ(zor_1.selected_change_timer, c.selected_change_timer) << c.what;
+        // Clicked again while both still run: the knob stays held, the
+        // selected digits stay shown, from full once more.
+        for (const std::int32_t running : {1, 4, 9}) {
+            zor_1.knob_hold_timer = running;
+            zor_1.selected_change_timer = 25;
+            c.click(nullptr, left);
+            EXPECT_EQ(zor_1.knob_hold_timer, 10) << c.what << " with " << running << " frames left";
+            EXPECT_EQ(zor_1.selected_change_timer, c.selected_change_timer == 0 ? 25 : 60) << c.what;
+        }
     }
 }
 

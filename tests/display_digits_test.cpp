@@ -85,10 +85,25 @@ struct WindowCase {
     Digits5 shown;
 };
 
+// Every change in the number of digits shown is seen on both sides of its
+// power of ten, so that an edge moved by one shows.
 TEST(AltitudeWindow, LeadingGlyphBlanksAndMinusSign)
 {
     const std::vector<WindowCase> cases = {
         // clang-format off
+        {9,      false, {G, B, B, B, 9}},
+        {9,      true,  {G, B, B, M, 9}},
+        {10,     true,  {G, B, M, 1, 0}},
+        {99,     false, {G, B, B, 9, 9}},
+        {99,     true,  {G, B, M, 9, 9}},
+        {100,    false, {G, B, 1, 0, 0}},
+        {100,    true,  {G, M, 1, 0, 0}},
+        {999,    true,  {G, M, 9, 9, 9}},
+        {1000,   true,  {M, 1, 0, 0, 0}},
+        {9999,   false, {B, 9, 9, 9, 9}},
+        {10000,  true,  {1, 0, 0, 0, 0}},
+        {99999,  false, {9, 9, 9, 9, 9}},
+        {100000, false, {0, 0, 0, 0, 0}},
         {0,      false, {G, B, B, B, 0}},
         {0,      true,  {G, B, B, M, 0}},
         {5,      true,  {G, B, B, M, 5}},
@@ -150,8 +165,12 @@ TEST(SelectedWindow, RoundsToHundredsOrThousandsAndKeepsTensShown)
     const std::vector<std::pair<std::int32_t, Digits5>> cases = {
         // clang-format off
         {0,     {B, B, B, 0, 0}},
+        {99,    {B, B, B, 9, 9}},
         {100,   {B, B, 1, 0, 0}},
+        {999,   {B, B, 9, 9, 9}},
         {1000,  {B, 1, 0, 0, 0}},
+        {9999,  {B, 9, 9, 9, 9}},
+        {10000, {1, 0, 0, 0, 0}},
         {41000, {4, 1, 0, 0, 0}},
         // clang-format on
     };

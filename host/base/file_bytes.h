@@ -8,10 +8,12 @@
 #include <string>
 #include <vector>
 
+#include "host/base/utf8_path.h"
+
 // nullopt when the file cannot be opened.
 inline std::optional<std::vector<std::uint8_t>> file_bytes(const std::string& path)
 {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(utf8_path(path), std::ios::binary);
     if (!in)
         return std::nullopt;
     return std::vector<std::uint8_t>{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};

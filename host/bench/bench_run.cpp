@@ -1,10 +1,11 @@
 // The bench session as the command line asks for it: the scenario read, the
 // panel connected, the report, trace and record files opened.
 #include <ctime>
-#include <fstream>
 #include <iostream>
 
+#include "host/base/utf8_path.h"
 #include "host/bench/session.h"
+#include "host/script/parse.h"
 
 namespace {
 
@@ -21,41 +22,39 @@ std::string utc_now()
 int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
                       BenchScreen& screen, ModuleLibrary* library)
 {
-    std::string error;
     // A panel file's window with no scenario starts as the demo does, with
     // the bus on; the demo panel's own scenario would place its gauges too.
     const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
     const std::string path =
         command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
-    const std::optional<ScenarioScript> script =
-        panel_alone ? ScenarioScript{.name = command_line.panel_path, .lines = {}} : read_scenario_file(path, error);
-    if (!script) {
-        std::cerr << error << "\n";
+    ParseResult script;
+    script.program.file = command_line.panel_path;
+    if (!panel_alone && !(script = parse_file(path)).ok()) {
+        std::cerr << script.report();
         return exit_unusable;
     }
+    for (const std::string& note : script.notes)
+        std::cerr << note << "\n";
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library);
     if (!made)
         return exit_unusable;
     GaugePanel& panel = *made;
     if (panel_alone)
         panel.variables.set(token_bus_volts, bench_bus_volts);
-    std::ofstream report_file, trace, record_file;
-    if (!open_option_file(command_line.report_path, report_file) || !open_option_file(command_line.trace_path, trace) ||
+    // The recording is made in RECORD.part, complete after every frame, and
+    // renamed at the end: a bench that is killed leaves it there.
+    OutputFile report_file(command_line.report_path), trace(command_line.trace_path),
+        record_file(command_line.record_path);
+    if (!open_option_file(report_file) || !open_option_file(trace) || !open_option_file(record_file) ||
         !film_option_usable(command_line.film_path))
-        return exit_unusable;
-    // Binary: the growing last line is written again at its byte offset.
-    if (!command_line.record_path.empty() &&
-        !(record_file.open(command_line.record_path, std::ios::binary), record_file)) {
-        std::cerr << command_line.record_path << ": cannot be written\n";
-        return exit_unusable;
-    }
-    std::ostream& report = report_file.is_open() ? report_file : std::cout;
+        return exit_output_failed;
+    std::ostream& report = report_file.is_open() ? report_file.stream() : std::cout;
     // A followed module is brought back by flying the session again, so
     // the session is kept even when no file asks for it.
     std::optional<SessionRecorder> recorder;
     if (record_file.is_open() || module.follower != nullptr) {
         const auto start = screen.now();
-        recorder.emplace(record_file.is_open() ? &record_file : nullptr,
+        recorder.emplace(record_file.is_open() ? &record_file.stream() : nullptr,
                          [&screen, start] { return std::chrono::duration<double>(screen.now() - start).count(); });
         recorder->comment("bench session recorded " + utc_now() + " with " + module.description);
         if (!command_line.scenario.empty())
@@ -71,10 +70,16 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
                           .recorder = recorder ? &*recorder : nullptr,
                           .follower = module.follower});
     const int failures =
-        session.run(*script, scenario_options(command_line, library), trace.is_open() ? &trace : nullptr);
+        session.run(script.program, scenario_options(command_line, library), trace.is_open() ? &trace.stream() : nullptr);
+    // Every file is put in place, or said to have failed, whatever the run did.
+    const bool recorded = commit_option_file(record_file);
+    const bool traced = commit_option_file(trace);
+    const bool reported = commit_option_file(report_file);
     if (session.crash())
         return exit_module_crashed;
     if (failures < 0)
         return exit_unusable;
+    if (!recorded || !traced || !reported || session.output_failed())
+        return exit_output_failed;
     return failures > 0 ? exit_expectation_failed : 0;
 }

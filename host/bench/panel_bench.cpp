@@ -75,11 +75,10 @@ std::string PanelBench::status_line(double shown_fps) const
         std::snprintf(flying, sizeof flying, "ALT %.0f ft   VS %+.0f ft/min (rate %.0f)", altitude,
                       climb * feet_per_minute_per_metre_per_second, rate * feet_per_minute_per_metre_per_second);
     const auto& keys = panel_.services.key_events;
-    std::string last_key = "none";
-    if (!keys.empty())
-        last_key = std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument);
+    const std::string last_key =
+        keys.empty() ? "nothing sent" : key_event_words(keys.back().event, keys.back().argument);
     char rest[192];
-    std::snprintf(rest, sizeof rest, "   BUS %.1f V   SIM QNH %.1f mb   KEY %s   TONE %s   %.1f fps",
+    std::snprintf(rest, sizeof rest, "   BUS %.1f V   SIM QNH %.1f mb   %s   TONE %s   %.1f fps",
                   panel_.variables.get(token_bus_volts), panel_.variables.get(token_kohlsman_mb), last_key.c_str(),
                   tone_playing_ ? "playing" : "off", shown_fps);
     return std::string(flying) + rest + (paused_ ? "   PAUSED" : "") + (xray_ ? "   X-RAY" : "");

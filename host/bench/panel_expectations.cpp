@@ -1,20 +1,21 @@
 #include "host/bench/panel_expectations.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <cmath>
 
 #include "host/panel/element_chain.h"
+#include "host/script/grammar.h"
+#include "host/script/print.h"
 
 namespace {
 
-// The scenario checks an angle to a hundredth of a degree.
-constexpr int angle_decimals = 4;
+// An angle is written to a hundredth of what its expectation allows, so
+// that the line reads short and holds for the angle it was written from.
+constexpr double angle_steps_per_degree = 100 / angle_tolerance_degrees;
 
-std::string fixed(double value, int decimals)
+std::string line(Verb verb, std::vector<Value> arguments)
 {
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    return print(Command{.verb = verb, .arguments = std::move(arguments), .file = {}, .line = 0}) + "\n";
 }
 
 } // namespace
@@ -23,26 +24,28 @@ std::string panel_expectations(GaugePanel& panel, const std::vector<std::string>
 {
     std::string lines;
     for (const PlacedGauge& gauge : panel.gauges()) {
+        const GaugeName name{gauge.label};
         const std::vector<ElementHeader*> chain = element_chain(*gauge.header);
         for (std::size_t i = 0; i < chain.size(); ++i) {
             const auto frame = icon_frame(*chain[i]);
-            lines += "expect frame " + gauge.label + " " + std::to_string(i + 1) + " " +
-                (frame ? std::to_string(*frame) : "none") + "\n";
+            lines += line(Verb::expect_frame,
+                          {name, double(i + 1), frame ? Value(double(*frame)) : Value(std::string("none"))});
         }
         if (ElementHeader* needle = first_needle(*gauge.header)) {
-            if (const auto angle = element_value(*needle))
-                lines += "expect angle " + gauge.label + " " + fixed(*angle, angle_decimals) + "\n";
-            lines += "expect hidden " + gauge.label + (element_hidden(*needle) ? " yes\n" : " no\n");
+            // A needle at no angle the language can say gets no line.
+            if (const auto angle = element_value(*needle); angle && std::isfinite(*angle))
+                lines += line(Verb::expect_angle,
+                              {name, std::round(*angle * angle_steps_per_degree) / angle_steps_per_degree});
+            lines += line(Verb::expect_hidden, {name, std::string(element_hidden(*needle) ? "yes" : "no")});
         }
     }
     const auto& keys = panel.services.key_events;
-    lines += keys.empty()
-        ? std::string("expect key none\n")
-        : "expect key " + std::to_string(keys.back().event) + " " + std::to_string(keys.back().argument) + "\n";
-    lines += "expect key_count " + std::to_string(keys.size()) + "\n";
+    lines += keys.empty() ? line(Verb::expect_key, {std::string("none")})
+                          : line(Verb::expect_key, {double(keys.back().event), double(keys.back().argument)});
+    lines += line(Verb::expect_key_count, {double(keys.size())});
     auto asked = [&](const char* request) {
         return std::find(last_frame_sounds.begin(), last_frame_sounds.end(), request) != last_frame_sounds.end();
     };
-    lines += std::string("expect sound ") + (asked("play") ? "playing" : asked("stop") ? "quiet" : "none") + "\n";
+    lines += line(Verb::expect_sound, {std::string(asked("play") ? "playing" : asked("stop") ? "quiet" : "none")});
     return lines;
 }

@@ -39,7 +39,7 @@ double BenchSession::seconds_since_start() const
     return std::chrono::duration<double>(screen_.now() - start_).count();
 }
 
-int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace)
+int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options, std::ostream* trace)
 {
     // The trace sees each frame before the window draws it.
     std::optional<FrameTraceWriter> trace_writer;
@@ -61,15 +61,18 @@ int BenchSession::run(const ScenarioScript& scenario, ScenarioOptions scenario_o
     if (!bench_.quit_asked() && !result.refused)
         crash_ ? fly_bench_crashed() : fly_bench();
     // What the panel ended with closes the record, before its gauges end.
-    if (options_.recorder != nullptr && !result.refused)
+    if (options_.recorder != nullptr && !result.refused) {
         guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); });
+        options_.recorder->finish();
+    }
     panel_.set_watcher(nullptr);
     if (trace_writer)
         loop_.remove_observer(*trace_writer);
     loop_.remove_observer(*this);
+    output_failed_ = result.output_failed;
     if (film) {
         loop_.remove_observer(*film);
-        film->finish();
+        output_failed_ = !film->finish() || output_failed_;
     }
     guarded([&] { panel_.close(); });
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;

@@ -69,7 +69,7 @@ public:
     // Flies the scenario, then the bench; the number of failed
     // expectations, or -1 when the scenario stopped on a line it could not
     // run. `trace` gets every frame, the scenario's and the bench's.
-    int run(const ScenarioScript& scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
+    int run(const Program& scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
 
     // The person's input, in panel pixels.
     void key(const std::string& name);
@@ -85,6 +85,9 @@ public:
     // The fault, when the module crashed: from then on the bench runs no
     // frames and calls nothing of the module, and waits to be closed.
     const std::optional<std::string>& crash() const { return crash_; }
+    // Whether a picture or the film of the run could not be written (said
+    // in the report).
+    bool output_failed() const { return output_failed_; }
     const PanelBench& bench() const { return bench_; }
     const FrameRate& frame_rate() const { return frame_rate_; }
 
@@ -124,6 +127,7 @@ private:
     bool tone_reported_ = false;
     double next_report_seconds_ = 0.0;
     std::optional<std::string> crash_;
+    bool output_failed_ = false;
     const Image* last_picture_ = nullptr; // shown again once the module crashed
     Image kept_picture_;                  // that picture, kept over a reload
 };

@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "host/bench/panel_expectations.h"
+#include "host/script/print.h"
 
 namespace {
 
@@ -12,51 +13,44 @@ namespace {
 // climb: the bench's altitude moves by sums that differ in their last bits.
 constexpr double steady_step_share = 1e-9;
 
-std::string variable_name(std::uint32_t token)
+// A pause is written to a hundredth of a second.
+constexpr double pause_steps_per_second = 100;
+
+std::string line(Verb verb, std::vector<Value> arguments, const std::string& comment = "")
 {
-    const std::string name = host_token_name(token);
-    return name.empty() ? std::to_string(token) : name;
+    const Command command{.verb = verb, .arguments = std::move(arguments), .file = {}, .line = 0};
+    return print(command) + (comment.empty() ? "" : "   " + print_comment(comment)) + "\n";
 }
 
 std::string set_line(std::uint32_t token, double value)
 {
-    return "set " + variable_name(token) + " " + exact_number(value) + "\n";
-}
-
-std::string point_words(PixelPoint point, MouseButton button)
-{
-    return std::to_string(point.x) + " " + std::to_string(point.y) + (button == MouseButton::left ? " left" : " right");
-}
-
-std::string fixed(double value, int decimals)
-{
-    char text[48];
-    std::snprintf(text, sizeof text, "%.*f", decimals, value);
-    return text;
+    return line(Verb::set, {HostVariable{token}, value});
 }
 
 } // namespace
 
-std::string exact_number(double value)
-{
-    char text[40];
-    for (int digits = 1; digits <= 17; ++digits) {
-        std::snprintf(text, sizeof text, "%.*g", digits, value);
-        if (std::strtod(text, nullptr) == value)
-            break;
-    }
-    return text;
-}
-
 SessionRecorder::SessionRecorder(std::ostream* file, std::function<double()> now_seconds)
     : text_(file), now_seconds_(std::move(now_seconds))
 {
+    write_fixed(line(Verb::recording, {std::string("begin")}));
+}
+
+void SessionRecorder::finish()
+{
+    settle_run();
+    write_fixed(line(Verb::recording, {std::string("end")}));
+    text_.flush();
+}
+
+std::string SessionRecorder::text_so_far_closed() const
+{
+    return text() + line(Verb::recording, {std::string("end")});
 }
 
 void SessionRecorder::comment(const std::string& text)
 {
     settle_run();
-    write_fixed("# " + text + "\n");
+    write_fixed(print_comment(text) + "\n");
 }
 
 // The first thing that happens to the panel: its gauges are placed by
@@ -66,8 +60,8 @@ void SessionRecorder::open_with(const GaugePanel& panel)
     opened_ = true;
     std::string lines;
     for (const PlacedGauge& gauge : panel.gauges())
-        lines += "place " + std::string(gauge.header->name) + " " + std::to_string(gauge.x) + " " +
-            std::to_string(gauge.y) + " " + std::to_string(gauge.width) + "\n";
+        lines +=
+            line(Verb::place, {GaugeName{gauge.header->name}, double(gauge.x), double(gauge.y), double(gauge.width)});
     for (const auto& [token, value] : panel.variables.all())
         if (token != token_tick)
             lines += set_line(token, value);
@@ -82,8 +76,7 @@ void SessionRecorder::follow_pace(const GaugePanel& panel)
     frames_per_second_ = panel.frames_per_second();
     ticks_per_second_ = panel.ticks_per_second();
     settle_run();
-    write_fixed("fps " + exact_number(frames_per_second_) + "\nticks_per_second " + exact_number(ticks_per_second_) +
-                "\n");
+    write_fixed(line(Verb::fps, {frames_per_second_}) + line(Verb::ticks_per_second, {ticks_per_second_}));
 }
 
 void SessionRecorder::frame_starting(const GaugePanel& panel)
@@ -184,7 +177,10 @@ void SessionRecorder::pressed(const GaugePanel& panel, std::size_t gauge, PixelP
     write_sets_since_frame(panel.variables.all());
     press_line_ = text_.size();
     held_ = held;
-    event_line((held ? "press " : "click ") + panel.gauges().at(gauge).label + " " + point_words(point, button), panel);
+    event_line(held ? Verb::press : Verb::click,
+               {GaugeName{panel.gauges().at(gauge).label}, double(point.x), double(point.y),
+                std::string(button == MouseButton::left ? "left" : "right")},
+               panel);
 }
 
 // What the module did with the press (a key event that moves a variable)
@@ -215,17 +211,17 @@ void SessionRecorder::released(const GaugePanel& panel)
         return;
     held_ = false;
     if (press_line_) {
-        text_.overwrite(*press_line_, "click");
+        text_.overwrite(*press_line_, verb_words(Verb::click));
         press_line_.reset();
         return;
     }
-    event_line("release", panel);
+    event_line(Verb::release, {}, panel);
 }
 
-void SessionRecorder::event_line(const std::string& line, const GaugePanel& panel)
+void SessionRecorder::event_line(Verb verb, std::vector<Value> arguments, const GaugePanel& panel)
 {
     settle_run();
-    write_fixed(line + "   # after frame " + std::to_string(panel.frame_number()) + "\n");
+    write_fixed(line(verb, std::move(arguments), "after frame " + std::to_string(panel.frame_number())));
     text_.flush();
 }
 
@@ -245,7 +241,8 @@ void SessionRecorder::set_paused(bool paused)
 void SessionRecorder::write_pause()
 {
     settle_run();
-    write_fixed("pause " + fixed(std::max(0.0, now_seconds_() - pause_start_), 2) + "\n");
+    const double seconds = std::max(0.0, now_seconds_() - pause_start_);
+    write_fixed(line(Verb::pause, {std::round(seconds * pause_steps_per_second) / pause_steps_per_second}));
 }
 
 void SessionRecorder::expect_now(GaugePanel& panel, const std::vector<std::string>& last_frame_sounds)
@@ -253,7 +250,7 @@ void SessionRecorder::expect_now(GaugePanel& panel, const std::vector<std::strin
     if (!opened_)
         open_with(panel);
     settle_run();
-    write_fixed("# what the panel shows after frame " + std::to_string(panel.frame_number()) + "\n" +
+    write_fixed(print_comment("what the panel shows after frame " + std::to_string(panel.frame_number())) + "\n" +
                 panel_expectations(panel, last_frame_sounds));
     text_.flush();
 }
@@ -276,13 +273,12 @@ void SessionRecorder::write_run()
     std::string lines = run_.sets;
     if (run_.ramp && run_.ramp->frames > 1) {
         const Ramp& ramp = *run_.ramp;
-        lines += "ramp " + variable_name(ramp.token) + " " + exact_number(ramp.from) + " " + exact_number(ramp.last) +
-            " " + std::to_string(ramp.frames) + "\n";
+        lines += line(Verb::ramp, {HostVariable{ramp.token}, ramp.from, ramp.last, double(ramp.frames)});
     } else {
         if (run_.ramp)
             lines += set_line(run_.ramp->token, run_.ramp->last);
-        lines += "frames " + std::to_string(run_.frames + (run_.ramp ? 1 : 0)) +
-            (run_.stepped ? "   # one frame while paused" : "") + "\n";
+        lines += line(Verb::frames, {double(run_.frames + (run_.ramp ? 1 : 0))},
+                      run_.stepped ? "one frame while paused" : "");
     }
     text_.set_tail(std::move(lines));
 }

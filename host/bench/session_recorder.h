@@ -1,5 +1,6 @@
 // A bench session written down as a scenario while it happens, so that it
-// can be kept, sent and flown again: the placement and pace the panel opened
+// can be kept, sent and flown again: between `recording begin` and
+// `recording end` (a file without its end was cut short), the placement and pace the panel opened
 // with, then its frames with every host-variable change (a steady climb as
 // one `ramp`), press and release between them, pauses as `pause`, and on
 // request the `expect` lines for what the panel shows. The frames since the
@@ -18,6 +19,7 @@
 
 #include "host/bench/growing_text.h"
 #include "host/panel/gauge_panel.h"
+#include "host/script/command.h"
 
 class SessionRecorder : public PanelWatcher {
 public:
@@ -26,6 +28,12 @@ public:
     // be null: the text is kept all the same. `now_seconds` is the
     // session's clock, for the length of pauses.
     SessionRecorder(std::ostream* file, std::function<double()> now_seconds);
+
+    // The recording's end mark, after its last line: a file without it was
+    // cut short.
+    void finish();
+    // The text so far with the end mark after it, to be flown again.
+    std::string text_so_far_closed() const;
 
     // A comment line at this point ("# " is added).
     void comment(const std::string& text);
@@ -72,7 +80,7 @@ private:
 
     void open_with(const GaugePanel& panel);
     void follow_pace(const GaugePanel& panel);
-    void event_line(const std::string& line, const GaugePanel& panel);
+    void event_line(Verb verb, std::vector<Value> arguments, const GaugePanel& panel);
     void settle_run();
     void write_run();
     void write_fixed(const std::string& lines);
@@ -93,6 +101,3 @@ private:
     double pause_start_ = 0.0;
     std::optional<std::size_t> press_line_; // a press no frame has followed yet
 };
-
-// The shortest text that reads back as exactly the same double.
-std::string exact_number(double value);

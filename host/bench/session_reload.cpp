@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "host/bench/session.h"
+#include "host/script/parse.h"
 
 void BenchSession::follow_module_file()
 {
@@ -46,16 +47,14 @@ void BenchSession::reload(const ModuleOffer& offer)
     }
     tooltip_rest_ = TooltipRest{};
 
-    std::string error;
-    std::istringstream text(options_.recorder->text());
-    const auto session = read_scenario(text, "the session so far", error);
+    const ParseResult session = parse(options_.recorder->text_so_far_closed(), "the session so far");
     std::ostringstream differences;
     FrameLoop restoring(panel_, platform_);
     ScenarioRunner runner(restoring, {.output_folder = ".", .watch = {}, .restoring = true}, differences);
     ScenarioResult result;
     if (!guarded([&] {
-            if (session)
-                result = runner.run(*session);
+            if (session.ok())
+                result = runner.run(session.program);
             panel_.open();
         }))
         return;
@@ -70,8 +69,8 @@ void BenchSession::reload(const ModuleOffer& offer)
             << static_cast<long>(took) << " ms";
     if (result.failures > 0)
         report_ << ", marks that show otherwise now: " << result.failures;
-    if (!session || result.script_error)
-        report_ << ", the session did not fly again: " << (session ? differences.str() : error);
+    if (!session.ok() || result.script_error)
+        report_ << ", the session did not fly again: " << (session.ok() ? differences.str() : session.report());
     report_ << std::endl;
     bench_.set_note("module reloaded: " + offer.description);
 }

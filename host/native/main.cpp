@@ -39,16 +39,10 @@ private:
 
 int host_main(int argc, char** argv)
 {
-    std::string error;
-    auto command_line = parse_host_command_line(argc, argv, error);
-    if (!command_line) {
-        std::cerr << error << "\n" << host_usage << "\n";
-        return exit_unusable;
-    }
-    if (command_line->window) {
-        std::cerr << "the bench window is the Windows program's: zor_panel_host.exe --window\n";
-        return exit_unusable;
-    }
+    int status = 0;
+    auto command_line = host_command_line(native_program, argc, argv, std::cout, std::cerr, status);
+    if (!command_line)
+        return status;
     if (command_line->bitmap_folder.empty())
         command_line->bitmap_folder = ZOR_BITMAP_DIR;
     const auto fly = [&](const HostCommandLine& flight) {

@@ -16,6 +16,13 @@
 
 using FilmSocket = std::intptr_t;
 inline constexpr FilmSocket no_film_socket = -1;
+// The running encoder, as the system names its process.
+using FilmEncoder = std::intptr_t;
+inline constexpr FilmEncoder no_film_encoder = -1;
+// The encoder's exit status when it did not end in time, and when the
+// system has none to give (a Unix encoder started under Wine).
+inline constexpr int film_encoder_running = -1;
+inline constexpr int film_encoder_status_unknown = -2;
 
 struct FilmPipePlatform {
     // The encoder's program as the system starts it; empty where there is none.
@@ -24,8 +31,13 @@ struct FilmPipePlatform {
     // reads Unix paths.
     std::string (*encoder_path)(const std::string& path);
     // Starts the encoder on that command line without waiting for it;
-    // false with the system's reason.
-    bool (*start_encoder)(const std::string& command_line, std::string& error);
+    // no_film_encoder with the system's reason.
+    FilmEncoder (*start_encoder)(const std::string& command_line, std::string& error);
+    // Waits up to that long for the encoder to end: its exit status, 0
+    // when its file is whole, film_encoder_running or
+    // film_encoder_status_unknown. Called once, after which the process is
+    // forgotten.
+    int (*encoder_status)(FilmEncoder encoder, int milliseconds);
     // A listening socket on the loopback address, its port in `port`.
     FilmSocket (*listen_loopback)(int& port);
     // The first connection to the listener, or no_film_socket after that long.

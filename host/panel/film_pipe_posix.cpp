@@ -7,6 +7,7 @@
 #include <poll.h>
 #include <spawn.h>
 #include <sys/socket.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -63,7 +64,7 @@ std::vector<std::string> words_of(const std::string& line)
     return words;
 }
 
-bool start_encoder(const std::string& command_line, std::string& error)
+FilmEncoder start_encoder(const std::string& command_line, std::string& error)
 {
     // The encoder may end before the host has sent everything; that is an
     // error to report, not a signal to die of.
@@ -77,7 +78,25 @@ bool start_encoder(const std::string& command_line, std::string& error)
     const int status = posix_spawnp(&pid, argv[0], nullptr, nullptr, argv.data(), environ);
     if (status != 0)
         error = std::strerror(status);
-    return status == 0;
+    return status == 0 ? static_cast<FilmEncoder>(pid) : no_film_encoder;
+}
+
+int encoder_status(FilmEncoder encoder, int milliseconds)
+{
+    constexpr int poll_milliseconds = 10;
+    for (int waited = 0;; waited += poll_milliseconds) {
+        int status = 0;
+        const pid_t ended = waitpid(static_cast<pid_t>(encoder), &status, WNOHANG);
+        if (ended < 0 && errno == EINTR)
+            continue;
+        if (ended < 0)
+            return film_encoder_running;
+        if (ended > 0)
+            return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+        if (waited >= milliseconds)
+            return film_encoder_running;
+        usleep(poll_milliseconds * 1000);
+    }
 }
 
 FilmSocket listen_loopback(int& port)
@@ -151,6 +170,7 @@ const FilmPipePlatform& film_pipe_platform()
         .find_encoder    = find_encoder,
         .encoder_path    = encoder_path,
         .start_encoder   = start_encoder,
+        .encoder_status  = encoder_status,
         .listen_loopback = listen_loopback,
         .accept_within   = accept_within,
         .send_all        = send_all,

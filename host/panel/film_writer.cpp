@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "host/panel/mp4_check.h"
 #include "host/raster/contact_sheet.h"
 
 namespace {
@@ -111,7 +112,17 @@ bool FilmStream::wait_closed(int milliseconds)
     return closed;
 }
 
-FilmWriter::FilmWriter(std::string path, std::ostream& report) : path_(std::move(path)), report_(report) {}
+FilmWriter::FilmWriter(std::string path, std::ostream& report) : path_(std::move(path)), output_(path_), report_(report)
+{
+}
+
+bool FilmWriter::failure(const std::string& reason)
+{
+    report_ << "film " << path_ << ": " << reason << "; " << path_ << " is left as it was\n";
+    output_.abandon();
+    failed_ = true;
+    return false;
+}
 
 FilmWriter::~FilmWriter()
 {
@@ -124,8 +135,10 @@ bool FilmWriter::start(int width, int height, double frames_per_second)
     sound_.emplace(frames_per_second);
     const FilmPipePlatform& pipe = film_pipe_platform();
     const std::string encoder = pipe.find_encoder();
-    if (encoder.empty()) {
-        report_ << "film " << path_ << ": no ffmpeg found, so no film is written; the run goes on\n";
+    if (encoder.empty())
+        return failure("no ffmpeg found, so no film is written");
+    if (!output_.open() || !output_.hand_over()) {
+        report_ << output_.error() << "\n";
         return false;
     }
     width_ = width + width % 2;
@@ -143,12 +156,12 @@ bool FilmWriter::start(int width, int height, double frames_per_second)
         " -f s16le -ar " + std::to_string(film_sound_rate) + " -ac " + std::to_string(film_sound_channels) + " -i " +
         loopback + std::to_string(sound_port) +
         " -map 0:v -map 1:a -c:v libx264 -preset veryfast -crf 18 -pix_fmt yuv420p"
-        " -c:a aac -b:a 128k -movflags +faststart \"" +
-        pipe.encoder_path(path_) + "\"";
+        " -c:a aac -b:a 128k -movflags +faststart -f mp4 \"" +
+        pipe.encoder_path(output_.temporary_path()) + "\"";
     std::string error;
     if (picture_listener == no_film_socket || sound_listener == no_film_socket) {
         error = "no loopback connection can be offered";
-    } else if (pipe.start_encoder(command, error)) {
+    } else if ((encoder_ = pipe.start_encoder(command, error)) != no_film_encoder) {
         pictures_ =
             std::make_unique<FilmStream>(pictures_waiting_bytes, [=, this](const std::vector<std::uint8_t>& rgba) {
                 return rgb_frame(rgba, width, width_, height_);
@@ -160,8 +173,7 @@ bool FilmWriter::start(int width, int height, double frames_per_second)
     }
     pipe.close(picture_listener);
     pipe.close(sound_listener);
-    report_ << "film " << path_ << ": " << encoder << " cannot be started (" << error << "); the run goes on\n";
-    return false;
+    return failure(encoder + " cannot be started (" + error + ")");
 }
 
 void FilmWriter::add_frame(const Image& panel, const std::vector<std::string>& sound_calls, HostPlatform& platform,
@@ -187,21 +199,33 @@ bool FilmWriter::finish()
         return !failed_;
     finished_ = true;
     if (failed_ || frames_ == 0)
-        return false;
+        return !failed_;
     // The encoder ends only once both streams have ended.
     const auto last_frame = std::chrono::steady_clock::now();
     const bool pictures_sent = pictures_->end();
     const bool samples_sent = samples_->end();
     const bool pictures_closed = pictures_->wait_closed(end_milliseconds);
     const bool samples_closed = samples_->wait_closed(end_milliseconds);
-    const bool written = pictures_sent && samples_sent && pictures_closed && samples_closed;
+    const int status = film_pipe_platform().encoder_status(encoder_, end_milliseconds);
+    encoder_ = no_film_encoder;
+    // The encoder's own last words, above on standard error, say why.
+    if (status > 0)
+        return failure("the encoder failed (exit status " + std::to_string(status) + ")");
+    if (!(pictures_sent && samples_sent && pictures_closed && samples_closed))
+        return failure("the encoder did not take the whole film");
+    if (status == film_encoder_running)
+        return failure("the encoder did not end");
+    // Where no exit status can be had, the file itself must show it ended well.
+    if (const auto broken = mp4_fault(output_.temporary_path()))
+        return failure("the encoder left no whole film (" + *broken + ")");
+    if (!output_.commit()) {
+        report_ << output_.error() << "\n";
+        failed_ = true;
+        return false;
+    }
     const double tail_ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - last_frame).count();
-    if (written)
-        report_ << "film: " << path_ << " (" << frames_ << " frames at " << number(frames_per_second_)
-                << " per second, written " << static_cast<long>(tail_ms) << " ms after its last frame)\n";
-    else
-        report_ << "film " << path_ << ": the encoder did not take the whole film\n";
-    failed_ = !written;
-    return !failed_;
+    report_ << "film: " << path_ << " (" << frames_ << " frames at " << number(frames_per_second_)
+            << " per second, written " << static_cast<long>(tail_ms) << " ms after its last frame)\n";
+    return true;
 }

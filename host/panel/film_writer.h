@@ -18,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "host/base/output_file.h"
 #include "host/panel/film_pipe.h"
 #include "host/panel/film_sound_track.h"
 #include "host/panel/frame_loop.h"
@@ -57,7 +58,9 @@ private:
 
 class FilmWriter : public FrameObserver {
 public:
-    // `report` hears, once, why no film is written, and where it is at the end.
+    // `report` hears, once, why no film is written, and where it is at the
+    // end. The encoder writes the film as an output file
+    // (host/base/output_file.h), put in place only when it ended well.
     FilmWriter(std::string path, std::ostream& report);
     ~FilmWriter() override;
 
@@ -71,13 +74,18 @@ public:
     {
         add_frame(loop.picture(), frame.sound_requests, loop.platform(), loop.pace().frames_per_second);
     }
-    // Ends the film; true when the encoder wrote it whole.
+    // Ends the film; true when the encoder wrote it whole and it is in
+    // place, or no frame was filmed; false when no film was written, which
+    // `report` has heard.
     bool finish();
 
 private:
     bool start(int width, int height, double frames_per_second);
+    bool failure(const std::string& reason);
 
     std::string path_;
+    OutputFile output_;
+    FilmEncoder encoder_ = no_film_encoder;
     std::ostream& report_;
     double frames_per_second_ = 0.0;
     std::optional<FilmSoundTrack> sound_;

@@ -61,6 +61,11 @@ void PanelCanvas::fit(const std::vector<PlacedGauge>& places)
     under_ = panel_;
     if (backdrop_.picture && backdrop_.picture->width > 0 && backdrop_.picture->height > 0)
         scale_area(under_, *backdrop_.picture, under_.bounds());
+    // Undrawn pixels of the backdrop as nothing at all, so that copying it
+    // gives what laying it on nothing gives.
+    for (Rgba& pixel : under_.pixels)
+        if (pixel.a == 0)
+            pixel = {};
     stale_.take();
     stale_.add(panel_.bounds());
 }
@@ -89,8 +94,7 @@ void PanelCanvas::catch_up(Layer& layer)
 // The backdrop, then every gauge in placement order, inside `area`.
 void PanelCanvas::compose(const PixelBox& area)
 {
-    fill(panel_, area, {});
-    draw_over(panel_, under_, 0, 0, area);
+    copy_area(panel_, under_, area);
     for (const Layer& layer : layers_)
         draw_over(panel_, layer.is_scaled ? layer.scaled : layer.face.image(), layer.place.x, layer.place.y, area);
 }

@@ -1,6 +1,7 @@
 #include "host/panel/variables.h"
 
 #include <charconv>
+#include <cstdio>
 
 std::optional<std::uint32_t> host_token_by_name(const std::string& name_or_number)
 {
@@ -50,4 +51,16 @@ void HostVariables::adopt_key_event(std::uint32_t event, std::uint32_t argument)
 {
     if (event == key_event_kohlsman_set)
         values_[token_kohlsman_mb] = argument / static_cast<double>(kohlsman_units_per_mb);
+}
+
+std::string key_event_words(std::uint32_t event, std::uint32_t argument)
+{
+    char text[64];
+    if (event == key_event_kohlsman_set)
+        std::snprintf(text, sizeof text, "altimeter setting %g mb sent",
+                      argument / static_cast<double>(kohlsman_units_per_mb));
+    else
+        std::snprintf(text, sizeof text, "key event %u (%u) sent", static_cast<unsigned>(event),
+                      static_cast<unsigned>(argument));
+    return text;
 }

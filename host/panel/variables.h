@@ -35,6 +35,10 @@ inline constexpr HostVariableName host_variable_names[] = {
 std::optional<std::uint32_t> host_token_by_name(const std::string& name_or_number);
 const char* host_token_name(std::uint32_t token); // "" for an unknown token
 
+// A key event the module sent, in the pilot's words: "altimeter setting
+// 1013 mb sent". Traces and expectations keep the numbers.
+std::string key_event_words(std::uint32_t event, std::uint32_t argument);
+
 class HostVariables {
 public:
     HostVariables();

@@ -5,14 +5,18 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "host/raster/pixel_box.h"
 
+// Plain bytes, with no member initializers, so that pictures are copied and
+// cleared as memory: write Rgba{} for nothing drawn.
 struct Rgba {
-    std::uint8_t r = 0, g = 0, b = 0, a = 0;
+    std::uint8_t r, g, b, a;
     bool operator==(const Rgba&) const = default;
 };
+static_assert(std::is_trivial_v<Rgba> && sizeof(Rgba) == 4);
 
 struct Image {
     int width = 0;
@@ -49,6 +53,10 @@ inline void blend_pixel(Rgba& target, Rgba source)
 // `clip` (target pixels) and the target.
 void draw_over(Image& target, const Image& source, int x, int y, const PixelBox& clip);
 void draw_over(Image& target, const Image& source, int x, int y);
+
+// Copies the pixels of `box` (clipped to both) from `source`, an image of
+// the same size.
+void copy_area(Image& target, const Image& source, const PixelBox& box);
 
 // Sets every pixel of `box` (clipped to the image) to `colour`.
 void fill(Image& image, const PixelBox& box, Rgba colour);

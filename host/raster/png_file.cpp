@@ -1,50 +1,18 @@
-// PNG output through Debian's stb, the one place that includes its code.
-// stb frames the file; the compression is zlib's at its fastest level, with
-// every row stored unfiltered. stb's own compressor and its trial of five
-// filters per row cost about ten times as much for the flat-coloured panels
-// the host writes, and make files hardly smaller.
 #include "host/raster/png_file.h"
 
-#include <cstdlib>
+#include "host/base/output_file.h"
+#include "host/raster/png_encoding.h"
 
-#include <zlib.h>
-
-namespace {
-
-constexpr int unfiltered_rows = 0;
-
-unsigned char* compress_fast(unsigned char* data, int length, int* compressed_length, int /* stb's level */)
+bool write_png(const Image& image, const std::string& path, std::string* error)
 {
-    uLongf size = compressBound(static_cast<uLong>(length));
-    auto* out = static_cast<unsigned char*>(std::malloc(size));
-    if (out == nullptr)
-        return nullptr;
-    if (compress2(out, &size, data, static_cast<uLong>(length), Z_BEST_SPEED) != Z_OK) {
-        std::free(out);
-        return nullptr;
+    const std::vector<std::uint8_t> bytes = png_bytes(image);
+    OutputFile file(path);
+    if (file.open()) {
+        file.stream().write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+        if (file.commit())
+            return true;
     }
-    *compressed_length = static_cast<int>(size);
-    return out;
-}
-
-} // namespace
-
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wall"
-#pragma GCC diagnostic ignored "-Wextra"
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-#pragma GCC diagnostic ignored "-Wsign-compare"
-#pragma GCC diagnostic ignored "-Wunused-parameter"
-#pragma GCC diagnostic ignored "-Wunused-function"
-#define STB_IMAGE_WRITE_IMPLEMENTATION
-#define STB_IMAGE_WRITE_STATIC
-#define STBIW_ZLIB_COMPRESS compress_fast
-#include <stb/stb_image_write.h>
-#pragma GCC diagnostic pop
-
-bool write_png(const Image& image, const std::string& path)
-{
-    static_assert(sizeof(Rgba) == 4);
-    stbi_write_force_png_filter = unfiltered_rows;
-    return stbi_write_png(path.c_str(), image.width, image.height, 4, image.pixels.data(), image.width * 4) != 0;
+    if (error != nullptr)
+        *error = file.error();
+    return false;
 }

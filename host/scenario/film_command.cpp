@@ -1,22 +1,15 @@
 // `film FILE.mp4` films every frame from its line to the end of the
-// scenario or to `film end`.
+// scenario or to `film end`; whether the file can be written is checked
+// before the first frame (runner.cpp).
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 
-void ScenarioRunner::film(const Words& w)
+void ScenarioRunner::film(const Command& c)
 {
-    const bool ending = w[1] == "end";
-    const std::string path = output_path(w[1]);
-    // A film that cannot be written is an error at its line while the
-    // scenario is checked, before any frame flies.
-    if (!ending && !film_file_writable(path))
-        return script_error("cannot write " + path);
-    if (only_checking())
-        return;
     end_film();
-    if (ending)
+    if (c.word(0) == "end")
         return;
-    film_ = std::make_unique<FilmWriter>(path, report_);
+    film_ = std::make_unique<FilmWriter>(output_path(c.word(0)), report_);
     loop_.add_observer(*film_);
 }
 
@@ -25,6 +18,8 @@ void ScenarioRunner::end_film()
     if (!film_)
         return;
     loop_.remove_observer(*film_);
-    film_->finish();
+    // The film has said why it is not written.
+    if (!film_->finish())
+        result_.output_failed = true;
     film_.reset();
 }

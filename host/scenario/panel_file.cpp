@@ -6,6 +6,8 @@
 #include <map>
 #include <sstream>
 
+#include "host/base/utf8_path.h"
+#include "host/scenario/panel_text.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
@@ -13,10 +15,16 @@ namespace {
 constexpr int last_screen_position = 8;
 
 // Keys a panel window has that change nothing for a panel drawn on its own.
+// clang-format off
 const char* const quiet_window_keys[] = {
     "visible", "ident",  "window_pos",       "window_size_ratio", "pixel_size",       "zorder",
     "type",    "nomenu", "background_color", "child_3d",          "render_3d_window", "no_luminous",
+    "texture", "sizeable", "transparent_color",
 };
+// clang-format on
+
+// Where a gauge line's fields are: MODULE!GAUGE, X, Y, W, H, PARAMETER.
+enum GaugeField { name_field, x_field, y_field, width_field, height_field, parameter_field };
 
 std::string gauge_key(int number)
 {
@@ -26,11 +34,12 @@ std::string gauge_key(int number)
 
 class Reader {
 public:
-    PanelFile read(std::string_view text);
+    PanelFile read(std::string_view bytes);
 
 private:
     enum class Section { none, fltsim, titles, window, other };
 
+    void lines(std::string_view text);
     void problem(int line, std::string text) { file_.messages.push_back({line, true, std::move(text)}); }
     void note(int line, std::string text) { file_.messages.push_back({line, false, std::move(text)}); }
     void header(int line, std::string_view text);
@@ -48,7 +57,34 @@ private:
     std::vector<std::pair<std::string, int>> titled_; // windows [Window Titles] names
 };
 
-PanelFile Reader::read(std::string_view text)
+PanelFile Reader::read(std::string_view bytes)
+{
+    const PanelText decoded = decode_panel_bytes(bytes);
+    if (decoded.unreadable) {
+        problem(0, decoded.about);
+        return std::move(file_);
+    }
+    const std::string_view text = decoded.text;
+    lines(text);
+    if (decoded.encoding != PanelEncoding::ansi) {
+        const std::string_view first = trim(without_comment(text.substr(0, text.find('\n'))));
+        const bool harmless = decoded.encoding == PanelEncoding::utf8_mark && first.empty();
+        file_.messages.push_back({decoded.encoding == PanelEncoding::nul_bytes ? decoded.first_nul_line : 0, !harmless,
+                                  encoding_advice(decoded, first)});
+    }
+    for (std::size_t i = 0; i < file_.windows.size(); ++i)
+        finish_window(i);
+    for (const auto& [name, line] : titled_)
+        if (!window_by_name_.contains(name))
+            problem(line, "the window titles name " + visible(name) + ", but the file has no [" + visible(name) + "] section");
+    if (file_.windows.empty() && !file_.alias)
+        problem(0, "no [WindowNN] or [VCockpitNN] section: the panel has no window to place gauges in");
+    std::stable_sort(file_.messages.begin(), file_.messages.end(),
+                     [](const PanelFileMessage& a, const PanelFileMessage& b) { return a.line < b.line; });
+    return std::move(file_);
+}
+
+void Reader::lines(std::string_view text)
 {
     int number = 0;
     for (std::size_t start = 0; start < text.size() || number == 0;) {
@@ -71,16 +107,6 @@ PanelFile Reader::read(std::string_view text)
         }
         key(number, trim(line.substr(0, equals)), trim(line.substr(equals + 1)));
     }
-    for (std::size_t i = 0; i < file_.windows.size(); ++i)
-        finish_window(i);
-    for (const auto& [name, line] : titled_)
-        if (!window_by_name_.contains(name))
-            problem(line, "the window titles name " + name + ", but the file has no [" + name + "] section");
-    if (file_.windows.empty() && !file_.alias)
-        problem(0, "no [WindowNN] section: the panel has no window to place gauges in");
-    std::stable_sort(file_.messages.begin(), file_.messages.end(),
-                     [](const PanelFileMessage& a, const PanelFileMessage& b) { return a.line < b.line; });
-    return std::move(file_);
 }
 
 void Reader::header(int line, std::string_view text)
@@ -99,7 +125,7 @@ void Reader::header(int line, std::string_view text)
         section_ = Section::fltsim;
     } else if (lowered == "window titles") {
         section_ = Section::titles;
-    } else if (numbered(lowered, "window")) {
+    } else if (numbered(lowered, "window") || numbered(lowered, "vcockpit")) {
         section_ = Section::window;
         const auto [found, added] = window_by_name_.emplace(lowered, file_.windows.size());
         window_ = found->second;
@@ -107,10 +133,11 @@ void Reader::header(int line, std::string_view text)
             PanelWindow& window = file_.windows.emplace_back();
             window.name = name;
             window.line = line;
+            window.virtual_cockpit = lowered.starts_with("vcockpit");
             numbers_.emplace_back();
         } else {
             problem(line,
-                    "[" + name + "] again (first at line " + std::to_string(file_.windows[window_].line) +
+                    "[" + visible(name) + "] again (first at line " + std::to_string(file_.windows[window_].line) +
                         "): its keys are read as part of the first");
         }
     }
@@ -120,14 +147,20 @@ void Reader::key(int line, std::string_view key, std::string_view value)
 {
     const std::string lowered = lower(key);
     if (section_ == Section::none) {
-        note(line, excerpt(key) + " stands before any section; not read");
+        if (numbered(lowered, "gauge"))
+            problem(line,
+                    excerpt(key) +
+                        " stands before any section: a simulator places it in no window; put it below "
+                        "its window's [WindowNN] line");
+        else
+            note(line, excerpt(key) + " stands before any section; not read");
         return;
     }
     if (section_ == Section::other)
         return;
     const auto [seen, first] = keys_seen_.emplace(lowered, line);
     if (!first && section_ != Section::window) {
-        note(line, std::string(key) + " again (first at line " + std::to_string(seen->second) + "): the first is read");
+        note(line, visible(key) + " again (first at line " + std::to_string(seen->second) + "): the first is read");
         return;
     }
     if (section_ == Section::fltsim) {
@@ -139,7 +172,7 @@ void Reader::key(int line, std::string_view key, std::string_view value)
         if (numbered(lowered, "window"))
             titled_.push_back({lowered, line});
     } else if (!first && !numbered(lowered, "gauge")) {
-        note(line, std::string(key) + " again (first at line " + std::to_string(seen->second) + "): the first is read");
+        note(line, visible(key) + " again (first at line " + std::to_string(seen->second) + "): the first is read");
     } else {
         window_key(line, lowered, value);
     }
@@ -152,25 +185,26 @@ void Reader::window_key(int line, const std::string& key, std::string_view value
         gauge(line, *number, value);
     } else if (key.starts_with("gauge")) {
         problem(line, excerpt(key) + " is no gauge line: gauge lines are gaugeNN with a number");
-    } else if (key == "file") {
-        window.background = std::string(value);
-        window.background_line = line;
+    } else if (const auto screen = key == "file" ? std::optional<int>(0) : numbered(key, "file_")) {
+        if (!value.empty())
+            window.backgrounds.push_back({*screen, std::string(value), line});
     } else if (key == "size_mm") {
+        // A height left out or 0 follows the background's proportions.
         const auto parts = fields(value);
         const auto w = whole_number(parts[0]);
-        const auto h = parts.size() > 1 ? whole_number(parts[1]) : std::nullopt;
-        if (parts.size() != 2 || !w || !h || *w <= 0 || *h <= 0)
-            problem(line, "size_mm needs a width and a height above 0, not " + excerpt(value));
-        else
-            window.size_mm = PanelExtent{*w, *h};
+        const auto h = parts.size() > 1 && !parts[1].empty() ? whole_number(parts[1]) : std::optional<int>(0);
+        if (parts.size() > 2 || !w || !h || *w < 0 || *h < 0)
+            problem(line, "size_mm needs a width and a height of 0 or more, not " + excerpt(value));
+        else if (*w > 0 || *h > 0)
+            window.size_mm = PanelExtent{*w, *h}, window.size_mm_line = line;
     } else if (key == "window_size") {
         const auto parts = fields(value);
         const auto w = decimal(parts[0]);
         const auto h = parts.size() > 1 ? decimal(parts[1]) : std::nullopt;
-        if (parts.size() != 2 || !w || !h || *w <= 0 || *h <= 0)
-            problem(line, "window_size needs two shares of the screen above 0, not " + excerpt(value));
+        if (parts.size() > 2 || !w || *w <= 0 || (parts.size() == 2 && (!h || *h <= 0)))
+            problem(line, "window_size needs one or two shares of the screen above 0, not " + excerpt(value));
         else
-            window.window_width = *w, window.window_height = *h;
+            window.window_width = *w, window.window_height = h;
     } else if (key == "position") {
         const auto n = whole_number(value);
         if (!n || *n < 0 || *n > last_screen_position)
@@ -203,8 +237,8 @@ void Reader::gauge(int line, int number, std::string_view value)
     gauge.number = number;
     gauge.module = std::string(trim(parts[0].substr(0, bang)));
     gauge.gauge = std::string(trim(parts[0].substr(bang + 1)));
-    const auto x = parts.size() > 1 ? whole_number(parts[1]) : std::nullopt;
-    const auto y = parts.size() > 2 ? whole_number(parts[2]) : std::nullopt;
+    const auto x = parts.size() > x_field ? whole_number(parts[x_field]) : std::nullopt;
+    const auto y = parts.size() > y_field ? whole_number(parts[y_field]) : std::nullopt;
     if (!x || !y) {
         problem(line, key + " needs a place X, Y in whole numbers after the gauge, not " + excerpt(value));
         return;
@@ -213,11 +247,14 @@ void Reader::gauge(int line, int number, std::string_view value)
     gauge.y = *y;
     const char* const size_names[] = {"width", "height"};
     std::optional<int>* sizes[] = {&gauge.width, &gauge.height};
-    for (std::size_t i = 0; i < 2 && parts.size() > 3 + i; ++i) {
-        const auto size = whole_number(parts[3 + i]);
+    for (std::size_t i = 0; i < 2 && parts.size() > width_field + i; ++i) {
+        const std::string_view field = parts[width_field + i];
+        const auto size = whole_number(field);
+        if (field.empty())
+            continue; // not given: the gauge's own size or proportions
         if (!size)
             problem(line,
-                    key + ": the " + size_names[i] + " " + excerpt(parts[3 + i]) +
+                    key + ": the " + size_names[i] + " " + excerpt(field) +
                         " is not a whole number; the gauge keeps its own size");
         else if (*size <= 0)
             problem(line,
@@ -226,10 +263,16 @@ void Reader::gauge(int line, int number, std::string_view value)
         else
             *sizes[i] = *size;
     }
-    if (!gauge.width)
+    if (!gauge.width && gauge.height) {
+        note(line, key + ": a height without a width; the gauge keeps its own size");
         gauge.height.reset();
-    if (parts.size() > 5)
-        note(line, key + ": what follows the height is not read by this host");
+    }
+    if (parts.size() > parameter_field) {
+        std::size_t at = 0;
+        for (int comma = 0; comma < parameter_field; ++comma)
+            at = value.find(',', at) + 1;
+        gauge.parameter = std::string(trim(value.substr(at)));
+    }
     file_.windows[window_].gauges.push_back(std::move(gauge));
 }
 
@@ -264,6 +307,23 @@ const PanelWindow* PanelFile::window(std::string_view name) const
     return nullptr;
 }
 
+const PanelBackground* PanelWindow::background(int screen_width) const
+{
+    const PanelBackground* chosen = nullptr;
+    for (const PanelBackground& b : backgrounds)
+        if (b.screen_width <= screen_width && (chosen == nullptr || b.screen_width > chosen->screen_width))
+            chosen = &b;
+    return chosen;
+}
+
+int PanelFile::gauge_lines() const
+{
+    int count = 0;
+    for (const PanelWindow& w : windows)
+        count += static_cast<int>(w.gauges.size());
+    return count;
+}
+
 int PanelFile::problems() const
 {
     return static_cast<int>(std::count_if(messages.begin(), messages.end(), [](const auto& m) { return m.problem; }));
@@ -278,14 +338,14 @@ PanelFile read_panel_file(const std::string& path)
 {
     std::error_code error;
     PanelFile unread;
-    if (!std::filesystem::exists(path, error)) {
+    if (!std::filesystem::exists(utf8_path(path), error)) {
         unread.messages.push_back({0, true, "there is no such file"});
-    } else if (std::filesystem::is_directory(path, error)) {
+    } else if (std::filesystem::is_directory(utf8_path(path), error)) {
         unread.messages.push_back({0, true, "is a folder, not a panel file"});
-    } else if (std::filesystem::file_size(path, error) > panel_file_max_bytes) {
+    } else if (std::filesystem::file_size(utf8_path(path), error) > panel_file_max_bytes) {
         unread.messages.push_back({0, true, "is larger than any panel file (over 16 MB); not read"});
     } else {
-        std::ifstream in(path, std::ios::binary);
+        std::ifstream in(utf8_path(path), std::ios::binary);
         std::ostringstream text;
         if (in && (text << in.rdbuf()))
             return read_panel_text(text.str());

@@ -11,24 +11,36 @@
 // The sections and keys this host reads:
 //   [fltsim]
 //     alias=FOLDER      the panel is another aircraft's: FOLDER\panel.cfg,
-//                       FOLDER counted from the simulator's Aircraft folder
+//                       FOLDER counted from the simulator's Aircraft folder;
+//                       a simulator reads nothing else of this file
 //   [Window Titles]
 //     windowNN=TITLE    the windows the panel has; each needs its section
 //   [WindowNN]          one panel window
 //     file=BITMAP.bmp   the background, in the panel's folder, drawn under
 //                       the gauges and stretched over the design space
+//     file_1024=BITMAP.bmp  the background on screens at least 1024 pixels
+//                       wide (any width: the widest that fits is taken)
 //     size_mm=W,H       the design space the gauges' places and sizes are
-//                       in; the background's own size when absent
-//     window_size=W,H   the window's share of the screen (0 to 1 each)
+//                       in; W alone (or a height of 0): the height follows
+//                       the background's proportions; 0,0 or absent: the
+//                       background's own size, else as far as the gauges
+//                       reach
+//     window_size=W,H   the window's share of the screen (0 to 1 each); W
+//                       alone leaves the height to the simulator
 //     position=N        the window's place on the screen, 0 to 8
-//     gaugeNN=MODULE!GAUGE, X, Y[, W[, H]]
-//                       a gauge of the module file MODULE: top-left corner
-//                       at X, Y; W alone keeps the gauge's own aspect ratio,
-//                       no W gives its own size. Numbered from 00 without
-//                       gaps or repeats: a simulator reads the first line of
-//                       a number and stops at the first number missing.
+//     gaugeNN=MODULE!GAUGE, X, Y[, W[, H[, PARAMETER]]]
+//                       a gauge of the module file MODULE (SUB\MODULE: in
+//                       the gauges folder's SUB): top-left corner at X, Y;
+//                       W alone or an empty H keeps the gauge's own aspect
+//                       ratio, no W gives its own size; the parameter is
+//                       the rest of the line, for the gauge. Numbered from
+//                       00 without gaps or repeats: a simulator reads the
+//                       first line of a number and stops at the first
+//                       number missing.
 //     (the other keys a window has, such as visible or ident, are known and
 //      do not matter to a panel drawn on its own)
+//   [VCockpitNN]        gauges drawn onto the aircraft's 3D cockpit: read
+//                       and checked as a window's, not drawn by this host
 // Any other section is left alone.
 #pragma once
 
@@ -54,35 +66,56 @@ struct PanelGaugeLine {
     int x = 0, y = 0;
     std::optional<int> width;
     std::optional<int> height;
+    std::string parameter; // empty when none
 };
 
+// A side of 0 is not given: it follows the background or the gauges.
 struct PanelExtent {
     int width = 0, height = 0;
 };
 
+// file= (for every screen) or file_NNNN= (for screens NNNN pixels wide
+// and wider).
+struct PanelBackground {
+    int screen_width = 0;
+    std::string file;
+    int line = 0;
+};
+
+// The screen width the host draws a panel for, as a simulator on a screen
+// of this width would: it picks the background files by it.
+inline constexpr int bench_screen_width = 1024;
+
 struct PanelWindow {
-    std::string name;       // as the section header writes it
-    int line = 0;           // of the section header
-    std::string background; // file=, empty when none
-    int background_line = 0;
-    std::optional<PanelExtent> size_mm;
+    std::string name;     // as the section header writes it
+    int line = 0;         // of the section header
+    bool virtual_cockpit = false; // [VCockpitNN]
+    std::vector<PanelBackground> backgrounds;
+    std::optional<PanelExtent> size_mm; // never 0 on both sides
+    int size_mm_line = 0;
     std::optional<double> window_width, window_height; // window_size=
     std::optional<int> position;
     std::vector<PanelGaugeLine> gauges; // by number, up to the first gap
+
+    // The background a simulator on a screen this wide shows; null if none.
+    const PanelBackground* background(int screen_width = bench_screen_width) const;
 };
 
 struct PanelFile {
-    std::vector<PanelWindow> windows; // in file order
+    std::vector<PanelWindow> windows; // in file order, virtual cockpits too
     std::optional<std::string> alias;
     int alias_line = 0;
     std::vector<PanelFileMessage> messages; // by line
 
     const PanelWindow* window(std::string_view name) const;
     int problems() const;
+    // The gauge lines its windows keep, all windows together.
+    int gauge_lines() const;
 };
 
 // Never fails: what cannot be read gets a message and the rest is read.
-PanelFile read_panel_text(std::string_view text);
+// The bytes may be in any encoding an editor saves (host/scenario/panel_text.h).
+PanelFile read_panel_text(std::string_view bytes);
 // The same from a file; a file that cannot be read gets a line-0 message.
 PanelFile read_panel_file(const std::string& path);
 

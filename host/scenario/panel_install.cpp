@@ -1,17 +1,16 @@
 #include "host/scenario/panel_install.h"
 
 #include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <set>
 
+#include "host/base/utf8_path.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
 
 constexpr const char* panel_file_name = "panel.cfg";
-
-// ORDER: the kinds a simulator loads, in the order it prefers them.
-const char* const loadable_kinds[] = {".gau", ".dll"};
 
 char separator_of(const std::string& path)
 {
@@ -24,6 +23,13 @@ std::string same_file_key(const std::string& path)
     std::string key = lower(path);
     std::replace(key.begin(), key.end(), '\\', '/');
     return key;
+}
+
+// C:\..., \\server\..., /...: a path of its own, not below a folder.
+bool whole_path(const std::string& name)
+{
+    const bool drive = name.size() >= 2 && name[1] == ':' && std::isalpha(static_cast<unsigned char>(name[0]));
+    return drive || name.starts_with('\\') || name.starts_with('/');
 }
 
 } // namespace
@@ -44,7 +50,7 @@ std::string file_name_of(const std::string& path)
 
 std::string join_path(const std::string& folder, const std::string& name)
 {
-    if (folder.empty())
+    if (folder.empty() || whole_path(name))
         return name;
     const char separator = separator_of(folder);
     std::string tail = name;
@@ -66,17 +72,28 @@ FollowedPanel follow_panel_aliases(const std::string& panel_path, const std::str
     FollowedPanel followed{.path = panel_path, .file = read_panel_file(panel_path), .problems = {}};
     std::vector<std::string> chain{panel_path};
     std::set<std::string> seen{same_file_key(panel_path)};
+    // The files an alias hides, with the gauge lines a pilot added to them.
+    std::vector<AliasProblem> hidden;
     for (int step = 0; followed.file.alias; ++step) {
         const AliasProblem from{.path = followed.path, .line = followed.file.alias_line, .text = {}};
         auto problem = [&](const std::string& text) {
             followed.problems.push_back(from);
             followed.problems.back().text = text;
         };
+        if (const int lines = followed.file.gauge_lines(); lines > 0)
+            hidden.push_back({.path = followed.path, .line = followed.file.alias_line, .text = std::to_string(lines)});
         const std::string aircraft = simulator_folder.empty() ? folder_of(folder_of(folder_of(followed.path)))
                                                               : join_path(simulator_folder, "Aircraft");
-        std::string next = join_path(aircraft, *followed.file.alias);
-        if (!lower(next).ends_with(".cfg"))
-            next = join_path(next, panel_file_name);
+        const std::string folder = join_path(aircraft, *followed.file.alias);
+        std::error_code error;
+        if (std::filesystem::is_regular_file(folder, error) || lower(folder).ends_with(".cfg")) {
+            problem("alias= names the file " + folder +
+                    ": a simulator takes alias= as the folder of another "
+                    "aircraft's panel (alias=PLANE\\panel) and finds no panel there");
+            followed.file = PanelFile{};
+            return followed;
+        }
+        const std::string next = join_path(folder, panel_file_name);
         if (seen.contains(same_file_key(next))) {
             std::string loop;
             for (const std::string& path : chain)
@@ -103,44 +120,12 @@ FollowedPanel follow_panel_aliases(const std::string& panel_path, const std::str
             return followed;
         }
     }
-    return followed;
-}
-
-ModuleSearch find_module_file(const std::string& module, const std::string& panel_folder,
-                              const std::string& simulator_folder)
-{
-    ModuleSearch search;
-    search.looked_in.push_back(panel_folder);
-    if (!simulator_folder.empty())
-        search.looked_in.push_back(join_path(simulator_folder, gauges_folder_name));
-    const std::string wanted = lower(module);
-    for (const std::string& folder : search.looked_in) {
-        // Any file of the module's name counts as found: one of a kind this
-        // host does not load is named as such rather than as missing.
-        std::error_code error;
-        std::string other_kind;
-        for (const auto& entry : std::filesystem::directory_iterator(folder.empty() ? "." : folder, error)) {
-            const std::filesystem::path& path = entry.path();
-            if (lower(path.stem().string()) != wanted)
-                continue;
-            const std::string kind = lower(path.extension().string());
-            const auto loadable = std::find(std::begin(loadable_kinds), std::end(loadable_kinds), kind);
-            const std::string found = join_path(folder, path.filename().string());
-            if (loadable != std::end(loadable_kinds) && !entry.is_directory(error)) {
-                if (search.loadable && lower(search.path).ends_with(loadable_kinds[0]))
-                    continue;
-                search.path = found;
-                search.loadable = true;
-            } else if (other_kind.empty()) {
-                other_kind = found;
-            }
-        }
-        if (search.loadable)
-            return search;
-        if (!other_kind.empty()) {
-            search.path = other_kind;
-            return search;
-        }
+    for (AliasProblem& lines : hidden) {
+        const bool one = lines.text == "1";
+        lines.text = (one ? "this file's 1 gauge line is" : "these " + lines.text + " gauge lines are") +
+            " in a file the simulator does not read: the panel is that of " + followed.path +
+            "; add the lines there, or remove the alias";
+        followed.problems.push_back(std::move(lines));
     }
-    return search;
+    return followed;
 }

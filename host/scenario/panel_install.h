@@ -2,12 +2,14 @@
 // (Aircraft\PLANE\Panel\), the simulator's folder three levels above it,
 // the other aircraft an alias leads to, and the module files, looked for
 // in the panel's folder first and then in the simulator's gauges folder.
-// Paths take either separator and keep the one they were written with.
+// Paths take either separator and keep the one they were written with; a
+// name that is a whole path (C:\..., \\server\..., /...) stays as it is.
 #pragma once
 
 #include <string>
 #include <vector>
 
+#include "host/scenario/module_search.h"
 #include "host/scenario/panel_file.h"
 
 std::string folder_of(const std::string& path);    // without its separator
@@ -19,7 +21,9 @@ std::string join_path(const std::string& folder, const std::string& name);
 std::string simulator_folder_of(const std::string& panel_path);
 
 // A panel file after its [fltsim] alias, followed a few steps and never
-// round a loop; `path` is the file read last, its folder the panel's.
+// round a loop; `path` is the file read last, its folder the panel's. An
+// alias names a folder; gauge lines in a file with an alias are never read
+// by a simulator, and are named as such.
 struct AliasProblem {
     std::string path; // the file whose alias it is
     int line = 0;
@@ -35,14 +39,3 @@ struct FollowedPanel {
 inline constexpr int alias_steps_max = 4;
 FollowedPanel follow_panel_aliases(const std::string& panel_path, const std::string& simulator_folder);
 
-// A module file looked for by its name without extension.
-struct ModuleSearch {
-    std::string path;                   // found; empty when not
-    bool loadable = false;              // a .gau or a .dll
-    std::vector<std::string> looked_in; // the folders, in order
-};
-ModuleSearch find_module_file(const std::string& module, const std::string& panel_folder,
-                              const std::string& simulator_folder);
-
-// The folder the simulator's gauge modules are in.
-inline constexpr const char* gauges_folder_name = "Gauges";

@@ -1,34 +1,17 @@
 #include "host/scenario/panel_opening.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <iterator>
 #include <map>
 #include <tuple>
 
 #include "host/raster/dib_decoder.h"
 #include "host/base/file_bytes.h"
+#include "host/base/edit_distance.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
-
-// Letters to change, add or drop to make one name the other, ignoring case.
-std::size_t edit_distance(const std::string& a, const std::string& b)
-{
-    const std::string x = lower(a), y = lower(b);
-    std::vector<std::size_t> row(y.size() + 1);
-    for (std::size_t j = 0; j <= y.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= x.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= y.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[y.size()];
-}
 
 std::vector<std::string> offered_gauges(const LinkageRecord& linkage)
 {
@@ -50,15 +33,23 @@ std::string not_offered(const std::string& module, const std::string& gauge, con
     std::size_t nearest_distance = std::string::npos;
     for (const std::string& name : names) {
         text += (&name == &names.front() ? "" : ", ") + name;
-        const std::size_t distance = edit_distance(gauge, name);
+        const std::size_t distance = edit_distance(lower(gauge), lower(name));
         if (distance < nearest_distance)
             nearest = name, nearest_distance = distance;
     }
     if (names.empty())
         text += "none";
-    // A typo: a few letters off, or the same name in another case.
-    if (!nearest.empty() && nearest_distance <= std::max<std::size_t>(2, gauge.size() / 3))
+    if (!nearest.empty() && close_to(gauge, nearest))
         text += " (did you mean " + nearest + "?)";
+    // "ZOR_1 40, 40": the comma after the name left out.
+    const std::size_t blank = gauge.find_last_of(" \t");
+    const std::string before = blank == std::string::npos ? std::string() : std::string(trim(gauge.substr(0, blank)));
+    if (whole_number(gauge.substr(blank == std::string::npos ? 0 : blank + 1)) && !before.empty() &&
+        std::find(names.begin(), names.end(), before) != names.end())
+        return "a comma is missing after the gauge name: " + excerpt(gauge) +
+            " is read as the name of one gauge; "
+            "write " +
+            before + ", " + gauge.substr(blank + 1) + ", ...";
     return text;
 }
 
@@ -68,6 +59,47 @@ std::string folders_text(const std::vector<std::string>& folders)
     for (const std::string& folder : folders)
         text += (text.empty() ? "" : ", then ") + folder;
     return text;
+}
+
+// What a gauge line's module search found, when it is not a module to load.
+std::string not_loadable(const std::string& name, const std::string& module, const ModuleSearch& search)
+{
+    switch (search.kind) {
+    case ModuleKind::missing:
+        return name + ": no module file " + visible(module) + ".gau; looked in " + folders_text(search.looked_in) +
+            (search.hint.empty() ? "" : "; " + search.hint);
+    case ModuleKind::xml_folder: return name + ": " + search.path + " is an XML gauge folder: not checked by this host";
+    case ModuleKind::cabinet:
+        return name + ": " + search.path + " is a cabinet of XML gauges: not checked by this host";
+    default: return name + ": " + search.path + " is of a kind this host does not load (it loads .gau and .dll files)";
+    }
+}
+
+// The design space: size_mm as given, a side it leaves out from the
+// background's proportions, else from how far the gauges reach.
+PanelExtent design_space(const PanelWindow& window, const std::optional<Image>& picture, const PanelExtent& reach,
+                         std::string& taken)
+{
+    PanelExtent space = window.size_mm.value_or(PanelExtent{});
+    if (!window.size_mm && picture)
+        return {picture->width, picture->height};
+    if (!window.size_mm || (space.width > 0 && space.height > 0))
+        return space;
+    const bool height_left = space.height == 0;
+    if (picture && picture->width > 0 && picture->height > 0) {
+        if (height_left)
+            space.height =
+                static_cast<int>((std::int64_t{space.width} * picture->height + picture->width / 2) / picture->width);
+        else
+            space.width =
+                static_cast<int>((std::int64_t{space.height} * picture->width + picture->height / 2) / picture->height);
+        return space;
+    }
+    (height_left ? space.height : space.width) = std::max(1, height_left ? reach.height : reach.width);
+    taken = std::string("size_mm gives no ") + (height_left ? "height" : "width") +
+        " and the window has no background to take it from: the " + (height_left ? "height" : "width") + " is " +
+        std::to_string(height_left ? space.height : space.width) + ", as far as the gauges reach";
+    return space;
 }
 
 } // namespace
@@ -113,48 +145,38 @@ std::optional<Image> read_background(const std::string& path, std::string& error
     return picture;
 }
 
-void place_panel_window(const FollowedPanel& followed, const PanelWindow& window, const std::string& simulator_folder,
-                        GaugePanel& panel, ModuleLibrary& library, std::vector<PanelMessage>& messages)
+std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& followed, const PanelWindow& window,
+                                                      ModuleFinder& finder, GaugePanel& panel, ModuleLibrary& library,
+                                                      std::vector<PanelMessage>& messages)
 {
-    const std::string panel_folder = folder_of(followed.path);
     auto say = [&](int line, bool problem, const std::string& text) {
         messages.push_back({.path = followed.path, .line = line, .problem = problem, .text = text});
     };
 
-    PanelBackdrop backdrop;
-    if (!window.background.empty()) {
+    std::optional<Image> picture;
+    if (const PanelBackground* background = window.background()) {
         std::string error;
-        backdrop.picture = read_background(join_path(panel_folder, window.background), error);
-        if (!backdrop.picture)
-            say(window.background_line, true, error);
+        picture = read_background(join_path(finder.panel_folder(), background->file), error);
+        if (!picture)
+            say(background->line, true, error);
     }
-    if (window.size_mm) {
-        backdrop.width = window.size_mm->width;
-        backdrop.height = window.size_mm->height;
-    } else if (backdrop.picture) {
-        backdrop.width = backdrop.picture->width;
-        backdrop.height = backdrop.picture->height;
-    }
-    panel.set_backdrop(backdrop);
 
     std::map<std::string, std::optional<std::size_t>> modules; // by file, lower case
     std::map<std::string, int> first_lines;                    // the module's first gauge
+    std::vector<const PanelGaugeLine*> placed_lines;           // of each placed gauge
     for (const PanelGaugeLine& gauge : window.gauges) {
-        const std::string name = gauge.module + "!" + gauge.gauge;
-        const ModuleSearch search = find_module_file(gauge.module, panel_folder, simulator_folder);
+        const std::string name = visible(gauge.module + "!" + gauge.gauge);
+        const ModuleSearch& search = finder.find(gauge.module);
         // A module that cannot be used is one problem, however many gauges
         // it has; the later ones point back at the first.
-        const std::string key = search.loadable ? lower(search.path) : "?" + lower(gauge.module);
+        const std::string key = search.loadable() ? lower(search.path) : "?" + lower(gauge.module);
         if (const auto first = first_lines.find(key); first != first_lines.end()) {
             if (!modules[key])
                 say(gauge.line, false,
                     name + ": not placed either (the module: see line " + std::to_string(first->second) + ")");
-        } else if (search.path.empty()) {
-            say(gauge.line, true,
-                name + ": no module file " + gauge.module + ".gau; looked in " + folders_text(search.looked_in));
-        } else if (!search.loadable) {
-            say(gauge.line, true,
-                name + ": " + search.path + " is of a kind this host does not load (it loads .gau and .dll files)");
+        } else if (!search.loadable()) {
+            const bool xml = search.kind == ModuleKind::xml_folder || search.kind == ModuleKind::cabinet;
+            say(gauge.line, !xml, not_loadable(name, gauge.module, search));
         } else {
             std::string error;
             std::optional<std::size_t> index;
@@ -172,14 +194,27 @@ void place_panel_window(const FollowedPanel& followed, const PanelWindow& window
             say(gauge.line, true, not_offered(gauge.module, gauge.gauge, panel.linkage(*module)));
             continue;
         }
-        const PlacedGauge& placed = panel.gauges().back();
-        if (backdrop.width > 0 &&
-            (placed.x >= backdrop.width || placed.y >= backdrop.height || placed.x + placed.width <= 0 ||
-             placed.y + placed.height <= 0))
-            say(gauge.line, false,
-                name + " lies outside the window's design space of " + std::to_string(backdrop.width) + " x " +
-                    std::to_string(backdrop.height) + "; it does not show");
+        placed_lines.push_back(&gauge);
     }
+
+    PanelExtent reach;
+    for (const PlacedGauge& placed : panel.gauges())
+        reach = {std::max(reach.width, placed.x + placed.width), std::max(reach.height, placed.y + placed.height)};
+    std::string taken;
+    const PanelExtent space = design_space(window, picture, reach, taken);
+    if (!taken.empty())
+        say(window.size_mm_line, false, taken);
+    panel.set_backdrop(PanelBackdrop{.width = space.width, .height = space.height, .picture = std::move(picture)});
+    for (std::size_t i = 0; i < placed_lines.size() && space.width > 0 && space.height > 0; ++i) {
+        const PlacedGauge& placed = panel.gauges()[i];
+        if (placed.x >= space.width || placed.y >= space.height || placed.x + placed.width <= 0 ||
+            placed.y + placed.height <= 0)
+            say(placed_lines[i]->line, true,
+                visible(placed_lines[i]->module + "!" + placed_lines[i]->gauge) +
+                    " lies outside the window's design space of " + std::to_string(space.width) + " x " +
+                    std::to_string(space.height) + ": it does not show");
+    }
+    return placed_lines;
 }
 
 bool open_panel_window(const PanelRequest& request, GaugePanel& panel, ModuleLibrary& library, std::ostream& out)
@@ -188,20 +223,35 @@ bool open_panel_window(const PanelRequest& request, GaugePanel& panel, ModuleLib
         request.simulator_folder.empty() ? simulator_folder_of(request.path) : request.simulator_folder;
     const FollowedPanel followed = follow_panel_aliases(request.path, simulator_folder);
     std::vector<PanelMessage> messages = panel_file_messages(followed);
-    const PanelWindow* window = request.section.empty()
-        ? (followed.file.windows.empty() ? nullptr : &followed.file.windows[0])
-        : followed.file.window(request.section);
-    if (window == nullptr && !followed.file.windows.empty()) {
-        std::string sections;
-        for (const PanelWindow& w : followed.file.windows)
-            sections += (sections.empty() ? "" : ", ") + w.name;
+    const auto drawn = std::find_if(followed.file.windows.begin(), followed.file.windows.end(),
+                                    [](const PanelWindow& w) { return !w.virtual_cockpit; });
+    const PanelWindow* window = request.section.empty() ? (drawn == followed.file.windows.end() ? nullptr : &*drawn)
+                                                        : followed.file.window(request.section);
+    if (window != nullptr && window->virtual_cockpit) {
+        messages.push_back({.path = followed.path,
+                            .line = window->line,
+                            .problem = true,
+                            .text = "[" + visible(window->name) +
+                                "] is drawn on the aircraft's 3D cockpit, which this host does not draw; ask for a "
+                                "[WindowNN] section"});
+        window = nullptr;
+    } else if (window == nullptr && request.section.empty() && !followed.file.windows.empty()) {
         messages.push_back({.path = followed.path,
                             .line = 0,
                             .problem = true,
-                            .text = "has no section [" + request.section + "]; its windows are " + sections});
+                            .text = "has only 3D cockpit sections ([VCockpitNN]), no window this host draws"});
+    } else if (window == nullptr && !followed.file.windows.empty()) {
+        std::string sections;
+        for (const PanelWindow& w : followed.file.windows)
+            sections += (sections.empty() ? "" : ", ") + visible(w.name);
+        messages.push_back({.path = followed.path,
+                            .line = 0,
+                            .problem = true,
+                            .text = "has no section [" + visible(request.section) + "]; its windows are " + sections});
     }
+    ModuleFinder finder(folder_of(followed.path), simulator_folder);
     if (window != nullptr)
-        place_panel_window(followed, *window, simulator_folder, panel, library, messages);
+        place_panel_window(followed, *window, finder, panel, library, messages);
     print_panel_messages(messages, out);
     return window != nullptr;
 }

@@ -38,9 +38,13 @@ int count_problems(const std::vector<PanelMessage>& messages);
 // What the reader and the alias said about the file itself.
 std::vector<PanelMessage> panel_file_messages(const FollowedPanel& followed);
 
-// Places one window's gauges on the panel, which must have no gauges yet.
-void place_panel_window(const FollowedPanel& followed, const PanelWindow& window, const std::string& simulator_folder,
-                        GaugePanel& panel, ModuleLibrary& library, std::vector<PanelMessage>& messages);
+// Places one window's gauges on the panel, which must have no gauges yet,
+// over its design space and background; each module found once through
+// `finder` for every window of the panel. The lines of the gauges placed,
+// in the panel's order.
+std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& followed, const PanelWindow& window,
+                                                      ModuleFinder& finder, GaugePanel& panel, ModuleLibrary& library,
+                                                      std::vector<PanelMessage>& messages);
 
 struct PanelRequest {
     std::string path;             // the panel file

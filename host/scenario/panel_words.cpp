@@ -8,8 +8,24 @@
 std::string excerpt(std::string_view text)
 {
     if (text.size() > excerpt_max)
-        return "'" + std::string(text.substr(0, excerpt_max)) + "...'";
-    return "'" + std::string(text) + "'";
+        return "'" + visible(text.substr(0, excerpt_max)) + "...'";
+    return "'" + visible(text) + "'";
+}
+
+std::string visible(std::string_view text)
+{
+    static const char digits[] = "0123456789abcdef";
+    std::string out;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte == '\t')
+            out += "\\t";
+        else if (byte < 0x20 || byte >= 0x7f)
+            out += std::string("\\x") + digits[byte >> 4] + digits[byte & 15];
+        else
+            out += c;
+    }
+    return out;
 }
 
 std::string lower(std::string_view text)
@@ -79,4 +95,27 @@ std::optional<int> numbered(std::string_view lowered, std::string_view word)
         digits.find_first_not_of("0123456789") != std::string_view::npos)
         return std::nullopt;
     return whole_number(digits);
+}
+
+std::size_t edit_distance(const std::string& a, const std::string& b)
+{
+    const std::string x = lower(a), y = lower(b);
+    std::vector<std::size_t> row(y.size() + 1);
+    for (std::size_t j = 0; j <= y.size(); ++j)
+        row[j] = j;
+    for (std::size_t i = 1; i <= x.size(); ++i) {
+        std::size_t diagonal = row[0];
+        row[0] = i;
+        for (std::size_t j = 1; j <= y.size(); ++j) {
+            const std::size_t above = row[j];
+            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
+            diagonal = above;
+        }
+    }
+    return row[y.size()];
+}
+
+bool close_to(const std::string& typed, const std::string& name)
+{
+    return edit_distance(typed, name) <= std::max<std::size_t>(2, typed.size() / 3);
 }

@@ -1,93 +1,107 @@
 #include "host/scenario/runner.h"
+#include "host/base/output_file.h"
 #include "host/raster/png_file.h"
 
 #include <cmath>
 
 #include "host/panel/variables.h"
 #include "host/panel/xray_overlay.h"
+#include "host/script/print.h"
 
 namespace {
 
 constexpr int sheet_columns = 4;
-// What a scenario may ask of the clock.
-constexpr double lowest_frame_rate = 1.0;
-constexpr double highest_frame_rate = 1000.0;
-constexpr double highest_tick_rate = 100000.0;
 
 } // namespace
 
-// ORDER: looked up by word; usage text is what a bad line is told. A
-// command that opens the panel ends the placements.
-const ScenarioRunner::CommandRow ScenarioRunner::commands[] = {
+// ORDER: as the verbs are declared. Columns: the command ends the
+// placements; it opens the panel first, before it looks at the gauges or
+// presses them (a frame opens it itself); a restore runs it too (one that
+// shows, writes pictures or waits for a person it passes over).
+const ScenarioRunner::VerbRow ScenarioRunner::verbs[] = {
     // clang-format off
-    {"place",            3, false, &ScenarioRunner::place,            "place GAUGE X Y [WIDTH]"},
-    {"panel",            1, false, &ScenarioRunner::panel,            "panel PANEL.CFG [SECTION]"},
-    {"fps",              1, false, &ScenarioRunner::fps,              "fps FRAMES_PER_SECOND"},
-    {"ticks_per_second", 1, false, &ScenarioRunner::ticks_per_second, "ticks_per_second RATE"},
-    {"realtime",         1, false, &ScenarioRunner::realtime,         "realtime on|off"},
-    {"set",              2, false, &ScenarioRunner::set,              "set VARIABLE VALUE"},
-    {"ramp",             4, true,  &ScenarioRunner::ramp,             "ramp VARIABLE FROM TO FRAMES"},
-    {"frames",           1, true,  &ScenarioRunner::frames,           "frames COUNT"},
-    {"click",            3, true,  &ScenarioRunner::click,            "click GAUGE X Y [left|right]"},
-    {"press",            3, true,  &ScenarioRunner::press,            "press GAUGE X Y [left|right]"},
-    {"release",          0, false, &ScenarioRunner::release,          "release"},
-    {"hold",             4, true,  &ScenarioRunner::hold,             "hold GAUGE X Y [left|right] FRAMES"},
-    {"snapshot",         1, true,  &ScenarioRunner::snapshot,         "snapshot FILE.png [GAUGE] [xray]"},
-    {"moment",           1, true,  &ScenarioRunner::moment,           "moment CAPTION"},
-    {"sheet",            1, false, &ScenarioRunner::sheet,            "sheet FILE.png"},
-    {"pause",            1, false, &ScenarioRunner::pause,            "pause SECONDS"},
-    {"expect",           1, true,  &ScenarioRunner::expect,           "expect WHAT ..."},
-    {"film",             1, false, &ScenarioRunner::film,             "film FILE.mp4|end"},
+    {Verb::place,            &ScenarioRunner::nothing,          false, false, true},
+    {Verb::panel,            &ScenarioRunner::nothing,          false, false, true},
+    {Verb::fps,              &ScenarioRunner::fps,              false, false, true},
+    {Verb::ticks_per_second, &ScenarioRunner::ticks_per_second, false, false, true},
+    {Verb::realtime,         &ScenarioRunner::realtime,         false, false, false},
+    {Verb::set,              &ScenarioRunner::set,              false, false, true},
+    {Verb::ramp,             &ScenarioRunner::ramp,             true , false, true},
+    {Verb::frames,           &ScenarioRunner::frames,           true , false, true},
+    {Verb::click,            &ScenarioRunner::click,            true , true , true},
+    {Verb::press,            &ScenarioRunner::press,            true , true , true},
+    {Verb::release,          &ScenarioRunner::release,          false, false, true},
+    {Verb::hold,             &ScenarioRunner::hold,             true , true , true},
+    {Verb::snapshot,         &ScenarioRunner::snapshot,         true , true , false},
+    {Verb::moment,           &ScenarioRunner::moment,           true , true , false},
+    {Verb::sheet,            &ScenarioRunner::sheet,            false, false, false},
+    {Verb::pause,            &ScenarioRunner::pause,            false, false, false},
+    {Verb::film,             &ScenarioRunner::film,             false, false, true},
+    {Verb::expect_frame,     &ScenarioRunner::expect_frame,     true , true , true},
+    {Verb::expect_angle,     &ScenarioRunner::expect_angle,     true , true , true},
+    {Verb::expect_hidden,    &ScenarioRunner::expect_hidden,    true , true , true},
+    {Verb::expect_key,       &ScenarioRunner::expect_key,       true , true , true},
+    {Verb::expect_key_count, &ScenarioRunner::expect_key_count, true , true , true},
+    {Verb::expect_tooltip,   &ScenarioRunner::expect_tooltip,   true , true , true},
+    {Verb::expect_cursor,    &ScenarioRunner::expect_cursor,    true , true , true},
+    {Verb::expect_pixel,     &ScenarioRunner::expect_pixel,     true , true , true},
+    {Verb::expect_variable,  &ScenarioRunner::expect_variable,  true , true , true},
+    {Verb::expect_window,    &ScenarioRunner::expect_window,    true , true , true},
+    {Verb::expect_sound,     &ScenarioRunner::expect_sound,     true , true , true},
+    {Verb::recording,        &ScenarioRunner::nothing,          false, false, true},
     // clang-format on
 };
 
 ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
     : loop_(loop), panel_(loop.panel()), platform_(loop.platform()), options_(std::move(options)), report_(report)
 {
+    static_assert(std::size(verbs) == verb_count);
 }
 
-// The whole scenario is read before its first frame: every line's command
-// and words are checked and the gauges placed, so that a bad line anywhere
-// stops the run before anything has flown. Then the lines run.
-ScenarioResult ScenarioRunner::run(const ScenarioScript& script)
+// Every command is checked against the panel before the first frame and
+// the gauges placed, so that a bad line anywhere stops the run before
+// anything has flown. Then the commands run.
+ScenarioResult ScenarioRunner::run(const Program& program)
 {
-    check(script);
+    check(program);
     if (!result_.refused)
-        run_lines(script);
+        run_all(program);
     end_film();
     result_.frames = panel_.frame_number();
     return result_;
 }
 
-ScenarioResult ScenarioRunner::check(const ScenarioScript& script)
+ScenarioResult ScenarioRunner::check(const Program& program)
 {
-    checking_ = true;
-    run_lines(script);
-    checking_ = false;
-    result_.refused = result_.script_error;
+    script_folder_ = folder_of(program.file);
+    check_all(program);
+    result_.refused = stopped_by_fault();
     return result_;
 }
 
-void ScenarioRunner::run_lines(const ScenarioScript& script)
+void ScenarioRunner::check_all(const Program& program)
 {
-    script_folder_ = folder_of(script.name);
-    for (const ScenarioLine& line : script.lines) {
-        where_ = script.name + ":" + std::to_string(line.number);
-        line_failed_ = false;
-        const CommandRow* row = nullptr;
-        for (const CommandRow& candidate : commands)
-            if (line.words[0] == candidate.word)
-                row = &candidate;
-        if (row == nullptr) {
-            script_error("unknown command '" + line.words[0] + "'");
-        } else if (static_cast<int>(line.words.size()) - 1 < row->min_args) {
-            script_error(std::string("usage: ") + row->usage);
-        } else {
-            (this->*row->run)(line.words);
-            placements_over_ = placements_over_ || row->opens_panel;
-        }
-        if (result_.script_error || stopped_)
-            break;
+    for (const Command& command : program.commands) {
+        where_ = command.where();
+        check(command);
+        placements_over_ = placements_over_ || verbs[static_cast<std::size_t>(command.verb)].opens_panel;
+        if (stopped_by_fault())
+            return;
+    }
+}
+
+void ScenarioRunner::run_all(const Program& program)
+{
+    for (const Command& command : program.commands) {
+        const VerbRow& row = verbs[static_cast<std::size_t>(command.verb)];
+        if (options_.restoring && !row.kept_restoring)
+            continue;
+        where_ = command.where();
+        if (row.opens_first)
+            panel_.open();
+        (this->*row.apply)(command);
+        if (stopped_by_fault() || stopped_)
+            return;
     }
 }
 
@@ -110,6 +124,13 @@ void ScenarioRunner::script_error(const std::string& message)
     result_.script_error = true;
 }
 
+void ScenarioRunner::output_failure(const std::string& message)
+{
+    if (!result_.output_failed)
+        report_ << where_ << ": " << message << "\n";
+    result_.output_failed = true;
+}
+
 std::string ScenarioRunner::output_path(const std::string& name) const
 {
     if (name.starts_with('/') || (name.size() > 1 && name[1] == ':'))
@@ -117,76 +138,47 @@ std::string ScenarioRunner::output_path(const std::string& name) const
     return options_.output_folder + "/" + name;
 }
 
-// Gauges are placed while the scenario is checked, so that the lines after
-// can name them; the run passes over these lines.
-void ScenarioRunner::place(const Words& w)
+std::size_t ScenarioRunner::gauge_index(const Command& command, std::size_t at) const
 {
-    const int x = pixels(w[2], 0, panel_side_limit - 1, "a panel position");
-    const int y = pixels(w[3], 0, panel_side_limit - 1, "a panel position");
-    std::optional<int> width;
-    if (w.size() > 4)
-        width = pixels(w[4], 1, panel_side_limit, "a gauge width");
-    if (!checking_ || result_.script_error)
-        return;
-    if (placements_over_)
-        return script_error("gauges are placed before the first frame");
-    const auto label = panel_.place(w[1], x, y, width);
-    if (!label)
-        return script_error("the module offers no gauge '" + w[1] + "'");
-    const PlacedGauge& placed = *panel_.placed(*label);
-    if (placed.x + placed.width > panel_side_limit || placed.y + placed.height > panel_side_limit)
-        script_error("the panel would reach " + std::to_string(placed.x + placed.width) + "x" +
-                     std::to_string(placed.y + placed.height) + " pixels, more than " +
-                     std::to_string(panel_side_limit) + " a side");
+    return panel_.index_of(command.gauge(at));
 }
 
-// A panel file's window instead of gauges placed one by one, opened while
-// the scenario is checked, as placements are; its file is named from the
-// scenario's folder.
-void ScenarioRunner::panel(const Words& w)
+PixelPoint ScenarioRunner::point(const Command& command, std::size_t at)
 {
-    if (!checking_ || result_.script_error)
-        return;
-    if (placements_over_ || !panel_.gauges().empty())
-        return script_error("a panel file opens before any gauge is placed and before the first frame");
-    if (options_.modules == nullptr)
-        return script_error("this program opens no panel files");
-    const bool absolute = w[1].starts_with('/') || w[1].starts_with('\\') || (w[1].size() > 1 && w[1][1] == ':');
-    const PanelRequest request{.path = absolute ? w[1] : join_path(script_folder_, w[1]),
-                               .section = w.size() > 2 ? w[2] : "",
-                               .simulator_folder = options_.simulator_folder};
-    if (!open_panel_window(request, panel_, *options_.modules, report_))
-        script_error("the panel file's window cannot be opened");
+    return {static_cast<std::int32_t>(command.number(at)), static_cast<std::int32_t>(command.number(at + 1))};
 }
 
-void ScenarioRunner::fps(const Words& w)
+MouseButton ScenarioRunner::button(const Command& command, std::size_t at)
 {
-    const double rate = number_from(w[1], lowest_frame_rate, highest_frame_rate, "a frame rate");
-    if (!only_checking())
-        loop_.set_pace({.frames_per_second = rate, .ticks_per_second = loop_.pace().ticks_per_second});
+    return command.has(at) && command.word(at) == "right" ? MouseButton::right : MouseButton::left;
 }
 
-void ScenarioRunner::ticks_per_second(const Words& w)
+std::string ScenarioRunner::text(const Command& command, std::size_t at)
 {
-    const double rate = number_from(w[1], 0.0, highest_tick_rate, "a tick rate");
-    if (!only_checking())
-        loop_.set_pace({.frames_per_second = loop_.pace().frames_per_second, .ticks_per_second = rate});
+    return print_value(command.arguments.at(at));
 }
 
-void ScenarioRunner::realtime(const Words& w)
+void ScenarioRunner::fps(const Command& c)
 {
-    if (w[1] != "on" && w[1] != "off")
-        return script_error("usage: realtime on|off");
-    if (!only_checking() && !options_.restoring)
-        loop_.follow_clock(w[1] == "on");
+    loop_.set_pace({.frames_per_second = c.number(0), .ticks_per_second = loop_.pace().ticks_per_second});
+}
+
+void ScenarioRunner::ticks_per_second(const Command& c)
+{
+    loop_.set_pace({.frames_per_second = loop_.pace().frames_per_second, .ticks_per_second = c.number(0)});
+}
+
+void ScenarioRunner::realtime(const Command& c)
+{
+    loop_.follow_clock(c.word(0) == "on");
 }
 
 // The panel stands still: no frames for that long where frames follow the
 // clock, and their pace starts again from the end of the pause.
-void ScenarioRunner::pause(const Words& w)
+void ScenarioRunner::pause(const Command& c)
 {
-    const double seconds = number(w[1]);
-    if (only_checking() || !loop_.follows_clock() || options_.restoring || seconds <= 0.0)
+    const double seconds = c.number(0);
+    if (!loop_.follows_clock() || seconds <= 0.0)
         return;
     FrameClock& clock = loop_.clock();
     const auto due =
@@ -196,29 +188,23 @@ void ScenarioRunner::pause(const Words& w)
     loop_.follow_clock(true);
 }
 
-void ScenarioRunner::set(const Words& w)
+void ScenarioRunner::set(const Command& c)
 {
-    const std::uint32_t variable = token(w[1]);
-    const double value = number(w[2]);
-    if (!only_checking())
-        panel_.variables.set(variable, value);
+    panel_.variables.set(c.variable(0), c.number(1));
 }
 
-void ScenarioRunner::ramp(const Words& w)
+void ScenarioRunner::ramp(const Command& c)
 {
-    const std::uint32_t variable = token(w[1]);
-    const double from = number(w[2]);
-    const double to = number(w[3]);
-    const long count = frame_count(w[4]);
-    if (!only_checking())
-        run_frames(count, [&](long i) { panel_.variables.set(variable, from + (to - from) * (i + 1) / count); });
+    const std::uint32_t variable = c.variable(0);
+    const double from = c.number(1);
+    const double to = c.number(2);
+    const long count = static_cast<long>(c.number(3));
+    run_frames(count, [&](long i) { panel_.variables.set(variable, from + (to - from) * (i + 1) / count); });
 }
 
-void ScenarioRunner::frames(const Words& w)
+void ScenarioRunner::frames(const Command& c)
 {
-    const long count = frame_count(w[1]);
-    if (!only_checking())
-        run_frames(count, [](long) {});
+    run_frames(static_cast<long>(c.number(0)), [](long) {});
 }
 
 void ScenarioRunner::run_frames(long count, const std::function<void(long)>& before_each)
@@ -237,55 +223,37 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
     }
 }
 
-void ScenarioRunner::click(const Words& w)
+// `GAUGE X Y [left|right]`.
+void ScenarioRunner::click(const Command& c)
 {
-    mouse(w, &GaugePanel::click);
+    panel_.click(gauge_index(c, 0), point(c, 1), button(c, 3));
 }
 
-void ScenarioRunner::press(const Words& w)
+void ScenarioRunner::press(const Command& c)
 {
-    mouse(w, &GaugePanel::press);
+    panel_.press(gauge_index(c, 0), point(c, 1), button(c, 3));
 }
 
-// `GAUGE X Y [left|right]`, handed to the panel's click or press.
-void ScenarioRunner::mouse(const Words& w, PanelMouse call)
+void ScenarioRunner::release(const Command&)
 {
-    const std::size_t gauge = gauge_index(w[1]);
-    const PixelPoint at = point(w, 2);
-    const MouseButton pressed = button(w, 4);
-    if (only_checking())
-        return;
-    panel_.open();
-    (panel_.*call)(gauge, at, pressed);
-}
-
-void ScenarioRunner::release(const Words&)
-{
-    if (!only_checking())
-        panel_.release();
-}
-
-void ScenarioRunner::hold(const Words& w)
-{
-    const bool named_button = w.size() > 5;
-    const long count = frame_count(named_button ? w[5] : w[4]);
-    press({w[0], w[1], w[2], w[3], named_button ? w[4] : "left"});
-    if (only_checking())
-        return;
-    run_frames(count, [](long) {});
     panel_.release();
 }
 
-// `xray` as the last word lays the X-ray view over the picture.
-void ScenarioRunner::snapshot(const Words& w)
+// `GAUGE X Y [left|right] FRAMES`.
+void ScenarioRunner::hold(const Command& c)
 {
-    const bool xray = w.size() > 2 && w.back() == "xray";
-    const bool one_gauge = w.size() > (xray ? 3u : 2u);
-    // An unknown gauge is a script error before anything is drawn.
-    const std::size_t gauge = one_gauge ? gauge_index(w[2]) : 0;
-    if (only_checking() || options_.restoring)
-        return;
-    panel_.open();
+    const bool named_button = c.has(4);
+    panel_.press(gauge_index(c, 0), point(c, 1), named_button ? button(c, 3) : MouseButton::left);
+    run_frames(static_cast<long>(c.number(named_button ? 4 : 3)), [](long) {});
+    panel_.release();
+}
+
+// `FILE.png [GAUGE] [xray]`.
+void ScenarioRunner::snapshot(const Command& c)
+{
+    const bool xray = std::holds_alternative<std::string>(c.arguments.back()) && c.arguments.size() > 1;
+    const bool one_gauge = c.has(1) && std::holds_alternative<GaugeName>(c.arguments[1]);
+    const std::size_t gauge = one_gauge ? gauge_index(c, 1) : 0;
     watch();
     const Image& drawn = one_gauge ? panel_.draw_gauge(gauge) : panel_.draw_panel();
     Image picture;
@@ -297,28 +265,20 @@ void ScenarioRunner::snapshot(const Words& w)
         else
             overlay.draw_panel(picture, panel_.gauges());
     }
-    const std::string path = output_path(w[1]);
-    if (!write_png(xray ? picture : drawn, path))
-        script_error("cannot write " + path);
+    std::string error;
+    if (!write_png(xray ? picture : drawn, output_path(c.word(0)), &error))
+        output_failure(error);
 }
 
-void ScenarioRunner::moment(const Words& w)
+void ScenarioRunner::moment(const Command& c)
 {
-    if (only_checking() || options_.restoring)
-        return;
-    panel_.open();
-    std::string caption;
-    for (std::size_t i = 1; i < w.size(); ++i)
-        caption += (i > 1 ? " " : "") + w[i];
     watch();
-    moments_.push_back({caption, panel_.draw_panel()});
+    moments_.push_back({c.word(0), panel_.draw_panel()});
 }
 
-void ScenarioRunner::sheet(const Words& w)
+void ScenarioRunner::sheet(const Command& c)
 {
-    if (only_checking() || options_.restoring)
-        return;
-    const std::string path = output_path(w[1]);
-    if (!write_png(contact_sheet(moments_, sheet_columns), path))
-        script_error("cannot write " + path);
+    std::string error;
+    if (!write_png(contact_sheet(moments_, sheet_columns), output_path(c.word(0)), &error))
+        output_failure(error);
 }

@@ -1,7 +1,8 @@
-// Runs a scenario against a panel: places gauges, moves the host variables,
-// clicks, runs frames, takes pictures and checks expectations. Every line
-// is checked before the first frame, and a line it cannot run stops the
-// run there. A failed expectation is reported with its line and what was
+// Runs a scenario's commands against a panel: places gauges, moves the host
+// variables, clicks, runs frames, takes pictures and checks expectations.
+// The text was checked when it was read; what it names of the panel (its
+// gauges, their elements, the files it writes) is checked before the first
+// frame, and a command it cannot run stops the run there. A failed expectation is reported with its line and what was
 // seen; the run goes on so that one run shows every failure.
 #pragma once
 
@@ -17,7 +18,7 @@
 #include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/panel_opening.h"
-#include "host/scenario/script.h"
+#include "host/script/command.h"
 
 struct ScenarioOptions {
     // clang-format off
@@ -39,6 +40,7 @@ struct ScenarioOptions {
 struct ScenarioResult {
     int failures = 0;          // failed expectations
     bool script_error = false; // a line the runner cannot run
+    bool output_failed = false; // a picture or a film it could not write
     bool refused = false;      // such a line found before the first frame
     long frames = 0;
     std::vector<double> frame_costs_us; // module work of each frame
@@ -49,76 +51,77 @@ public:
     // The run takes its frames from `loop`, and sets its pace; the panel
     // stays open at the end, for whoever runs the loop on.
     ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report);
-    ScenarioResult run(const ScenarioScript& script);
-    // Only the reading before the first frame: every line checked and the
+    ScenarioResult run(const Program& program);
+    // Only the checks before the first frame: every command checked and the
     // gauges placed, no frame run and nothing of the module called, so a
     // panel that has not connected the module can check a scenario for one
     // that is flying.
-    ScenarioResult check(const ScenarioScript& script);
+    ScenarioResult check(const Program& program);
 
 private:
-    using Words = std::vector<std::string>;
-    using Command = void (ScenarioRunner::*)(const Words&);
-    struct CommandRow {
-        const char* word;
-        int min_args;
-        bool opens_panel;
-        Command run;
-        const char* usage;
+    using Apply = void (ScenarioRunner::*)(const Command&);
+    struct VerbRow {
+        Verb verb;
+        Apply apply;
+        bool opens_panel;    // the gauges are placed by then
+        bool opens_first;    // the panel is opened before it runs
+        bool kept_restoring; // a restore runs it too
     };
-    static const CommandRow commands[];
+    static const VerbRow verbs[];
 
-    void place(const Words&);
-    void panel(const Words&);
-    void fps(const Words&);
-    void ticks_per_second(const Words&);
-    void realtime(const Words&);
-    void set(const Words&);
-    void ramp(const Words&);
-    void pause(const Words&);
-    void frames(const Words&);
-    void click(const Words&);
-    void press(const Words&);
-    using PanelMouse = void (GaugePanel::*)(std::size_t gauge, PixelPoint point, MouseButton button);
-    void mouse(const Words&, PanelMouse call);
-    void release(const Words&);
-    void hold(const Words&);
-    void snapshot(const Words&);
-    void moment(const Words&);
-    void sheet(const Words&);
-    void expect(const Words&);
-    void film(const Words&); // film_command.cpp
+    // Before the first frame: the gauges placed, the panel file opened,
+    // every gauge a line names found, every film writable.
+    void check(const Command&);
+    void place(const Command&);
+    void panel(const Command&);
+    void check_gauges(const Command&);
+    void check_element(const Command&);
+
+    void fps(const Command&);
+    void ticks_per_second(const Command&);
+    void realtime(const Command&);
+    void set(const Command&);
+    void ramp(const Command&);
+    void pause(const Command&);
+    void frames(const Command&);
+    void click(const Command&);
+    void press(const Command&);
+    void release(const Command&);
+    void hold(const Command&);
+    void snapshot(const Command&);
+    void moment(const Command&);
+    void sheet(const Command&);
+    void film(const Command&); // film_command.cpp
     void end_film();
+    void nothing(const Command&) {}
 
     // Expectations, one per kind of thing seen (expectations.cpp).
-    void expect_frame(const Words&);
-    void expect_angle(const Words&);
-    void expect_hidden(const Words&);
-    void expect_key(const Words&);
-    void expect_key_count(const Words&);
-    void expect_tooltip(const Words&);
-    void expect_cursor(const Words&);
-    void expect_pixel(const Words&);
-    void expect_variable(const Words&);
-    void expect_window(const Words&);
-    void expect_sound(const Words&);
+    void expect_frame(const Command&);
+    void expect_angle(const Command&);
+    void expect_hidden(const Command&);
+    void expect_key(const Command&);
+    void expect_key_count(const Command&);
+    void expect_tooltip(const Command&);
+    void expect_cursor(const Command&);
+    void expect_pixel(const Command&);
+    void expect_variable(const Command&);
+    void expect_window(const Command&);
+    void expect_sound(const Command&);
 
-    void run_lines(const ScenarioScript& script);
-    // While the scenario is checked, commands read their words and stop
-    // there; so they do after a script error.
-    bool only_checking() const { return checking_ || result_.script_error; }
+    void check_all(const Program& program);
+    void run_all(const Program& program);
     void run_frames(long count, const std::function<void(long)>& before_each);
     void watch();
     void fail(const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
-    std::size_t gauge_index(const std::string& label);
-    PixelPoint point(const Words& words, std::size_t at);
-    MouseButton button(const Words& words, std::size_t at);
-    std::uint32_t token(const std::string& word);
-    double number(const std::string& word);
-    double number_from(const std::string& word, double lowest, double highest, const std::string& what);
-    int pixels(const std::string& word, int lowest, int highest, const std::string& what);
-    long frame_count(const std::string& word);
+    // A picture or film that cannot be written, said with its file and
+    // reason: the run stops there, as after a script error.
+    void output_failure(const std::string& message);
+    bool stopped_by_fault() const { return result_.script_error || result_.output_failed; }
+    std::size_t gauge_index(const Command& command, std::size_t at) const;
+    static PixelPoint point(const Command& command, std::size_t at);
+    static MouseButton button(const Command& command, std::size_t at);
+    static std::string text(const Command& command, std::size_t at);
     std::string output_path(const std::string& name) const;
 
     FrameLoop& loop_;
@@ -127,10 +130,8 @@ private:
     ScenarioOptions options_;
     std::ostream& report_;
     ScenarioResult result_;
-    std::string where_;         // "file:line" of the line running
-    std::string script_folder_; // where the scenario's panel files are named from
-    bool line_failed_ = false;
-    bool checking_ = false;
+    std::string where_;            // "file:line" of the line running
+    std::string script_folder_;    // where the scenario's panel files are named from
     bool placements_over_ = false; // a line that opens the panel was checked
 
     std::vector<std::string> last_sound_requests_; // of the last frame

@@ -7,86 +7,13 @@
 #include <sstream>
 #include <vector>
 
+#include "host/base/utf8_path.h"
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
 #include "host/base/median.h"
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
-
-std::optional<HostCommandLine> parse_host_command_line(int argc, char** argv, std::string& error)
-{
-    HostCommandLine line;
-    struct Option {
-        const char* name;
-        std::string HostCommandLine::*field;
-    };
-    const Option options[] = {
-        {"--module", &HostCommandLine::module_path}, {"--bitmaps", &HostCommandLine::bitmap_folder},
-        {"--trace", &HostCommandLine::trace_path},   {"--film", &HostCommandLine::film_path},
-        {"--out", &HostCommandLine::output_folder},  {"--report", &HostCommandLine::report_path},
-        {"--record", &HostCommandLine::record_path}, {"--panel", &HostCommandLine::panel_path},
-        {"--section", &HostCommandLine::section},    {"--sim-folder", &HostCommandLine::simulator_folder},
-        {"--check", &HostCommandLine::check_path},   {"--flights", &HostCommandLine::flights_path},
-    };
-    std::string seconds;
-    for (int i = 1; i < argc; ++i) {
-        const std::string word = argv[i];
-        if (word == "--window" || word == "--xray" || word == "--watch") {
-            (word == "--window" ? line.window : word == "--xray" ? line.xray : line.watch) = true;
-            continue;
-        }
-        const auto option =
-            std::find_if(std::begin(options), std::end(options), [&](const Option& o) { return word == o.name; });
-        if (option != std::end(options) || word == "--seconds") {
-            if (i + 1 >= argc) {
-                error = word + " needs a value";
-                return std::nullopt;
-            }
-            std::string& value = option != std::end(options) ? line.*(option->field) : seconds;
-            value = argv[++i];
-        } else if (line.scenario.empty() && !word.starts_with("--")) {
-            line.scenario = word;
-        } else {
-            error = "unexpected '" + word + "'";
-            return std::nullopt;
-        }
-    }
-    if (!line.flights_path.empty() && (line.window || !line.scenario.empty() || !line.trace_path.empty() ||
-                                       !line.film_path.empty() || !line.panel_path.empty())) {
-        error = "--flights names each flight's scenario and trace, and goes without --window, --trace, --film, "
-                "--panel and a scenario";
-        return std::nullopt;
-    }
-    if (line.scenario.empty() && !line.window && line.panel_path.empty() && line.check_path.empty() &&
-        line.flights_path.empty()) {
-        error = "no scenario given";
-        return std::nullopt;
-    }
-    if (line.panel_path.empty() && !line.section.empty()) {
-        error = "--section goes with --panel";
-        return std::nullopt;
-    }
-    // A panel file may hold several modules; the bench follows the one
-    // module file it was started with.
-    if (line.watch && !line.panel_path.empty()) {
-        error = "--watch follows one module file (--module) and does not go with --panel";
-        return std::nullopt;
-    }
-    if (!line.window &&
-        (line.xray || line.watch || !line.report_path.empty() || !line.record_path.empty() || !seconds.empty())) {
-        error = "--xray, --report, --record, --watch and --seconds go with --window";
-        return std::nullopt;
-    }
-    if (!seconds.empty()) {
-        char* end = nullptr;
-        line.seconds = std::strtod(seconds.c_str(), &end);
-        if (*end != '\0' || !(line.seconds > 0.0)) {
-            error = "--seconds needs a number of seconds above 0, not '" + seconds + "'";
-            return std::nullopt;
-        }
-    }
-    return line;
-}
+#include "host/script/parse.h"
 
 std::string module_crash_message(const std::string& fault)
 {
@@ -95,7 +22,7 @@ std::string module_crash_message(const std::string& fault)
 
 int run_host_flights(const HostCommandLine& command_line, const std::function<int(const HostCommandLine&)>& fly)
 {
-    std::ifstream list(command_line.flights_path);
+    std::ifstream list(utf8_path(command_line.flights_path));
     if (!list) {
         std::cerr << command_line.flights_path << ": cannot be read\n";
         return exit_unusable;
@@ -137,22 +64,28 @@ int run_host_program(const std::function<int()>& program)
     return exit_host_failed;
 }
 
-bool open_option_file(const std::string& path, std::ofstream& file)
+bool open_option_file(OutputFile& file)
 {
-    if (path.empty())
+    if (file.path().empty() || file.open())
         return true;
-    file.open(path);
-    if (!file)
-        std::cerr << path << ": cannot be written\n";
-    return file.is_open();
+    std::cerr << file.error() << "\n";
+    return false;
+}
+
+bool commit_option_file(OutputFile& file)
+{
+    if (!file.is_open() || file.commit())
+        return true;
+    std::cerr << file.error() << "\n";
+    return false;
 }
 
 bool film_option_usable(const std::string& path)
 {
-    if (path.empty() || film_file_writable(path))
-        return true;
-    std::cerr << path << ": cannot be written\n";
-    return false;
+    const auto refused = path.empty() ? std::nullopt : film_file_refusal(path);
+    if (refused)
+        std::cerr << *refused << "\n";
+    return !refused;
 }
 
 ScenarioOptions scenario_options(const HostCommandLine& command_line, ModuleLibrary* library)
@@ -190,23 +123,24 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library)
 {
-    std::string error;
-    std::optional<ScenarioScript> script = ScenarioScript{};
-    if (!command_line.scenario.empty() && !(script = read_scenario_file(command_line.scenario, error))) {
-        std::cerr << error << "\n";
+    ParseResult script;
+    if (!command_line.scenario.empty() && !(script = parse_file(command_line.scenario)).ok()) {
+        std::cerr << script.report();
         return exit_unusable;
     }
+    for (const std::string& note : script.notes)
+        std::cerr << note << "\n";
 
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
     if (!made)
         return exit_unusable;
     GaugePanel& panel = *made;
 
-    std::ofstream trace;
-    if (!open_option_file(command_line.trace_path, trace) || !film_option_usable(command_line.film_path))
-        return exit_unusable;
+    OutputFile trace(command_line.trace_path);
+    if (!open_option_file(trace) || !film_option_usable(command_line.film_path))
+        return exit_output_failed;
     FrameLoop loop(panel, platform);
-    FrameTraceWriter trace_writer(trace);
+    FrameTraceWriter trace_writer(trace.stream());
     if (trace.is_open())
         loop.add_observer(trace_writer);
     FilmWriter film(command_line.film_path, std::cerr);
@@ -215,12 +149,15 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     ScenarioRunner runner(loop, scenario_options(command_line, library), std::cerr);
     ScenarioResult result;
     const auto fault = platform.guarded([&] {
-        result = runner.run(*script);
+        result = runner.run(script.program);
         panel.close();
     });
-    // The film ends with the run, a crashed one too: what it holds is kept.
+    // The film and the trace end with the run, a crashed one too: what they
+    // hold is kept.
     loop.remove_observer(film);
-    film.finish();
+    const bool film_written = command_line.film_path.empty() || film.finish();
+    loop.remove_observer(trace_writer);
+    const bool outputs_written = commit_option_file(trace) && film_written && !result.output_failed;
     if (fault) {
         std::cerr << module_crash_message(*fault) << "\n";
         return exit_module_crashed;
@@ -233,5 +170,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
                   << "\n";
     if (result.script_error)
         return exit_unusable;
+    if (!outputs_written)
+        return exit_output_failed;
     return result.failures > 0 ? exit_expectation_failed : 0;
 }

@@ -15,10 +15,15 @@ std::string same_path(const std::string& path)
     return path;
 }
 
-bool cannot_start(const std::string&, std::string& error)
+FilmEncoder cannot_start(const std::string&, std::string& error)
 {
     error = "the web build starts no programs";
-    return false;
+    return no_film_encoder;
+}
+
+int no_status(FilmEncoder, int)
+{
+    return film_encoder_status_unknown;
 }
 
 FilmSocket no_listener(int&)
@@ -50,6 +55,7 @@ const FilmPipePlatform& film_pipe_platform()
     static const FilmPipePlatform platform{.find_encoder = no_encoder,
                                            .encoder_path = same_path,
                                            .start_encoder = cannot_start,
+                                           .encoder_status = no_status,
                                            .listen_loopback = no_listener,
                                            .accept_within = no_connection,
                                            .send_all = cannot_send,

@@ -16,6 +16,7 @@
 #include "host/linked/fresh_module.h"
 #include "host/linked/native_platform.h"
 #include "host/scenario/runner.h"
+#include "host/script/parse.h"
 #include "host/web/canvas_screen.h"
 #include "host/web/page_input.h"
 
@@ -54,11 +55,9 @@ std::string check_scenario(const std::string& text, HostPlatform& platform)
     if (text.size() > longest_scenario)
         return "the scenario is " + std::to_string(text.size()) + " bytes, more than " +
                std::to_string(longest_scenario) + " this page reads";
-    std::istringstream in(text);
-    std::string error;
-    const auto script = read_scenario(in, flight_path, error);
-    if (!script)
-        return page_message(error, flight_path);
+    const ParseResult parsed = parse(text, flight_path);
+    if (!parsed.ok())
+        return page_message(parsed.errors.front(), flight_path);
     HostServices* const flying = HostServices::current();
     std::ostringstream said;
     bool refused = false;
@@ -66,7 +65,7 @@ std::string check_scenario(const std::string& text, HostPlatform& platform)
         GaugePanel scratch(NativePlatform::linked_module(), platform);
         FrameLoop loop(scratch, platform);
         ScenarioRunner runner(loop, {.output_folder = page_folder, .watch = {}}, said);
-        refused = runner.check(*script).refused;
+        refused = runner.check(parsed.program).refused;
     }
     HostServices::make_current(flying);
     if (refused) {

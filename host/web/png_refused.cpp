@@ -4,7 +4,9 @@
 // panel's image itself.
 #include "host/raster/png_file.h"
 
-bool write_png(const Image&, const std::string&)
+bool write_png(const Image&, const std::string& path, std::string* error)
 {
+    if (error != nullptr)
+        *error = path + ": a web page has nowhere to write pictures";
     return false;
 }

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "host/win32/import_patch.h"
+#include "host/win32/wide_text.h"
 
 namespace {
 
@@ -35,7 +36,7 @@ HMODULE module_at(void* address)
 
 void note_failure(void* caller, const char* path, DWORD error)
 {
-    watch.failed.push_back({module_at(caller), path != nullptr ? path : "", error});
+    watch.failed.push_back({module_at(caller), path != nullptr ? utf8_from_ansi(path) : "", error});
 }
 
 HMMIO WINAPI watched_mmio_open(LPSTR path, LPMMIOINFO info, DWORD flags)
@@ -111,7 +112,7 @@ void watch_module_file_opens(HMODULE module)
 
 void answer_executable_path(const std::string& path)
 {
-    watch.executable_path = path;
+    watch.executable_path = ansi_text(path);
 }
 
 std::vector<FailedFileOpen> take_failed_file_opens()

@@ -61,7 +61,7 @@ std::string encoder_path(const std::string& path)
     return out;
 }
 
-bool start_encoder(const std::string& command_line, std::string& error)
+FilmEncoder start_encoder(const std::string& command_line, std::string& error)
 {
     STARTUPINFOA startup{};
     startup.cb = sizeof startup;
@@ -71,14 +71,24 @@ bool start_encoder(const std::string& command_line, std::string& error)
     // The encoder shares the host's console, where it says what went wrong.
     if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started)) {
         error = "Windows error " + std::to_string(GetLastError());
-        return false;
+        return no_film_encoder;
     }
-    // The film's end is read from its connection, not from the process.
     if (started.hThread != nullptr)
         CloseHandle(started.hThread);
-    if (started.hProcess != nullptr)
-        CloseHandle(started.hProcess);
-    return true;
+    return reinterpret_cast<FilmEncoder>(started.hProcess);
+}
+
+int encoder_status(FilmEncoder encoder, int milliseconds)
+{
+    const auto process = reinterpret_cast<HANDLE>(encoder);
+    DWORD status = 0;
+    // Wine gives a Unix program a handle that cannot be waited on.
+    const DWORD waited = WaitForSingleObject(process, static_cast<DWORD>(milliseconds));
+    const bool ended = waited == WAIT_OBJECT_0 && GetExitCodeProcess(process, &status);
+    CloseHandle(process);
+    if (waited == WAIT_FAILED)
+        return film_encoder_status_unknown;
+    return ended ? static_cast<int>(status) : film_encoder_running;
 }
 
 bool winsock_ready()
@@ -172,6 +182,7 @@ const FilmPipePlatform& film_pipe_platform()
         .find_encoder    = find_encoder,
         .encoder_path    = encoder_path,
         .start_encoder   = start_encoder,
+        .encoder_status  = encoder_status,
         .listen_loopback = listen_loopback,
         .accept_within   = accept_within,
         .send_all        = send_all,

@@ -4,8 +4,7 @@
 #include <fstream>
 #include <vector>
 
-#include "host/bench/module_bytes_check.h"
-#include "host/base/file_bytes.h"
+#include "host/base/module_file.h"
 #include "host/scenario/panel_install.h"
 #include "host/win32/directsound_watch.h"
 
@@ -21,26 +20,9 @@ FileStamp stamp_of(const std::string& path)
             .time = (std::uint64_t{data.ftLastWriteTime.dwHighDateTime} << 32) | data.ftLastWriteTime.dwLowDateTime};
 }
 
-std::string version_of(const std::string& path)
-{
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path.c_str(), &ignored);
-    std::vector<char> block(size);
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (size == 0 || !GetFileVersionInfoA(path.c_str(), 0, size, block.data()) ||
-        !VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length) || info == nullptr)
-        return "no version resource";
-    char text[48];
-    std::snprintf(text, sizeof text, "version %u.%u.%u.%u", unsigned{HIWORD(info->dwFileVersionMS)},
-                  unsigned{LOWORD(info->dwFileVersionMS)}, unsigned{HIWORD(info->dwFileVersionLS)},
-                  unsigned{LOWORD(info->dwFileVersionLS)});
-    return text;
-}
-
 } // namespace
 
-std::string module_file_description(const std::string& path)
+std::string module_file_description(const std::string& path, const ModuleFile& file)
 {
     const FileStamp stamp = stamp_of(path);
     FILETIME written{.dwLowDateTime = static_cast<DWORD>(stamp.time),
@@ -50,7 +32,14 @@ std::string module_file_description(const std::string& path)
     char when[32];
     std::snprintf(when, sizeof when, "%04u-%02u-%02u %02u:%02u:%02u UTC", utc.wYear, utc.wMonth, utc.wDay, utc.wHour,
                   utc.wMinute, utc.wSecond);
-    return file_name_of(path) + ", " + std::to_string(stamp.size) + " bytes, " + when + ", " + version_of(path);
+    const std::string version = module_file_version(file.pe);
+    return file_name_of(path) + ", " + std::to_string(file.bytes.size()) + " bytes, " + when + ", " +
+        (version.empty() ? "no version resource" : "version " + version);
+}
+
+std::string module_file_description(const std::string& path)
+{
+    return module_file_description(path, read_module_file(path));
 }
 
 FollowedModule::FollowedModule(std::string path, HWND window)
@@ -78,16 +67,12 @@ bool FollowedModule::load(std::string& error)
 // the system then loads.
 std::optional<FollowedModule::Copy> FollowedModule::load_copy(std::string& error)
 {
-    const auto read = file_bytes(path_);
-    if (!read) {
-        error = "module file cannot be read";
+    const ModuleFile file = read_module_file(path_);
+    if (file.problem) {
+        error = "module file " + *file.problem;
         return std::nullopt;
     }
-    const std::vector<std::uint8_t>& bytes = *read;
-    if (const auto problem = module_file_problem(bytes)) {
-        error = *problem;
-        return std::nullopt;
-    }
+    const std::vector<std::uint8_t>& bytes = file.bytes;
     char folder[MAX_PATH] = {};
     GetTempPathA(sizeof folder, folder);
     Copy copy;
@@ -100,13 +85,15 @@ std::optional<FollowedModule::Copy> FollowedModule::load_copy(std::string& error
         error = "no copy of the module file could be written to " + copy.path;
         return std::nullopt;
     }
-    const auto library = load_gauge_module(copy.path, error);
+    // The copy's name says nothing to the user: the error names the file.
+    const auto library = load_checked_module(copy.path, file.pe, error);
     if (!library) {
-        error = error.substr(copy.path.size() + 2); // the copy's name says nothing
+        error = "module file " + error;
         DeleteFileA(copy.path.c_str());
         return std::nullopt;
     }
     copy.library = *library;
+    copy.description = module_file_description(path_, file);
     return copy;
 }
 
@@ -127,7 +114,7 @@ std::optional<ModuleOffer> FollowedModule::newer_module(double now_seconds, std:
     if (!copy)
         return std::nullopt;
     offered_ = *copy;
-    return ModuleOffer{.module = offered_.library.records, .description = module_file_description(path_)};
+    return ModuleOffer{.module = offered_.library.records, .description = offered_.description};
 }
 
 void FollowedModule::take()

@@ -9,11 +9,14 @@
 
 #include <string>
 
+#include "host/base/module_file.h"
 #include "host/bench/module_follower.h"
 #include "host/win32/module_loader.h"
 #include "host/win32/win32_platform.h"
 
-// "KRV_ZOR_V1_02.gau, 48128 bytes, 2026-12-09 14:31:02 UTC, version 1.0.0.0"
+// "KRV_ZOR_V1_02.gau, 48128 bytes, 2026-12-09 14:31:02 UTC, version 1.0.0.0",
+// of the file at `path` as read into `file`, or as read now.
+std::string module_file_description(const std::string& path, const ModuleFile& file);
 std::string module_file_description(const std::string& path);
 
 class FollowedModule : public ModuleFollower {
@@ -26,6 +29,7 @@ public:
     // The first copy; false, with the reason, when the file does not load.
     bool load(std::string& error);
     const LoadedLibrary& running() const { return running_.library; }
+    const std::string& running_description() const { return running_.description; }
     // The platform whose resources follow the running module.
     void serve(Win32Platform& platform) { platform_ = &platform; }
 
@@ -37,6 +41,7 @@ private:
     struct Copy {
         LoadedLibrary library;
         std::string path;
+        std::string description; // of the file it was copied from, as read
     };
     std::optional<Copy> load_copy(std::string& error);
     static void drop(Copy& copy);

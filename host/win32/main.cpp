@@ -2,6 +2,7 @@
 // it a main window to find and this host's panel services, and flies a
 // scenario with it, headless or live in the bench window.
 #include <iostream>
+#include <vector>
 
 #include "host/bench/session.h"
 #include "host/scenario/session.h"
@@ -13,6 +14,7 @@
 #include "host/win32/module_library.h"
 #include "host/win32/module_loader.h"
 #include "host/win32/panel_doctor.h"
+#include "host/win32/wide_text.h"
 #include "host/win32/win32_platform.h"
 
 namespace {
@@ -22,10 +24,42 @@ constexpr const char* default_module_file = "KRV_ZOR_V1_02.gau";
 
 std::string folder_of_host()
 {
-    char path[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, path, sizeof path);
-    std::string folder = path;
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 4);
+    const std::string folder = utf8_from_wide(path);
     return folder.substr(0, folder.find_last_of("\\/") + 1);
+}
+
+// The command line as UTF-8, from Windows' own UTF-16 copy: main's argv
+// holds it in the ANSI code page, with '?' for every letter that lacks.
+std::vector<std::string> utf8_arguments()
+{
+    int count = 0;
+    wchar_t** wide = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::string> words;
+    for (int i = 0; wide != nullptr && i < count; ++i)
+        words.push_back(utf8_from_wide(wide[i]));
+    LocalFree(wide);
+    return words;
+}
+
+// Wine runs a console program from a shell in the shell's own terminal,
+// which stays when the program ends.
+bool under_wine()
+{
+    const HMODULE system = GetModuleHandleA("ntdll.dll");
+    return system != nullptr && GetProcAddress(system, "wine_get_version") != nullptr;
+}
+
+// A console no other program shares was opened for this one, by Explorer
+// (a double-click, a file dropped on the program), and closes with it; a
+// person reads it from the keyboard, not from a pipe.
+bool console_closes_with_program()
+{
+    DWORD processes[2];
+    DWORD mode = 0;
+    return !under_wine() && GetConsoleProcessList(processes, 2) == 1 &&
+        GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
 }
 
 // The window exists before the module is loaded, so the module's install
@@ -83,19 +117,20 @@ int follow_and_fly(const HostCommandLine& command_line, BenchWindow& bench)
     Win32ModuleLibrary panel_modules(bench.handle());
     std::cout << "main window class: " << bench.window_class() << std::endl;
     const BenchModule module{.records = followed.running().records,
-                             .description = module_file_description(command_line.module_path),
+                             .description = followed.running_description(),
                              .follower = &followed};
     return run_bench_session(command_line, module, platform, bench, &panel_modules);
 }
 
-int host_main(int argc, char** argv)
+// `bench_closed` tells main that the run ended in the bench window, whose
+// closing the person saw.
+int host_main(int argc, char** argv, bool& bench_closed)
 {
-    std::string error;
-    auto command_line = parse_host_command_line(argc, argv, error);
-    if (!command_line) {
-        std::cerr << error << "\n" << host_usage << "\n";
-        return exit_unusable;
-    }
+    int status = 0;
+    auto command_line = host_command_line(win32_program, argc, argv, std::cout, std::cerr, status);
+    if (!command_line)
+        return status;
+    bench_closed = command_line->window;
     command_line->host_folder = folder_of_host();
     if (command_line->module_path.empty())
         command_line->module_path = command_line->host_folder + default_module_file;
@@ -145,21 +180,23 @@ int host_main(int argc, char** argv)
 
 } // namespace
 
-int main(int argc, char** argv)
+int main()
 {
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> words = utf8_arguments();
     // A double-click starts the host with no arguments: it opens the bench
     // on the demo panel.
-    char window_option[] = "--window";
-    char* bench_argv[] = {argv[0], window_option, nullptr};
-    const bool double_clicked = argc == 1;
-    if (double_clicked) {
-        argc = 2;
-        argv = bench_argv;
-    }
-    const int status = run_host_program([&] { return host_main(argc, argv); });
-    if (double_clicked && status != 0) {
-        // The console a double-click opened closes with the program: keep
-        // the reason on the screen until it is read.
+    if (words.size() == 1)
+        words.emplace_back("--window");
+    std::vector<char*> argv;
+    for (std::string& word : words)
+        argv.push_back(word.data());
+    argv.push_back(nullptr);
+    bool bench_closed = false;
+    const int status =
+        run_host_program([&] { return host_main(static_cast<int>(words.size()), argv.data(), bench_closed); });
+    // Whatever the program said stays on the screen until it is read.
+    if (console_closes_with_program() && (status != 0 || !bench_closed)) {
         std::cerr << "Press Enter to close.\n";
         std::string ignored;
         std::getline(std::cin, ignored);

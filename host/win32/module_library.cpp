@@ -3,6 +3,7 @@
 #include "host/scenario/panel_words.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/file_open_watch.h"
+#include "host/win32/wide_text.h"
 
 namespace {
 
@@ -15,9 +16,9 @@ std::string key_of(const std::string& path)
 
 std::string full_path(const std::string& path)
 {
-    char full[MAX_PATH * 4] = {};
-    const DWORD length = GetFullPathNameA(path.c_str(), sizeof full, full, nullptr);
-    return length > 0 && length < sizeof full ? std::string(full, length) : path;
+    wchar_t full[MAX_PATH * 4] = {};
+    const DWORD length = GetFullPathNameW(wide_text(path).c_str(), MAX_PATH * 4, full, nullptr);
+    return length > 0 && length < MAX_PATH * 4 ? utf8_from_wide(std::wstring(full, length)) : path;
 }
 
 std::optional<LoadedModule> Win32ModuleLibrary::load(const std::string& path, std::string& error)

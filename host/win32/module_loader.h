@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "host/base/pe_file.h"
 #include "host/panel/platform.h"
 
 struct LoadedLibrary {
@@ -13,10 +14,15 @@ struct LoadedLibrary {
     LoadedModule records;
 };
 
-// nullopt, with the reason in `error`, when the file is no whole 32-bit
-// DLL, does not load (naming the DLLs it needs that are missing), or does
-// not export both records. A broken file is never handed to the loader.
+// nullopt, with the reason in `error` after the path, when the file is no
+// whole 32-bit DLL (module_file.h), does not load, or does not export both
+// records. The file is read once, for its check and for the DLLs it needs.
 std::optional<LoadedLibrary> load_gauge_module(const std::string& path, std::string& error);
+
+// A file already read and found whole (`file`, the facts of its bytes),
+// loaded from `path`; the reason in `error` is said after the file's name:
+// naming the DLLs it imports that are missing when it does not load.
+std::optional<LoadedLibrary> load_checked_module(const std::string& path, const PeFile& file, std::string& error);
 
 // A bitmap resource of a loaded module, decoded.
 std::optional<Image> module_bitmap(HMODULE module, std::uint32_t resource_id);

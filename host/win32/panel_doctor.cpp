@@ -1,11 +1,14 @@
 #include "host/win32/panel_doctor.h"
 
+#include <map>
 #include <set>
 
+#include "host/scenario/panel_report.h"
 #include "host/scenario/panel_words.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/file_open_watch.h"
 #include "host/win32/module_library.h"
+#include "host/win32/wide_text.h"
 #include "host/win32/win32_platform.h"
 
 namespace {
@@ -14,7 +17,7 @@ namespace {
 // their modules could not open meanwhile, at the line of the module's
 // first gauge; each file once for each module.
 void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const PanelWindow& window,
-                        const std::string& simulator_folder, const Win32ModuleLibrary& library,
+                        ModuleFinder& finder, const Win32ModuleLibrary& library,
                         std::set<std::pair<HMODULE, std::string>>& told, std::vector<PanelMessage>& messages)
 {
     take_failed_file_opens();
@@ -24,7 +27,7 @@ void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const 
     for (const FailedFileOpen& failed : take_failed_file_opens()) {
         const PanelGaugeLine* first = nullptr;
         for (const PanelGaugeLine& gauge : window.gauges) {
-            const ModuleSearch search = find_module_file(gauge.module, folder_of(followed.path), simulator_folder);
+            const ModuleSearch& search = finder.find(gauge.module);
             if (!search.path.empty() && library.handle_of(search.path) == failed.module) {
                 first = &gauge;
                 break;
@@ -32,13 +35,43 @@ void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const 
         }
         if (first == nullptr || !told.insert({failed.module, lower(failed.path)}).second)
             continue;
-        const bool there = GetFileAttributesA(failed.path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        const bool there = GetFileAttributesW(wide_text(failed.path).c_str()) != INVALID_FILE_ATTRIBUTES;
         messages.push_back({.path = followed.path,
                             .line = first->line,
                             .problem = true,
                             .text = first->module + " looked at install for " + failed.path +
                                 (there ? ", which is there but could not be opened" : ", which is missing")});
     }
+}
+
+// One gauge of each name of each module, on a panel of their own: what a
+// module looks for at install does not change with how many of its gauges
+// a window has, and installing ten thousand would take minutes.
+void install_one_of_each(Win32Platform& platform, const FollowedPanel& followed, const CheckedWindow& checked,
+                         ModuleFinder& finder, Win32ModuleLibrary& library,
+                         std::set<std::pair<HMODULE, std::string>>& told, std::vector<PanelMessage>& messages)
+{
+    GaugePanel sample(platform);
+    std::map<std::string, std::size_t> modules; // by file, lower case
+    std::set<std::pair<std::string, std::string>> placed;
+    for (const PanelGaugeLine* line : checked.placed_lines) {
+        const ModuleSearch& search = finder.find(line->module);
+        const std::string key = lower(search.path);
+        if (!placed.insert({key, line->gauge}).second)
+            continue;
+        auto module = modules.find(key);
+        std::string error;
+        if (module == modules.end()) {
+            const auto loaded = library.load(search.path, error);
+            const auto index = loaded ? sample.add_module(*loaded, error) : std::nullopt;
+            if (!index)
+                continue; // said when the window was placed
+            module = modules.emplace(key, *index).first;
+        }
+        sample.place(module->second, line->gauge, line->x, line->y, line->width, line->height);
+    }
+    if (!sample.gauges().empty())
+        install_and_listen(sample, followed, *checked.window, finder, library, told, messages);
 }
 
 } // namespace
@@ -70,18 +103,19 @@ int check_panel_file(const HostCommandLine& command_line, HWND host_window, std:
     std::vector<PanelMessage> messages = panel_file_messages(followed);
     Win32ModuleLibrary library(host_window);
     Win32Platform platform(nullptr);
+    ModuleFinder finder(folder_of(followed.path), simulator_folder);
     std::set<std::pair<HMODULE, std::string>> told;
+    std::vector<CheckedWindow> checked;
     for (const PanelWindow& window : followed.file.windows) {
         GaugePanel panel(platform);
-        place_panel_window(followed, window, simulator_folder, panel, library, messages);
-        out << "[" << window.name << "] at line " << window.line << ": " << panel.gauges().size() << " of "
-            << window.gauges.size() << " gauges placed\n";
-        if (!panel.gauges().empty())
-            install_and_listen(panel, followed, window, simulator_folder, library, told, messages);
+        CheckedWindow& done = checked.emplace_back();
+        done.window = &window;
+        done.placed_lines = place_panel_window(followed, window, finder, panel, library, messages);
+        done.placed = panel.gauges();
+        install_one_of_each(platform, followed, done, finder, library, told, messages);
     }
     // Files below the simulator's folder are named from there.
-    print_panel_messages(messages, out, simulator_folder.empty() ? "" : join_path(simulator_folder, ""));
-    const int problems = count_problems(messages);
-    out << problems << (problems == 1 ? " problem" : " problems") << std::endl;
+    const int problems = print_panel_report(followed, checked, messages, out,
+                                            simulator_folder.empty() ? "" : join_path(simulator_folder, ""));
     return problems == 0 ? 0 : 1;
 }

@@ -23,8 +23,12 @@ void check_window(const PanelWindow& window, int lines)
 {
     if (window.line < 1 || window.line > lines)
         fail("a window on a line the file does not have");
-    if (window.size_mm && (window.size_mm->width <= 0 || window.size_mm->height <= 0))
-        fail("a design space that is not above 0");
+    if (window.size_mm && (window.size_mm->width < 0 || window.size_mm->height < 0 ||
+                           (window.size_mm->width == 0 && window.size_mm->height == 0)))
+        fail("a design space below 0, or of 0 on both sides");
+    for (const PanelBackground& background : window.backgrounds)
+        if (background.file.empty() || background.line < 1 || background.line > lines || background.screen_width < 0)
+            fail("a background without its file, its line or a screen width");
     if (window.position && (*window.position < 0 || *window.position > 8))
         fail("a screen place outside 0 to 8");
     int previous = -1;
@@ -48,6 +52,8 @@ void check_window(const PanelWindow& window, int lines)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
+    // In UTF-16 a line ends in a unit with the byte 0x0a: never more lines
+    // than the bytes hold.
     const int lines = static_cast<int>(std::count(text.begin(), text.end(), '\n')) + 1;
     const PanelFile file = read_panel_text(text);
 
@@ -57,6 +63,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             fail("a message on a line out of order or past the end: " + std::to_string(message.line));
         if (message.text.empty())
             fail("a message that says nothing");
+        if (std::any_of(message.text.begin(), message.text.end(),
+                        [](char c) { return static_cast<unsigned char>(c) < 0x20 && c != '\t'; }))
+            fail("a message that prints a control character: " + message.text);
         previous = message.line;
     }
     if (file.alias && (file.alias->empty() || file.alias_line < 1 || file.alias_line > lines))

@@ -22,13 +22,13 @@ bench_screen_start
 crash_message="the module crashed in its gauge callbacks: illegal instruction (0xc000001d) at "
 
 mkdir -p "$(dirname "$watched")" && cp "$module" "$watched"
-rm -f "$report" "$session" "$out/bench_record_live.jsonl" "$out/bench_record_replay.jsonl"
+rm -f "$report" "$report.part" "$session" "$session.part" "$out/bench_record_live.jsonl" "$out/bench_record_replay.jsonl"
 ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home \
     "$wine_run" "$host" --window --watch --module "$watched" --record "$session" --report "$report" \
     --trace "$out/bench_record_live.jsonl" --out "$out" >"$work/host.out" 2>&1 &
 host_pid=$!
 wait_for 180 reported "bench ready" || fail "the bench did not get ready: $(cat "$work/host.out" "$report" 2>/dev/null)"
-wait_for 30 reported "window client " || fail "the bench showed no window: $(cat "$report")"
+wait_for 30 reported "window client " || fail "the bench showed no window: $(report_so_far)"
 bench_client_origin
 window=$(xdotool search --name "ZOR panel bench" | head -1)
 
@@ -66,8 +66,8 @@ selected_digits "$work/selected_before.png"
 # The whole module again: reloaded, and the panel as the session left it.
 changed_at=$(date +%s.%N)
 cp "$module" "$watched"
-wait_for 30 reported "module reloaded: KRV_ZOR_V1_02.gau" || fail "the module was not reloaded: $(cat "$report")"
-echo "ok: reloaded $(echo "$(date +%s.%N) - $changed_at" | bc) s after the file changed: $(grep '^module reloaded' "$report")"
+wait_for 30 reported "module reloaded: KRV_ZOR_V1_02.gau" || fail "the module was not reloaded: $(report_so_far)"
+echo "ok: reloaded $(echo "$(date +%s.%N) - $changed_at" | bc) s after the file changed: $(report_so_far | grep '^module reloaded')"
 expect_colour "after the reload the breaker is closed and the units are as set" "${selected_ones[@]}" $lcd_yellow
 move 600 300; sleep 0.5
 pressure_digits "$work/pressure_after.png"

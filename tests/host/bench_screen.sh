@@ -46,11 +46,13 @@ wait_for() {
     done
     return 1
 }
-reported() { grep -qF -- "$1" "$report" 2>/dev/null; }
+# A --report file is REPORT.part while the bench runs, REPORT once it closed.
+report_so_far() { cat "$report.part" "$report" 2>/dev/null || true; }
+reported() { report_so_far | grep -qF -- "$1"; }
 
 # The client area on the screen, from the host's report.
 bench_client_origin() {
-    read -r origin_x origin_y client_size < <(sed -n 's/^window client \([0-9]*\),\([0-9]*\) \([0-9]*x[0-9]*\),.*/\1 \2 \3/p' "$report" | tail -1)
+    read -r origin_x origin_y client_size < <(report_so_far | sed -n 's/^window client \([0-9]*\),\([0-9]*\) \([0-9]*x[0-9]*\),.*/\1 \2 \3/p' | tail -1)
     [ -n "$origin_x" ] || fail "the host reported no window position"
 }
 

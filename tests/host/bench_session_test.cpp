@@ -9,6 +9,7 @@
 
 #include <unistd.h>
 
+#include "host/script/parse.h"
 #include "host/bench/session.h"
 #include "tests/host/scripted_screen.h"
 #include "host/panel/element_chain.h"
@@ -27,12 +28,10 @@ protected:
 
     int fly(const std::string& scenario_text, const std::string& output_folder = ".")
     {
-        std::istringstream in(scenario_text);
-        std::string error;
-        const auto script = read_scenario(in, "bench.txt", error);
-        EXPECT_TRUE(script) << error;
+        const ParseResult script = parse(scenario_text, "bench.txt");
+        EXPECT_TRUE(script.ok()) << script.report();
         BenchSession session(panel, platform, screen, report, {});
-        return session.run(*script, {.output_folder = output_folder, .watch = {}});
+        return session.run(script.program, {.output_folder = output_folder, .watch = {}});
     }
     bool reported(const std::string& line) const
     {
@@ -72,6 +71,9 @@ TEST_F(Bench, ScenarioFliesLiveThenTheBenchTakesClicksOnScaledGauges)
     // About 18 frames a second of the bench's own, each shown.
     EXPECT_GT(screen.pictures, 45);
     EXPECT_NE(screen.last.status.find("BUS 27.0 V"), std::string::npos) << screen.last.status;
+    // ZOR_1 sent its setting when it was opened: said as the pilot says it.
+    EXPECT_NE(screen.last.status.find("   altimeter setting 1013 mb sent   "), std::string::npos)
+        << screen.last.status;
     EXPECT_EQ(screen.last.help, bench_help_line());
 }
 
@@ -180,8 +182,8 @@ TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
 
 TEST_F(Bench, AScenarioWithABadLastLineFliesNoFrameAndOpensNoBench)
 {
-    EXPECT_EQ(fly("place ZOR_1 0 0\nrealtime on\nframes 100\nclick ZOR_1 45 315 middle\n"), -1);
-    EXPECT_TRUE(reported("bench.txt:4: 'middle' is no mouse button")) << report.str();
+    EXPECT_EQ(fly("place ZOR_1 0 0\nrealtime on\nframes 100\nclick ZOR_9 45 315\n"), -1);
+    EXPECT_TRUE(reported("bench.txt:4: no gauge 'ZOR_9' is placed")) << report.str();
     EXPECT_EQ(panel.frame_number(), 0);
     EXPECT_EQ(screen.pictures, 0);
 }
@@ -189,11 +191,10 @@ TEST_F(Bench, AScenarioWithABadLastLineFliesNoFrameAndOpensNoBench)
 TEST_F(Bench, WithoutAScenarioTheDemoPanelOpensPoweredWithBreakersOpen)
 {
     screen.close_at_seconds = 0.5;
-    std::string error;
-    const auto demo = read_scenario_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt", error);
-    ASSERT_TRUE(demo) << error;
+    const ParseResult demo = parse_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt");
+    ASSERT_TRUE(demo.ok()) << demo.report();
     BenchSession session(panel, platform, screen, report, {.xray = true});
-    EXPECT_EQ(session.run(*demo, {}), 0);
+    EXPECT_EQ(session.run(demo.program, {}), 0);
     ASSERT_EQ(panel.gauges().size(), 4u);
     EXPECT_EQ(panel.gauges()[2].label, "AZS_ZOR_1");
     EXPECT_EQ(panel.gauges()[3].width, 45);

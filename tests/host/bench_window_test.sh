@@ -17,15 +17,15 @@ report=$out/bench_window_report.txt
 . "$(dirname "${BASH_SOURCE[0]}")/bench_screen.sh"
 bench_screen_start
 
-rm -f "$report" "$out/bench_window_sound.wav"
+rm -f "$report" "$report.part" "$out/bench_window_sound.wav"
 ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home ZOR_SOUND_CAPTURE=$out/bench_window_sound.wav \
     "$wine_run" "$host" --window --report "$report" --out "$out" \
     "$scenario" >"$work/host.out" 2>&1 &
 host_pid=$!
 wait_for 180 reported "bench ready" || fail "the bench did not get ready: $(cat "$work/host.out" "$report" 2>/dev/null)"
-reported "scenario done: 55 frames, failed expectations: 0" || fail "the scenario failed: $(cat "$report")"
-reported "tone playing" || fail "the tone did not play in the scenario: $(cat "$report")"
-reported "host cursors loaded from its resources: 3 of 3" || fail "the host's cursors did not load: $(cat "$report")"
+reported "scenario done: 55 frames, failed expectations: 0" || fail "the scenario failed: $(report_so_far)"
+reported "tone playing" || fail "the tone did not play in the scenario: $(report_so_far)"
+reported "host cursors loaded from its resources: 3 of 3" || fail "the host's cursors did not load: $(report_so_far)"
 
 bench_client_origin
 window=$(xdotool search --name "ZOR panel bench" | head -1)

@@ -1,4 +1,4 @@
-// The kept, partly redrawn pictures against the first renderer, on a gauge
+// The kept, partly redrawn pictures against the oracle, on a gauge
 // made here: its bitmaps have what the module's lack (translucent pixels,
 // pixels of alpha 0, elements reaching past the face, a second needle
 // without the filter) and its callbacks log every call.
@@ -147,8 +147,8 @@ protected:
         asked.clear();
     }
 
-    // The panel, and the callbacks it asked, against the first renderer's.
-    void expect_panel_as_first_renderer(const std::string& when)
+    // The panel, and the callbacks it asked, against the oracle's.
+    void expect_panel_as_oracle(const std::string& when)
     {
         asked.clear();
         const Image seen = canvas.draw_panel(places);
@@ -158,7 +158,7 @@ protected:
         EXPECT_EQ(seen_asked, asked) << when;
     }
 
-    void expect_face_as_first_renderer(std::size_t place, const std::string& when)
+    void expect_face_as_oracle(std::size_t place, const std::string& when)
     {
         asked.clear();
         const Image seen = canvas.draw_face(places, place);
@@ -169,7 +169,7 @@ protected:
     }
 };
 
-TEST_F(CachedDrawing, EveryStepOfAChangingGaugeEqualsTheFirstRenderer)
+TEST_F(CachedDrawing, EveryStepOfAChangingGaugeMatchesTheOracle)
 {
     std::mt19937 random(8);
     const double frames[] = {-1, 0, 1, 2, 3, 1.7, 40}; // 3 and 40: beyond the icon's frames
@@ -187,11 +187,11 @@ TEST_F(CachedDrawing, EveryStepOfAChangingGaugeEqualsTheFirstRenderer)
         }
         const std::string when = "step " + std::to_string(step);
         switch (pick(3)) {
-        case 0: expect_panel_as_first_renderer(when); break;
-        case 1: expect_face_as_first_renderer(static_cast<std::size_t>(pick(3)), when); break;
+        case 0: expect_panel_as_oracle(when); break;
+        case 1: expect_face_as_oracle(static_cast<std::size_t>(pick(3)), when); break;
         default:
-            expect_face_as_first_renderer(static_cast<std::size_t>(pick(3)), when);
-            expect_panel_as_first_renderer(when);
+            expect_face_as_oracle(static_cast<std::size_t>(pick(3)), when);
+            expect_panel_as_oracle(when);
         }
         if (HasFailure())
             return;
@@ -226,7 +226,7 @@ TEST_F(CachedDrawing, ANeedleAtAnAngleThatIsNoNumberIsNotDrawn)
         answers[&gauge.filtered.header] = angle;
         const Image seen = canvas.draw_face(places, 0);
         gauge.filtered.header.image_flags |= image_hidden;
-        const Image without_needle = reference_face(gauge.header, reference);
+        const Picture without_needle = reference_face(gauge.header, reference);
         gauge.filtered.header.image_flags &= ~image_hidden;
         EXPECT_EQ(difference(seen, without_needle) == "", !std::isfinite(angle)) << angle;
     }
@@ -234,20 +234,20 @@ TEST_F(CachedDrawing, ANeedleAtAnAngleThatIsNoNumberIsNotDrawn)
 
 TEST_F(CachedDrawing, PlacedElsewhereThePanelStartsAfresh)
 {
-    expect_panel_as_first_renderer("first places");
+    expect_panel_as_oracle("first places");
     places.pop_back();
     places[1].x = 2; // now over the first
     answers[&gauge.filtered.header] = 200;
-    expect_panel_as_first_renderer("second places");
+    expect_panel_as_oracle("second places");
     places.clear();
     const Image& empty = canvas.draw_panel(places);
     EXPECT_EQ(empty.width * empty.height, 1);
 }
 
-// The needle alone at angles all round, filtered or not, black drawn or
+// The needle alone, against the oracle, at angles all round, filtered or not, black drawn or
 // not, over a face half undrawn, so that its translucent edges are laid
 // both over nothing and over colour.
-TEST(NeedleDrawing, EveryAngleEqualsTheFirstRenderer)
+TEST(NeedleDrawing, EveryAngleMatchesTheOracle)
 {
     const Image bitmap = needle_bitmap();
     Image background(48, 40);
@@ -259,7 +259,8 @@ TEST(NeedleDrawing, EveryAngleEqualsTheFirstRenderer)
         for (bool black_transparent : {true, false}) {
             const NeedleBitmap needle(bitmap, black_transparent);
             for (double angle : angles) {
-                Image seen = background, expected = background;
+                Image seen = background;
+                Picture expected(background);
                 const NeedlePlacement placement = {.pivot_x = 2,
                                                    .pivot_y = 1,
                                                    .centre_x = 24,
@@ -267,7 +268,7 @@ TEST(NeedleDrawing, EveryAngleEqualsTheFirstRenderer)
                                                    .angle_degrees = angle,
                                                    .bilinear = bilinear};
                 draw_turned(seen, needle, placement, seen.bounds());
-                reference_turned(expected, bitmap,
+                reference_turned(expected, Picture(bitmap),
                                  {.pivot_x = 2,
                                   .pivot_y = 1,
                                   .centre_x = 24,

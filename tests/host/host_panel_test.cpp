@@ -2,9 +2,12 @@
 // service entries, the mouse areas as the host reads them, drawing.
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <sstream>
 #include <utility>
 
+#include "host/script/parse.h"
 #include "host/panel/element_chain.h"
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/runner.h"
@@ -128,29 +131,29 @@ TEST_F(Panel, HeldKnobRepeatsEveryFrameAndSwitchesDoNot)
 TEST_F(Panel, SnapshotOfAGaugeNotPlacedIsAScriptErrorAndDrawsNothing)
 {
     std::stringstream text("place ZOR_1 0 0\nsnapshot face.png ZOR_2\n");
-    std::string error;
-    const auto script = read_scenario(text, "snapshot", error);
-    ASSERT_TRUE(script) << error;
+    const ParseResult script = parse(text.str(), "snapshot");
+    ASSERT_TRUE(script.ok()) << script.report();
     std::stringstream report;
     FrameLoop loop(panel, platform);
     ScenarioRunner runner(loop, {.output_folder = "/nonexistent", .watch = {}}, report);
-    EXPECT_TRUE(runner.run(*script).script_error);
+    EXPECT_TRUE(runner.run(script.program).script_error);
     EXPECT_EQ(report.str(), "snapshot:2: no gauge 'ZOR_2' is placed\n");
 }
 
 TEST_F(Panel, AFilmThatCannotBeWrittenStopsTheRunAtItsLineBeforeAnyFrame)
 {
     std::stringstream text("place ZOR_1 0 0\nfilm flight.mp4\nframes 5\n");
-    std::string error;
-    const auto script = read_scenario(text, "film", error);
-    ASSERT_TRUE(script) << error;
+    const ParseResult script = parse(text.str(), "film");
+    ASSERT_TRUE(script.ok()) << script.report();
     std::stringstream report;
     FrameLoop loop(panel, platform);
     ScenarioRunner runner(loop, {.output_folder = "/nonexistent", .watch = {}}, report);
-    const ScenarioResult result = runner.run(*script);
-    EXPECT_TRUE(result.script_error);
+    const ScenarioResult result = runner.run(script.program);
+    EXPECT_TRUE(result.output_failed);
+    EXPECT_TRUE(result.refused);
     EXPECT_EQ(result.frames, 0);
-    EXPECT_EQ(report.str(), "film:2: cannot write /nonexistent/flight.mp4\n");
+    EXPECT_EQ(report.str(),
+              "film:2: /nonexistent/flight.mp4: cannot be written: " + std::string(std::strerror(ENOENT)) + "\n");
 }
 
 TEST_F(Panel, UnpoweredFaceShowsNoLitDialAndNoNeedle)
@@ -161,6 +164,42 @@ TEST_F(Panel, UnpoweredFaceShowsNoLitDialAndNoNeedle)
     const Rgba lcd_green{29, 163, 29, 255};
     EXPECT_NE(dark.at(217, 110), lcd_green);
     EXPECT_EQ(dark.at(0, 0).a, 0) << "black corners stay undrawn";
+}
+
+// Each kind of expectation, once with a value the panel does not show: each
+// fails, said on its own line, and the run goes on to the next.
+TEST_F(Panel, EveryKindOfExpectationCanFail)
+{
+    const char* const wrong[] = {
+        "expect frame ZOR_1 18 7",
+        "expect angle ZOR_1 10",
+        "expect hidden ZOR_1 yes",
+        "expect key 1 2",
+        "expect key_count 3",
+        "expect tooltip ZOR_1 45 315 \"not this\"",
+        "expect cursor ZOR_1 45 315 hand",
+        "expect pixel ZOR_1 180 180 1 2 3",
+        "expect variable altitude 12",
+        "expect window missing",
+        "expect sound playing",
+        "expect sound play 1",
+    };
+    std::string text = "place ZOR_1 0 0\nplace AZS_ZOR_1 370 0 60\nset bus_volts 27\nframes 2\nclick AZS_ZOR_1 15 32\n"
+                       "frames 1\n";
+    for (const char* line : wrong)
+        text += std::string(line) + "\n";
+    const ParseResult script = parse(text, "wrong");
+    ASSERT_TRUE(script.ok()) << script.report();
+    std::stringstream report;
+    FrameLoop loop(panel, platform);
+    ScenarioRunner runner(loop, {.output_folder = "/nonexistent", .watch = {}}, report);
+    const ScenarioResult result = runner.run(script.program);
+    EXPECT_FALSE(result.script_error) << report.str();
+    EXPECT_EQ(result.failures, static_cast<int>(std::size(wrong))) << report.str();
+    for (std::size_t i = 0; i < std::size(wrong); ++i)
+        EXPECT_NE(report.str().find("wrong:" + std::to_string(7 + i) + ": expected "), std::string::npos)
+            << wrong[i] << " held:\n"
+            << report.str();
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 // The host's own tables and readers: message inserts, the main-window
-// class rule, scenario lines, bitmaps read from the generated files.
+// class rule, bitmaps read from the generated files.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -8,7 +8,7 @@
 #include "host/panel/element_chain.h"
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
-#include "host/scenario/script.h"
+#include "host/panel/variables.h"
 #include "host/linked/native_platform.h"
 
 namespace {
@@ -28,6 +28,16 @@ TEST(MessageFormat, FillsNumberedInsertsAsFormatMessageDoes)
         EXPECT_EQ(format_message(c.text, c.args), c.expected) << c.text;
 }
 
+// The status strip's words for what the module sent; the pressure in
+// sixteenths of a millibar, as the key event carries it.
+TEST(KeyEventWords, ThePressureSentIsSaidInMillibars)
+{
+    EXPECT_EQ(key_event_words(key_event_kohlsman_set, 16208), "altimeter setting 1013 mb sent");
+    EXPECT_EQ(key_event_words(key_event_kohlsman_set, 16212), "altimeter setting 1013.25 mb sent");
+    EXPECT_EQ(key_event_words(key_event_kohlsman_set, 0), "altimeter setting 0 mb sent");
+    EXPECT_EQ(key_event_words(12345, 4294967295u), "key event 12345 (4294967295) sent");
+}
+
 TEST(MainWindowClass, FollowsTheExecutableNameCharacterByCharacter)
 {
     const struct {
@@ -42,26 +52,6 @@ TEST(MainWindowClass, FollowsTheExecutableNameCharacterByCharacter)
         EXPECT_STREQ(main_window_class_for(c.name), c.window_class) << c.name;
     EXPECT_EQ(executable_file_name("C:\\Sim\\fs2000.exe"), "fs2000");
     EXPECT_EQ(executable_file_name("/opt/host/AB12.exe"), "AB12");
-}
-
-TEST(ScenarioScript, SplitsWordsKeepsQuotesAndLineNumbers)
-{
-    std::istringstream in("# heading\n\nexpect tooltip ZOR_1 340 310 \" 700\"  # comment\nframes 3\n");
-    std::string error;
-    const auto script = read_scenario(in, "s.txt", error);
-    ASSERT_TRUE(script) << error;
-    ASSERT_EQ(script->lines.size(), 2u);
-    EXPECT_EQ(script->lines[0].number, 3);
-    EXPECT_EQ(script->lines[0].words, (std::vector<std::string>{"expect", "tooltip", "ZOR_1", "340", "310", " 700"}));
-    EXPECT_EQ(script->lines[1].number, 4);
-
-    std::istringstream open_quote("frames 1\nexpect tooltip ZOR_1 1 1 \"1013\n");
-    EXPECT_FALSE(read_scenario(open_quote, "s.txt", error));
-    EXPECT_EQ(error, "s.txt:2: a quoted word has no closing quote");
-
-    const std::string folder = std::filesystem::current_path().string();
-    EXPECT_FALSE(read_scenario_file(folder, error));
-    EXPECT_EQ(error, folder + ": cannot be read");
 }
 
 TEST(GeneratedBitmaps, DecodeToTheSizesOfTheFaceLayout)

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <tuple>
 
 #include "host/scenario/panel_file.h"
 
@@ -34,7 +35,7 @@ TEST(PanelFile, ReadsAWindowWithItsGaugesPlacesAndKeys)
     EXPECT_EQ(file.alias_line, 6);
     const PanelWindow* window = file.window("window00");
     ASSERT_NE(window, nullptr);
-    EXPECT_EQ(window->background, "back.bmp");
+    EXPECT_EQ(window->background()->file, "back.bmp");
     EXPECT_EQ(window->size_mm->width, 640);
     EXPECT_EQ(window->size_mm->height, 480);
     EXPECT_EQ(window->window_height, 0.5);
@@ -75,12 +76,15 @@ TEST(PanelFile, BadLinesGetTheirLineAndTheRestIsRead)
         {window + "gauge02=M!B, 3, 4\ngauge03=M!C, 3, 4\n", 3, true, "there is no gauge01", 1},
         {window + "gaugeX=M!B, 3, 4\n", 3, true, "is no gauge line", 1},
         {window + "gauge99999999999=M!B, 3, 4\n", 3, true, "is no gauge line", 1},
-        {window + "size_mm=640\n", 3, true, "size_mm needs a width and a height", 1},
+        {window + "size_mm=640,x\n", 3, true, "size_mm needs a width and a height", 1},
+        {window + "size_mm=-1\n", 3, true, "size_mm needs a width and a height", 1},
+        {"gauge00=M!A, 1, 2\n" + window, 1, true, "stands before any section: a simulator places it in no window", 1},
+        {window + "gauge01=M!B\x01\xc3\xa9, x\n", 3, true, "'M!B\\x01\\xc3\\xa9, x'", 1},
         {window + "position=9\n", 3, true, "position needs a screen place", 1},
         {window + "[Window01\ngauge00=M!B, 3, 4\n", 3, true, "has no closing ']'", 1},
         {window + "[Window00]\ngauge01=M!B, 3, 4\n", 3, true, "[Window00] again", 2},
         {"[Window Titles]\nwindow00=Main\nwindow01=Radio\n" + window, 3, true, "no [window01] section", 1},
-        {"gauge00=M!A, 1, 2\n[Views]\n", 0, true, "no [WindowNN] section", 0},
+        {"visible=1\n[Views]\n", 0, true, "no [WindowNN] or [VCockpitNN] section", 0},
     };
     for (const auto& c : cases) {
         const PanelFile file = read_panel_text(c.text);
@@ -94,6 +98,75 @@ TEST(PanelFile, BadLinesGetTheirLineAndTheRestIsRead)
         EXPECT_EQ(message->line, c.line) << c.text;
         EXPECT_EQ(message->problem, c.problem) << c.text;
     }
+}
+
+std::string utf16(const std::string& text, bool little, bool mark)
+{
+    std::string out = mark ? (little ? "\xff\xfe" : "\xfe\xff") : "";
+    for (const char c : text)
+        out += little ? std::string{c, '\0'} : std::string{'\0', c};
+    return out;
+}
+
+// Each encoding an editor saves is read as the text it is, and named once
+// with what it does to a simulator; bytes with no text get one message.
+TEST(PanelFile, EncodingsAreReadAndNamed)
+{
+    const std::string text = "[Window00]\r\ngauge00=M!A, 1, 2\r\ngauge01=M!B, 3, 4\r\n";
+    const struct {
+        const char* name;
+        std::string bytes;
+        std::size_t gauges;
+        int line;
+        const char* says;
+    } cases[] = {
+        {"UTF-8 mark", "\xef\xbb\xbf" + text, 2, 0, "does not know '[Window00]' as a section"},
+        {"UTF-16 little-endian", utf16(text, true, true), 2, 0, "UTF-16 little-endian (what Notepad calls"},
+        {"UTF-16 big-endian", utf16(text, false, true), 2, 0, "UTF-16 big-endian"},
+        {"UTF-16 without a mark", utf16(text, true, false), 2, 0, "little-endian without a byte-order mark"},
+        {"UTF-16 of an odd length", utf16(text, true, true) + "x", 2, 0, "its last byte is left over"},
+        {"a mark alone", "\xef\xbb\xbf", 0, 0, "holds no line after it: the panel has no window"},
+        {"a UTF-16 mark alone", "\xff\xfe", 0, 0, "holds no line after it"},
+        {"NUL bytes only", std::string(300, '\0'), 0, 0, "holds nothing but 300 NUL bytes"},
+        {"a NUL in a line", std::string("[Window00]\ngauge00=M!A, 1, 2\ngauge01=M!B, 3, 4\0junk\n", 52), 2, 3,
+         "1 line holds NUL bytes"},
+    };
+    for (const auto& c : cases) {
+        const PanelFile file = read_panel_text(c.bytes);
+        EXPECT_EQ(file.windows.empty() ? 0 : file.windows[0].gauges.size(), c.gauges) << c.name;
+        ASSERT_EQ(file.problems(), 1) << c.name << ": " << (file.messages.empty() ? "" : file.messages[0].text);
+        const auto problem =
+            std::find_if(file.messages.begin(), file.messages.end(), [](auto& m) { return m.problem; });
+        EXPECT_EQ(problem->line, c.line) << c.name;
+        EXPECT_NE(problem->text.find(c.says), std::string::npos) << c.name << ": " << problem->text;
+        EXPECT_EQ(problem->text.find_first_of(std::string("\0\r\n\x80\xef\xff", 7)), std::string::npos) << c.name;
+    }
+    // A mark before a comment line costs a simulator nothing: a note.
+    const PanelFile commented = read_panel_text("\xef\xbb\xbf// x\n" + text);
+    ASSERT_EQ(commented.messages.size(), 1u);
+    EXPECT_FALSE(commented.messages[0].problem);
+    EXPECT_NE(commented.messages[0].text.find("which says nothing here"), std::string::npos);
+}
+
+TEST(PanelFile, TheFormsPanelsShipWithAreRead)
+{
+    const PanelFile file =
+        read_panel_text("[VCockpit01]\nsize_mm=512\ngauge00=Sub\\Maker!Turn Coordinator, 0, 0, 64,, param=1, b\n"
+                        "[Window00]\nsize_mm=1280\nwindow_size=0.5\nfile_1024=b.bmp\ngauge00=M!G,  1,2,,,x\n");
+    EXPECT_TRUE(file.messages.empty()) << file.messages[0].text;
+    ASSERT_EQ(file.windows.size(), 2u);
+    EXPECT_TRUE(file.windows[0].virtual_cockpit);
+    const PanelGaugeLine& vc = file.windows[0].gauges[0];
+    EXPECT_EQ(std::tie(vc.module, vc.gauge, vc.width, vc.height, vc.parameter),
+              std::make_tuple(std::string("Sub\\Maker"), std::string("Turn Coordinator"), std::optional<int>(64),
+                              std::optional<int>(), std::string("param=1, b")));
+    const PanelWindow& main = file.windows[1];
+    EXPECT_EQ(std::make_pair(main.size_mm->width, main.size_mm->height), std::make_pair(1280, 0));
+    EXPECT_EQ(main.window_width, 0.5);
+    EXPECT_EQ(main.window_height, std::nullopt);
+    EXPECT_EQ(main.background()->file, "b.bmp");
+    EXPECT_EQ(main.background(800), nullptr);
+    EXPECT_EQ(main.gauges[0].parameter, "x");
 }
 
 TEST(PanelFile, TenThousandGaugesAndALineOfAMegabyteAreRead)

@@ -7,6 +7,7 @@
 
 #include <unistd.h>
 
+#include "host/script/parse.h"
 #include "host/scenario/runner.h"
 #include "host/panel/xray_overlay.h"
 #include "host/linked/native_platform.h"
@@ -23,22 +24,21 @@ protected:
     {
         out = std::filesystem::temp_directory_path() / ("zor-xray-" + std::to_string(::getpid()));
         std::filesystem::create_directories(out);
-        std::istringstream scenario("place ZOR_1 0 0\n"
+        const std::string scenario("place ZOR_1 0 0\n"
                                     "place AZS_ZOR_1 370 0 45\n"
                                     "set bus_volts 27\n"
                                     "frames 1\n"
                                     "snapshot face.png ZOR_1\n"
                                     "snapshot face_xray.png ZOR_1 xray\n"
                                     "snapshot panel_xray.png xray\n");
-        std::string error;
-        const auto script = read_scenario(scenario, "xray.txt", error);
+        const ParseResult script = parse(scenario, "xray.txt");
         NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
         GaugePanel panel(NativePlatform::linked_module(), platform);
         ASSERT_FALSE(panel.connect());
         std::ostringstream report;
         FrameLoop loop(panel, platform);
         ScenarioRunner runner(loop, {.output_folder = out.string(), .watch = {}}, report);
-        result = runner.run(*script);
+        result = runner.run(script.program);
     }
     static void TearDownTestSuite() { std::filesystem::remove_all(out); }
 };

@@ -1,12 +1,14 @@
 // Loads the built module the way the simulator does and reads back what it
 // carries: its two exported records, every bitmap, the wave resource and the
-// version texts.
+// version texts; and what the host's PE reader reads from the same file.
 #include "abi/host_formats.h"
+#include "host/base/module_file.h"
 #include "layout/bitmap_ids.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <array>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -211,6 +213,72 @@ TEST_F(ModuleFile, VersionResourceInUsEnglish)
     EXPECT_EQ(version_text(info, "FileVersion"), "1.0.0");
     EXPECT_EQ(version_text(info, "ProductVersion"), "1.0.0");
     EXPECT_EQ(version_text(info, "FileDescription"), "Flight Simulator 2000 Gauge");
+}
+
+} // namespace
+
+namespace {
+
+// The host's PE reader on the module's file against what Windows made of
+// the same file: the sections it mapped, the libraries and functions it
+// bound, the names GetProcAddress finds, the version texts it answers.
+TEST_F(ModuleFile, ThePeReaderReadsWhatWindowsLoaded)
+{
+    const ::ModuleFile file = read_module_file(module_path());
+    ASSERT_EQ(file.problem, std::nullopt);
+    EXPECT_EQ(file.pe.machine, PeMachine::i386);
+    EXPECT_TRUE(file.pe.dll);
+    // The sections end at or before the file's end: the unstripped module's
+    // symbols follow them, outside every section.
+    EXPECT_LE(file.pe.size_needed, file.bytes.size());
+
+    const auto* base = reinterpret_cast<const BYTE*>(module);
+    const IMAGE_NT_HEADERS* nt = nt_headers(module);
+    ASSERT_EQ(file.pe.sections.size(), nt->FileHeader.NumberOfSections);
+    const IMAGE_SECTION_HEADER* mapped = IMAGE_FIRST_SECTION(nt);
+    for (std::size_t i = 0; i < file.pe.sections.size(); ++i) {
+        EXPECT_EQ(file.pe.sections[i].name,
+                  std::string(reinterpret_cast<const char*>(mapped[i].Name),
+                              strnlen(reinterpret_cast<const char*>(mapped[i].Name), 8)));
+        EXPECT_EQ(file.pe.sections[i].virtual_address, mapped[i].VirtualAddress);
+        EXPECT_EQ(file.pe.sections[i].raw_size, mapped[i].SizeOfRawData);
+    }
+
+    const IMAGE_DATA_DIRECTORY& imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT];
+    std::vector<PeImport> bound;
+    for (auto* d = reinterpret_cast<const IMAGE_IMPORT_DESCRIPTOR*>(base + imports.VirtualAddress); d->Name != 0; ++d) {
+        PeImport& library = bound.emplace_back(PeImport{reinterpret_cast<const char*>(base + d->Name), {}});
+        for (auto* t = reinterpret_cast<const IMAGE_THUNK_DATA32*>(base + d->OriginalFirstThunk);
+             t->u1.AddressOfData != 0; ++t)
+            library.functions.push_back(
+                IMAGE_SNAP_BY_ORDINAL32(t->u1.Ordinal)
+                    ? "#" + std::to_string(IMAGE_ORDINAL32(t->u1.Ordinal))
+                    : reinterpret_cast<const IMAGE_IMPORT_BY_NAME*>(base + t->u1.AddressOfData)->Name);
+    }
+    ASSERT_EQ(file.pe.imports.size(), bound.size());
+    for (std::size_t i = 0; i < bound.size(); ++i) {
+        EXPECT_EQ(file.pe.imports[i].library, bound[i].library);
+        EXPECT_EQ(file.pe.imports[i].functions, bound[i].functions) << bound[i].library;
+    }
+
+    EXPECT_EQ(file.pe.exports, (std::vector<std::string>{"ImportTable", "Linkage"}));
+    for (const std::string& name : file.pe.exports)
+        EXPECT_NE(GetProcAddress(module, name.c_str()), nullptr) << name;
+
+    DWORD ignored = 0;
+    std::vector<char> info(GetFileVersionInfoSizeA(module_path(), &ignored));
+    ASSERT_TRUE(GetFileVersionInfoA(module_path(), 0, static_cast<DWORD>(info.size()), info.data()));
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    ASSERT_TRUE(VerQueryValueA(info.data(), "\\", reinterpret_cast<void**>(&fixed), &length));
+    const std::array<std::uint16_t, 4> windows_version = {
+        HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+        LOWORD(fixed->dwFileVersionLS)};
+    EXPECT_EQ(file.pe.version.file_version, windows_version);
+    ASSERT_FALSE(file.pe.version.texts.empty());
+    for (const auto& [key, value] : file.pe.version.texts)
+        EXPECT_EQ(value, version_text(info, key.c_str())) << key;
+    EXPECT_EQ(file.pe.version.text("FileVersion"), "1.0.0");
 }
 
 } // namespace

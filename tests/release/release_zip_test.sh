@@ -24,8 +24,8 @@ echo "ok: $(basename "$zip")"
 sim=$work/sim
 mkdir -p "$sim"
 (cd "$sim" && cmake -E tar xf "$zip") || fail "the zip does not unpack"
-for file in gauges/KRV_ZOR_V1_02.gau gauges/zor_sound.wav INSTALL.txt panel.cfg.example SHA256SUMS \
-    Bench/zor_panel_host.exe Bench/KRV_ZOR_V1_02.gau Bench/gauges/zor_sound.wav Bench/bench_demo.txt Bench/demo_flight.txt; do
+for file in Gauges/KRV_ZOR_V1_02.gau Gauges/zor_sound.wav INSTALL.txt panel.cfg.example SHA256SUMS \
+    Bench/zor_panel_host.exe Bench/KRV_ZOR_V1_02.gau Bench/Gauges/zor_sound.wav Bench/bench_demo.txt Bench/demo_flight.txt; do
     [ -f "$sim/$file" ] || fail "the zip holds no $file at its top (it holds: $(cd "$sim" && find . -type f))"
 done
 echo "ok: laid out for the simulator's folder, the bench's tone below its exe"
@@ -43,7 +43,7 @@ done <"$sim/panel.cfg.example"
 grep -qF "version $version" "$sim/INSTALL.txt" || fail "INSTALL.txt does not name version $version"
 echo "ok: INSTALL.txt shows panel.cfg.example and version $version"
 
-for program in gauges/KRV_ZOR_V1_02.gau Bench/zor_panel_host.exe; do
+for program in Gauges/KRV_ZOR_V1_02.gau Bench/zor_panel_host.exe; do
     sections=$(i686-w64-mingw32-objdump -h "$sim/$program") || fail "objdump cannot read $program"
     grep -q ' \.debug_' <<<"$sections" && fail "$program carries debug sections: $(grep -o '\.debug_[a-z_]*' <<<"$sections" | tr '\n' ' ')"
     grep -q ' \.gnu_debuglink ' <<<"$sections" || fail "$program has no debug link"
@@ -52,7 +52,7 @@ echo "ok: no .debug_ sections in the shipped module and host, each with its debu
 
 # A crash address in the shipped module reads as a source line through the
 # debug information kept beside its stripped build.
-cmp -s "$stripped/KRV_ZOR_V1_02.gau" "$sim/gauges/KRV_ZOR_V1_02.gau" || fail "the zip's module is not the stripped build"
+cmp -s "$stripped/KRV_ZOR_V1_02.gau" "$sim/Gauges/KRV_ZOR_V1_02.gau" || fail "the zip's module is not the stripped build"
 callback=$(i686-w64-mingw32-nm "$stripped/KRV_ZOR_V1_02.gau" | sed -n 's/^\([0-9a-f]*\) T .*zor_1_gauge_callback.*/\1/p' | head -1)
 [ -n "$callback" ] || fail "no ZOR_1 gauge callback among the module's symbols"
 address=$(printf '0x%x' $((16#$callback + 16)))
@@ -67,6 +67,8 @@ ZOR_WINE_PREFIX=$prefix ZOR_WINE_GRAPHICS=x11 ZOR_WINE_HOME=$work/home ZOR_SOUND
     "$wine_run" zor_panel_host.exe </dev/null >"$report" 2>&1 &
 host_pid=$!
 wait_for 180 reported "bench ready" || fail "the bench did not get ready: $(cat "$report")"
+# The window's place is reported once its first frame shows, after "bench ready".
+wait_for 30 reported "window client " || fail "the bench showed no window: $(cat "$report")"
 bench_client_origin
 echo "ok: the bench opened: $(grep '^window client' "$report")"
 

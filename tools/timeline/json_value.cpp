@@ -1,5 +1,6 @@
 #include "tools/timeline/json_value.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -27,7 +28,7 @@ public:
     }
 
 private:
-    bool fail(const char* what)
+    bool fail(const std::string& what)
     {
         if (problem_.empty())
             problem_ = what;
@@ -96,6 +97,11 @@ private:
         if (digits.empty() || end != digits.c_str() + digits.size()) {
             at_ = start;
             return fail("not a value");
+        }
+        // A double holds no more: a number beyond it is none the host wrote.
+        if (!std::isfinite(value.number)) {
+            at_ = start;
+            return fail("a number beyond any double: " + digits);
         }
         return true;
     }

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iostream>
 
+#include "host/base/output_file.h"
 #include "tools/timeline/timeline_drawing.h"
 #include "tools/timeline/trace_run.h"
 
@@ -17,6 +18,11 @@ int main(int argc, char** argv)
 {
     if (argc != 3) {
         std::cerr << "usage: zor_timeline TRACE.jsonl OUT.png\n";
+        return 2;
+    }
+    // A picture that could never be written is refused before the trace is read.
+    if (const auto refused = output_path_refusal(argv[2])) {
+        std::cerr << *refused << "\n";
         return 2;
     }
     std::ifstream in(argv[1], std::ios::binary);
@@ -29,16 +35,17 @@ int main(int argc, char** argv)
     if (run.bad_lines > 1)
         problem += " (and " + std::to_string(run.bad_lines - 1) + " more bad lines)";
     const TimelineLanes lanes = timeline_lanes(run);
+    std::string error;
     const bool written = draw_timeline(
         lanes,
         {.title = std::string(argv[1]) + ": " + std::to_string(run.frames.size()) + " frames", .problem = problem},
-        argv[2]);
+        argv[2], &error);
     cairo_debug_reset_static_data();
     FcFini();
     if (!problem.empty())
         std::cerr << problem << "\n";
     if (!written) {
-        std::cerr << argv[2] << ": cannot be written\n";
+        std::cerr << error << "\n";
         return 2;
     }
     std::cout << "timeline: " << argv[2] << " (" << run.frames.size() << " frames, " << lanes.variables.size()

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include "host/base/output_file.h"
+
 #include "tools/timeline/timeline_colours.h"
 #include "tools/timeline/timeline_geometry.h"
 
@@ -178,7 +180,8 @@ void draw_axis(cairo_t* cr, const TimelineGeometry& g, const TimelineLanes& lane
 
 } // namespace
 
-bool draw_timeline(const TimelineLanes& lanes, const TimelinePicture& picture, const std::string& png_path)
+bool draw_timeline(const TimelineLanes& lanes, const TimelinePicture& picture, const std::string& png_path,
+                   std::string* error)
 {
     const TimelineGeometry g{.columns = lanes.frames.size(),
                              .variable_lanes = lanes.variables.size(),
@@ -201,7 +204,20 @@ bool draw_timeline(const TimelineLanes& lanes, const TimelinePicture& picture, c
     draw_marks(cr, g, lanes);
     draw_axis(cr, g, lanes);
     cairo_destroy(cr);
-    const bool written = cairo_surface_write_to_png(surface, png_path.c_str()) == CAIRO_STATUS_SUCCESS;
+    OutputFile file(png_path);
+    const auto put = [](void* stream, const unsigned char* bytes, unsigned int count) {
+        return static_cast<std::ostream*>(stream)->write(reinterpret_cast<const char*>(bytes), count)
+                   ? CAIRO_STATUS_SUCCESS
+                   : CAIRO_STATUS_WRITE_ERROR;
+    };
+    const cairo_status_t status =
+        file.open() ? cairo_surface_write_to_png_stream(surface, put, &file.stream()) : CAIRO_STATUS_SUCCESS;
     cairo_surface_destroy(surface);
-    return written;
+    if (file.is_open() && status == CAIRO_STATUS_SUCCESS && file.commit())
+        return true;
+    // A write the file refused is said by the file, with its reason.
+    if (error != nullptr)
+        *error = file.error().empty() ? png_path + ": cannot be written: " + cairo_status_to_string(status)
+                                      : file.error();
+    return false;
 }

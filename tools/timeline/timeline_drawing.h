@@ -11,5 +11,7 @@ struct TimelinePicture {
     std::string problem; // drawn in red under the title when not empty
 };
 
-// False when the PNG file cannot be written.
-bool draw_timeline(const TimelineLanes& lanes, const TimelinePicture& picture, const std::string& png_path);
+// Writes the PNG as the host writes its files (host/base/output_file.h);
+// false, with the file and the reason in `error` when asked, when it cannot.
+bool draw_timeline(const TimelineLanes& lanes, const TimelinePicture& picture, const std::string& png_path,
+                   std::string* error = nullptr);

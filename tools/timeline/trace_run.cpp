@@ -5,6 +5,7 @@
 
 #include "host/panel/frame_trace_format.h"
 #include "tools/timeline/json_value.h"
+#include "tools/timeline/trace_line_rules.h"
 
 namespace {
 
@@ -26,16 +27,20 @@ std::vector<std::optional<double>> numbers(const JsonValue* list)
     return out;
 }
 
+std::string text_of(double number)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%.10g", number);
+    return text;
+}
+
 // An event as short text for a mark: its words and numbers joined by blanks.
 std::string event_text(const JsonValue& event)
 {
     if (event.is(Kind::string))
         return event.text;
-    if (event.is(Kind::number)) {
-        char text[32];
-        std::snprintf(text, sizeof text, "%.10g", event.number);
-        return text;
-    }
+    if (event.is(Kind::number))
+        return text_of(event.number);
     std::string out;
     for (const JsonValue& item : event.items) {
         if (!out.empty())
@@ -64,14 +69,15 @@ public:
         const std::optional<JsonValue> value = parse_json(text, error);
         if (!value)
             return bad(number, ended ? "not JSON: " + error : "cut short: " + error);
-        const JsonValue* frame = value->member(trace_field::frame);
-        if (frame == nullptr || !frame->is(Kind::number))
-            return bad(number, "no frame number");
+        if (const std::string problem = trace_line_problem(*value); !problem.empty())
+            return bad(number, problem);
         TraceFrame out;
         out.line = number;
-        out.frame = frame->number;
+        out.frame = value->member(trace_field::frame)->number;
         if (const JsonValue* seconds = value->member(trace_field::seconds); seconds && seconds->is(Kind::number))
             out.seconds = seconds->number;
+        if (const std::string problem = out_of_order(out); !problem.empty())
+            return bad(number, problem);
         if (const JsonValue* vars = value->member(trace_field::vars))
             for (const JsonValue& v : vars->members)
                 out.vars.emplace_back(v.name, number_or_none(v).value_or(NAN));
@@ -87,6 +93,21 @@ public:
     TraceRun take() { return std::move(run_); }
 
 private:
+    // Frames run forward and so does their time: a line that goes back is
+    // from another run, or edited.
+    std::string out_of_order(const TraceFrame& frame) const
+    {
+        if (run_.frames.empty())
+            return "";
+        const TraceFrame& last = run_.frames.back();
+        if (frame.frame <= last.frame)
+            return "frame " + text_of(frame.frame) + " after frame " + text_of(last.frame) + " (line " +
+                std::to_string(last.line) + "): frames must increase";
+        if (frame.seconds < last.seconds)
+            return "its time " + text_of(frame.seconds) + " s goes back from " + text_of(last.seconds) + " s";
+        return "";
+    }
+
     TraceGauge gauge(const std::string& label, const JsonValue& record, int number)
     {
         TraceGauge out;
