@@ -4,6 +4,7 @@
 if(NOT TARGET zor_host_base)
     get_filename_component(zor_host_base_root ${CMAKE_CURRENT_LIST_DIR}/.. ABSOLUTE)
     add_library(zor_host_base STATIC
+        ${zor_host_base_root}/host/base/input_file.cpp
         ${zor_host_base_root}/host/base/module_file.cpp
         ${zor_host_base_root}/host/base/output_file.cpp
         ${zor_host_base_root}/host/base/pe_file.cpp

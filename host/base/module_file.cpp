@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "host/base/input_file.h"
 #include "host/base/utf8_path.h"
 
 std::optional<std::string> module_file_problem(const PeFile& file)
@@ -40,6 +41,11 @@ std::optional<std::string> module_file_problem(const PeFile& file)
 ModuleFile read_module_file(const std::string& path)
 {
     ModuleFile file;
+    // A folder, a FIFO or a device is refused before it is opened.
+    if (const auto refused = input_file_refusal(path)) {
+        file.problem = *refused;
+        return file;
+    }
     std::ifstream in(utf8_path(path), std::ios::binary | std::ios::ate);
     const std::streamoff size = in ? static_cast<std::streamoff>(in.tellg()) : -1;
     if (size < 0) {

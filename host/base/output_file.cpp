@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "host/base/input_file.h"
 #include "host/base/utf8_path.h"
 
 namespace fs = std::filesystem;
@@ -12,18 +13,6 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr const char* temporary_suffix = ".part";
-
-// Whether `path` names an entry of its folder. Under Wine a device or a
-// FIFO has no status a Windows program can read, but it is still listed.
-bool listed_in_folder(const fs::path& path)
-{
-    std::error_code error;
-    const fs::path folder = path.parent_path().empty() ? fs::path(".") : path.parent_path();
-    for (fs::directory_iterator entry(folder, error), end; !error && entry != end; entry.increment(error))
-        if (entry->path().filename() == path.filename())
-            return true;
-    return false;
-}
 
 // What is at `path` when it is there and is not a regular file.
 std::optional<std::string> not_regular(const fs::path& path)

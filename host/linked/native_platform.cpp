@@ -3,13 +3,16 @@
 #include "abi/panel_services.h"
 #include "sound/scripted/platform.h"
 #include "host/raster/dib_decoder.h"
-#include "host/base/file_bytes.h"
+#include "host/base/input_file.h"
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
 #include "sound/tone_service.h"
 #include "layout/linkage.h"
 
 namespace {
+
+// The tone is a short wave file; a larger one is no tone file.
+constexpr std::uint64_t tone_file_max_bytes = 16u << 20;
 
 // Stands for the host's main window in the scripted platform.
 HostWindow const native_main_window = reinterpret_cast<HostWindow>(0x4D41494E);
@@ -35,7 +38,9 @@ NativePlatform::NativePlatform(std::string bitmap_folder, std::string tone_file,
     sound.windows[main_window_class_for(executable_file_name(executable_path))] = native_main_window;
     const std::string folder = executable_path.substr(0, executable_path.find_last_of('\\') + 1);
     // The module joins the folder and its relative path as they are.
-    sound.files[folder + alert_tone_relative_path] = file_bytes(tone_file).value_or(std::vector<std::uint8_t>{});
+    std::string error;
+    sound.files[folder + alert_tone_relative_path] =
+        read_input_file(tone_file, tone_file_max_bytes, error).value_or(std::vector<std::uint8_t>{});
 }
 
 LoadedModule NativePlatform::linked_module()
@@ -45,11 +50,10 @@ LoadedModule NativePlatform::linked_module()
 
 std::optional<Image> NativePlatform::bitmap(std::uint32_t resource_id)
 {
-    const std::vector<std::uint8_t> bytes =
-        file_bytes(bitmap_folder_ + "/" + std::to_string(resource_id) + ".bmp").value_or(std::vector<std::uint8_t>{});
-    if (bytes.size() <= bmp_file_header_bytes)
-        return std::nullopt;
-    return decode_dib(std::span(bytes).subspan(bmp_file_header_bytes));
+    std::string problem;
+    const auto bytes =
+        read_input_file(bitmap_folder_ + "/" + std::to_string(resource_id) + ".bmp", bmp_file_max_bytes, problem);
+    return bytes ? decode_bmp_file(*bytes, problem) : std::nullopt;
 }
 
 std::string NativePlatform::format_tooltip(const char* text, const std::vector<std::int32_t>& arguments)
@@ -59,11 +63,16 @@ std::string NativePlatform::format_tooltip(const char* text, const std::vector<s
 
 std::vector<std::string> NativePlatform::take_sound_requests()
 {
-    const std::vector<SoundCall>& calls = scripted_sound_platform().calls;
+    // The platform logs every call; the host takes them as they come and
+    // drops them, so a run keeps nothing per frame.
+    std::vector<SoundCall>& calls = scripted_sound_platform().calls;
     std::vector<std::string> requests;
-    for (; sound_calls_seen_ < calls.size(); ++sound_calls_seen_)
-        if (is_reported_sound_call(calls[sound_calls_seen_]))
-            requests.push_back(sound_call_name(calls[sound_calls_seen_]));
+    for (const SoundCall call : calls) {
+        window_looked_up_ = window_looked_up_ || call == SoundCall::find_window;
+        if (is_reported_sound_call(call))
+            requests.push_back(sound_call_name(call));
+    }
+    calls.clear();
     return requests;
 }
 
@@ -71,7 +80,7 @@ WindowLookup NativePlatform::window_lookup()
 {
     const ScriptedSoundPlatform& sound = scripted_sound_platform();
     WindowLookup lookup;
-    lookup.seen = sound.count(SoundCall::find_window) > 0 && !sound.devices.empty();
+    lookup.seen = (window_looked_up_ || sound.count(SoundCall::find_window) > 0) && !sound.devices.empty();
     if (lookup.seen)
         lookup.found_host_window = sound.devices.back().window == native_main_window;
     return lookup;

@@ -25,5 +25,5 @@ public:
 
 private:
     std::string bitmap_folder_;
-    std::size_t sound_calls_seen_ = 0;
+    bool window_looked_up_ = false; // a find_window call taken off the log
 };

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstring>
+#include <limits>
 
 #include "abi/service_numbers.h"
 
@@ -112,9 +113,10 @@ std::optional<std::string> GaugePanel::place(const std::string& name, int x, int
 std::optional<std::string> GaugePanel::place(std::size_t module, const std::string& name, int x, int y,
                                              std::optional<int> width, std::optional<int> height)
 {
-    GaugeHeader* header = gauge_named(name, module);
-    if (header == nullptr)
+    const auto size = placed_size(module, name, width, height);
+    if (!size)
         return std::nullopt;
+    GaugeHeader* header = gauge_named(name, module);
     // Repeats count by name: two modules may offer gauges of one name.
     int repeats = 1;
     for (const PlacedGauge& gauge : gauges_)
@@ -126,13 +128,25 @@ std::optional<std::string> GaugePanel::place(std::size_t module, const std::stri
     gauge.x = x;
     gauge.y = y;
     gauge.face = face_size(*header, *gauge.bitmaps);
-    gauge.width = width.value_or(gauge.face.width);
-    gauge.height = height ? *height
-        : gauge.face.width > 0
-        ? static_cast<int>(std::lround(double(gauge.width) * gauge.face.height / gauge.face.width))
-        : 0;
+    gauge.width = size->width;
+    gauge.height = size->height;
     gauges_.push_back(gauge);
     return gauges_.back().label;
+}
+
+std::optional<FaceSize> GaugePanel::placed_size(std::size_t module, const std::string& name, std::optional<int> width,
+                                                std::optional<int> height) const
+{
+    GaugeHeader* header = gauge_named(name, module);
+    if (header == nullptr)
+        return std::nullopt;
+    const FaceSize face = face_size(*header, *modules_[module].bitmaps);
+    const int placed_width = width.value_or(face.width);
+    // A width alone keeps the face's shape; the height is worked out wide
+    // enough for any width, and a later limit check sees what it comes to.
+    const double shaped = face.width > 0 ? std::round(double(placed_width) * face.height / face.width) : 0.0;
+    return FaceSize{placed_width,
+                    height ? *height : static_cast<int>(std::min(shaped, double(std::numeric_limits<int>::max())))};
 }
 
 const PlacedGauge* GaugePanel::placed(const std::string& label) const

@@ -16,8 +16,9 @@
 #include "host/panel/variables.h"
 #include "host/panel/mouse_areas.h"
 
-// The largest panel the host draws, in pixels a side.
-inline constexpr int panel_side_limit = 16384;
+// The largest panel the host draws, in pixels a side; a gauge is placed at
+// most this big.
+inline constexpr int panel_side_limit = image_side_limit;
 
 // A click or press as the host sent it to a gauge.
 struct SentClick {
@@ -77,6 +78,10 @@ public:
     std::optional<std::string> place(const std::string& name, int x, int y, std::optional<int> width);
     std::optional<std::string> place(std::size_t module, const std::string& name, int x, int y,
                                      std::optional<int> width, std::optional<int> height = std::nullopt);
+    // The size place() gives the gauge, asked before placing it; nullopt
+    // for an unknown name.
+    std::optional<FaceSize> placed_size(std::size_t module, const std::string& name, std::optional<int> width,
+                                        std::optional<int> height = std::nullopt) const;
     void set_backdrop(PanelBackdrop backdrop) { canvas_.set_backdrop(std::move(backdrop)); }
     const PlacedGauge* placed(const std::string& label) const;
     std::size_t index_of(const std::string& label) const;

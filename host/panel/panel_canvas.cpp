@@ -17,8 +17,15 @@ bool same_place(const PlacedGauge& a, const PlacedGauge& b)
 const Image& PanelCanvas::draw_panel(const std::vector<PlacedGauge>& places)
 {
     fit(places);
-    for (Layer& layer : layers_)
-        layer.face.draw(*layer.place.header, *layer.place.bitmaps);
+    for (auto& [header, face] : faces_)
+        face.changed.take();
+    // Every placement asks its elements' callbacks; what any of its draws
+    // changed on the shared face, every placement of it scales again.
+    for (Layer& layer : layers_) {
+        Face& face = *layer.face;
+        face.canvas.draw(*layer.place.header, *layer.place.bitmaps);
+        face.changed.add(face.canvas.take_changes());
+    }
     for (Layer& layer : layers_)
         catch_up(layer);
     for (const PixelBox& area : stale_.take())
@@ -30,7 +37,7 @@ const Image& PanelCanvas::draw_face(const std::vector<PlacedGauge>& places, std:
 {
     fit(places);
     Layer& layer = layers_.at(gauge);
-    return layer.face.draw(*layer.place.header, *layer.place.bitmaps);
+    return layer.face->canvas.draw(*layer.place.header, *layer.place.bitmaps);
 }
 
 void PanelCanvas::set_backdrop(PanelBackdrop backdrop)
@@ -54,9 +61,12 @@ void PanelCanvas::fit(const std::vector<PlacedGauge>& places)
             height = std::max(height, place.y + place.height);
         }
     }
+    faces_.clear();
     layers_ = std::vector<Layer>(places.size());
-    for (std::size_t i = 0; i < places.size(); ++i)
+    for (std::size_t i = 0; i < places.size(); ++i) {
         layers_[i].place = places[i];
+        layers_[i].face = &faces_[places[i].header];
+    }
     panel_ = Image(std::max(width, 1), std::max(height, 1), panel_background);
     under_ = panel_;
     if (backdrop_.picture && backdrop_.picture->width > 0 && backdrop_.picture->height > 0)
@@ -73,9 +83,9 @@ void PanelCanvas::fit(const std::vector<PlacedGauge>& places)
 // Scales what changed on the layer's face and marks it stale on the panel.
 void PanelCanvas::catch_up(Layer& layer)
 {
-    const Image& face = layer.face.image();
+    const Image& face = layer.face->canvas.image();
     const PlacedGauge& place = layer.place;
-    const std::vector<PixelBox> changes = layer.face.take_changes();
+    const std::vector<PixelBox>& changes = layer.face->changed.boxes();
     layer.is_scaled = place.width != face.width || place.height != face.height;
     if (!layer.is_scaled) {
         for (const PixelBox& box : changes)
@@ -96,5 +106,6 @@ void PanelCanvas::compose(const PixelBox& area)
 {
     copy_area(panel_, under_, area);
     for (const Layer& layer : layers_)
-        draw_over(panel_, layer.is_scaled ? layer.scaled : layer.face.image(), layer.place.x, layer.place.y, area);
+        draw_over(panel_, layer.is_scaled ? layer.scaled : layer.face->canvas.image(), layer.place.x, layer.place.y,
+                  area);
 }

@@ -1,11 +1,14 @@
-// The panel, kept from draw to draw in layers: each placed gauge's face,
-// that face scaled to its placed size where it differs, and the panel they
-// are laid on. A draw draws every face (so every shown element's callback
-// is asked, as in any draw), then scales and lays again only the areas that
-// changed.
+// The panel, kept from draw to draw in layers: each gauge's face, that face
+// scaled to each placed size where it differs, and the panel they are laid
+// on. A draw draws every placed gauge's face (so every shown element's
+// callback is asked, as in any draw), then scales and lays again only the
+// areas that changed. A gauge placed many times keeps one face at its own
+// size, as its placements show the same instrument: each placement costs
+// its placed size.
 #pragma once
 
 #include <cstddef>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,10 +41,14 @@ public:
     void set_backdrop(PanelBackdrop backdrop);
 
 private:
+    struct Face {
+        FaceCanvas canvas;
+        ChangedAreas changed; // by this panel draw's face draws
+    };
     struct Layer {
         PlacedGauge place;
-        FaceCanvas face;
-        Image scaled; // the face at its placed size, when that differs
+        Face* face = nullptr; // shared by the gauge's placements
+        Image scaled;         // the face at its placed size, when that differs
         bool is_scaled = false;
     };
 
@@ -49,6 +56,7 @@ private:
     void catch_up(Layer& layer);
     void compose(const PixelBox& area);
 
+    std::map<const GaugeHeader*, Face> faces_; // one per gauge placed
     std::vector<Layer> layers_;
     PanelBackdrop backdrop_;
     Image under_; // the backdrop's picture at the panel's size

@@ -10,6 +10,13 @@
 
 #include "host/raster/pixel_box.h"
 
+// The largest picture the host makes, in pixels a side: a decoded bitmap,
+// a gauge's face at its placed size, the panel. At this size one picture
+// takes 256 MB; a panel keeps three (the panel, its background at its size,
+// a placed gauge), so sizes a file asks for are checked against it before
+// anything is allocated.
+inline constexpr int image_side_limit = 8192;
+
 // Plain bytes, with no member initializers, so that pictures are copied and
 // cleared as memory: write Rgba{} for nothing drawn.
 struct Rgba {

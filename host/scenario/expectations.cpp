@@ -128,7 +128,8 @@ void ScenarioRunner::expect_sound(const Command& c)
     std::string seen = asked("play") ? "playing" : asked("stop") ? "quiet" : "none";
     std::string expected = c.word(0);
     if (c.has(1)) {
-        seen = std::to_string(std::count(sound_log_.begin(), sound_log_.end(), c.word(0)));
+        const auto counted = sound_counts_.find(c.word(0));
+        seen = std::to_string(counted == sound_counts_.end() ? 0 : counted->second);
         expected = text(c, 1);
     }
     if (seen != expected)

@@ -6,7 +6,9 @@
 #include <map>
 #include <sstream>
 
+#include "host/base/input_file.h"
 #include "host/base/utf8_path.h"
+#include "host/panel/gauge_panel.h"
 #include "host/scenario/panel_text.h"
 #include "host/scenario/panel_words.h"
 
@@ -54,6 +56,7 @@ private:
     std::map<std::string, std::size_t> window_by_name_;
     std::map<std::string, int> keys_seen_;            // in this section: key, line
     std::vector<std::map<int, int>> numbers_;         // per window: number, line
+    std::vector<bool> over_gauge_limit_;              // per window: said so
     std::vector<std::pair<std::string, int>> titled_; // windows [Window Titles] names
 };
 
@@ -135,6 +138,7 @@ void Reader::header(int line, std::string_view text)
             window.line = line;
             window.virtual_cockpit = lowered.starts_with("vcockpit");
             numbers_.emplace_back();
+            over_gauge_limit_.push_back(false);
         } else {
             problem(line,
                     "[" + visible(name) + "] again (first at line " + std::to_string(file_.windows[window_].line) +
@@ -195,6 +199,10 @@ void Reader::window_key(int line, const std::string& key, std::string_view value
         const auto h = parts.size() > 1 && !parts[1].empty() ? whole_number(parts[1]) : std::optional<int>(0);
         if (parts.size() > 2 || !w || !h || *w < 0 || *h < 0)
             problem(line, "size_mm needs a width and a height of 0 or more, not " + excerpt(value));
+        else if (*w > panel_side_limit || *h > panel_side_limit)
+            problem(line,
+                    "size_mm " + excerpt(value) + " is larger than the " + std::to_string(panel_side_limit) +
+                        " a side this host draws; the window has no design space");
         else if (*w > 0 || *h > 0)
             window.size_mm = PanelExtent{*w, *h}, window.size_mm_line = line;
     } else if (key == "window_size") {
@@ -220,6 +228,15 @@ void Reader::window_key(int line, const std::string& key, std::string_view value
 void Reader::gauge(int line, int number, std::string_view value)
 {
     const std::string key = gauge_key(number);
+    if (number >= window_gauge_limit) {
+        // Said once a window: a file of a million such lines is one problem.
+        if (!over_gauge_limit_[window_])
+            problem(line,
+                    key + ": a window holds at most " + std::to_string(window_gauge_limit) +
+                        " gauges; this line and those numbered above the limit are not read");
+        over_gauge_limit_[window_] = true;
+        return;
+    }
     const auto [seen, first] = numbers_[window_].emplace(number, line);
     if (!first) {
         problem(line,
@@ -260,6 +277,10 @@ void Reader::gauge(int line, int number, std::string_view value)
             problem(line,
                     key + ": a zero or negative " + size_names[i] + " (" + std::to_string(*size) +
                         "); the gauge keeps its own size");
+        else if (*size > panel_side_limit)
+            problem(line,
+                    key + ": the " + size_names[i] + " " + std::to_string(*size) + " is larger than the " +
+                        std::to_string(panel_side_limit) + " a side this host draws; the gauge keeps its own size");
         else
             *sizes[i] = *size;
     }
@@ -338,10 +359,8 @@ PanelFile read_panel_file(const std::string& path)
 {
     std::error_code error;
     PanelFile unread;
-    if (!std::filesystem::exists(utf8_path(path), error)) {
-        unread.messages.push_back({0, true, "there is no such file"});
-    } else if (std::filesystem::is_directory(utf8_path(path), error)) {
-        unread.messages.push_back({0, true, "is a folder, not a panel file"});
+    if (const auto refused = input_file_refusal(path)) {
+        unread.messages.push_back({0, true, *refused});
     } else if (std::filesystem::file_size(utf8_path(path), error) > panel_file_max_bytes) {
         unread.messages.push_back({0, true, "is larger than any panel file (over 16 MB); not read"});
     } else {

@@ -24,7 +24,7 @@
 //                       in; W alone (or a height of 0): the height follows
 //                       the background's proportions; 0,0 or absent: the
 //                       background's own size, else as far as the gauges
-//                       reach
+//                       reach; at most panel_side_limit (8192) a side
 //     window_size=W,H   the window's share of the screen (0 to 1 each); W
 //                       alone leaves the height to the simulator
 //     position=N        the window's place on the screen, 0 to 8
@@ -33,7 +33,9 @@
 //                       the gauges folder's SUB): top-left corner at X, Y;
 //                       W alone or an empty H keeps the gauge's own aspect
 //                       ratio, no W gives its own size; the parameter is
-//                       the rest of the line, for the gauge. Numbered from
+//                       the rest of the line, for the gauge; W and H at
+//                       most 8192, at most window_gauge_limit (10000)
+//                       gauges a window. Numbered from
 //                       00 without gaps or repeats: a simulator reads the
 //                       first line of a number and stops at the first
 //                       number missing.
@@ -118,6 +120,11 @@ struct PanelFile {
 PanelFile read_panel_text(std::string_view bytes);
 // The same from a file; a file that cannot be read gets a line-0 message.
 PanelFile read_panel_file(const std::string& path);
+
+// Gauges a window holds at most; gauge lines numbered from here on are a
+// problem and are not read. Each placed gauge keeps its face at its own
+// size and at its placed size.
+inline constexpr int window_gauge_limit = 10000;
 
 // Panel files bigger than this are not read: no panel has one.
 inline constexpr std::size_t panel_file_max_bytes = 16u << 20;

@@ -7,8 +7,8 @@
 #include <tuple>
 
 #include "host/raster/dib_decoder.h"
-#include "host/base/file_bytes.h"
 #include "host/base/edit_distance.h"
+#include "host/base/input_file.h"
 #include "host/scenario/panel_words.h"
 
 namespace {
@@ -51,6 +51,32 @@ std::string not_offered(const std::string& module, const std::string& gauge, con
             "write " +
             before + ", " + gauge.substr(blank + 1) + ", ...";
     return text;
+}
+
+// Why the gauge cannot be drawn as big or as far out as the line places
+// it, before anything is allocated for it: a gauge is at most
+// panel_side_limit a side, and a window without a design space is as big
+// as its gauges reach.
+std::optional<std::string> oversized(const GaugePanel& panel, std::size_t module, const PanelGaugeLine& gauge,
+                                     const PanelBackdrop& backdrop)
+{
+    const auto size = panel.placed_size(module, gauge.gauge, gauge.width, gauge.height);
+    if (!size)
+        return std::nullopt; // not offered: said when it is placed
+    const std::string limit = std::to_string(panel_side_limit);
+    if (size->width > panel_side_limit || size->height > panel_side_limit)
+        return "placed at " + std::to_string(size->width) + " x " + std::to_string(size->height) +
+            " pixels, larger than the " + limit + " a side this host draws; not placed";
+    const long long right = 0LL + gauge.x + size->width, bottom = 0LL + gauge.y + size->height;
+    const bool far = gauge.x < -panel_side_limit || gauge.y < -panel_side_limit ||
+        (backdrop.width > 0 ? gauge.x > panel_side_limit || gauge.y > panel_side_limit
+                            : right > panel_side_limit || bottom > panel_side_limit);
+    if (far)
+        return "placed at " + std::to_string(gauge.x) + ", " + std::to_string(gauge.y) +
+            (backdrop.width > 0 ? ", beyond " + limit + " pixels from the window's corner"
+                                : "; the window has no design space and would reach beyond " + limit + " a side") +
+            "; not placed";
+    return std::nullopt;
 }
 
 std::string folders_text(const std::vector<std::string>& folders)
@@ -132,16 +158,15 @@ std::vector<PanelMessage> panel_file_messages(const FollowedPanel& followed)
 
 std::optional<Image> read_background(const std::string& path, std::string& error)
 {
-    const auto bytes = file_bytes(path);
+    std::string problem;
+    const auto bytes = read_input_file(path, bmp_file_max_bytes, problem);
     if (!bytes) {
-        error = "the background " + path + " is not there";
+        error = "the background " + path + " " + problem;
         return std::nullopt;
     }
-    std::optional<Image> picture;
-    if (bytes->size() > bmp_file_header_bytes && (*bytes)[0] == 'B' && (*bytes)[1] == 'M')
-        picture = decode_dib(std::span(*bytes).subspan(bmp_file_header_bytes));
+    std::optional<Image> picture = decode_bmp_file(*bytes, problem);
     if (!picture)
-        error = "the background " + path + " is not an uncompressed 8-bit or 24-bit .bmp file";
+        error = "the background " + path + " is not an uncompressed 8-bit or 24-bit .bmp file: " + problem;
     return picture;
 }
 
@@ -190,6 +215,10 @@ std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& follo
         const std::optional<std::size_t> module = modules[key];
         if (!module)
             continue;
+        if (const auto refused = oversized(panel, *module, gauge, backdrop)) {
+            say(gauge.line, true, name + ": " + *refused);
+            continue;
+        }
         if (!panel.place(*module, gauge.gauge, gauge.x, gauge.y, gauge.width, gauge.height)) {
             say(gauge.line, true, not_offered(gauge.module, gauge.gauge, panel.linkage(*module)));
             continue;

@@ -1,5 +1,7 @@
 #include "host/scenario/panel_words.h"
 
+#include "host/base/edit_distance.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -97,25 +99,7 @@ std::optional<int> numbered(std::string_view lowered, std::string_view word)
     return whole_number(digits);
 }
 
-std::size_t edit_distance(const std::string& a, const std::string& b)
-{
-    const std::string x = lower(a), y = lower(b);
-    std::vector<std::size_t> row(y.size() + 1);
-    for (std::size_t j = 0; j <= y.size(); ++j)
-        row[j] = j;
-    for (std::size_t i = 1; i <= x.size(); ++i) {
-        std::size_t diagonal = row[0];
-        row[0] = i;
-        for (std::size_t j = 1; j <= y.size(); ++j) {
-            const std::size_t above = row[j];
-            row[j] = std::min({row[j] + 1, row[j - 1] + 1, diagonal + (x[i - 1] == y[j - 1] ? 0 : 1)});
-            diagonal = above;
-        }
-    }
-    return row[y.size()];
-}
-
 bool close_to(const std::string& typed, const std::string& name)
 {
-    return edit_distance(typed, name) <= std::max<std::size_t>(2, typed.size() / 3);
+    return edit_distance(lower(typed), lower(name)) <= std::max<std::size_t>(2, typed.size() / 3);
 }

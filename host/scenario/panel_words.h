@@ -23,7 +23,5 @@ std::optional<double> decimal(std::string_view text);
 std::vector<std::string_view> fields(std::string_view text);
 // The number of a key that is `word` and then digits only.
 std::optional<int> numbered(std::string_view lowered, std::string_view word);
-// Letters to change, add or drop to make one name the other, ignoring case.
-std::size_t edit_distance(const std::string& a, const std::string& b);
 // A typo of `name`: a few letters off, or the same name in another case.
 bool close_to(const std::string& typed, const std::string& name);

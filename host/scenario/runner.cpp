@@ -216,9 +216,10 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
         }
         before_each(i);
         const FrameResult& frame = loop_.run_frame();
-        result_.frame_costs_us.push_back(frame.work_us);
+        result_.frame_costs_us.add(frame.work_us);
         last_sound_requests_ = frame.sound_requests;
-        sound_log_.insert(sound_log_.end(), frame.sound_requests.begin(), frame.sound_requests.end());
+        for (const std::string& request : frame.sound_requests)
+            ++sound_counts_[request];
         watch();
     }
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "host/base/median.h"
 #include "host/panel/film_writer.h"
 #include "host/raster/contact_sheet.h"
 #include "host/panel/frame_loop.h"
@@ -43,7 +44,7 @@ struct ScenarioResult {
     bool output_failed = false; // a picture or a film it could not write
     bool refused = false;      // such a line found before the first frame
     long frames = 0;
-    std::vector<double> frame_costs_us; // module work of each frame
+    MedianHistogram frame_costs_us; // module work of each frame, in a fixed space
 };
 
 class ScenarioRunner {
@@ -135,8 +136,9 @@ private:
     bool placements_over_ = false; // a line that opens the panel was checked
 
     std::vector<std::string> last_sound_requests_; // of the last frame
-    std::vector<std::string> sound_log_;           // every sound call of the run
+    std::map<std::string, long> sound_counts_;     // calls of each kind in the run so far
     std::vector<SheetMoment> moments_;
+    long moments_named_ = 0;           // moment lines, counted while checking
     std::unique_ptr<FilmWriter> film_; // subscribed to the loop while it films
     bool stopped_ = false;             // the run was ended by its clock's watcher
 };

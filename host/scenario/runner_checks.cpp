@@ -7,6 +7,14 @@
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 
+namespace {
+
+// Each moment keeps a picture of the whole panel until the run ends, and
+// the contact sheet lays them all out at once.
+constexpr long moments_per_run_limit = 100;
+
+} // namespace
+
 void ScenarioRunner::check(const Command& command)
 {
     if (command.verb == Verb::place)
@@ -14,6 +22,9 @@ void ScenarioRunner::check(const Command& command)
     if (command.verb == Verb::panel)
         return panel(command);
     check_gauges(command);
+    if (command.verb == Verb::moment && ++moments_named_ > moments_per_run_limit)
+        return script_error("more than " + std::to_string(moments_per_run_limit) +
+                            " moments in one run: each keeps a picture of the whole panel for the contact sheet");
     if (command.verb == Verb::expect_frame)
         check_element(command);
     // A picture or film that cannot be written is refused at its line,

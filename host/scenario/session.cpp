@@ -1,8 +1,10 @@
 #include "host/scenario/session.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 #include <fstream>
+#include <iomanip>
 #include <iostream>
 #include <sstream>
 #include <vector>
@@ -10,10 +12,23 @@
 #include "host/base/utf8_path.h"
 #include "host/panel/frame_trace.h"
 #include "host/panel/gauge_panel.h"
-#include "host/base/median.h"
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 #include "host/script/parse.h"
+
+namespace {
+
+// About three figures, as many as the median's bins hold, and never in
+// exponent form: "0.191", "18.5", "16599637".
+std::string median_text(double value)
+{
+    const int decimals = value > 0.0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(value))), 0, 4) : 0;
+    std::ostringstream text;
+    text << std::fixed << std::setprecision(decimals) << value;
+    return text.str();
+}
+
+} // namespace
 
 std::string module_crash_message(const std::string& fault)
 {
@@ -163,7 +178,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         return exit_module_crashed;
     }
     std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
-              << ", median frame cost: " << median(result.frame_costs_us) << " us"
+              << ", median frame cost: " << median_text(result.frame_costs_us.median()) << " us"
               << ", failed expectations: " << result.failures << "\n";
     if (!panel.services.unknown_tokens.empty())
         std::cout << "variables looked up that this host does not keep: " << panel.services.unknown_tokens.size()

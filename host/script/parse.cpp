@@ -4,7 +4,7 @@
 
 #include <fstream>
 #include "host/base/edit_distance.h"
-#include "host/base/utf8_path.h"
+#include "host/base/input_file.h"
 #include "host/script/grammar.h"
 
 namespace {
@@ -199,19 +199,16 @@ ParseResult parse(std::string_view text, const std::string& file)
 
 ParseResult parse_file(const std::string& path)
 {
-    std::ifstream in(utf8_path(path), std::ios::binary);
-    std::string bytes;
-    char block[4096];
-    while (in && (in.read(block, sizeof block) || in.gcount() > 0))
-        bytes.append(block, static_cast<std::size_t>(in.gcount()));
-    // A stream that stops on an error is no shorter scenario: a folder
-    // opens as a file and then reads nothing.
-    if (!in.is_open() || in.bad()) {
+    // A folder, a FIFO or a device is refused by name before it is opened,
+    // and a file larger than any scenario before it is read.
+    std::string error;
+    const auto bytes = read_input_file(path, scenario_file_max_bytes, error);
+    if (!bytes) {
         ParseResult result;
         result.program.file = path;
-        result.errors.push_back(path + ": cannot be read");
+        result.errors.push_back(path + ": " + error);
         result.error_count = 1;
         return result;
     }
-    return parse(bytes, path);
+    return parse(std::string(bytes->begin(), bytes->end()), path);
 }

@@ -4,11 +4,17 @@
 // Every bad line is told, `file:line: what is wrong`, not only the first.
 #pragma once
 
+#include <cstdint>
+
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "host/script/command.h"
+
+// The largest scenario file read: a recording of hours of bench flight is
+// a few megabytes.
+inline constexpr std::uint64_t scenario_file_max_bytes = std::uint64_t{64} << 20;
 
 // How many bad lines are told one by one; the rest are counted.
 inline constexpr std::size_t errors_told = 20;

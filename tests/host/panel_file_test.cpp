@@ -80,6 +80,10 @@ TEST(PanelFile, BadLinesGetTheirLineAndTheRestIsRead)
         {window + "size_mm=-1\n", 3, true, "size_mm needs a width and a height", 1},
         {"gauge00=M!A, 1, 2\n" + window, 1, true, "stands before any section: a simulator places it in no window", 1},
         {window + "gauge01=M!B\x01\xc3\xa9, x\n", 3, true, "'M!B\\x01\\xc3\\xa9, x'", 1},
+                {window + "size_mm=8193,600\n", 3, true, "larger than the 8192 a side", 1},
+        {window + "size_mm=2147483647,2147483647\n", 3, true, "larger than the 8192 a side", 1},
+        {window + "gauge01=M!B, 3, 4, 100000\n", 3, true, "width 100000 is larger than the 8192", 2},
+        {window + "gauge01=M!B, 3, 4, 10, 2147483647\n", 3, true, "height 2147483647 is larger than", 2},
         {window + "position=9\n", 3, true, "position needs a screen place", 1},
         {window + "[Window01\ngauge00=M!B, 3, 4\n", 3, true, "has no closing ']'", 1},
         {window + "[Window00]\ngauge01=M!B, 3, 4\n", 3, true, "[Window00] again", 2},
@@ -172,12 +176,21 @@ TEST(PanelFile, TheFormsPanelsShipWithAreRead)
 TEST(PanelFile, TenThousandGaugesAndALineOfAMegabyteAreRead)
 {
     std::string many = "[Window00]\n";
-    for (int i = 0; i < 10000; ++i)
+    for (int i = 0; i < window_gauge_limit; ++i)
         many += "gauge" + std::string(i < 10 ? "0" : "") + std::to_string(i) + "=M!G, " + std::to_string(i) + ", 0\n";
     const PanelFile file = read_panel_text(many);
     EXPECT_TRUE(file.messages.empty());
     ASSERT_EQ(file.windows[0].gauges.size(), 10000u);
     EXPECT_EQ(file.windows[0].gauges.back().x, 9999);
+
+    // Past the limit: one problem for all the lines beyond it, none kept.
+    for (int i = window_gauge_limit; i < window_gauge_limit + 3; ++i)
+        many += "gauge" + std::to_string(i) + "=M!G, 0, 0\n";
+    const PanelFile over = read_panel_text(many);
+    ASSERT_EQ(over.messages.size(), 1u);
+    EXPECT_EQ(over.messages[0].line, window_gauge_limit + 2);
+    EXPECT_EQ(over.messages[0].text.substr(0, 48), "gauge10000: a window holds at most 10000 gauges;");
+    EXPECT_EQ(over.windows[0].gauges.size(), 10000u);
 
     const PanelFile long_line = read_panel_text("[Window00]\ngauge00=M!" + std::string(1 << 20, 'x') +
                                                 "\ngauge01=M!G, 1, 2\n[Window01]\ngauge00=M!G, 1, 2\n");

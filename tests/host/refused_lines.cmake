@@ -5,20 +5,20 @@
 #   cmake -DHOST="PROGRAM[;ARGS]" -DOUT=FOLDER -P refused_lines.cmake
 # The bad line is line 2 of: a breaker placed, the line, two frames.
 set(refused_values
-    "place ZOR_1 0 0 100000|'100000' is not a gauge width from 1 to 16384"
-    "place ZOR_1 99999999 99999999|'99999999' is not a panel position from 0 to 16383"
-    "place ZOR_1 0 0 inf|'inf' is not a gauge width from 1 to 16384"
-    "place ZOR_1 nan 0|'nan' is not a panel position from 0 to 16383"
-    "place ZOR_1 0 0 0|'0' is not a gauge width from 1 to 16384"
-    "place ZOR_1 16300 0|the panel would reach 16661x"
-    "place AZS_ZOR_2 0 0 16000|the panel would reach 16000x34667 pixels, more than 16384 a side"
+    "place ZOR_1 0 0 100000|'100000' is not a gauge width from 1 to 8192"
+    "place ZOR_1 99999999 99999999|'99999999' is not a panel position from 0 to 8191"
+    "place ZOR_1 0 0 inf|'inf' is not a gauge width from 1 to 8192"
+    "place ZOR_1 nan 0|'nan' is not a panel position from 0 to 8191"
+    "place ZOR_1 0 0 0|'0' is not a gauge width from 1 to 8192"
+    "place ZOR_1 8000 0|the panel would reach 8361x"
+    "place AZS_ZOR_2 0 0 8000|the panel would reach 8000x17333 pixels, more than 8192 a side"
     "fps 0|'0' is not a frame rate from 1 to 1000"
     "fps inf|'inf' is not a frame rate from 1 to 1000"
     "ticks_per_second -1|'-1' is not a tick rate from 0 to 100000"
     "frames 1e12|'1e12' is not a number of frames from 0 to 1000000"
     "frames 2.5|'2.5' is not a whole number of frames"
     "ramp altitude 0 1000 -5|'-5' is not a number of frames from 0 to 1000000"
-    "click AZS_ZOR_1 1e10 5|'1e10' is not a face pixel from -16384 to 16384"
+    "click AZS_ZOR_1 1e10 5|'1e10' is not a face pixel from -8192 to 8192"
     "hold AZS_ZOR_1 15 32 left 1e9|'1e9' is not a number of frames from 0 to 1000000")
 
 file(MAKE_DIRECTORY ${OUT})
