@@ -58,7 +58,7 @@ std::string not_offered(const std::string& module, const std::string& gauge, con
 // panel_side_limit a side, and a window without a design space is as big
 // as its gauges reach.
 std::optional<std::string> oversized(const GaugePanel& panel, std::size_t module, const PanelGaugeLine& gauge,
-                                     const PanelBackdrop& backdrop)
+                                     bool design_space)
 {
     const auto size = panel.placed_size(module, gauge.gauge, gauge.width, gauge.height);
     if (!size)
@@ -69,11 +69,11 @@ std::optional<std::string> oversized(const GaugePanel& panel, std::size_t module
             " pixels, larger than the " + limit + " a side this host draws; not placed";
     const long long right = 0LL + gauge.x + size->width, bottom = 0LL + gauge.y + size->height;
     const bool far = gauge.x < -panel_side_limit || gauge.y < -panel_side_limit ||
-        (backdrop.width > 0 ? gauge.x > panel_side_limit || gauge.y > panel_side_limit
+        (design_space ? gauge.x > panel_side_limit || gauge.y > panel_side_limit
                             : right > panel_side_limit || bottom > panel_side_limit);
     if (far)
         return "placed at " + std::to_string(gauge.x) + ", " + std::to_string(gauge.y) +
-            (backdrop.width > 0 ? ", beyond " + limit + " pixels from the window's corner"
+            (design_space ? ", beyond " + limit + " pixels from the window's corner"
                                 : "; the window has no design space and would reach beyond " + limit + " a side") +
             "; not placed";
     return std::nullopt;
@@ -215,7 +215,7 @@ std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& follo
         const std::optional<std::size_t> module = modules[key];
         if (!module)
             continue;
-        if (const auto refused = oversized(panel, *module, gauge, backdrop)) {
+        if (const auto refused = oversized(panel, *module, gauge, window.size_mm.has_value() || picture.has_value())) {
             say(gauge.line, true, name + ": " + *refused);
             continue;
         }

@@ -7,7 +7,6 @@
 #include "host/base/module_file.h"
 #include "host/scenario/panel_install.h"
 #include "host/win32/directsound_watch.h"
-#include "host/win32/module_file_check.h"
 
 namespace {
 
