@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "host/base/pe_image.h"
+#include "host/base/utf8_encoding.h"
 
 namespace {
 
@@ -91,23 +92,7 @@ void for_each_child(std::span<const std::uint8_t> data, const Block& parent,
 std::string utf8_of(std::span<const std::uint8_t> data, std::size_t at, std::size_t end)
 {
     std::string text;
-    const auto put = [&](char32_t c) {
-        if (c < 0x80) {
-            text += static_cast<char>(c);
-        } else if (c < 0x800) {
-            text += static_cast<char>(0xc0 | c >> 6);
-            text += static_cast<char>(0x80 | (c & 0x3f));
-        } else if (c < 0x10000) {
-            text += static_cast<char>(0xe0 | c >> 12);
-            text += static_cast<char>(0x80 | (c >> 6 & 0x3f));
-            text += static_cast<char>(0x80 | (c & 0x3f));
-        } else {
-            text += static_cast<char>(0xf0 | c >> 18);
-            text += static_cast<char>(0x80 | (c >> 12 & 0x3f));
-            text += static_cast<char>(0x80 | (c >> 6 & 0x3f));
-            text += static_cast<char>(0x80 | (c & 0x3f));
-        }
-    };
+    const auto put = [&](char32_t c) { append_utf8(text, c); };
     const auto word = [&](std::size_t i) -> char32_t { return data[i] | data[i + 1] << 8; };
     for (std::size_t i = at; i + 1 < end && word(i) != 0; i += 2) {
         const char32_t c = word(i);

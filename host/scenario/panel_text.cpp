@@ -1,5 +1,7 @@
 #include "host/scenario/panel_text.h"
 
+#include "host/base/utf8_encoding.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -12,25 +14,6 @@ constexpr std::string_view utf16_le_mark = "\xff\xfe";
 constexpr std::string_view utf16_be_mark = "\xfe\xff";
 constexpr std::uint32_t replacement = 0xfffd;
 constexpr const char* save_as_ansi = "save it as ANSI text (Notepad: File, Save As, Encoding: ANSI)";
-
-void append_utf8(std::string& out, std::uint32_t code)
-{
-    if (code < 0x80) {
-        out += static_cast<char>(code);
-    } else if (code < 0x800) {
-        out += static_cast<char>(0xc0 | code >> 6);
-        out += static_cast<char>(0x80 | (code & 0x3f));
-    } else if (code < 0x10000) {
-        out += static_cast<char>(0xe0 | code >> 12);
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3f));
-        out += static_cast<char>(0x80 | (code & 0x3f));
-    } else {
-        out += static_cast<char>(0xf0 | code >> 18);
-        out += static_cast<char>(0x80 | (code >> 12 & 0x3f));
-        out += static_cast<char>(0x80 | (code >> 6 & 0x3f));
-        out += static_cast<char>(0x80 | (code & 0x3f));
-    }
-}
 
 // UTF-16 units to UTF-8; a surrogate without its partner is U+FFFD.
 std::string from_utf16(std::string_view bytes, bool little_endian)

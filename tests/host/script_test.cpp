@@ -134,8 +134,8 @@ TEST(ScriptParse, ARecordingWithoutItsEndWasCut)
 TEST(ScriptParse, AFileThatCannotBeReadIsOneErrorNamingIt)
 {
     const std::string folder = std::filesystem::current_path().string();
-    const ParseResult read = parse_file(folder);
-    EXPECT_EQ(read.report(), folder + ": cannot be read\n");
+    EXPECT_EQ(parse_file(folder).report(), folder + ": is a folder, not a file\n");
+    EXPECT_EQ(parse_file(folder + "/none.txt").report(), folder + "/none.txt: is not there\n");
 }
 
 // The printer finds the shortest digits itself (the web build's library has

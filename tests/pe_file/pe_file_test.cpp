@@ -142,7 +142,8 @@ TEST(ModuleFile, ReadsAFileOnceAndRefusesOneTooBigBeforeReadingIt)
     const ModuleFile refused = read_module_file(huge);
     EXPECT_TRUE(refused.bytes.empty());
     EXPECT_EQ(refused.problem, "is larger than any gauge module (67108865 bytes)");
-    EXPECT_EQ(read_module_file((folder / "none.gau").string()).problem, "cannot be read");
+    EXPECT_EQ(read_module_file((folder / "none.gau").string()).problem, "is not there");
+    EXPECT_EQ(read_module_file(folder.string()).problem, "is a folder, not a file");
     std::filesystem::remove_all(folder);
 }
 
