@@ -21,7 +21,7 @@
 #include "host/panel/gauge_panel.h"
 #include "host/panel/variables.h"
 #include "host/base/median.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "host/scenario/runner.h"
 
 #ifndef ZOR_ALERT_WAV

@@ -4,7 +4,8 @@ cmake_minimum_required(VERSION 3.25)
 # version read from the shipped module's own version resource.
 #   cmake -DSTAGE=DIR -DZIP_FOLDER=DIR -DNAME=KRV_ZOR_V1_02 -DMODULE=FILE.gau
 #         -DHOST=FILE.exe -DTONE=FILE.wav -DTONE_PATH=Gauges/zor_sound.wav
-#         -DTEMPLATES=DIR -DSCENARIOS=a.txt,b.txt -DZIP=zip -P assemble_release.cmake
+#         -DTEMPLATES=DIR -DSCENARIOS=a.txt,b.txt -DZIP=zip [-DWEB_PAGE=zor_bench.html] -P assemble_release.cmake
+# WEB_PAGE, when given, is the bench's web page, shipped in Web/.
 include(${CMAKE_CURRENT_LIST_DIR}/file_version.cmake)
 
 zor_file_version(${MODULE} version)
@@ -36,6 +37,11 @@ foreach(scenario IN LISTS scenarios)
     file(READ ${scenario} text)
     write_windows_text(${STAGE}/Bench/${scenario_name} "${text}")
 endforeach()
+
+if(WEB_PAGE)
+    file(MAKE_DIRECTORY ${STAGE}/Web)
+    file(COPY_FILE ${WEB_PAGE} ${STAGE}/Web/zor_bench.html)
+endif()
 
 # The panel lines have one home, the example file; the install note shows
 # them indented.

@@ -44,17 +44,25 @@ foreach(name IN LISTS release_scenarios)
 endforeach()
 string(REPLACE ";" "," release_scenario_list "${release_scenario_files}")
 
+# The bench's web page in the release's Web/ folder, from a web tree built
+# before this one (scripts/build.sh builds it first); none when not given.
+set(ZOR_WEB_TREE "" CACHE PATH "web build tree whose page the release's Web folder carries")
+set(release_web_page "")
+if(ZOR_WEB_TREE)
+    set(release_web_page ${ZOR_WEB_TREE}/dist/web/zor_bench.html)
+endif()
+
 set(release_stamp ${ZOR_RELEASE_DIR}/stamp)
 add_custom_command(OUTPUT ${release_stamp}
     COMMAND ${CMAKE_COMMAND} -DSTAGE=${ZOR_DIST_DIR} -DZIP_FOLDER=${ZOR_RELEASE_DIR} -DNAME=KRV_ZOR_V1_02
             -DMODULE=${shipped_module} -DHOST=${shipped_host} -DTONE=${ZOR_ALERT_WAV}
             -DTONE_PATH=${ZOR_ALERT_TONE_INSTALL_PATH} -DTEMPLATES=${PROJECT_SOURCE_DIR}/dist-template
-            -DSCENARIOS=${release_scenario_list} -DZIP=zip
+            -DSCENARIOS=${release_scenario_list} -DZIP=zip -DWEB_PAGE=${release_web_page}
             -P ${PROJECT_SOURCE_DIR}/cmake/assemble_release.cmake
     COMMAND ${CMAKE_COMMAND} -E touch ${release_stamp}
     DEPENDS ${shipped_module_stamp} ${shipped_host_stamp} zor_sounds ${ZOR_ALERT_WAV}
             ${PROJECT_SOURCE_DIR}/cmake/assemble_release.cmake ${PROJECT_SOURCE_DIR}/cmake/file_version.cmake
             ${PROJECT_SOURCE_DIR}/dist-template/INSTALL.txt ${PROJECT_SOURCE_DIR}/dist-template/panel.cfg.example
-            ${release_scenario_files}
+            ${release_scenario_files} ${release_web_page}
     COMMENT "Assembling dist/ and the release zip")
 add_custom_target(dist ALL DEPENDS ${release_stamp})

@@ -38,3 +38,16 @@ build_tree() {
 # targets link from the same instrumented objects as the sanitized tests
 # (and clang builds the sanitized tree in well under half gcc's time).
 sanitize_tree_args=(-DZOR_SANITIZE=ON -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++)
+
+# The web tree: Debian's emscripten, the native tree's generators (built
+# first: build_tree native -- zor_artwork zor_tone zor_cursors).
+web_tree_args=(-DCMAKE_TOOLCHAIN_FILE=/usr/share/emscripten/cmake/Modules/Platform/Emscripten.cmake
+               -DZOR_TOOLS_TREE="$root/build/native")
+
+# The page built and put where a user finds it: dist/web/zor_bench.html.
+build_web_page() {
+    build_tree native -- zor_artwork zor_tone zor_cursors
+    build_tree web "${web_tree_args[@]}" -- zor_web_page zor_host_node
+    mkdir -p "$root/dist/web"
+    cp "$root/build/web/dist/web/zor_bench.html" "$root/dist/web/zor_bench.html"
+}

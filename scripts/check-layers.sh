@@ -3,8 +3,9 @@
 # table, the host's to another. A file may include its own folder's headers
 # and those of folders on a lower layer of its table, nothing on its own
 # layer or above, and only headers named with their folder. Across the
-# tables, the host may include the record formats (abi/), and the native
-# host, which links the module's logic in, the module's folders.
+# tables, the host may include the record formats (abi/), and the linked
+# platform (host/linked), which links the module's logic in for the native
+# and web hosts, the module's folders.
 #   scripts/check-layers.sh [SOURCE_ROOT]
 # prints each table's folder include graph and, for every include against
 # the rules, the file and line; exits 1 then.
@@ -38,8 +39,10 @@ host/panel    host   2
 host/script   host   3
 host/scenario host   4
 host/bench    host   5
+host/linked   host   5
 host/win32    host   6
 host/native   host   6
+host/web      host   6
 '
 
 # Shared by both checks: the table row a path belongs to, and whether a
@@ -60,7 +63,7 @@ function refusal(from, to) {
     if (table[to] != table[from]) {
         if (table[from] == "host" && to == "abi")
             return ""
-        if (from == "host/native" && table[to] == "module")
+        if (from == "host/linked" && table[to] == "module")
             return ""
         return "it points out of the " table[from] "'"'"'s layers: " to " is layer " layer[to] " of the " table[to]
     }

@@ -35,6 +35,11 @@ have_cmd zip                       || need+=(zip)
 have_cmd gcovr                     || need+=(gcovr)
 have_cmd clang++                   || need+=(clang)
 have_pkg libfuzzer-14-dev          || need+=(libfuzzer-14-dev)
+# The web build and its browser tests: Debian's emscripten (offline, its
+# own prebuilt libraries) and Debian's chromium, which playwright-core drives.
+have_cmd emcc                      || need+=(emscripten)
+have_cmd chromium                  || need+=(chromium)
+have_cmd npm                       || need+=(npm)
 # Optional compiler cache for developers' repeated builds (ZOR_CCACHE=1).
 have_cmd ccache                    || need+=(ccache)
 

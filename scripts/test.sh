@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Builds the three trees and runs every test: native, native under
-# AddressSanitizer and UndefinedBehaviorSanitizer, and the Win32 programs
-# (unit tests, sound binding, module file, panel host scenarios) under Wine.
+# Builds the trees and runs every test: native, native under
+# AddressSanitizer and UndefinedBehaviorSanitizer, the Win32 programs
+# (unit tests, sound binding, module file, panel host scenarios) under Wine,
+# and the web page in a browser with the three builds' random flights.
 # The native tree builds the generators for all three. The Wine run waits on
 # Wine's one desktop most of the time, so it runs while the sanitized tree
 # builds (at a lower priority), keeping both cores busy. After the native
@@ -63,4 +64,13 @@ fi
 
 wait "$win32_run" || status=1
 cat "$win32_log"
+
+# The web build: the page in Debian's headless chromium (playwright-core,
+# pinned by tests/web's lock file), then 200 random flights flown by the
+# native, Windows (the DLL under Wine) and web builds, traces compared.
+build_tree web "${web_tree_args[@]}" -- zor_web_page zor_host_node
+echo "== tests: web page"
+(cd tests/web && npm ci --ignore-scripts --no-audit --no-fund >/dev/null && node --test) || status=1
+echo "== random flights"
+bash scripts/random-flights.sh 200 || status=1
 exit $status

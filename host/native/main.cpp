@@ -4,7 +4,8 @@
 
 #include "host/scenario/panel_install.h"
 #include "host/scenario/session.h"
-#include "host/native/native_platform.h"
+#include "host/linked/fresh_module.h"
+#include "host/linked/native_platform.h"
 
 #ifndef ZOR_ALERT_WAV
 #error "the build names the alert tone file"
@@ -44,9 +45,13 @@ int host_main(int argc, char** argv)
         return status;
     if (command_line->bitmap_folder.empty())
         command_line->bitmap_folder = ZOR_BITMAP_DIR;
-    NativePlatform platform(command_line->bitmap_folder, ZOR_ALERT_WAV, native_executable_path);
-    LinkedModuleLibrary library;
-    return run_host_session(*command_line, NativePlatform::linked_module(), platform, &library);
+    const auto fly = [&](const HostCommandLine& flight) {
+        load_linked_module_afresh();
+        NativePlatform platform(flight.bitmap_folder, ZOR_ALERT_WAV, native_executable_path);
+        LinkedModuleLibrary library;
+        return run_host_session(flight, NativePlatform::linked_module(), platform, &library);
+    };
+    return command_line->flights_path.empty() ? fly(*command_line) : run_host_flights(*command_line, fly);
 }
 
 } // namespace

@@ -123,7 +123,8 @@ std::vector<std::int32_t> tooltip_arguments(const MouseRect& tooltip, const Gaug
         if (argument->value != nullptr) {
             // The callback's six words: the value as a double, the event id,
             // the text, the source variable and the gauge.
-            const auto bits = std::bit_cast<std::uint64_t>(value);
+            // __builtin_bit_cast: the web build's standard library has no std::bit_cast.
+            const auto bits = __builtin_bit_cast(std::uint64_t, value);
             value = argument->value(static_cast<HostWord>(bits & 0xFFFFFFFFu), static_cast<HostWord>(bits >> 32),
                                     tooltip.event_id, reinterpret_cast<HostWord>(tooltip.action.tooltip_text),
                                     reinterpret_cast<HostWord>(argument->source), reinterpret_cast<HostWord>(&gauge));

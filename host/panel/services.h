@@ -41,6 +41,12 @@ public:
     // arguments cannot be popped for it.
     static std::function<void(int entry)> on_fault;
 
+    // The services the module's calls reach: the last made. A program that
+    // makes a second panel for a moment (to check a scenario while one
+    // flies) hands them back to the flying one's afterwards.
+    static HostServices* current() { return current_; }
+    static void make_current(HostServices* services) { current_ = services; }
+
 private:
     static HostServices* current_;
     HostVariables& variables_;

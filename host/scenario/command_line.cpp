@@ -124,7 +124,7 @@ bool partners_agree(const Given& given, std::string& error)
         }
         for (const std::string& refused : names_in(option.refuses))
             if (given.contains(refused)) {
-                error = shown(name, given) + " does not go with " + refused;
+                error = shown(name, given) + " does not go with " + shown(refused, given);
                 return false;
             }
     }
@@ -154,6 +154,7 @@ bool fill(const Given& given, HostCommandLine& line, std::string& error)
     line.film_path = value_of(given, "--film");
     line.output_folder = value_of(given, "--out", line.output_folder);
     line.record_path = value_of(given, "--record");
+    line.flights_path = value_of(given, "--flights");
     if (const std::string seconds = value_of(given, "--seconds"); !seconds.empty()) {
         char* end = nullptr;
         line.seconds = std::strtod(seconds.c_str(), &end);
@@ -186,7 +187,7 @@ std::optional<HostCommandLine> parse_host_command_line(HostProgram program, int 
     if (!partners_agree(given, error))
         return std::nullopt;
     if (!given.contains(scenario_row) && !given.contains("--window") && !given.contains("--panel") &&
-        !given.contains("--check")) {
+        !given.contains("--check") && !given.contains("--flights")) {
         error = "no scenario given";
         return std::nullopt;
     }

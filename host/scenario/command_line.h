@@ -29,6 +29,7 @@ struct HostCommandLine {
     std::string host_folder;     // the program's own, ending in a separator; set by its main
     std::string record_path{};   // the bench session written as a scenario, none when empty
     bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
+    std::string flights_path{};  // a list of flights, "SCENARIO TRACE" a line, each on the module loaded afresh
     // clang-format on
 };
 

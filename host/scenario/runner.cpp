@@ -63,13 +63,19 @@ ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::os
 // anything has flown. Then the commands run.
 ScenarioResult ScenarioRunner::run(const Program& program)
 {
-    script_folder_ = folder_of(program.file);
-    check_all(program);
-    result_.refused = stopped_by_fault();
+    check(program);
     if (!result_.refused)
         run_all(program);
     end_film();
     result_.frames = panel_.frame_number();
+    return result_;
+}
+
+ScenarioResult ScenarioRunner::check(const Program& program)
+{
+    script_folder_ = folder_of(program.file);
+    check_all(program);
+    result_.refused = stopped_by_fault();
     return result_;
 }
 

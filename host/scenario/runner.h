@@ -53,6 +53,11 @@ public:
     // stays open at the end, for whoever runs the loop on.
     ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report);
     ScenarioResult run(const Program& program);
+    // Only the checks before the first frame: every command checked and the
+    // gauges placed, no frame run and nothing of the module called, so a
+    // panel that has not connected the module can check a scenario for one
+    // that is flying.
+    ScenarioResult check(const Program& program);
 
 private:
     using Apply = void (ScenarioRunner::*)(const Command&);

@@ -3,9 +3,11 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <fstream>
 #include <iomanip>
 #include <iostream>
 #include <sstream>
+#include <vector>
 
 #include "host/base/utf8_path.h"
 #include "host/panel/frame_trace.h"
@@ -31,6 +33,38 @@ std::string median_text(double value)
 std::string module_crash_message(const std::string& fault)
 {
     return "the module crashed in its gauge callbacks: " + fault;
+}
+
+int run_host_flights(const HostCommandLine& command_line, const std::function<int(const HostCommandLine&)>& fly)
+{
+    std::ifstream list(utf8_path(command_line.flights_path));
+    if (!list) {
+        std::cerr << command_line.flights_path << ": cannot be read\n";
+        return exit_unusable;
+    }
+    std::vector<HostCommandLine> flights;
+    std::string text;
+    for (int number = 1; std::getline(list, text); ++number) {
+        std::istringstream words(text);
+        HostCommandLine flight = command_line;
+        flight.flights_path.clear();
+        std::string more;
+        if (!(words >> flight.scenario))
+            continue;
+        if (!(words >> flight.trace_path) || (words >> more)) {
+            std::cerr << command_line.flights_path << ":" << number << ": a flight is SCENARIO TRACE\n";
+            return exit_unusable;
+        }
+        flights.push_back(flight);
+    }
+    int worst = 0, unsuccessful = 0;
+    for (const HostCommandLine& flight : flights) {
+        const int status = fly(flight);
+        worst = std::max(worst, status);
+        unsuccessful += status != 0 ? 1 : 0;
+    }
+    std::cout << "flights: " << flights.size() << " flown, " << unsuccessful << " ended other than 0\n";
+    return worst;
 }
 
 int run_host_program(const std::function<int()>& program)

@@ -43,6 +43,14 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
 
+// Flies every flight of the --flights list in this one run: the list is
+// read whole first (a bad line is said as `file:line: ...` and nothing
+// flies), then each line's scenario, writing its trace, through `fly`,
+// which flies one command line on the module loaded afresh. Says how many
+// flew and how many ended other than 0; the exit status is the highest of
+// theirs.
+int run_host_flights(const HostCommandLine& command_line, const std::function<int(const HostCommandLine&)>& fly);
+
 // The program's own main, run so that no exception leaves it: one that
 // gets this far is said on standard error and ends the program with
 // exit_host_failed.

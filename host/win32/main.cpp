@@ -78,7 +78,14 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     Win32Platform platform(library->handle);
     Win32ModuleLibrary panel_modules(window);
     std::cout << "main window class: " << window_class << std::endl;
-    return fly(library->records, platform, panel_modules);
+    const int status = fly(library->records, platform, panel_modules);
+    // The gauges' closing calls belong to no frame, nor to the next flight's first.
+    platform.take_sound_requests();
+    // A headless run's module is unloaded once its gauges are closed, so
+    // that the next flight of a --flights run loads it afresh.
+    if (!command_line.window)
+        FreeLibrary(library->handle);
+    return status;
 }
 
 // A panel file's modules load side by side, each from its own file, and
@@ -162,10 +169,13 @@ int host_main(int argc, char** argv, bool& bench_closed)
                             });
     }
     const MainWindow window = create_main_window();
-    return load_and_fly(*command_line, window.handle, window.window_class,
-                        [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
-                            return run_host_session(*command_line, module, platform, &library);
-                        });
+    const auto fly = [&](const HostCommandLine& flight) {
+        return load_and_fly(flight, window.handle, window.window_class,
+                            [&](LoadedModule module, Win32Platform& platform, ModuleLibrary& library) {
+                                return run_host_session(flight, module, platform, &library);
+                            });
+    };
+    return command_line->flights_path.empty() ? fly(*command_line) : run_host_flights(*command_line, fly);
 }
 
 } // namespace

@@ -13,7 +13,7 @@
 #include "host/bench/session.h"
 #include "tests/host/scripted_screen.h"
 #include "host/panel/element_chain.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 
 namespace {
 

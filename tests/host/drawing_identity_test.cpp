@@ -12,7 +12,7 @@
 
 #include "host/script/parse.h"
 #include "host/scenario/runner.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "reference_drawing.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "host/panel/element_chain.h"
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/runner.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "sound/alert_tone_player.h"
 
 namespace {

@@ -9,7 +9,7 @@
 #include "host/panel/window_class.h"
 #include "host/panel/message_format.h"
 #include "host/panel/variables.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 
 namespace {
 

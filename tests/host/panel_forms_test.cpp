@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "host/scenario/panel_opening.h"
 #include "host/scenario/panel_words.h"
 

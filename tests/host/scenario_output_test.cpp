@@ -11,7 +11,7 @@
 #include <unistd.h>
 
 #include "host/scenario/session.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "png_reading.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include "host/bench/module_follower.h"
 #include "host/bench/session.h"
 #include "host/bench/session_recorder.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "host/panel/frame_trace.h"
 #include "tests/host/scripted_screen.h"
 #include "tests/support/fresh_module.h"

@@ -10,7 +10,7 @@
 #include "host/script/parse.h"
 #include "host/scenario/runner.h"
 #include "host/panel/xray_overlay.h"
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 #include "png_reading.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "host/native/native_platform.h"
+#include "host/linked/native_platform.h"
 
 #include "abi/panel_services.h"
 #include "sound/scripted/platform.h"
@@ -17,10 +17,15 @@ constexpr std::uint64_t tone_file_max_bytes = 16u << 20;
 // Stands for the host's main window in the scripted platform.
 HostWindow const native_main_window = reinterpret_cast<HostWindow>(0x4D41494E);
 
-// The sound calls the host reports: DirectSound's, not the file reading.
-bool is_directsound_call(SoundCall call)
+// The sound calls the host reports: DirectSound's, not the file reading,
+// and of those the ones the Windows program watches on the real DLL. It
+// does not watch Lock and Unlock, through which it reads the tone buffer
+// itself, nor the device's release, so neither build reports them and the
+// two traces agree call for call.
+bool is_reported_sound_call(SoundCall call)
 {
-    return call >= SoundCall::create_device;
+    return call >= SoundCall::create_device && call != SoundCall::lock && call != SoundCall::unlock &&
+           call != SoundCall::release_device;
 }
 
 } // namespace
@@ -64,7 +69,7 @@ std::vector<std::string> NativePlatform::take_sound_requests()
     std::vector<std::string> requests;
     for (const SoundCall call : calls) {
         window_looked_up_ = window_looked_up_ || call == SoundCall::find_window;
-        if (is_directsound_call(call))
+        if (is_reported_sound_call(call))
             requests.push_back(sound_call_name(call));
     }
     calls.clear();

@@ -1,0 +1,83 @@
+#include "host/web/canvas_screen.h"
+
+#include <emscripten.h>
+
+#include <string>
+
+#include "host/linked/lcd_reading.h"
+
+// clang-format off
+// The page's script (page_shell.html) defines these on Module.
+EM_JS(void, page_show, (const void* pixels, int width, int height, const char* status, const char* help,
+                        const char* note, const char* tooltip, int pointer_x, int pointer_y, const char* cursor,
+                        const char* lcd), {
+    Module.zorShow(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height, UTF8ToString(status), UTF8ToString(help), UTF8ToString(note),
+                   tooltip ? UTF8ToString(tooltip) : null, pointer_x, pointer_y, UTF8ToString(cursor),
+                   UTF8ToString(lcd));
+});
+EM_JS(void, page_tone_buffer, (const void* format, int format_bytes, const void* samples, int sample_bytes), {
+    Module.zorToneBuffer(HEAPU8.slice(format, format + format_bytes), HEAPU8.slice(samples, samples + sample_bytes));
+});
+EM_JS(void, page_tone, (int playing), { Module.zorTone(playing !== 0); });
+// A scenario the page asked to fly, kept by the page until the program
+// takes it at the start of a frame: its length in UTF-8 (-1 for none), then
+// its bytes.
+EM_JS(int, page_flight_bytes, (), { return Module.zorPendingFlight() === null ? -1 : lengthBytesUTF8(Module.zorPendingFlight()); });
+EM_JS(void, page_flight_copy, (char* text, int size), { stringToUTF8(Module.zorPendingFlight(), text, size); });
+EM_JS(void, wait_for_animation_frame, (), {
+    Asyncify.handleSleep(function(wake_up) { requestAnimationFrame(function() { wake_up(); }); });
+});
+// clang-format on
+
+void CanvasScreen::show(const BenchView& view, BenchSession& session)
+{
+    const std::string lcd = lcd_reading();
+    page_show(view.panel->pixels.data(), view.panel->width, view.panel->height, view.status.c_str(),
+              view.help.c_str(), view.note.c_str(), view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x,
+              view.pointer.y, input_.cursor(), lcd.c_str());
+    hand_over_sound(session);
+}
+
+// The page plays the module's own buffer: handed over when the module has
+// filled one the page has not seen, then started and stopped as asked.
+void CanvasScreen::hand_over_sound(const BenchSession& session)
+{
+    for (const std::string& request : session.bench().last_sound_requests()) {
+        if (request == "play") {
+            if (const auto tone = platform_.tone_buffer(); tone && tone->samples.size() != tone_samples_sent_) {
+                page_tone_buffer(tone->format.data(), static_cast<int>(tone->format.size()), tone->samples.data(),
+                                 static_cast<int>(tone->samples.size()));
+                tone_samples_sent_ = tone->samples.size();
+            }
+            page_tone(1);
+        } else if (request == "stop" || request == "release_buffer") {
+            page_tone(0);
+        }
+    }
+}
+
+void CanvasScreen::take_page_flight()
+{
+    const int bytes = page_flight_bytes();
+    if (bytes < 0)
+        return;
+    std::string text(static_cast<std::size_t>(bytes) + 1, '\0');
+    page_flight_copy(text.data(), bytes + 1);
+    text.resize(static_cast<std::size_t>(bytes));
+    ending_ = take_flight_(text) || ending_;
+}
+
+void CanvasScreen::wait_until(Clock::time_point due, BenchSession& session)
+{
+    for (;;) {
+        input_.apply(session);
+        take_page_flight();
+        if (ending_) {
+            session.close();
+            return;
+        }
+        if (now() >= due)
+            return;
+        wait_for_animation_frame();
+    }
+}

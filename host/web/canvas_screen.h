@@ -1,0 +1,41 @@
+// The bench's screen on a web page: each picture goes to the page's canvas
+// with the status strip, the help line, the note, the tooltip, the cursor
+// and the LCD reading; the module's tone requests go to the page's sound.
+// Between frames it gives the browser its turn, one animation frame at a
+// time, and applies the page's input at the start of each frame. A new
+// flight asked for by the page ends the running session.
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "host/bench/session.h"
+#include "host/web/page_input.h"
+
+class CanvasScreen : public BenchScreen {
+public:
+    // `take_flight` is handed a scenario the page asked to fly and says
+    // whether it will fly next.
+    using FlightTaker = std::function<bool(const std::string& text)>;
+    CanvasScreen(HostPlatform& platform, PageInput& input, FlightTaker take_flight)
+        : platform_(platform), input_(input), take_flight_(std::move(take_flight))
+    {
+    }
+
+    void show(const BenchView& view, BenchSession& session) override;
+    void wait_until(Clock::time_point due, BenchSession& session) override;
+
+    bool ending() const { return ending_; }
+    // A flight the page asked for, taken (the session then ends at once).
+    void take_page_flight();
+
+private:
+    void hand_over_sound(const BenchSession& session);
+
+    HostPlatform& platform_;
+    PageInput& input_;
+    FlightTaker take_flight_;
+    bool ending_ = false;
+    std::size_t tone_samples_sent_ = 0; // the tone buffer's length the page has
+};
