@@ -34,6 +34,16 @@ build_tree() {
     cmake --build "$root/build/$name" -j "${ZOR_JOBS:-2}" ${targets[@]:+--target "${targets[@]}"}
 }
 
+# build_tree_at TREE TARGET: a tree a benchmark measures, anywhere. One
+# already configured is built from its own sources (another checkout's, to
+# compare) with the generator it was made with; a new one is configured
+# here, with Ninja, as the other trees are.
+build_tree_at() {
+    local tree=$1 target=$2
+    [ -f "$tree/CMakeCache.txt" ] || cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+    cmake --build "$tree" -j "${ZOR_JOBS:-2}" --target "$target" >/dev/null
+}
+
 # The sanitized tree, which is also the fuzz tree: clang, so that the fuzz
 # targets link from the same instrumented objects as the sanitized tests
 # (and clang builds the sanitized tree in well under half gcc's time).

@@ -12,11 +12,8 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 tree=${1:-$root/build/native}
 
 bash "$root/scripts/setup.sh"
-# A new tree is a Ninja tree, as the build scripts make them.
-generator=()
-[ -f "$tree/CMakeCache.txt" ] || generator=(-G Ninja)
-cmake -S "$root" -B "$tree" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$tree" -j "${ZOR_JOBS:-2}" --target zor_draw_benchmark >/dev/null
+source "$root/scripts/build-trees.sh"
+build_tree_at "$tree" zor_draw_benchmark
 benchmark=$tree/bench/zor_draw_benchmark
 
 profiles=$(mktemp -d)

@@ -17,11 +17,8 @@ frames=${ZOR_FRAMES:-4000000}
 seconds=${ZOR_SECONDS:-300}
 memory_mb=${ZOR_MEMORY_MB:-8192}
 
-# A tree already configured is built from its own sources (another
-# checkout's, to compare); a new one is configured here, with Ninja, as the
-# build scripts make them.
-[ -f "$tree/CMakeCache.txt" ] || cmake -S "$root" -B "$tree" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$tree" -j "${ZOR_JOBS:-2}" --target zor_host_native >/dev/null
+source "$root/scripts/build-trees.sh"
+build_tree_at "$tree" zor_host_native
 host=$tree/host/zor_host_native
 
 work=$(mktemp -d)

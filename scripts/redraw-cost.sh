@@ -15,10 +15,8 @@ set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 tree=${1:-$root/build/native}
 
-generator=()
-[ -f "$tree/CMakeCache.txt" ] || generator=(-G Ninja)
-cmake -S "$root" -B "$tree" "${generator[@]}" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-cmake --build "$tree" -j "${ZOR_JOBS:-2}" --target zor_host_native >/dev/null
+source "$root/scripts/build-trees.sh"
+build_tree_at "$tree" zor_host_native
 host=$tree/host/zor_host_native
 
 work=$(mktemp -d)
