@@ -37,6 +37,7 @@ host/base     host   0
 host/raster   host   1
 host/panel    host   2
 host/script   host   3
+host/panelfile host  3
 host/scenario host   4
 host/bench    host   5
 host/linked   host   5

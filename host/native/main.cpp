@@ -2,7 +2,7 @@
 // through its Linkage exactly as the Windows program drives the loaded DLL.
 #include <iostream>
 
-#include "host/scenario/panel_install.h"
+#include "host/panelfile/panel_install.h"
 #include "host/scenario/session.h"
 #include "host/linked/fresh_module.h"
 #include "host/linked/native_platform.h"

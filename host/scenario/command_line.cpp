@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "host/scenario/exit_status.h"
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_words.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "host/panel/gauge_panel.h"
 #include "host/scenario/command_line.h"
 #include "host/scenario/exit_status.h"
-#include "host/scenario/panel_opening.h"
+#include "host/panelfile/panel_opening.h"
 #include "host/scenario/runner.h"
 
 // Opens the output file an option names, unless the option was not given;

@@ -1,4 +1,4 @@
-#include "host/scenario/panel_file.h"
+#include "host/panelfile/panel_file.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -9,8 +9,8 @@
 #include "host/base/input_file.h"
 #include "host/base/utf8_path.h"
 #include "host/panel/gauge_panel.h"
-#include "host/scenario/panel_text.h"
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_text.h"
+#include "host/panelfile/panel_words.h"
 
 namespace {
 
