@@ -41,9 +41,10 @@ host/panelfile host  3
 host/scenario host   4
 host/bench    host   5
 host/linked   host   5
-host/win32    host   6
-host/native   host   6
-host/web      host   6
+host/app      host   6
+host/win32    host   7
+host/native   host   7
+host/web      host   7
 '
 
 # Shared by both checks: the table row a path belongs to, and whether a

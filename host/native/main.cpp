@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "host/panelfile/panel_install.h"
-#include "host/scenario/session.h"
+#include "host/app/session.h"
 #include "host/linked/fresh_module.h"
 #include "host/linked/native_platform.h"
 
