@@ -12,7 +12,9 @@
 #   scripts/check-layers.sh --links BUILD_TREE [SOURCE_ROOT]
 # holds the libraries a built tree links to the same rules: no library may
 # use a symbol that only a library it may not include defines (system and
-# runtime symbols, which none of them defines, aside), and no target defined
+# runtime symbols, which none of them defines, aside, and the seams an object
+# library of a program's folder binds, as the program's own sources may),
+# and no target defined
 # outside tests/ may link a library defined under tests/; and no source is
 # compiled for two targets. Prints each library's folder and layer, and
 # every breach; exits 1 then.

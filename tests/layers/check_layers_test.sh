@@ -6,7 +6,8 @@
 # small built tree: a lower library that uses a symbol defined only above it
 # fails naming the symbol, a product target that links a library defined
 # under tests/ fails naming both, a source compiled for two targets fails
-# naming it, and a use that points down passes.
+# naming it, and a use that points down passes, as does a seam a program's
+# object library binds.
 #   check_layers_test.sh CHECK_SCRIPT SOURCE_ROOT
 set -uo pipefail
 check=$1
@@ -60,8 +61,9 @@ add_subdirectory(tests)
 add_subdirectory(host)
 EOF_CMAKE
 printf 'add_library(zor_low STATIC low.cpp)\n' >"$links/abi/CMakeLists.txt"
-printf 'extern "C" int only_above();\nextern "C" int below() { return 1; }\nint low() { return only_above(); }\n' >"$links/abi/low.cpp"
-printf 'add_library(zor_high STATIC high.cpp)\ntarget_link_libraries(zor_high PUBLIC zor_low)\n' >"$links/module/CMakeLists.txt"
+printf 'extern "C" int only_above();\nextern "C" int bound_above();\nextern "C" int below() { return 1; }\nint low() { return only_above() + bound_above(); }\n' >"$links/abi/low.cpp"
+printf 'add_library(zor_high STATIC high.cpp)\ntarget_link_libraries(zor_high PUBLIC zor_low)\nadd_library(zor_binding OBJECT binding.cpp)\n' >"$links/module/CMakeLists.txt"
+printf 'extern "C" int bound_above() { return 3; }\n' >"$links/module/binding.cpp"
 printf 'extern "C" int below();\nextern "C" int only_above() { return below(); }\n' >"$links/module/high.cpp"
 printf 'add_library(zor_test_helper STATIC helper.cpp)\nadd_executable(zor_twice twice.cpp helper.cpp)\n' >"$links/tests/CMakeLists.txt"
 printf 'int helper();\nint main() { return helper(); }\n' >"$links/tests/twice.cpp"
@@ -81,6 +83,7 @@ if cmake -S "$links" -B "$links/build" -G Ninja >"$work/links-build.txt" 2>&1 &&
         grep -q '^tests/helper.cpp is compiled for zor_twice and zor_test_helper' "$work/links.txt" ||
         fail "a source compiled for two targets was not named: $(cat "$work/links.txt")"
     ! grep -q 'uses below' "$work/links.txt" || fail "a use that points down was refused: $(cat "$work/links.txt")"
+    ! grep -q 'uses bound_above' "$work/links.txt" || fail "a seam bound by a program's object library was refused: $(cat "$work/links.txt")"
 else
     fail "the small tree for the link check did not build: $(cat "$work/links-build.txt")"
 fi
