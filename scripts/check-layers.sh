@@ -12,7 +12,9 @@
 #   scripts/check-layers.sh --links BUILD_TREE [SOURCE_ROOT]
 # holds the libraries a built tree links to the same rules: no library may
 # use a symbol that only a library it may not include defines (system and
-# runtime symbols, which none of them defines, aside), and no target defined
+# runtime symbols, which none of them defines, aside, and the seams an object
+# library of a program's folder binds, as the program's own sources may),
+# and no target defined
 # outside tests/ may link a library defined under tests/; and no source is
 # compiled for two targets. Prints each library's folder and layer, and
 # every breach; exits 1 then.
@@ -25,24 +27,34 @@ if [ "${1:-}" = --links ]; then
 fi
 root=$(cd "${1:-$(dirname "${BASH_SOURCE[0]}")/..}" && pwd)
 
-# The two tables of layers, bottom up: folder, table, layer.
+# The two tables of layers, bottom up: folder, table, layer. The programs
+# beside the product stand on their table's top: the module's generators
+# (tools/artwork reads the bitmap ids and the digits it draws), the host's
+# tools and the drawing benchmark beside its programs.
 layers='
-abi           module 0
-breakers      module 1
-sound         module 1
-instrument    module 2
-layout        module 3
-module        module 4
-host/base     host   0
-host/raster   host   1
-host/panel    host   2
-host/script   host   3
-host/scenario host   4
-host/bench    host   5
-host/linked   host   5
-host/win32    host   6
-host/native   host   6
-host/web      host   6
+abi            module 0
+breakers       module 1
+sound          module 1
+instrument     module 2
+layout         module 3
+module         module 4
+tools/artwork  module 5
+tools/tone     module 5
+host/base      host   0
+host/raster    host   1
+host/panel     host   2
+host/script    host   3
+host/panelfile host   3
+host/scenario  host   4
+host/bench     host   5
+host/linked    host   5
+host/app       host   6
+host/win32     host   7
+host/native    host   7
+host/web       host   7
+tools/cursors  host   7
+tools/timeline host   7
+bench          host   7
 '
 
 # Shared by both checks: the table row a path belongs to, and whether a
@@ -84,11 +96,11 @@ if [ "$mode" = links ]; then
     exec bash "$(dirname "${BASH_SOURCE[0]}")/check-links.sh" "$tree" "$root" "$layers" "$rules"
 fi
 
-# Every file of the layered folders, and any other file under host/, which
-# then belongs to no layer.
+# Every file of the layered folders, and any other file under host/ or
+# tools/, which then belongs to no layer.
 cd "$root"
 folders=()
-for folder in $(awk 'NF { print $1 }' <<<"$layers") host; do
+for folder in $(awk 'NF { print $1 }' <<<"$layers") host tools; do
     [ -d "$folder" ] && folders+=("$folder")
 done
 files=()
@@ -148,7 +160,7 @@ awk -v layer_table="$layers" "$rules"'
                     if (pair[1] == from && !(pair[2] in table))
                         line = line " " pair[2] "(!)"
                 }
-                printf "  %s: %-13s ->%s\n", layer[from], from, line == "" ? " (nothing)" : line
+                printf "  %s: %-14s ->%s\n", layer[from], from, line == "" ? " (nothing)" : line
             }
         }
         exit bad

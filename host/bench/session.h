@@ -15,7 +15,6 @@
 #include "host/bench/frame_rate.h"
 #include "host/bench/module_follower.h"
 #include "host/bench/session_recorder.h"
-#include "host/scenario/session.h"
 #include "host/bench/panel_bench.h"
 #include "host/bench/pointer.h"
 #include "host/scenario/runner.h"
@@ -132,20 +131,6 @@ private:
     Image kept_picture_;                  // that picture, kept over a reload
 };
 
-// The module the bench runs, as the program loaded it.
-struct BenchModule {
-    // clang-format off
-    LoadedModule     records;
-    std::string      description;         // its file: name, size, time, version
-    ModuleFollower*  follower = nullptr;  // with --watch
-    // clang-format on
-};
-
 // The demo panel's scenario, beside the host (the build puts a copy there,
 // as the release's Bench folder holds it).
 std::string bench_demo_path(const std::string& host_folder);
-
-// The bench as the command line asks for it, on a screen the program made.
-// Exit status as for a scenario run; the bench itself fails nothing.
-int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
-                      BenchScreen& screen, ModuleLibrary* library = nullptr);

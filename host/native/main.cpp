@@ -2,8 +2,8 @@
 // through its Linkage exactly as the Windows program drives the loaded DLL.
 #include <iostream>
 
-#include "host/scenario/panel_install.h"
-#include "host/scenario/session.h"
+#include "host/panelfile/panel_install.h"
+#include "host/app/session.h"
 #include "host/linked/fresh_module.h"
 #include "host/linked/native_platform.h"
 

@@ -7,7 +7,7 @@
 //
 // Bound at link time, like the module's sound platform: each host program
 // links its system's binding (host/win32/film_pipe_win32.cpp,
-// host/panel/film_pipe_posix.cpp).
+// host/native/film_pipe_posix.cpp, host/web/film_pipe_none.cpp).
 #pragma once
 
 #include <cstddef>

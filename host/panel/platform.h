@@ -74,3 +74,9 @@ public:
         return std::nullopt;
     }
 };
+
+// How a crash of the module is told, at start-up, in a run or after a reload.
+inline std::string module_crash_message(const std::string& fault)
+{
+    return "the module crashed in its gauge callbacks: " + fault;
+}

@@ -18,7 +18,7 @@
 #include "host/raster/contact_sheet.h"
 #include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
-#include "host/scenario/panel_opening.h"
+#include "host/panelfile/panel_opening.h"
 #include "host/script/command.h"
 
 struct ScenarioOptions {

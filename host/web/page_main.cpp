@@ -12,7 +12,7 @@
 #include <sstream>
 #include <string>
 
-#include "host/bench/session.h"
+#include "host/app/bench_run.h"
 #include "host/linked/fresh_module.h"
 #include "host/linked/native_platform.h"
 #include "host/scenario/runner.h"

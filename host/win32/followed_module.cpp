@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "host/base/module_file.h"
-#include "host/scenario/panel_install.h"
+#include "host/panelfile/panel_install.h"
 #include "host/win32/directsound_watch.h"
 
 namespace {

@@ -4,8 +4,8 @@
 #include <iostream>
 #include <vector>
 
-#include "host/bench/session.h"
-#include "host/scenario/session.h"
+#include "host/app/bench_run.h"
+#include "host/app/session.h"
 #include "host/win32/bench_window.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/followed_module.h"

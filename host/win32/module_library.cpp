@@ -1,6 +1,6 @@
 #include "host/win32/module_library.h"
 
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_words.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/file_open_watch.h"
 #include "host/win32/wide_text.h"

@@ -9,7 +9,7 @@
 #include <map>
 #include <string>
 
-#include "host/scenario/panel_opening.h"
+#include "host/panelfile/panel_opening.h"
 #include "host/win32/module_loader.h"
 
 class Win32ModuleLibrary : public ModuleLibrary {

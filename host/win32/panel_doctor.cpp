@@ -3,8 +3,8 @@
 #include <map>
 #include <set>
 
-#include "host/scenario/panel_report.h"
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_report.h"
+#include "host/panelfile/panel_words.h"
 #include "host/win32/directsound_watch.h"
 #include "host/win32/file_open_watch.h"
 #include "host/win32/module_library.h"

@@ -9,7 +9,7 @@
 
 #include <ostream>
 
-#include "host/scenario/session.h"
+#include "host/app/session.h"
 
 // Ends with "N problems"; 0 only when there are none.
 int check_panel_file(const HostCommandLine& command_line, HWND host_window, std::ostream& out);

@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "host/scenario/panel_file.h"
+#include "host/panelfile/panel_file.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "host/bench/controls.h"
 #include "host/bench/flight.h"
 #include "host/bench/frame_rate.h"
-#include "host/scenario/session.h"
+#include "host/app/session.h"
 #include "host/bench/pointer.h"
 #include "host/panel/frame_pacer.h"
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <tuple>
 
-#include "host/scenario/panel_file.h"
+#include "host/panelfile/panel_file.h"
 
 namespace {
 

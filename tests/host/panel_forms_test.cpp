@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "host/linked/native_platform.h"
-#include "host/scenario/panel_opening.h"
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_opening.h"
+#include "host/panelfile/panel_words.h"
 
 namespace fs = std::filesystem;
 

@@ -10,7 +10,7 @@
 
 #include <unistd.h>
 
-#include "host/scenario/session.h"
+#include "host/app/session.h"
 #include "host/linked/native_platform.h"
 #include "png_reading.h"
 

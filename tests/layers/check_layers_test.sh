@@ -2,11 +2,14 @@
 # The layering check on small trees of its own: the real tree passes; an
 # include that points up (in the module and in the host), one that points
 # sideways, one out of its table and one without its folder each fail with
-# their file and line; a folder's own includes pass. The link check, on a
+# their file and line, in the product's folders and in the tools and the
+# benchmark beside it, as does a tool's folder that is no layer; a folder's
+# own includes pass. The link check, on a
 # small built tree: a lower library that uses a symbol defined only above it
 # fails naming the symbol, a product target that links a library defined
 # under tests/ fails naming both, a source compiled for two targets fails
-# naming it, and a use that points down passes.
+# naming it, and a use that points down passes, as does a seam a program's
+# object library binds.
 #   check_layers_test.sh CHECK_SCRIPT SOURCE_ROOT
 set -uo pipefail
 check=$1
@@ -45,10 +48,15 @@ expect_refused host/raster/up.cpp 2 '#include "host/panel/gauge_panel.h"'
 expect_refused host/panel/module.cpp 2 '#include "instrument/instrument_state.h"'
 expect_refused host/native/no_folder.cpp 2 '#include "fake_sound_platform.h"'
 expect_refused host/loose.cpp 1 ''
+expect_refused tools/tone/host.cpp 2 '#include "host/base/output_file.h"'
+expect_refused tools/timeline/module.cpp 2 '#include "layout/bitmap_ids.h"'
+expect_refused bench/program.cpp 2 '#include "host/native/film_pipe_posix.h"'
+expect_refused tools/new_tool/main.cpp 1 ''
 
 # A small tree for the link check: zor_low (abi) uses a symbol only
-# zor_high (module) defines, zor_high uses one of zor_low's, and a host
-# program links a library defined under tests/.
+# zor_high (module) defines and one that an object library on the module
+# table's top binds, zor_high uses one of zor_low's, and a host program
+# links a library defined under tests/.
 links=$work/links
 mkdir -p "$links"/{abi,module,host,tests}
 cat >"$links/CMakeLists.txt" <<'EOF_CMAKE'
@@ -58,10 +66,14 @@ add_subdirectory(abi)
 add_subdirectory(module)
 add_subdirectory(tests)
 add_subdirectory(host)
+add_subdirectory(tools/tone)
 EOF_CMAKE
 printf 'add_library(zor_low STATIC low.cpp)\n' >"$links/abi/CMakeLists.txt"
-printf 'extern "C" int only_above();\nextern "C" int below() { return 1; }\nint low() { return only_above(); }\n' >"$links/abi/low.cpp"
+printf 'extern "C" int only_above();\nextern "C" int bound_above();\nextern "C" int below() { return 1; }\nint low() { return only_above() + bound_above(); }\n' >"$links/abi/low.cpp"
 printf 'add_library(zor_high STATIC high.cpp)\ntarget_link_libraries(zor_high PUBLIC zor_low)\n' >"$links/module/CMakeLists.txt"
+mkdir -p "$links/tools/tone"
+printf 'add_library(zor_binding OBJECT binding.cpp)\n' >"$links/tools/tone/CMakeLists.txt"
+printf 'extern "C" int bound_above() { return 3; }\n' >"$links/tools/tone/binding.cpp"
 printf 'extern "C" int below();\nextern "C" int only_above() { return below(); }\n' >"$links/module/high.cpp"
 printf 'add_library(zor_test_helper STATIC helper.cpp)\nadd_executable(zor_twice twice.cpp helper.cpp)\n' >"$links/tests/CMakeLists.txt"
 printf 'int helper();\nint main() { return helper(); }\n' >"$links/tests/twice.cpp"
@@ -81,6 +93,7 @@ if cmake -S "$links" -B "$links/build" -G Ninja >"$work/links-build.txt" 2>&1 &&
         grep -q '^tests/helper.cpp is compiled for zor_twice and zor_test_helper' "$work/links.txt" ||
         fail "a source compiled for two targets was not named: $(cat "$work/links.txt")"
     ! grep -q 'uses below' "$work/links.txt" || fail "a use that points down was refused: $(cat "$work/links.txt")"
+    ! grep -q 'uses bound_above' "$work/links.txt" || fail "a seam bound by a program's object library was refused: $(cat "$work/links.txt")"
 else
     fail "the small tree for the link check did not build: $(cat "$work/links-build.txt")"
 fi

@@ -3,8 +3,10 @@
 #include <ctime>
 #include <iostream>
 
+#include "host/app/bench_run.h"
+#include "host/app/exit_status.h"
+#include "host/app/session.h"
 #include "host/base/utf8_path.h"
-#include "host/bench/session.h"
 #include "host/script/parse.h"
 
 namespace {

@@ -1,12 +1,12 @@
-#include "host/scenario/module_search.h"
+#include "host/panelfile/module_search.h"
 
 #include <algorithm>
 #include <filesystem>
 #include <iterator>
 
 #include "host/base/utf8_path.h"
-#include "host/scenario/panel_install.h"
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_install.h"
+#include "host/panelfile/panel_words.h"
 
 namespace fs = std::filesystem;
 

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "host/scenario/module_search.h"
-#include "host/scenario/panel_file.h"
+#include "host/panelfile/module_search.h"
+#include "host/panelfile/panel_file.h"
 
 std::string folder_of(const std::string& path);    // without its separator
 std::string file_name_of(const std::string& path); // its last part

@@ -1,4 +1,4 @@
-#include "host/scenario/session.h"
+#include "host/app/session.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,11 +29,6 @@ std::string median_text(double value)
 }
 
 } // namespace
-
-std::string module_crash_message(const std::string& fault)
-{
-    return "the module crashed in its gauge callbacks: " + fault;
-}
 
 int run_host_flights(const HostCommandLine& command_line, const std::function<int(const HostCommandLine&)>& fly)
 {

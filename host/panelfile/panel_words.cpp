@@ -1,4 +1,4 @@
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_words.h"
 
 #include "host/base/edit_distance.h"
 

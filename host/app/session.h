@@ -9,9 +9,9 @@
 
 #include "host/base/output_file.h"
 #include "host/panel/gauge_panel.h"
-#include "host/scenario/command_line.h"
-#include "host/scenario/exit_status.h"
-#include "host/scenario/panel_opening.h"
+#include "host/app/command_line.h"
+#include "host/app/exit_status.h"
+#include "host/panelfile/panel_opening.h"
 #include "host/scenario/runner.h"
 
 // Opens the output file an option names, unless the option was not given;
@@ -55,6 +55,3 @@ int run_host_flights(const HostCommandLine& command_line, const std::function<in
 // gets this far is said on standard error and ends the program with
 // exit_host_failed.
 int run_host_program(const std::function<int()>& program);
-
-// How a crash of the module is told, at start-up, in a run or after a reload.
-std::string module_crash_message(const std::string& fault);

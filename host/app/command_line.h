@@ -1,5 +1,5 @@
 // A host program's command line, read against the table of options
-// (host/scenario/host_options.h): what was asked for, or why it cannot be
+// (host/app/host_options.h): what was asked for, or why it cannot be
 // used, and the usage text the table gives.
 #pragma once
 
@@ -7,7 +7,7 @@
 #include <ostream>
 #include <string>
 
-#include "host/scenario/host_options.h"
+#include "host/app/host_options.h"
 
 struct HostCommandLine {
     // clang-format off

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "host/panel/panel_canvas.h"
-#include "host/scenario/panel_opening.h"
+#include "host/panelfile/panel_opening.h"
 
 struct CheckedWindow {
     const PanelWindow* window = nullptr;

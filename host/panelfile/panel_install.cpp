@@ -1,4 +1,4 @@
-#include "host/scenario/panel_install.h"
+#include "host/panelfile/panel_install.h"
 
 #include <algorithm>
 #include <cctype>
@@ -6,7 +6,7 @@
 #include <set>
 
 #include "host/base/utf8_path.h"
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_words.h"
 
 namespace {
 

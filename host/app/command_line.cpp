@@ -1,12 +1,12 @@
-#include "host/scenario/command_line.h"
+#include "host/app/command_line.h"
 
 #include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <sstream>
 
-#include "host/scenario/exit_status.h"
-#include "host/scenario/panel_words.h"
+#include "host/app/exit_status.h"
+#include "host/panelfile/panel_words.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "host/scenario/panel_report.h"
+#include "host/panelfile/panel_report.h"
 
 #include <algorithm>
 #include <map>
 
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_words.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "host/scenario/panel_opening.h"
+#include "host/panelfile/panel_opening.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -9,7 +9,7 @@
 #include "host/raster/dib_decoder.h"
 #include "host/base/edit_distance.h"
 #include "host/base/input_file.h"
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_words.h"
 
 namespace {
 

@@ -116,7 +116,7 @@ struct PanelFile {
 };
 
 // Never fails: what cannot be read gets a message and the rest is read.
-// The bytes may be in any encoding an editor saves (host/scenario/panel_text.h).
+// The bytes may be in any encoding an editor saves (host/panelfile/panel_text.h).
 PanelFile read_panel_text(std::string_view bytes);
 // The same from a file; a file that cannot be read gets a line-0 message.
 PanelFile read_panel_file(const std::string& path);

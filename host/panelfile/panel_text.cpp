@@ -1,11 +1,11 @@
-#include "host/scenario/panel_text.h"
+#include "host/panelfile/panel_text.h"
 
 #include "host/base/utf8_encoding.h"
 
 #include <algorithm>
 #include <cstdint>
 
-#include "host/scenario/panel_words.h"
+#include "host/panelfile/panel_words.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "host/panel/gauge_panel.h"
-#include "host/scenario/panel_install.h"
+#include "host/panelfile/panel_install.h"
 
 // How the program loads a module file: the Windows program loads DLLs,
 // the native one has its module linked in. The same file asked for again
