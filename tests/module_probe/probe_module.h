@@ -38,7 +38,7 @@ public:
 
     HMODULE handle() const { return handle_; }
     GaugePanel& panel() { return panel_; }
-    GaugeHeader& gauge(std::size_t index) { return *panel_.gauges().at(index).header; }
+    GaugeHeader& gauge(std::size_t index) { return *panel_.placement.gauges().at(index).header; }
 
     // Frees the library; false when it is still in memory afterwards.
     bool unload();
