@@ -126,7 +126,10 @@ private:
             panel_.life.run_frame();
     }
 
-    void take_moment(const std::string& caption) { moments_.push_back({caption, canvas_.draw_panel(panel_.placement)}); }
+    void take_moment(const std::string& caption)
+    {
+        moments_.push_back({caption, canvas_.draw_panel(panel_.placement)});
+    }
 
     void settle_and_take_moment(const std::string& caption)
     {

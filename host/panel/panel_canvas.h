@@ -51,6 +51,6 @@ private:
     PanelBackdrop backdrop_;
     Image under_; // the backdrop's picture at the panel's size
     Image panel_;
-    ChangedAreas stale_; // panel areas to lay again
+    ChangedAreas stale_;              // panel areas to lay again
     std::optional<long> layout_seen_; // the placement's layout number at its last draw
 };

@@ -233,7 +233,8 @@ std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& follo
     const PanelExtent space = design_space(window, picture, reach, taken);
     if (!taken.empty())
         say(window.size_mm_line, false, taken);
-    panel.placement.set_backdrop(PanelBackdrop{.width = space.width, .height = space.height, .picture = std::move(picture)});
+    panel.placement.set_backdrop(
+        PanelBackdrop{.width = space.width, .height = space.height, .picture = std::move(picture)});
     for (std::size_t i = 0; i < placed_lines.size() && space.width > 0 && space.height > 0; ++i) {
         const PlacedGauge& placed = panel.placement.gauges()[i];
         if (placed.x >= space.width || placed.y >= space.height || placed.x + placed.width <= 0 ||

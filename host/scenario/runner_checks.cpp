@@ -67,7 +67,8 @@ void ScenarioRunner::place(const Command& c)
     std::optional<int> width;
     if (c.has(3))
         width = static_cast<int>(c.number(3));
-    const auto label = panel_.placement.place(c.gauge(0), static_cast<int>(c.number(1)), static_cast<int>(c.number(2)), width);
+    const auto label =
+        panel_.placement.place(c.gauge(0), static_cast<int>(c.number(1)), static_cast<int>(c.number(2)), width);
     if (!label)
         return script_error("the module offers no gauge '" + c.gauge(0) + "'");
     const PlacedGauge& placed = *panel_.placement.placed(*label);

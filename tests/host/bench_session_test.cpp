@@ -177,7 +177,8 @@ TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
     screen.inputs = {{0.2, [](BenchSession& s) { s.key("Esc"); }}};
     EXPECT_EQ(fly("place ZOR_1 0 0\nframes 100\nexpect key 1 1\n"), 0);
     EXPECT_LE(panel.life.frame_number(), 6);
-    EXPECT_TRUE(reported("scenario done: " + std::to_string(panel.life.frame_number()) + " frames, failed expectations: 0"));
+    EXPECT_TRUE(
+        reported("scenario done: " + std::to_string(panel.life.frame_number()) + " frames, failed expectations: 0"));
 }
 
 TEST_F(Bench, AScenarioWithABadLastLineFliesNoFrameAndOpensNoBench)

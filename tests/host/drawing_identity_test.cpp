@@ -49,15 +49,16 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureMatchesTheOracle)
     int looks = 0;
     ScenarioOptions options{.output_folder = out.string(), .watch = [&](GaugePanel& p) {
                                 ++looks;
-                                const std::string where =
-                                    " at look " + std::to_string(looks) + ", frame " + std::to_string(p.life.frame_number());
+                                const std::string where = " at look " + std::to_string(looks) + ", frame " +
+                                    std::to_string(p.life.frame_number());
                                 std::vector<Picture> faces;
                                 for (const PlacedGauge& gauge : p.placement.gauges())
                                     faces.push_back(reference_face(*gauge.header, reference));
                                 // The panel drawn before the faces at one look and after them at the
                                 // next, as a run's pictures and expectations come in either order.
                                 auto check_panel = [&] {
-                                    ASSERT_EQ(difference(loop.draw_panel(), reference_panel(p.placement.gauges(), faces)), "")
+                                    ASSERT_EQ(
+                                        difference(loop.draw_panel(), reference_panel(p.placement.gauges(), faces)), "")
                                         << "panel" << where;
                                 };
                                 if (looks % 2 == 0)
