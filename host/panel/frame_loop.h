@@ -1,7 +1,7 @@
 // The one place frames of the panel run. Every run takes its frames from a
 // FrameLoop: a headless scenario, the live bench and anything that follows
 // them. Each frame it moves the tick on at the pace set, runs the gauges'
-// codes in order (GaugePanel::run_frame), gathers what the frame produced
+// codes in order (GaugeLife::run_frame), gathers what the frame produced
 // into a FrameResult and hands that to every observer.
 //
 // Observers: whatever must see every frame (the trace writer, the bench's

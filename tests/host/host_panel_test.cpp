@@ -76,6 +76,27 @@ TEST_F(Panel, PlacedSizeScalesTheFaceKeepingItsShape)
     EXPECT_EQ(picture.height, 358);
 }
 
+// A canvas keeps what it drew; a new backdrop, or the panel started over
+// with the same gauge at the same place, is drawn afresh all the same.
+TEST_F(Panel, CanvasDrawsANewBackdropAndAPanelStartedOverAfresh)
+{
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    panel.life.run_frame();
+    EXPECT_EQ(canvas.draw_panel(panel.placement).width, 361);
+    panel.placement.set_backdrop({.width = 400, .height = 380, .picture = std::nullopt});
+    const Image& backed = canvas.draw_panel(panel.placement);
+    EXPECT_EQ(std::make_pair(backed.width, backed.height), std::make_pair(400, 380));
+
+    panel.life.close();
+    panel.start_over(NativePlatform::linked_module());
+    ASSERT_FALSE(panel.modules.connect());
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    panel.life.run_frame();
+    const Image again = canvas.draw_panel(panel.placement);
+    EXPECT_EQ(std::make_pair(again.width, again.height), std::make_pair(361, 358));
+    EXPECT_TRUE(again.pixels == PanelCanvas().draw_panel(panel.placement).pixels);
+}
+
 TEST_F(Panel, MouseAreasGiveCursorsTooltipAndClickAreas)
 {
     ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
