@@ -19,6 +19,7 @@
 #include "host/raster/contact_sheet.h"
 #include "host/raster/png_file.h"
 #include "host/panel/gauge_panel.h"
+#include "host/panel/panel_canvas.h"
 #include "host/panel/variables.h"
 #include "host/base/median.h"
 #include "host/linked/native_platform.h"
@@ -60,7 +61,7 @@ public:
     // The reason when the linked module cannot be driven.
     std::optional<std::string> set_up()
     {
-        if (auto refused = panel_.connect())
+        if (auto refused = panel_.modules.connect())
             return refused;
         const ParseResult demo = parse_file(std::string(ZOR_SCENARIO_DIR) + "/bench_demo.txt");
         if (!demo.ok())
@@ -69,7 +70,7 @@ public:
         std::ostringstream report;
         if (ScenarioRunner(loop, {}, report).run(demo.program).script_error)
             return report.str();
-        if (panel_.gauges().size() <= breaker_2)
+        if (panel_.placement.gauges().size() <= breaker_2)
             return std::string("the module offers not every gauge of the demo panel");
         return std::nullopt;
     }
@@ -77,33 +78,33 @@ public:
     void run()
     {
         power_up();
-        measure("cold draw", [&] { panel_.draw_panel(); });
+        measure("cold draw", [&] { canvas_.draw_panel(panel_.placement); });
         take_moment("breakers closed");
         for (int i = 0; i < settle_frames; ++i)
             frame_and_draw();
-        panel_.run_frame();
-        measure("still draw", [&] { panel_.draw_panel(); });
+        panel_.life.run_frame();
+        measure("still draw", [&] { canvas_.draw_panel(panel_.placement); });
 
         for (int i = 0; i < climb_warmup_frames; ++i)
             climb_frame_and_draw();
         for (int i = 0; i < measured_climb_frames; ++i) {
             climb_one_frame();
-            measure("climb draw", [&] { panel_.draw_panel(); });
+            measure("climb draw", [&] { canvas_.draw_panel(panel_.placement); });
             if (i % climb_frames_per_moment == 0)
                 take_moment("climbing, " + std::to_string(static_cast<int>(altitude_m_)) + " m");
         }
         time_draws();
         settle_and_take_moment("level");
 
-        panel_.click(zor_1, units_button, MouseButton::left);
-        panel_.run_frame();
-        measure("switch draw", [&] { panel_.draw_panel(); });
+        panel_.input.click(zor_1, units_button, MouseButton::left);
+        panel_.life.run_frame();
+        measure("switch draw", [&] { canvas_.draw_panel(panel_.placement); });
         settle_and_take_moment("ZOR_1 in feet");
-        panel_.click(zor_1, brightness_switch, MouseButton::left);
-        panel_.click(zor_2, brightness_switch, MouseButton::left);
+        panel_.input.click(zor_1, brightness_switch, MouseButton::left);
+        panel_.input.click(zor_2, brightness_switch, MouseButton::left);
         settle_and_take_moment("both dimmed");
-        panel_.click(breaker_1, breaker_lever, MouseButton::left);
-        panel_.click(breaker_2, breaker_lever, MouseButton::left);
+        panel_.input.click(breaker_1, breaker_lever, MouseButton::left);
+        panel_.input.click(breaker_2, breaker_lever, MouseButton::left);
         settle_and_take_moment("breakers open");
 
         const Image sheet = contact_sheet(moments_, sheet_columns);
@@ -118,14 +119,17 @@ private:
     void power_up()
     {
         panel_.variables.set(token_bus_volts, bus_volts);
-        panel_.open();
-        panel_.click(breaker_1, breaker_lever, MouseButton::left);
-        panel_.click(breaker_2, breaker_lever, MouseButton::left);
+        panel_.life.open();
+        panel_.input.click(breaker_1, breaker_lever, MouseButton::left);
+        panel_.input.click(breaker_2, breaker_lever, MouseButton::left);
         for (int i = 0; i < settle_frames; ++i)
-            panel_.run_frame();
+            panel_.life.run_frame();
     }
 
-    void take_moment(const std::string& caption) { moments_.push_back({caption, panel_.draw_panel()}); }
+    void take_moment(const std::string& caption)
+    {
+        moments_.push_back({caption, canvas_.draw_panel(panel_.placement)});
+    }
 
     void settle_and_take_moment(const std::string& caption)
     {
@@ -141,21 +145,21 @@ private:
 
     void frame_and_draw()
     {
-        panel_.run_frame();
-        panel_.draw_panel();
+        panel_.life.run_frame();
+        canvas_.draw_panel(panel_.placement);
     }
 
     void climb_one_frame()
     {
         altitude_m_ += climb_m_per_frame;
         panel_.variables.set(token_altitude, altitude_m_);
-        panel_.run_frame();
+        panel_.life.run_frame();
     }
 
     void climb_frame_and_draw()
     {
         climb_one_frame();
-        panel_.draw_panel();
+        canvas_.draw_panel(panel_.placement);
     }
 
     // Collects the call's instructions alone and dumps them under `what`;
@@ -176,10 +180,10 @@ private:
             return;
         std::vector<double> still, climb;
         for (int i = 0; i < wall_clock_repeats; ++i) {
-            panel_.run_frame();
-            still.push_back(timed([&] { panel_.draw_panel(); }));
+            panel_.life.run_frame();
+            still.push_back(timed([&] { canvas_.draw_panel(panel_.placement); }));
             climb_one_frame();
-            climb.push_back(timed([&] { panel_.draw_panel(); }));
+            climb.push_back(timed([&] { canvas_.draw_panel(panel_.placement); }));
         }
         std::printf("wall clock, median of %d: still draw %.1f us, climb draw %.1f us\n", wall_clock_repeats,
                     median(still), median(climb));
@@ -203,6 +207,7 @@ private:
 
     NativePlatform platform_{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\zor_host.exe"};
     GaugePanel panel_{NativePlatform::linked_module(), platform_};
+    PanelCanvas canvas_; // the panel as the bench window draws it
     double altitude_m_ = 0.0;
     std::vector<SheetMoment> moments_;
 };

@@ -111,7 +111,7 @@ std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line,
 {
     if (command_line.panel_path.empty()) {
         auto panel = std::make_unique<GaugePanel>(module, platform);
-        if (const auto refused = panel->connect()) {
+        if (const auto refused = panel->modules.connect()) {
             std::cerr << "the module cannot be driven: " << *refused << "\n";
             return nullptr;
         }
@@ -160,7 +160,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     ScenarioResult result;
     const auto fault = platform.guarded([&] {
         result = runner.run(script.program);
-        panel.close();
+        panel.life.close();
     });
     // The film and the trace end with the run, a crashed one too: what they
     // hold is kept.
@@ -172,7 +172,7 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         std::cerr << module_crash_message(*fault) << "\n";
         return exit_module_crashed;
     }
-    std::cout << "frames: " << result.frames << ", gauges: " << panel.gauges().size()
+    std::cout << "frames: " << result.frames << ", gauges: " << panel.placement.gauges().size()
               << ", median frame cost: " << median_text(result.frame_costs_us.median()) << " us"
               << ", failed expectations: " << result.failures << "\n";
     if (!panel.services.unknown_tokens.empty())

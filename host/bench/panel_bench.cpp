@@ -35,7 +35,7 @@ void PanelBench::apply(BenchAction action)
     case BenchAction::host_units_toggle: flight.toggle_units(); break;
     case BenchAction::pause_toggle:      paused_ = !paused_; break;
     case BenchAction::step_frame:        paused_ = true; step_asked_ = true; break;
-    case BenchAction::reset_flight:      flight.reset(); panel_.release(); break;
+    case BenchAction::reset_flight:      flight.reset(); panel_.input.release(); break;
     case BenchAction::xray_toggle:       xray_ = !xray_; break;
     case BenchAction::mark:              break;   // the session writes what shows
     case BenchAction::quit:              quit_ = true; break;

@@ -23,7 +23,7 @@ std::string line(Verb verb, std::vector<Value> arguments)
 std::string panel_expectations(GaugePanel& panel, const std::vector<std::string>& last_frame_sounds)
 {
     std::string lines;
-    for (const PlacedGauge& gauge : panel.gauges()) {
+    for (const PlacedGauge& gauge : panel.placement.gauges()) {
         const GaugeName name{gauge.label};
         const std::vector<ElementHeader*> chain = element_chain(*gauge.header);
         for (std::size_t i = 0; i < chain.size(); ++i) {

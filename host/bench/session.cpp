@@ -9,7 +9,7 @@
 namespace {
 
 // The status strip's frame rate: the median of the last second or so.
-constexpr std::size_t status_rate_frames = 18;
+constexpr auto status_rate_frames = static_cast<std::size_t>(default_frames_per_second);
 
 constexpr const char* bench_demo_file = "bench_demo.txt";
 
@@ -74,7 +74,7 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
         loop_.remove_observer(*film);
         output_failed_ = !film->finish() || output_failed_;
     }
-    guarded([&] { panel_.close(); });
+    guarded([&] { panel_.life.close(); });
     report_ << "bench closed, " << frame_rate_.summary() << std::endl;
     return failures;
 }
@@ -84,7 +84,7 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
 // being caught up in a burst.
 void BenchSession::fly_bench()
 {
-    if (!guarded([&] { panel_.open(); }))
+    if (!guarded([&] { panel_.life.open(); }))
         return fly_bench_crashed();
     report_ << "bench ready at " << loop_.pace().frames_per_second << " fps" << std::endl;
     report_ << "keys: " << bench_help_line() << std::endl;
@@ -99,7 +99,7 @@ void BenchSession::fly_bench()
         // Paused, the window still follows the pointer and what it clicks.
         if (!guarded([&] {
                 if (!bench_.run_frame())
-                    present(panel_.draw_panel(), work_start);
+                    present(loop_.draw_panel(), work_start);
             }))
             return fly_bench_crashed();
     }
@@ -155,7 +155,7 @@ void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point 
     Image xrayed;
     if (bench_.xray() && !crash_) {
         xrayed = picture;
-        xray_.draw_panel(xrayed, panel_.gauges());
+        xray_.draw_panel(xrayed, panel_.placement.gauges());
         shown = &xrayed;
     }
     const BenchView view{.panel = shown,
@@ -181,7 +181,7 @@ std::optional<std::string> BenchSession::tooltip_now()
 {
     std::optional<std::string> text;
     if (const auto place = tooltip_rest_.shown(seconds_since_start()); place && pointer_gauge_)
-        text = panel_.tooltip_at(place->gauge, pointer_gauge_->face);
+        text = panel_.input.tooltip_at(place->gauge, pointer_gauge_->face);
     if (text != tooltip_reported_) {
         report_ << "tooltip " << (text ? "\"" + *text + "\"" : "none") << std::endl;
         tooltip_reported_ = text;
@@ -214,16 +214,16 @@ void BenchSession::mark()
         return;
     }
     if (guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); }))
-        report_ << "marked what shows after frame " << panel_.frame_number() << std::endl;
+        report_ << "marked what shows after frame " << panel_.life.frame_number() << std::endl;
 }
 
 void BenchSession::pointer_moved(PixelPoint panel)
 {
     pointer_ = panel;
-    pointer_gauge_ = gauge_point_at(panel_.gauges(), panel);
+    pointer_gauge_ = gauge_point_at(panel_.placement.gauges(), panel);
     std::optional<TooltipPlace> place;
     if (pointer_gauge_)
-        if (const MouseRect* entry = panel_.mouse_at(pointer_gauge_->gauge, pointer_gauge_->face).tooltip)
+        if (const MouseRect* entry = panel_.input.mouse_at(pointer_gauge_->gauge, pointer_gauge_->face).tooltip)
             place = TooltipPlace{pointer_gauge_->gauge, entry};
     tooltip_rest_.pointer_at(place, panel, seconds_since_start());
 }
@@ -244,13 +244,13 @@ void BenchSession::button_down(PixelPoint panel, MouseButton button)
     }
     // The panel opens before the window first shows; a click cannot come
     // sooner, but one must not open it from inside its own opening.
-    if (!panel_.is_open() || crash_) {
+    if (!panel_.life.is_open() || crash_) {
         report_ << (crash_ ? "the module has crashed" : "the panel is not open yet") << std::endl;
         return;
     }
     const GaugePoint at = *pointer_gauge_;
-    const MouseTarget target = panel_.mouse_at(at.gauge, at.face);
-    report_ << panel_.gauges()[at.gauge].label << " " << point_text(at.face) << " ";
+    const MouseTarget target = panel_.input.mouse_at(at.gauge, at.face);
+    report_ << panel_.placement.gauges()[at.gauge].label << " " << point_text(at.face) << " ";
     if (target.click_area == nullptr)
         report_ << "no click area";
     else if (!accepts(*target.click_area, button))
@@ -258,24 +258,24 @@ void BenchSession::button_down(PixelPoint panel, MouseButton button)
     else
         report_ << "taken";
     report_ << std::endl;
-    guarded([&] { panel_.press(at.gauge, at.face, button); });
+    guarded([&] { panel_.input.press(at.gauge, at.face, button); });
 }
 
 void BenchSession::button_up()
 {
     if (!crash_)
-        panel_.release();
+        panel_.input.release();
 }
 
 std::int32_t BenchSession::cursor_at(PixelPoint panel)
 {
-    const std::optional<GaugePoint> at = gauge_point_at(panel_.gauges(), panel);
-    const std::int32_t cursor = at ? panel_.mouse_at(at->gauge, at->face).cursor : cursor_none;
+    const std::optional<GaugePoint> at = gauge_point_at(panel_.placement.gauges(), panel);
+    const std::int32_t cursor = at ? panel_.input.mouse_at(at->gauge, at->face).cursor : cursor_none;
     const std::string name = cursor_name(cursor);
     if (name != cursor_reported_) {
         report_ << "cursor " << name;
         if (at)
-            report_ << " " << panel_.gauges()[at->gauge].label << " " << point_text(at->face);
+            report_ << " " << panel_.placement.gauges()[at->gauge].label << " " << point_text(at->face);
         report_ << std::endl;
         cursor_reported_ = name;
     }

@@ -59,7 +59,7 @@ void SessionRecorder::open_with(const GaugePanel& panel)
 {
     opened_ = true;
     std::string lines;
-    for (const PlacedGauge& gauge : panel.gauges())
+    for (const PlacedGauge& gauge : panel.placement.gauges())
         lines +=
             line(Verb::place, {GaugeName{gauge.header->name}, double(gauge.x), double(gauge.y), double(gauge.width)});
     for (const auto& [token, value] : panel.variables.all())
@@ -71,10 +71,10 @@ void SessionRecorder::open_with(const GaugePanel& panel)
 
 void SessionRecorder::follow_pace(const GaugePanel& panel)
 {
-    if (panel.frames_per_second() == frames_per_second_ && panel.ticks_per_second() == ticks_per_second_)
+    if (panel.life.frames_per_second() == frames_per_second_ && panel.life.ticks_per_second() == ticks_per_second_)
         return;
-    frames_per_second_ = panel.frames_per_second();
-    ticks_per_second_ = panel.ticks_per_second();
+    frames_per_second_ = panel.life.frames_per_second();
+    ticks_per_second_ = panel.life.ticks_per_second();
     settle_run();
     write_fixed(line(Verb::fps, {frames_per_second_}) + line(Verb::ticks_per_second, {ticks_per_second_}));
 }
@@ -178,7 +178,7 @@ void SessionRecorder::pressed(const GaugePanel& panel, std::size_t gauge, PixelP
     press_line_ = text_.size();
     held_ = held;
     event_line(held ? Verb::press : Verb::click,
-               {GaugeName{panel.gauges().at(gauge).label}, double(point.x), double(point.y),
+               {GaugeName{panel.placement.gauges().at(gauge).label}, double(point.x), double(point.y),
                 std::string(button == MouseButton::left ? "left" : "right")},
                panel);
 }
@@ -221,7 +221,7 @@ void SessionRecorder::released(const GaugePanel& panel)
 void SessionRecorder::event_line(Verb verb, std::vector<Value> arguments, const GaugePanel& panel)
 {
     settle_run();
-    write_fixed(line(verb, std::move(arguments), "after frame " + std::to_string(panel.frame_number())));
+    write_fixed(line(verb, std::move(arguments), "after frame " + std::to_string(panel.life.frame_number())));
     text_.flush();
 }
 
@@ -250,7 +250,7 @@ void SessionRecorder::expect_now(GaugePanel& panel, const std::vector<std::strin
     if (!opened_)
         open_with(panel);
     settle_run();
-    write_fixed(print_comment("what the panel shows after frame " + std::to_string(panel.frame_number())) + "\n" +
+    write_fixed(print_comment("what the panel shows after frame " + std::to_string(panel.life.frame_number())) + "\n" +
                 panel_expectations(panel, last_frame_sounds));
     text_.flush();
 }

@@ -37,11 +37,11 @@ void BenchSession::reload(const ModuleOffer& offer)
     // Whatever happens from here, the old module's gauges end the way the
     // host ends them, with their kill codes.
     panel_.set_watcher(nullptr);
-    if (!guarded([&] { panel_.close(); }))
+    if (!guarded([&] { panel_.life.close(); }))
         return;
     options_.follower->take();
     panel_.start_over(offer.module);
-    if (const auto refused = panel_.connect()) {
+    if (const auto refused = panel_.modules.connect()) {
         crashed("the new module cannot be driven: " + *refused);
         return;
     }
@@ -55,11 +55,11 @@ void BenchSession::reload(const ModuleOffer& offer)
     if (!guarded([&] {
             if (session.ok())
                 result = runner.run(session.program);
-            panel_.open();
+            panel_.life.open();
         }))
         return;
     loop_.panel_ran_elsewhere();
-    options_.recorder->comment("module reloaded after frame " + std::to_string(panel_.frame_number()) + ": " +
+    options_.recorder->comment("module reloaded after frame " + std::to_string(panel_.life.frame_number()) + ": " +
                                offer.description);
     options_.recorder->resume(panel_);
     panel_.set_watcher(options_.recorder);

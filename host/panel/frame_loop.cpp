@@ -32,15 +32,15 @@ bool FrameLoop::wait_for_next_frame()
 
 const FrameResult& FrameLoop::run_frame()
 {
-    panel_.set_pace(pace_.frames_per_second, pace_.ticks_per_second);
+    panel_.life.set_pace(pace_);
     last_.started = clock_.now();
     const auto work_start = std::chrono::steady_clock::now();
-    panel_.run_frame();
+    panel_.life.run_frame();
     last_.work_us = std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - work_start).count();
-    last_.frame = panel_.frame_number();
+    last_.frame = panel_.life.frame_number();
     last_.seconds = seconds_;
     seconds_ += pace_.frames_per_second > 0 ? 1.0 / pace_.frames_per_second : 0.0;
-    last_.clicks = panel_.take_clicks();
+    last_.clicks = panel_.input.take_clicks();
 
     const auto& keys = panel_.services.key_events;
     last_.key_events.assign(keys.begin() + static_cast<long>(std::min(keys_seen_, keys.size())), keys.end());
@@ -69,9 +69,19 @@ void FrameLoop::remove_observer(FrameObserver& observer)
 
 const Image& FrameLoop::picture()
 {
-    if (picture_ == nullptr || picture_frame_ != panel_.frame_number()) {
-        picture_ = &panel_.draw_panel();
-        picture_frame_ = panel_.frame_number();
+    if (picture_ == nullptr || picture_frame_ != panel_.life.frame_number()) {
+        picture_ = &draw_panel();
+        picture_frame_ = panel_.life.frame_number();
     }
     return *picture_;
+}
+
+const Image& FrameLoop::draw_panel()
+{
+    return canvas_.draw_panel(panel_.placement);
+}
+
+const Image& FrameLoop::draw_gauge(std::size_t gauge)
+{
+    return canvas_.draw_face(panel_.placement, gauge);
 }

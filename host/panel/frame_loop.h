@@ -1,7 +1,7 @@
 // The one place frames of the panel run. Every run takes its frames from a
 // FrameLoop: a headless scenario, the live bench and anything that follows
 // them. Each frame it moves the tick on at the pace set, runs the gauges'
-// codes in order (GaugePanel::run_frame), gathers what the frame produced
+// codes in order (GaugeLife::run_frame), gathers what the frame produced
 // into a FrameResult and hands that to every observer.
 //
 // Observers: whatever must see every frame (the trace writer, the bench's
@@ -13,23 +13,19 @@
 // once a frame, and only when someone asks: drawing and reading a value
 // both call the module's callbacks, so the loop calls none that nobody
 // wants. An observer must not run frames itself.
+//
+// The loop keeps the panel's canvas: whoever shows the panel (a picture of
+// a scenario, the bench's window) draws it through the loop.
 #pragma once
 
 #include <chrono>
 #include <string>
 #include <vector>
 
+#include "host/panel/frame_pace.h"
 #include "host/panel/frame_pacer.h"
 #include "host/panel/gauge_panel.h"
-
-// The simulator's own pace, for a run that sets none.
-inline constexpr double default_frames_per_second = 18.0;
-inline constexpr double default_ticks_per_second = 18.0;
-
-struct FramePace {
-    double frames_per_second = default_frames_per_second;
-    double ticks_per_second = default_ticks_per_second; // how fast the tick variable counts
-};
+#include "host/panel/panel_canvas.h"
 
 // What one frame produced.
 struct FrameResult {
@@ -83,6 +79,10 @@ public:
     // The panel as the last frame left it, drawn the first time it is asked
     // for after that frame; valid until the panel is drawn again.
     const Image& picture();
+    // The panel, or one gauge's face at its own size, drawn now, whether or
+    // not this frame was; valid until the panel is drawn again.
+    const Image& draw_panel();
+    const Image& draw_gauge(std::size_t gauge);
 
 private:
     GaugePanel& panel_;
@@ -96,6 +96,7 @@ private:
     std::size_t keys_seen_ = 0;
     double seconds_ = 0.0; // the run's time at the next frame
     FrameResult last_;
+    PanelCanvas canvas_;
     const Image* picture_ = nullptr;
     long picture_frame_ = -1;
 };

@@ -69,7 +69,7 @@ void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameResult& 
     }
     out << "}," << field(trace_field::gauges) << "{";
     separator = "";
-    for (const PlacedGauge& gauge : panel.gauges()) {
+    for (const PlacedGauge& gauge : panel.placement.gauges()) {
         out << separator;
         write_gauge(out, gauge);
         separator = ",";

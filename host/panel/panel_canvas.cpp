@@ -14,6 +14,28 @@ bool same_place(const PlacedGauge& a, const PlacedGauge& b)
 
 } // namespace
 
+const Image& PanelCanvas::draw_panel(const GaugePlacement& placement)
+{
+    follow(placement);
+    return draw_panel(placement.gauges());
+}
+
+const Image& PanelCanvas::draw_face(const GaugePlacement& placement, std::size_t gauge)
+{
+    follow(placement);
+    return draw_face(placement.gauges(), gauge);
+}
+
+// A new layout of the placement (its backdrop, or the gauges of another
+// module) is drawn afresh.
+void PanelCanvas::follow(const GaugePlacement& placement)
+{
+    if (layout_seen_ == placement.layout_number())
+        return;
+    set_backdrop(placement.backdrop());
+    layout_seen_ = placement.layout_number();
+}
+
 const Image& PanelCanvas::draw_panel(const std::vector<PlacedGauge>& places)
 {
     fit(places);

@@ -14,27 +14,16 @@
 #include <vector>
 
 #include "host/panel/face_canvas.h"
-
-// A gauge on the panel: where and how big it is drawn.
-struct PlacedGauge {
-    std::string label; // the gauge name, "#2" and so on for a repeat
-    GaugeHeader* header = nullptr;
-    BitmapCache* bitmaps = nullptr; // of the gauge's module
-    int x = 0, y = 0;               // on the panel
-    int width = 0, height = 0;
-    FaceSize face; // its own size, that of its root element's bitmap
-};
-
-// The panel's size and what lies under its gauges, when a panel file says
-// so; otherwise the panel is as big as its gauges reach, on a plain colour.
-struct PanelBackdrop {
-    int width = 0, height = 0;
-    std::optional<Image> picture; // stretched over the whole panel
-};
+#include "host/panel/gauge_placement.h"
 
 class PanelCanvas {
 public:
-    // Both stay valid until the next draw of the panel or a gauge.
+    // The placement's gauges on its backdrop, or one gauge's face at its
+    // own size. Both stay valid until the next draw of the panel or a gauge.
+    const Image& draw_panel(const GaugePlacement& placement);
+    const Image& draw_face(const GaugePlacement& placement, std::size_t gauge);
+
+    // Gauges placed by hand, on the backdrop set last.
     const Image& draw_panel(const std::vector<PlacedGauge>& places);
     const Image& draw_face(const std::vector<PlacedGauge>& places, std::size_t gauge);
     // The panel's size and picture under the gauges from the next draw on.
@@ -52,6 +41,7 @@ private:
         bool is_scaled = false;
     };
 
+    void follow(const GaugePlacement& placement);
     void fit(const std::vector<PlacedGauge>& places);
     void catch_up(Layer& layer);
     void compose(const PixelBox& area);
@@ -61,5 +51,6 @@ private:
     PanelBackdrop backdrop_;
     Image under_; // the backdrop's picture at the panel's size
     Image panel_;
-    ChangedAreas stale_; // panel areas to lay again
+    ChangedAreas stale_;              // panel areas to lay again
+    std::optional<long> layout_seen_; // the placement's layout number at its last draw
 };

@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "host/panel/element_chain.h"
+#include "host/panel/mouse_areas.h"
 #include "host/raster/image_text.h"
 
 namespace {

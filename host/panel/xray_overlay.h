@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "host/panel/gauge_panel.h"
+#include "host/panel/gauge_placement.h"
 
 namespace xray_colour {
 // clang-format off

@@ -60,7 +60,7 @@ std::string not_offered(const std::string& module, const std::string& gauge, con
 std::optional<std::string> oversized(const GaugePanel& panel, std::size_t module, const PanelGaugeLine& gauge,
                                      bool design_space)
 {
-    const auto size = panel.placed_size(module, gauge.gauge, gauge.width, gauge.height);
+    const auto size = panel.placement.placed_size(module, gauge.gauge, gauge.width, gauge.height);
     if (!size)
         return std::nullopt; // not offered: said when it is placed
     const std::string limit = std::to_string(panel_side_limit);
@@ -206,7 +206,7 @@ std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& follo
             std::string error;
             std::optional<std::size_t> index;
             if (const auto loaded = library.load(search.path, error))
-                index = panel.add_module(*loaded, error);
+                index = panel.modules.add_module(*loaded, error);
             if (!index)
                 say(gauge.line, true, name + ": " + error);
             modules[key] = index;
@@ -219,23 +219,24 @@ std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& follo
             say(gauge.line, true, name + ": " + *refused);
             continue;
         }
-        if (!panel.place(*module, gauge.gauge, gauge.x, gauge.y, gauge.width, gauge.height)) {
-            say(gauge.line, true, not_offered(gauge.module, gauge.gauge, panel.linkage(*module)));
+        if (!panel.placement.place(*module, gauge.gauge, gauge.x, gauge.y, gauge.width, gauge.height)) {
+            say(gauge.line, true, not_offered(gauge.module, gauge.gauge, panel.modules.linkage(*module)));
             continue;
         }
         placed_lines.push_back(&gauge);
     }
 
     PanelExtent reach;
-    for (const PlacedGauge& placed : panel.gauges())
+    for (const PlacedGauge& placed : panel.placement.gauges())
         reach = {std::max(reach.width, placed.x + placed.width), std::max(reach.height, placed.y + placed.height)};
     std::string taken;
     const PanelExtent space = design_space(window, picture, reach, taken);
     if (!taken.empty())
         say(window.size_mm_line, false, taken);
-    panel.set_backdrop(PanelBackdrop{.width = space.width, .height = space.height, .picture = std::move(picture)});
+    panel.placement.set_backdrop(
+        PanelBackdrop{.width = space.width, .height = space.height, .picture = std::move(picture)});
     for (std::size_t i = 0; i < placed_lines.size() && space.width > 0 && space.height > 0; ++i) {
-        const PlacedGauge& placed = panel.gauges()[i];
+        const PlacedGauge& placed = panel.placement.gauges()[i];
         if (placed.x >= space.width || placed.y >= space.height || placed.x + placed.width <= 0 ||
             placed.y + placed.height <= 0)
             say(placed_lines[i]->line, true,

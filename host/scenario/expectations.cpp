@@ -27,7 +27,7 @@ std::string quoted(const std::string& text)
 
 void ScenarioRunner::expect_frame(const Command& c)
 {
-    const std::vector<ElementHeader*> chain = element_chain(*panel_.gauges()[gauge_index(c, 0)].header);
+    const std::vector<ElementHeader*> chain = element_chain(*panel_.placement.gauges()[gauge_index(c, 0)].header);
     const auto frame = icon_frame(*chain[static_cast<std::size_t>(c.number(1)) - 1]);
     const std::string seen = frame ? std::to_string(*frame) : "none";
     if (seen != text(c, 2))
@@ -36,7 +36,7 @@ void ScenarioRunner::expect_frame(const Command& c)
 
 void ScenarioRunner::expect_angle(const Command& c)
 {
-    ElementHeader* needle = first_needle(*panel_.gauges()[gauge_index(c, 0)].header);
+    ElementHeader* needle = first_needle(*panel_.placement.gauges()[gauge_index(c, 0)].header);
     const std::optional<double> angle = needle ? element_value(*needle) : std::nullopt;
     if (!angle || !(std::fabs(*angle - c.number(1)) <= angle_tolerance_degrees))
         fail("needle angle " + text(c, 1) + " of " + c.gauge(0), angle ? text_of(*angle) : "no needle");
@@ -44,7 +44,7 @@ void ScenarioRunner::expect_angle(const Command& c)
 
 void ScenarioRunner::expect_hidden(const Command& c)
 {
-    const ElementHeader* needle = first_needle(*panel_.gauges()[gauge_index(c, 0)].header);
+    const ElementHeader* needle = first_needle(*panel_.placement.gauges()[gauge_index(c, 0)].header);
     const std::string seen = needle == nullptr ? "no needle" : element_hidden(*needle) ? "yes" : "no";
     if (seen != c.word(1))
         fail("needle of " + c.gauge(0) + " hidden " + c.word(1), seen);
@@ -70,7 +70,7 @@ void ScenarioRunner::expect_key_count(const Command& c)
 
 void ScenarioRunner::expect_tooltip(const Command& c)
 {
-    const std::optional<std::string> shown = panel_.tooltip_at(gauge_index(c, 0), point(c, 1));
+    const std::optional<std::string> shown = panel_.input.tooltip_at(gauge_index(c, 0), point(c, 1));
     const std::string seen = shown ? quoted(*shown) : "none";
     const std::string expected = c.word(3) == "none" ? "none" : quoted(c.word(3));
     if (seen != expected)
@@ -79,7 +79,7 @@ void ScenarioRunner::expect_tooltip(const Command& c)
 
 void ScenarioRunner::expect_cursor(const Command& c)
 {
-    const std::string seen = cursor_name(panel_.mouse_at(gauge_index(c, 0), point(c, 1)).cursor);
+    const std::string seen = cursor_name(panel_.input.mouse_at(gauge_index(c, 0), point(c, 1)).cursor);
     if (seen != c.word(3))
         fail("cursor " + c.word(3) + " at " + text(c, 1) + "," + text(c, 2) + " of " + c.gauge(0), seen);
 }
@@ -91,7 +91,7 @@ void ScenarioRunner::expect_pixel(const Command& c)
     const int r = static_cast<int>(c.number(3)), g = static_cast<int>(c.number(4)), b = static_cast<int>(c.number(5));
     const int tolerance = c.has(6) ? static_cast<int>(c.number(6)) : 0;
     watch();
-    const Image& face = panel_.draw_gauge(gauge_index(c, 0));
+    const Image& face = loop_.draw_gauge(gauge_index(c, 0));
     if (!face.contains(at.x, at.y))
         return script_error("the point lies outside the face");
     const Rgba p = face.at(at.x, at.y);

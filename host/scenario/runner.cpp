@@ -67,7 +67,7 @@ ScenarioResult ScenarioRunner::run(const Program& program)
     if (!result_.refused)
         run_all(program);
     end_film();
-    result_.frames = panel_.frame_number();
+    result_.frames = panel_.life.frame_number();
     return result_;
 }
 
@@ -98,7 +98,7 @@ void ScenarioRunner::run_all(const Program& program)
             continue;
         where_ = command.where();
         if (row.opens_first)
-            panel_.open();
+            panel_.life.open();
         (this->*row.apply)(command);
         if (stopped_by_fault() || stopped_)
             return;
@@ -140,7 +140,7 @@ std::string ScenarioRunner::output_path(const std::string& name) const
 
 std::size_t ScenarioRunner::gauge_index(const Command& command, std::size_t at) const
 {
-    return panel_.index_of(command.gauge(at));
+    return panel_.placement.index_of(command.gauge(at));
 }
 
 PixelPoint ScenarioRunner::point(const Command& command, std::size_t at)
@@ -227,26 +227,26 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
 // `GAUGE X Y [left|right]`.
 void ScenarioRunner::click(const Command& c)
 {
-    panel_.click(gauge_index(c, 0), point(c, 1), button(c, 3));
+    panel_.input.click(gauge_index(c, 0), point(c, 1), button(c, 3));
 }
 
 void ScenarioRunner::press(const Command& c)
 {
-    panel_.press(gauge_index(c, 0), point(c, 1), button(c, 3));
+    panel_.input.press(gauge_index(c, 0), point(c, 1), button(c, 3));
 }
 
 void ScenarioRunner::release(const Command&)
 {
-    panel_.release();
+    panel_.input.release();
 }
 
 // `GAUGE X Y [left|right] FRAMES`.
 void ScenarioRunner::hold(const Command& c)
 {
     const bool named_button = c.has(4);
-    panel_.press(gauge_index(c, 0), point(c, 1), named_button ? button(c, 3) : MouseButton::left);
+    panel_.input.press(gauge_index(c, 0), point(c, 1), named_button ? button(c, 3) : MouseButton::left);
     run_frames(static_cast<long>(c.number(named_button ? 4 : 3)), [](long) {});
-    panel_.release();
+    panel_.input.release();
 }
 
 // `FILE.png [GAUGE] [xray]`.
@@ -256,15 +256,15 @@ void ScenarioRunner::snapshot(const Command& c)
     const bool one_gauge = c.has(1) && std::holds_alternative<GaugeName>(c.arguments[1]);
     const std::size_t gauge = one_gauge ? gauge_index(c, 1) : 0;
     watch();
-    const Image& drawn = one_gauge ? panel_.draw_gauge(gauge) : panel_.draw_panel();
+    const Image& drawn = one_gauge ? loop_.draw_gauge(gauge) : loop_.draw_panel();
     Image picture;
     if (xray) {
         picture = drawn;
         XrayOverlay overlay;
         if (one_gauge)
-            overlay.draw_face(picture, panel_.gauges()[gauge]);
+            overlay.draw_face(picture, panel_.placement.gauges()[gauge]);
         else
-            overlay.draw_panel(picture, panel_.gauges());
+            overlay.draw_panel(picture, panel_.placement.gauges());
     }
     std::string error;
     if (!write_png(xray ? picture : drawn, output_path(c.word(0)), &error))
@@ -274,7 +274,7 @@ void ScenarioRunner::snapshot(const Command& c)
 void ScenarioRunner::moment(const Command& c)
 {
     watch();
-    moments_.push_back({c.word(0), panel_.draw_panel()});
+    moments_.push_back({c.word(0), loop_.draw_panel()});
 }
 
 void ScenarioRunner::sheet(const Command& c)

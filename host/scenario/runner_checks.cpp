@@ -44,7 +44,7 @@ void ScenarioRunner::check_gauges(const Command& command)
 {
     for (const Value& argument : command.arguments)
         if (const GaugeName* gauge = std::get_if<GaugeName>(&argument);
-            gauge != nullptr && panel_.index_of(gauge->label) >= panel_.gauges().size())
+            gauge != nullptr && panel_.placement.index_of(gauge->label) >= panel_.placement.gauges().size())
             return script_error("no gauge '" + gauge->label + "' is placed");
 }
 
@@ -53,7 +53,7 @@ void ScenarioRunner::check_element(const Command& command)
 {
     if (result_.script_error)
         return;
-    const std::size_t elements = element_chain(*panel_.gauges()[gauge_index(command, 0)].header).size();
+    const std::size_t elements = element_chain(*panel_.placement.gauges()[gauge_index(command, 0)].header).size();
     if (command.number(1) > static_cast<double>(elements))
         script_error("the gauge has " + std::to_string(elements) + " elements");
 }
@@ -67,10 +67,11 @@ void ScenarioRunner::place(const Command& c)
     std::optional<int> width;
     if (c.has(3))
         width = static_cast<int>(c.number(3));
-    const auto label = panel_.place(c.gauge(0), static_cast<int>(c.number(1)), static_cast<int>(c.number(2)), width);
+    const auto label =
+        panel_.placement.place(c.gauge(0), static_cast<int>(c.number(1)), static_cast<int>(c.number(2)), width);
     if (!label)
         return script_error("the module offers no gauge '" + c.gauge(0) + "'");
-    const PlacedGauge& placed = *panel_.placed(*label);
+    const PlacedGauge& placed = *panel_.placement.placed(*label);
     if (placed.x + placed.width > panel_side_limit || placed.y + placed.height > panel_side_limit)
         script_error("the panel would reach " + std::to_string(placed.x + placed.width) + "x" +
                      std::to_string(placed.y + placed.height) + " pixels, more than " +
@@ -82,7 +83,7 @@ void ScenarioRunner::place(const Command& c)
 // scenario's folder.
 void ScenarioRunner::panel(const Command& c)
 {
-    if (placements_over_ || !panel_.gauges().empty())
+    if (placements_over_ || !panel_.placement.gauges().empty())
         return script_error("a panel file opens before any gauge is placed and before the first frame");
     if (options_.modules == nullptr)
         return script_error("this program opens no panel files");

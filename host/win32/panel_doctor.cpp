@@ -21,8 +21,8 @@ void install_and_listen(GaugePanel& panel, const FollowedPanel& followed, const 
                         std::set<std::pair<HMODULE, std::string>>& told, std::vector<PanelMessage>& messages)
 {
     take_failed_file_opens();
-    panel.open();
-    panel.close();
+    panel.life.open();
+    panel.life.close();
     take_watched_sound_calls();
     for (const FailedFileOpen& failed : take_failed_file_opens()) {
         const PanelGaugeLine* first = nullptr;
@@ -63,14 +63,14 @@ void install_one_of_each(Win32Platform& platform, const FollowedPanel& followed,
         std::string error;
         if (module == modules.end()) {
             const auto loaded = library.load(search.path, error);
-            const auto index = loaded ? sample.add_module(*loaded, error) : std::nullopt;
+            const auto index = loaded ? sample.modules.add_module(*loaded, error) : std::nullopt;
             if (!index)
                 continue; // said when the window was placed
             module = modules.emplace(key, *index).first;
         }
-        sample.place(module->second, line->gauge, line->x, line->y, line->width, line->height);
+        sample.placement.place(module->second, line->gauge, line->x, line->y, line->width, line->height);
     }
-    if (!sample.gauges().empty())
+    if (!sample.placement.gauges().empty())
         install_and_listen(sample, followed, *checked.window, finder, library, told, messages);
 }
 
@@ -111,7 +111,7 @@ int check_panel_file(const HostCommandLine& command_line, HWND host_window, std:
         CheckedWindow& done = checked.emplace_back();
         done.window = &window;
         done.placed_lines = place_panel_window(followed, window, finder, panel, library, messages);
-        done.placed = panel.gauges();
+        done.placed = panel.placement.gauges();
         install_one_of_each(platform, followed, done, finder, library, told, messages);
     }
     // Files below the simulator's folder are named from there.

@@ -24,7 +24,7 @@ protected:
     ScriptedScreen screen;
     std::ostringstream report;
 
-    void SetUp() override { ASSERT_FALSE(panel.connect()); }
+    void SetUp() override { ASSERT_FALSE(panel.modules.connect()); }
 
     int fly(const std::string& scenario_text, const std::string& output_folder = ".")
     {
@@ -39,7 +39,7 @@ protected:
     }
     std::optional<std::uint32_t> frame_of(std::size_t gauge, std::size_t element)
     {
-        return icon_frame(*element_chain(*panel.gauges()[gauge].header)[element]);
+        return icon_frame(*element_chain(*panel.placement.gauges()[gauge].header)[element]);
     }
 };
 
@@ -147,10 +147,10 @@ TEST_F(Bench, PauseStopsFramesStepRunsOneAndQuitEndsTheScenarioToo)
     long frames_when_paused = 0;
     screen.inputs = {
         {0.5, [](BenchSession& s) { s.key("P"); }},
-        {0.6, [&](BenchSession&) { frames_when_paused = panel.frame_number(); }},
-        {1.5, [&](BenchSession&) { EXPECT_EQ(panel.frame_number(), frames_when_paused); }},
+        {0.6, [&](BenchSession&) { frames_when_paused = panel.life.frame_number(); }},
+        {1.5, [&](BenchSession&) { EXPECT_EQ(panel.life.frame_number(), frames_when_paused); }},
         {1.6, [](BenchSession& s) { s.key("N"); }},
-        {2.0, [&](BenchSession&) { EXPECT_EQ(panel.frame_number(), frames_when_paused + 1); }},
+        {2.0, [&](BenchSession&) { EXPECT_EQ(panel.life.frame_number(), frames_when_paused + 1); }},
         {2.1, [](BenchSession& s) { s.key("Esc"); }},
     };
     screen.close_at_seconds = 60.0;
@@ -176,15 +176,16 @@ TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
 {
     screen.inputs = {{0.2, [](BenchSession& s) { s.key("Esc"); }}};
     EXPECT_EQ(fly("place ZOR_1 0 0\nframes 100\nexpect key 1 1\n"), 0);
-    EXPECT_LE(panel.frame_number(), 6);
-    EXPECT_TRUE(reported("scenario done: " + std::to_string(panel.frame_number()) + " frames, failed expectations: 0"));
+    EXPECT_LE(panel.life.frame_number(), 6);
+    EXPECT_TRUE(
+        reported("scenario done: " + std::to_string(panel.life.frame_number()) + " frames, failed expectations: 0"));
 }
 
 TEST_F(Bench, AScenarioWithABadLastLineFliesNoFrameAndOpensNoBench)
 {
     EXPECT_EQ(fly("place ZOR_1 0 0\nrealtime on\nframes 100\nclick ZOR_9 45 315\n"), -1);
     EXPECT_TRUE(reported("bench.txt:4: no gauge 'ZOR_9' is placed")) << report.str();
-    EXPECT_EQ(panel.frame_number(), 0);
+    EXPECT_EQ(panel.life.frame_number(), 0);
     EXPECT_EQ(screen.pictures, 0);
 }
 
@@ -195,9 +196,9 @@ TEST_F(Bench, WithoutAScenarioTheDemoPanelOpensPoweredWithBreakersOpen)
     ASSERT_TRUE(demo.ok()) << demo.report();
     BenchSession session(panel, platform, screen, report, {.xray = true});
     EXPECT_EQ(session.run(demo.program, {}), 0);
-    ASSERT_EQ(panel.gauges().size(), 4u);
-    EXPECT_EQ(panel.gauges()[2].label, "AZS_ZOR_1");
-    EXPECT_EQ(panel.gauges()[3].width, 45);
+    ASSERT_EQ(panel.placement.gauges().size(), 4u);
+    EXPECT_EQ(panel.placement.gauges()[2].label, "AZS_ZOR_1");
+    EXPECT_EQ(panel.placement.gauges()[3].width, 45);
     EXPECT_EQ(panel.variables.get(token_bus_volts), 27.0);
     EXPECT_EQ(frame_of(2, 1), 0u);
     EXPECT_NE(screen.last.status.find("X-RAY"), std::string::npos);

@@ -42,33 +42,34 @@ TEST_P(ScenarioDrawing, EveryFrameAndPictureMatchesTheOracle)
     ASSERT_TRUE(script.ok()) << script.report();
     NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
     GaugePanel panel(NativePlatform::linked_module(), platform);
-    ASSERT_FALSE(panel.connect());
+    ASSERT_FALSE(panel.modules.connect());
     ReferenceBitmaps reference(platform);
 
+    FrameLoop loop(panel, platform);
     int looks = 0;
     ScenarioOptions options{.output_folder = out.string(), .watch = [&](GaugePanel& p) {
                                 ++looks;
-                                const std::string where =
-                                    " at look " + std::to_string(looks) + ", frame " + std::to_string(p.frame_number());
+                                const std::string where = " at look " + std::to_string(looks) + ", frame " +
+                                    std::to_string(p.life.frame_number());
                                 std::vector<Picture> faces;
-                                for (const PlacedGauge& gauge : p.gauges())
+                                for (const PlacedGauge& gauge : p.placement.gauges())
                                     faces.push_back(reference_face(*gauge.header, reference));
                                 // The panel drawn before the faces at one look and after them at the
                                 // next, as a run's pictures and expectations come in either order.
                                 auto check_panel = [&] {
-                                    ASSERT_EQ(difference(p.draw_panel(), reference_panel(p.gauges(), faces)), "")
+                                    ASSERT_EQ(
+                                        difference(loop.draw_panel(), reference_panel(p.placement.gauges(), faces)), "")
                                         << "panel" << where;
                                 };
                                 if (looks % 2 == 0)
                                     check_panel();
                                 for (std::size_t i = 0; i < faces.size(); ++i)
-                                    ASSERT_EQ(difference(p.draw_gauge(i), faces[i]), "")
-                                        << p.gauges()[i].label << where;
+                                    ASSERT_EQ(difference(loop.draw_gauge(i), faces[i]), "")
+                                        << p.placement.gauges()[i].label << where;
                                 if (looks % 2 == 1)
                                     check_panel();
                             }};
     std::stringstream report;
-    FrameLoop loop(panel, platform);
     ScenarioRunner runner(loop, options, report);
     const ScenarioResult result = runner.run(script.program);
     EXPECT_EQ(result.failures, 0) << report.str();

@@ -10,6 +10,7 @@
 #include "host/script/parse.h"
 #include "host/panel/element_chain.h"
 #include "host/panel/gauge_panel.h"
+#include "host/panel/panel_canvas.h"
 #include "host/scenario/runner.h"
 #include "host/linked/native_platform.h"
 #include "sound/alert_tone_player.h"
@@ -20,7 +21,8 @@ class Panel : public ::testing::Test {
 protected:
     NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
     GaugePanel panel{NativePlatform::linked_module(), platform};
-    void SetUp() override { ASSERT_FALSE(panel.connect()); }
+    PanelCanvas canvas;
+    void SetUp() override { ASSERT_FALSE(panel.modules.connect()); }
 };
 
 TEST_F(Panel, EntriesTheModuleDoesNotUseAreTrappedWithTheirNumber)
@@ -36,12 +38,12 @@ TEST_F(Panel, EntriesTheModuleDoesNotUseAreTrappedWithTheirNumber)
 
 TEST_F(Panel, LifecycleReachesTheElementServicesThroughTheHeaderRoutines)
 {
-    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
-    ASSERT_TRUE(panel.place("AZS_ZOR_2", 0, 0, 60));
-    ASSERT_FALSE(panel.place("ZOR_3", 0, 0, std::nullopt));
-    panel.run_frame();
-    panel.run_frame();
-    panel.close();
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    ASSERT_TRUE(panel.placement.place("AZS_ZOR_2", 0, 0, 60));
+    ASSERT_FALSE(panel.placement.place("ZOR_3", 0, 0, std::nullopt));
+    panel.life.run_frame();
+    panel.life.run_frame();
+    panel.life.close();
     auto& calls = panel.services.element_list_calls;
     for (int entry : {24, 25, 26, 31})
         EXPECT_EQ(calls[entry], 2) << entry;
@@ -55,28 +57,49 @@ TEST_F(Panel, LifecycleReachesTheElementServicesThroughTheHeaderRoutines)
 // on opening and gives it back on closing.
 TEST_F(Panel, TheFirstCodeOfEachStepAloneSetsTheToneUpAndGivesItBack)
 {
-    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
-    panel.send_second_codes(false);
-    panel.open();
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    panel.life.send_second_codes(false);
+    panel.life.open();
     EXPECT_EQ(alert_tone_state(), AlertToneState::ready);
-    panel.close();
+    panel.life.close();
     EXPECT_EQ(alert_tone_state(), AlertToneState::not_set_up);
 }
 
 TEST_F(Panel, PlacedSizeScalesTheFaceKeepingItsShape)
 {
-    ASSERT_EQ(panel.place("ZOR_1", 0, 0, 180), "ZOR_1");
-    ASSERT_EQ(panel.place("ZOR_1", 200, 0, std::nullopt), "ZOR_1#2");
-    EXPECT_EQ(panel.gauges()[0].height, 179); // 358 x 180 / 361 = 178.5, rounded up
-    EXPECT_EQ(panel.gauges()[1].width, 361);
-    const Image picture = panel.draw_panel();
+    ASSERT_EQ(panel.placement.place("ZOR_1", 0, 0, 180), "ZOR_1");
+    ASSERT_EQ(panel.placement.place("ZOR_1", 200, 0, std::nullopt), "ZOR_1#2");
+    EXPECT_EQ(panel.placement.gauges()[0].height, 179); // 358 x 180 / 361 = 178.5, rounded up
+    EXPECT_EQ(panel.placement.gauges()[1].width, 361);
+    const Image picture = canvas.draw_panel(panel.placement);
     EXPECT_EQ(picture.width, 561);
     EXPECT_EQ(picture.height, 358);
 }
 
+// A canvas keeps what it drew; a new backdrop, or the panel started over
+// with the same gauge at the same place, is drawn afresh all the same.
+TEST_F(Panel, CanvasDrawsANewBackdropAndAPanelStartedOverAfresh)
+{
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    panel.life.run_frame();
+    EXPECT_EQ(canvas.draw_panel(panel.placement).width, 361);
+    panel.placement.set_backdrop({.width = 400, .height = 380, .picture = std::nullopt});
+    const Image& backed = canvas.draw_panel(panel.placement);
+    EXPECT_EQ(std::make_pair(backed.width, backed.height), std::make_pair(400, 380));
+
+    panel.life.close();
+    panel.start_over(NativePlatform::linked_module());
+    ASSERT_FALSE(panel.modules.connect());
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    panel.life.run_frame();
+    const Image again = canvas.draw_panel(panel.placement);
+    EXPECT_EQ(std::make_pair(again.width, again.height), std::make_pair(361, 358));
+    EXPECT_TRUE(again.pixels == PanelCanvas().draw_panel(panel.placement).pixels);
+}
+
 TEST_F(Panel, MouseAreasGiveCursorsTooltipAndClickAreas)
 {
-    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
     const struct {
         PixelPoint at;
         const char* cursor;
@@ -92,7 +115,7 @@ TEST_F(Panel, MouseAreasGiveCursorsTooltipAndClickAreas)
         {{60, 300}, "up_arrow", true, false},   {{61, 300}, "none", false, false}, {{180, 180}, "none", false, false},
     };
     for (const auto& c : cases) {
-        const MouseTarget target = panel.mouse_at(0, c.at);
+        const MouseTarget target = panel.input.mouse_at(0, c.at);
         EXPECT_STREQ(cursor_name(target.cursor), c.cursor) << c.at.x << "," << c.at.y;
         EXPECT_EQ(target.click_area != nullptr, c.click) << c.at.x << "," << c.at.y;
         EXPECT_EQ(target.tooltip != nullptr, c.tooltip) << c.at.x << "," << c.at.y;
@@ -101,28 +124,28 @@ TEST_F(Panel, MouseAreasGiveCursorsTooltipAndClickAreas)
 
 TEST_F(Panel, RightClickOnASwitchDoesNothingLeftClickTogglesOnce)
 {
-    ASSERT_TRUE(panel.place("AZS_ZOR_1", 0, 0, std::nullopt));
-    ElementHeader* lever = element_chain(*panel.gauges()[0].header)[1];
-    panel.run_frame();
-    panel.click(0, {15, 32}, MouseButton::right);
+    ASSERT_TRUE(panel.placement.place("AZS_ZOR_1", 0, 0, std::nullopt));
+    ElementHeader* lever = element_chain(*panel.placement.gauges()[0].header)[1];
+    panel.life.run_frame();
+    panel.input.click(0, {15, 32}, MouseButton::right);
     EXPECT_EQ(icon_frame(*lever), 0u);
-    panel.click(0, {15, 32}, MouseButton::left);
+    panel.input.click(0, {15, 32}, MouseButton::left);
     EXPECT_EQ(icon_frame(*lever), 2u);
 }
 
 TEST_F(Panel, HeldKnobRepeatsEveryFrameAndSwitchesDoNot)
 {
-    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
-    ASSERT_TRUE(panel.place("AZS_ZOR_1", 370, 0, std::nullopt));
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    ASSERT_TRUE(panel.placement.place("AZS_ZOR_1", 370, 0, std::nullopt));
     panel.variables.set(753, 27.0);
-    panel.click(1, {15, 32}, MouseButton::left);
-    panel.run_frame();
+    panel.input.click(1, {15, 32}, MouseButton::left);
+    panel.life.run_frame();
     const std::size_t sent_at_open = panel.services.key_events.size();
-    panel.press(0, {345, 310}, MouseButton::left);
+    panel.input.press(0, {345, 310}, MouseButton::left);
     for (int frame = 0; frame < 5; ++frame)
-        panel.run_frame();
-    panel.release();
-    panel.run_frame();
+        panel.life.run_frame();
+    panel.input.release();
+    panel.life.run_frame();
     // The press and five repeats: 1014 to 1019.
     ASSERT_EQ(panel.services.key_events.size(), sent_at_open + 6);
     EXPECT_EQ(panel.services.key_events.back().argument, 1019u * 16);
@@ -158,9 +181,9 @@ TEST_F(Panel, AFilmThatCannotBeWrittenStopsTheRunAtItsLineBeforeAnyFrame)
 
 TEST_F(Panel, UnpoweredFaceShowsNoLitDialAndNoNeedle)
 {
-    ASSERT_TRUE(panel.place("ZOR_1", 0, 0, std::nullopt));
-    panel.run_frame();
-    const Image dark = panel.draw_gauge(0);
+    ASSERT_TRUE(panel.placement.place("ZOR_1", 0, 0, std::nullopt));
+    panel.life.run_frame();
+    const Image dark = canvas.draw_face(panel.placement, 0);
     const Rgba lcd_green{29, 163, 29, 255};
     EXPECT_NE(dark.at(217, 110), lcd_green);
     EXPECT_EQ(dark.at(0, 0).a, 0) << "black corners stay undrawn";

@@ -11,6 +11,7 @@
 #include <sstream>
 
 #include "host/linked/native_platform.h"
+#include "host/panel/panel_canvas.h"
 #include "host/panelfile/panel_opening.h"
 #include "host/panelfile/panel_words.h"
 
@@ -115,9 +116,9 @@ TEST(PanelForms, EachIsOpenedAsASimulatorOpensIt)
         const PanelFile file = read_panel_file((panel_folder / "panel.cfg").string());
         const PanelWindow& window = file.windows.back();
         EXPECT_EQ(window.gauges.front().parameter, form.parameter);
-        ASSERT_EQ(panel.gauges().size(), form.gauges.size()) << said.str();
+        ASSERT_EQ(panel.placement.gauges().size(), form.gauges.size()) << said.str();
         for (std::size_t i = 0; i < form.gauges.size(); ++i) {
-            const PlacedGauge& got = panel.gauges()[i];
+            const PlacedGauge& got = panel.placement.gauges()[i];
             const Placed& want = form.gauges[i];
             const int width = want.width < 0 ? got.face.width : want.width;
             const int height = want.height < 0 ? got.face.height
@@ -125,10 +126,11 @@ TEST(PanelForms, EachIsOpenedAsASimulatorOpensIt)
                                                : want.height;
             EXPECT_EQ(std::tie(got.x, got.y, got.width, got.height), std::tie(want.x, want.y, width, height)) << i;
         }
-        panel.open();
-        const Image& picture = panel.draw_panel();
+        panel.life.open();
+        PanelCanvas canvas;
+        const Image& picture = canvas.draw_panel(panel.placement);
         EXPECT_EQ(std::make_pair(picture.width, picture.height), std::make_pair(form.panel_width, form.panel_height));
-        panel.close();
+        panel.life.close();
     }
 
     // A background named by its whole path is read from there, not from
@@ -144,9 +146,9 @@ TEST(PanelForms, EachIsOpenedAsASimulatorOpensIt)
     ASSERT_TRUE(open_panel_window(
         {.path = (panel_folder / "panel.cfg").string(), .section = {}, .simulator_folder = {}}, panel, library, said));
     EXPECT_EQ(said.str(), "");
-    panel.open();
-    EXPECT_EQ(panel.draw_panel().width, 320);
-    panel.close();
+    panel.life.open();
+    EXPECT_EQ(PanelCanvas().draw_panel(panel.placement).width, 320);
+    panel.life.close();
 }
 
 } // namespace

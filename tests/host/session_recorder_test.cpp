@@ -65,7 +65,7 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     {
         NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
         GaugePanel panel{NativePlatform::linked_module(), platform};
-        ASSERT_FALSE(panel.connect());
+        ASSERT_FALSE(panel.modules.connect());
         SessionRecorder recorder(&file, [&] { return seconds_of(screen.now()); });
         BenchSession session(
             panel, platform, screen, report,
@@ -103,7 +103,7 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     reset_scripted_sound_platform();
     NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
     GaugePanel panel{NativePlatform::linked_module(), platform};
-    ASSERT_FALSE(panel.connect());
+    ASSERT_FALSE(panel.modules.connect());
     const ParseResult script = parse(recorded, "session.txt");
     ASSERT_TRUE(script.ok()) << script.report();
     std::ostringstream replay_trace, failures;
@@ -121,7 +121,7 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     reset_scripted_sound_platform();
     NativePlatform live_platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
     GaugePanel live_panel{NativePlatform::linked_module(), live_platform};
-    ASSERT_FALSE(live_panel.connect());
+    ASSERT_FALSE(live_panel.modules.connect());
     ScriptedScreen window;
     window.close_at_seconds = 12.0;
     std::ostringstream live_report;

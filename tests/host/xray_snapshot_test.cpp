@@ -34,7 +34,7 @@ protected:
         const ParseResult script = parse(scenario, "xray.txt");
         NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe");
         GaugePanel panel(NativePlatform::linked_module(), platform);
-        ASSERT_FALSE(panel.connect());
+        ASSERT_FALSE(panel.modules.connect());
         std::ostringstream report;
         FrameLoop loop(panel, platform);
         ScenarioRunner runner(loop, {.output_folder = out.string(), .watch = {}}, report);

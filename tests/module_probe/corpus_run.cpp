@@ -140,17 +140,17 @@ FileRun run_file(const ProbeSetup& setup, const CorpusFile& file, const std::str
     const ExpectedTone expected = expected_tone(path, file.bytes);
     std::string error;
     const std::unique_ptr<ProbeModule> module = ProbeModule::load(setup.module_path, setup.host_window, error);
-    if (module == nullptr || module->panel().connect()) {
+    if (module == nullptr || module->panel().modules.connect()) {
         run.problems.push_back(module == nullptr ? error : "the module refuses this host");
         return run;
     }
     take_watched_sound_calls();
-    module->panel().open();
+    module->panel().life.open();
     judge_set_up(expected, take_watched_sound_calls(), run);
     judge_alert(*module, run);
     if (const std::string readout = check_gauges_work(*module); !readout.empty())
         run.problems.push_back(readout);
-    module->panel().close();
+    module->panel().life.close();
     if (const std::string held = sound_objects_held(); !held.empty())
         run.problems.push_back(held + " after code 12");
     if (!module->unload())

@@ -37,7 +37,7 @@ void run_with_executable_path(Misuse& m, std::size_t bytes, PathCut cut, bool to
     const std::string folder = long_host_folder(m.setup) + "\\";
     const std::string name = "zor_" + std::string(bytes - folder.size() - 8, 'h') + ".exe";
     m.expect(fake_executable_path(m.module.handle(), folder + name, cut), "GetModuleFileNameA cannot be faked");
-    m.module.panel().open();
+    m.module.panel().life.open();
     m.expect(watched_window_lookup().found_host_window, "the host's main window was not found");
     const bool long_folder_tone = tone_loaded() && watched_tone_buffer().bytes == long_folder_tone_bytes;
     m.expect(long_folder_tone == tone_expected && (tone_expected || !tone_loaded()),

@@ -19,17 +19,17 @@ std::vector<std::string> run_sequence(const ProbeSetup& setup, const MisuseSeque
     if (module == nullptr)
         return {error};
     if (sequence.services_written)
-        module->panel().connect();
+        module->panel().modules.connect();
     take_watched_sound_calls();
     const int most_devices_before = watched_sound_objects().most_devices_alive;
     Misuse misuse{.module = *module, .setup = setup, .problems = {}};
     sequence.run(misuse);
 
     // Then a host that behaves: its services written, the panel flown.
-    module->panel().connect();
+    module->panel().modules.connect();
     const std::string readout = check_gauges_work(*module);
     misuse.expect(readout.empty(), "afterwards " + readout);
-    module->panel().close();
+    module->panel().life.close();
     const std::string held = sound_objects_held();
     misuse.expect(held.empty(), held + " after code 12");
     // A peak left by an earlier sequence is that sequence's failure.

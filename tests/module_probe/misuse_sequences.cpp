@@ -36,7 +36,7 @@ void expect_tone_set_up(Misuse& m, bool set_up, const std::string& when)
 void run_frames(Misuse& m, int frames)
 {
     for (int frame = 0; frame < frames; ++frame)
-        m.module.panel().run_frame();
+        m.module.panel().life.run_frame();
 }
 
 void set_every_host_value(Misuse& m, double value)
@@ -73,7 +73,7 @@ void install_twice(Misuse& m)
 
 void kill_twice(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     sound_the_alert(m.module, 2);
     call_every_gauge(m.module, {12, 13, 12, 13});
     expect_tone_set_up(m, false, "after code 12 twice");
@@ -81,7 +81,7 @@ void kill_twice(Misuse& m)
 
 void kill_while_playing(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     sound_the_alert(m.module, 3);
     const std::vector<std::string> calls = take_watched_sound_calls();
     m.expect(std::find(calls.begin(), calls.end(), "play") != calls.end(), "the tone never played");
@@ -91,15 +91,15 @@ void kill_while_playing(Misuse& m)
 
 void install_again_after_kill(Misuse& m)
 {
-    m.module.panel().open();
-    m.module.panel().close();
+    m.module.panel().life.open();
+    m.module.panel().life.close();
     call_every_gauge(m.module, {2, 4});
     m.expect(tone_loaded(), "no tone after code 2 came again");
 }
 
 void updates_after_kill(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     sound_the_alert(m.module, 2);
     call_every_gauge(m.module, {12});
     take_watched_sound_calls();
@@ -145,7 +145,7 @@ void callbacks_before_any_update(Misuse& m)
 
 void clicks_with_no_point_and_every_flag(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     run_frames(m, 1);
     click_every_area(m.module, nullptr, 0xFFFFFFFF);
     click_every_area(m.module, nullptr, 0);
@@ -160,7 +160,7 @@ void header_routines_in_any_order(Misuse& m)
 
 void update_without_gauge_header(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     for (std::size_t altimeter : {probe_gauge::zor_1, probe_gauge::zor_2})
         m.module.gauge(altimeter).gauge_callback(nullptr, 6, 0);
 }
@@ -178,7 +178,7 @@ void no_panel_services_written(Misuse& m)
 
 void panel_services_withdrawn(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     run_frames(m, 2);
     auto* import_table = reinterpret_cast<ImportTableRecord*>(GetProcAddress(m.module.handle(), "ImportTable"));
     import_table->panels.table = nullptr;
@@ -191,7 +191,7 @@ void panel_services_withdrawn(Misuse& m)
 
 void nan_host_values(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     set_every_host_value(m, std::numeric_limits<double>::quiet_NaN());
     call_every_gauge(m.module, {6, 6, 6});
     ask_every_value(m.module);
@@ -199,7 +199,7 @@ void nan_host_values(Misuse& m)
 
 void infinite_host_values(Misuse& m)
 {
-    m.module.panel().open();
+    m.module.panel().life.open();
     for (double value : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity()}) {
         set_every_host_value(m, value);
         call_every_gauge(m.module, {6, 6, 6});

@@ -7,7 +7,7 @@ namespace {
 template <typename Visit>
 void each_mouse_area(ProbeModule& module, Visit visit)
 {
-    for (const PlacedGauge& placed : module.panel().gauges())
+    for (const PlacedGauge& placed : module.panel().placement.gauges())
         for (const MouseRect& area : mouse_area_entries(placed.header->mouse_areas))
             visit(area);
 }
@@ -17,13 +17,13 @@ void each_mouse_area(ProbeModule& module, Visit visit)
 void call_every_gauge(ProbeModule& module, std::initializer_list<std::int32_t> codes, HostWord extra)
 {
     for (std::int32_t code : codes)
-        for (std::size_t gauge = 0; gauge < module.panel().gauges().size(); ++gauge)
+        for (std::size_t gauge = 0; gauge < module.panel().placement.gauges().size(); ++gauge)
             module.call(gauge, code, extra);
 }
 
 void call_every_header_routine(ProbeModule& module)
 {
-    for (const PlacedGauge& placed : module.panel().gauges()) {
+    for (const PlacedGauge& placed : module.panel().placement.gauges()) {
         const GaugeHeader& g = *placed.header;
         const HeaderRoutine plain[] = {g.query_routine, g.initialize_routine, g.update_routine, g.draw_routine,
                                        g.kill_routine};
@@ -39,7 +39,7 @@ void call_every_header_routine(ProbeModule& module)
 
 void ask_every_value(ProbeModule& module)
 {
-    for (const PlacedGauge& placed : module.panel().gauges())
+    for (const PlacedGauge& placed : module.panel().placement.gauges())
         for (ElementHeader* element : element_chain(*placed.header))
             element_value(*element);
     each_mouse_area(module, [](const MouseRect& area) {

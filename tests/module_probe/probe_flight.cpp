@@ -66,11 +66,11 @@ void power_up(ProbeModule& module, std::initializer_list<std::size_t> altimeters
 {
     GaugePanel& panel = module.panel();
     panel.variables.set(token_bus_volts, powered_bus_volts);
-    panel.run_frame();
+    panel.life.run_frame();
     for (std::size_t altimeter : altimeters)
         if (!powered(module.gauge(altimeter)))
-            panel.click(breaker_of(altimeter), breaker_lever, MouseButton::left);
-    panel.run_frame();
+            panel.input.click(breaker_of(altimeter), breaker_lever, MouseButton::left);
+    panel.life.run_frame();
 }
 
 std::string readout_problem(const char* name, const GaugeHeader& altimeter)
@@ -96,20 +96,20 @@ void sound_the_alert(ProbeModule& module, int frames)
     GaugePanel& panel = module.panel();
     // From the ground, with whatever was selected before forgotten.
     fly_at(panel, 0.0, 0.0);
-    panel.run_frame();
+    panel.life.run_frame();
     power_up(module, {probe_gauge::zor_1});
     for (int click = 0; click < clicks_to_1000_m; ++click)
-        panel.click(probe_gauge::zor_1, selected_altitude_up, MouseButton::left);
-    panel.run_frame();
+        panel.input.click(probe_gauge::zor_1, selected_altitude_up, MouseButton::left);
+    panel.life.run_frame();
     panel.variables.set(token_altitude, capture_altitude_m);
     for (int frame = 0; frame < frames; ++frame)
-        panel.run_frame();
+        panel.life.run_frame();
 }
 
 void quiet_the_alert(ProbeModule& module)
 {
     module.panel().variables.set(token_bus_volts, 0.0);
-    module.panel().run_frame();
+    module.panel().life.run_frame();
 }
 
 std::string check_gauges_work(ProbeModule& module)
@@ -117,7 +117,7 @@ std::string check_gauges_work(ProbeModule& module)
     GaugePanel& panel = module.panel();
     // A frame without power puts the crew's settings back to their defaults.
     fly_at(panel, known_altitude_m, 0.0);
-    panel.run_frame();
+    panel.life.run_frame();
     power_up(module, {probe_gauge::zor_1, probe_gauge::zor_2});
 
     std::string problems = readout_problem("ZOR_1", module.gauge(probe_gauge::zor_1));

@@ -29,7 +29,7 @@ std::unique_ptr<ProbeModule> ProbeModule::load(const std::string& path, HWND hos
     watch_module_system_calls(library->handle, host_window);
     std::unique_ptr<ProbeModule> module(new ProbeModule(path, library->handle, library->records));
     for (const char* name : gauge_names)
-        if (!module->panel().place(name, 0, 0, std::nullopt)) {
+        if (!module->panel().placement.place(name, 0, 0, std::nullopt)) {
             error = path + ": offers no gauge " + name;
             return nullptr;
         }

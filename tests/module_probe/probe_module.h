@@ -30,7 +30,7 @@ std::string sound_objects_held();
 class ProbeModule {
 public:
     // Null, with the reason in `error`, when the module cannot be loaded.
-    // The panel services are not written yet: see GaugePanel::connect.
+    // The panel services are not written yet: see PanelModules::connect.
     static std::unique_ptr<ProbeModule> load(const std::string& path, HWND host_window, std::string& error);
     ~ProbeModule();
     ProbeModule(const ProbeModule&) = delete;
@@ -38,7 +38,7 @@ public:
 
     HMODULE handle() const { return handle_; }
     GaugePanel& panel() { return panel_; }
-    GaugeHeader& gauge(std::size_t index) { return *panel_.gauges().at(index).header; }
+    GaugeHeader& gauge(std::size_t index) { return *panel_.placement.gauges().at(index).header; }
 
     // Frees the library; false when it is still in memory afterwards.
     bool unload();
