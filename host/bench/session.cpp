@@ -18,17 +18,12 @@ std::string point_text(PixelPoint p)
     return std::to_string(p.x) + "," + std::to_string(p.y);
 }
 
-std::string button_name(MouseButton button)
-{
-    return button == MouseButton::left ? "left" : "right";
-}
-
 } // namespace
 
 BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                            BenchOptions options)
     : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
-      loop_(panel, platform, *this, true), bench_(loop_), start_(screen.now())
+      loop_(panel, platform, *this, true), executor_(loop_), bench_(loop_, executor_), start_(screen.now())
 {
     bench_.set_xray(options.xray);
     next_report_seconds_ = options.report_every_seconds;
@@ -49,8 +44,12 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
     std::optional<FilmWriter> film;
     if (!options_.film_path.empty())
         loop_.add_observer(film.emplace(options_.film_path, report_));
+    // The recorder hears every command applied and counts every frame.
+    if (options_.recorder != nullptr)
+        loop_.add_observer(*options_.recorder);
+    executor_.set_listener(options_.recorder);
     loop_.add_observer(*this);
-    panel_.set_watcher(options_.recorder);
+    scenario_options.executor = &executor_;
     ScenarioRunner runner(loop_, std::move(scenario_options), report_);
     ScenarioResult result;
     if (guarded([&] { result = runner.run(scenario); }))
@@ -62,10 +61,12 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
         crash_ ? fly_bench_crashed() : fly_bench();
     // What the panel ended with closes the record, before its gauges end.
     if (options_.recorder != nullptr && !result.refused) {
-        guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); });
+        guarded([&] { options_.recorder->expect_now(loop_, bench_.last_sound_requests()); });
         options_.recorder->finish();
     }
-    panel_.set_watcher(nullptr);
+    executor_.set_listener(nullptr);
+    if (options_.recorder != nullptr)
+        loop_.remove_observer(*options_.recorder);
     if (trace_writer)
         loop_.remove_observer(*trace_writer);
     loop_.remove_observer(*this);
@@ -130,16 +131,33 @@ bool BenchSession::guarded(const std::function<void()>& work)
 void BenchSession::crashed(const std::string& fault)
 {
     crash_ = fault;
-    panel_.set_watcher(nullptr);
+    executor_.set_listener(nullptr);
     report_ << module_crash_message(fault) << std::endl;
     std::cerr << module_crash_message(fault) << std::endl;
     bench_.set_note("MODULE CRASHED: " + fault + " (Esc closes)");
 }
 
+// Between frames: the screen answers the system until the frame is due,
+// then what the person did meanwhile starts the frame.
 bool BenchSession::wait_until(BenchScreen::Clock::time_point due)
 {
-    screen_.wait_until(due, *this);
+    screen_.wait_until(due);
+    take_input();
     return !bench_.quit_asked();
+}
+
+void BenchSession::take_input()
+{
+    for (const BenchInput& input : screen_.input.take()) {
+        switch (input.kind) {
+        case BenchInputKind::move: pointer_at(input.point); break;
+        case BenchInputKind::leave: pointer_left(); break;
+        case BenchInputKind::down: button_down(input.point, input.button); break;
+        case BenchInputKind::up: button_up(); break;
+        case BenchInputKind::key: key(input.key); break;
+        case BenchInputKind::close: bench_.apply(BenchAction::quit); break;
+        }
+    }
 }
 
 void BenchSession::frame_ran(FrameLoop& loop, const FrameResult& frame)
@@ -163,7 +181,8 @@ void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point 
                          .help = bench_help_line(),
                          .note = bench_.note(),
                          .tooltip = crash_ ? std::nullopt : tooltip_now(),
-                         .pointer = pointer_};
+                         .pointer = pointer_,
+                         .cursor = cursor_};
     screen_.show(view, *this);
     if (bench_.tone_playing() != tone_reported_) {
         tone_reported_ = bench_.tone_playing();
@@ -202,6 +221,8 @@ void BenchSession::key(const std::string& name)
     }
     if (*action == BenchAction::mark)
         mark();
+    if (*action == BenchAction::reset_flight)
+        button_held_ = false; // the reset let it go
     if (options_.recorder != nullptr && (*action == BenchAction::pause_toggle || *action == BenchAction::step_frame))
         options_.recorder->set_paused(bench_.paused());
 }
@@ -213,73 +234,80 @@ void BenchSession::mark()
         report_ << "nothing records this session: --record FILE keeps what shows" << std::endl;
         return;
     }
-    if (guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); }))
+    if (guarded([&] { options_.recorder->expect_now(loop_, bench_.last_sound_requests()); }))
         report_ << "marked what shows after frame " << panel_.frame_number() << std::endl;
 }
 
-void BenchSession::pointer_moved(PixelPoint panel)
+// The gauge and mouse area under the pointer, found once for the tooltip
+// and the cursor; a change of cursor is reported.
+void BenchSession::pointer_at(PixelPoint panel)
 {
     pointer_ = panel;
     pointer_gauge_ = gauge_point_at(panel_.gauges(), panel);
     std::optional<TooltipPlace> place;
-    if (pointer_gauge_)
-        if (const MouseRect* entry = panel_.mouse_at(pointer_gauge_->gauge, pointer_gauge_->face).tooltip)
-            place = TooltipPlace{pointer_gauge_->gauge, entry};
+    cursor_ = cursor_none;
+    if (pointer_gauge_) {
+        const MouseTarget target = panel_.mouse_at(pointer_gauge_->gauge, pointer_gauge_->face);
+        if (target.tooltip != nullptr)
+            place = TooltipPlace{pointer_gauge_->gauge, target.tooltip};
+        cursor_ = target.cursor;
+    }
     tooltip_rest_.pointer_at(place, panel, seconds_since_start());
+    const std::string name = cursor_name(cursor_);
+    if (name != cursor_reported_) {
+        report_ << "cursor " << name;
+        if (pointer_gauge_)
+            report_ << " " << panel_.gauges()[pointer_gauge_->gauge].label << " " << point_text(pointer_gauge_->face);
+        report_ << std::endl;
+        cursor_reported_ = name;
+    }
 }
 
 void BenchSession::pointer_left()
 {
     pointer_gauge_.reset();
+    cursor_ = cursor_none;
     tooltip_rest_.pointer_at(std::nullopt, pointer_, seconds_since_start());
 }
 
+// The press goes to the gauge under the pointer as a command; what became
+// of it (its area, taken or not) comes back from the panel and is reported.
 void BenchSession::button_down(PixelPoint panel, MouseButton button)
 {
-    pointer_moved(panel);
-    report_ << "press " << point_text(panel) << " " << button_name(button) << ": ";
+    pointer_at(panel);
+    const std::string pressed = "press " + point_text(panel) + " " + button_word(button) + ": ";
     if (!pointer_gauge_) {
-        report_ << "no gauge" << std::endl;
+        report_ << pressed << "no gauge" << std::endl;
         return;
     }
     // The panel opens before the window first shows; a click cannot come
     // sooner, but one must not open it from inside its own opening.
     if (!panel_.is_open() || crash_) {
-        report_ << (crash_ ? "the module has crashed" : "the panel is not open yet") << std::endl;
+        report_ << pressed << (crash_ ? "the module has crashed" : "the panel is not open yet") << std::endl;
         return;
     }
     const GaugePoint at = *pointer_gauge_;
-    const MouseTarget target = panel_.mouse_at(at.gauge, at.face);
-    report_ << panel_.gauges()[at.gauge].label << " " << point_text(at.face) << " ";
-    if (target.click_area == nullptr)
-        report_ << "no click area";
-    else if (!accepts(*target.click_area, button))
-        report_ << "not taken by its area";
-    else
-        report_ << "taken";
-    report_ << std::endl;
-    guarded([&] { panel_.press(at.gauge, at.face, button); });
+    const std::string where = pressed + panel_.gauges()[at.gauge].label + " " + point_text(at.face) + " ";
+    std::optional<PressOutcome> outcome;
+    if (!guarded([&] {
+            outcome = executor_.apply(CommandExecutor::press(panel_.gauges()[at.gauge].label, at.face, button));
+        })) {
+        report_ << where << "crashed the module" << std::endl;
+        return;
+    }
+    button_held_ = true;
+    report_ << where
+            << (outcome->area == nullptr ? "no click area"
+                    : outcome->taken     ? "taken"
+                                         : "not taken by its area")
+            << std::endl;
 }
 
 void BenchSession::button_up()
 {
-    if (!crash_)
-        panel_.release();
-}
-
-std::int32_t BenchSession::cursor_at(PixelPoint panel)
-{
-    const std::optional<GaugePoint> at = gauge_point_at(panel_.gauges(), panel);
-    const std::int32_t cursor = at ? panel_.mouse_at(at->gauge, at->face).cursor : cursor_none;
-    const std::string name = cursor_name(cursor);
-    if (name != cursor_reported_) {
-        report_ << "cursor " << name;
-        if (at)
-            report_ << " " << panel_.gauges()[at->gauge].label << " " << point_text(at->face);
-        report_ << std::endl;
-        cursor_reported_ = name;
-    }
-    return cursor;
+    if (!crash_ && button_held_)
+        executor_.apply(CommandExecutor::release());
+    button_held_ = false;
 }
 
 std::string bench_demo_path(const std::string& host_folder)

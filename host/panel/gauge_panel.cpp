@@ -192,7 +192,6 @@ void GaugePanel::open()
         if (g.initialize_routine)
             g.initialize_routine();
     });
-    platform_.pump_messages();
     for (std::size_t i = 0; i < gauges_.size(); ++i)
         call_gauge(*gauges_[i].header, service_panel_open, i);
     open_ = true;
@@ -201,11 +200,6 @@ void GaugePanel::open()
 void GaugePanel::run_frame()
 {
     open();
-    // Input the system delivers now comes before this frame, as it is seen
-    // by the frame.
-    platform_.pump_messages();
-    if (watcher_ != nullptr)
-        watcher_->frame_starting(*this);
     tick_ += ticks_per_frame_;
     variables.set(token_tick, std::floor(tick_));
     if (held_) {
@@ -227,8 +221,6 @@ void GaugePanel::run_frame()
             g.draw_routine();
     });
     ++frame_;
-    if (watcher_ != nullptr)
-        watcher_->frame_ended(*this);
 }
 
 void GaugePanel::close()
@@ -242,37 +234,30 @@ void GaugePanel::close()
     open_ = false;
 }
 
-void GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
+PressOutcome GaugePanel::click(std::size_t gauge, PixelPoint point, MouseButton button)
 {
-    if (watcher_ != nullptr)
-        watcher_->pressed(*this, gauge, point, button, false);
-    deliver(gauge, point, button);
-    if (watcher_ != nullptr)
-        watcher_->press_taken(*this);
+    return deliver(gauge, point, button);
 }
 
-void GaugePanel::deliver(std::size_t gauge, PixelPoint point, MouseButton button)
+PressOutcome GaugePanel::deliver(std::size_t gauge, PixelPoint point, MouseButton button)
 {
     clicks_.push_back({gauges_.at(gauge).label, point, button});
     const MouseTarget target = mouse_at(gauge, point);
-    if (target.click_area != nullptr && accepts(*target.click_area, button))
+    const bool taken = target.click_area != nullptr && accepts(*target.click_area, button);
+    if (taken)
         deliver_click(*target.click_area, point, button);
+    return {.gauge = gauge, .area = target.click_area, .taken = taken};
 }
 
-void GaugePanel::press(std::size_t gauge, PixelPoint point, MouseButton button)
+PressOutcome GaugePanel::press(std::size_t gauge, PixelPoint point, MouseButton button)
 {
-    if (watcher_ != nullptr)
-        watcher_->pressed(*this, gauge, point, button, true);
-    deliver(gauge, point, button);
+    const PressOutcome outcome = deliver(gauge, point, button);
     held_ = HeldButton{gauge, point, button};
-    if (watcher_ != nullptr)
-        watcher_->press_taken(*this);
+    return outcome;
 }
 
 void GaugePanel::release()
 {
-    if (held_ && watcher_ != nullptr)
-        watcher_->released(*this);
     held_.reset();
 }
 

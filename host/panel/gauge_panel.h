@@ -33,22 +33,13 @@ struct HeldButton {
     MouseButton button;
 };
 
-class GaugePanel;
-
-// Sees what is done to the panel from outside, whoever does it (a scenario,
-// the person at the bench): each frame as it starts, with the host variables
-// it runs with, and as it ends, and every mouse press and release.
-class PanelWatcher {
-public:
-    virtual ~PanelWatcher() = default;
-    virtual void frame_starting(const GaugePanel& panel) = 0;
-    virtual void frame_ended(const GaugePanel& panel) = 0;
-    // Before the press reaches the module; `held`: the button stays down,
-    // and repeats, until released. Then once the module has had it.
-    virtual void pressed(const GaugePanel& panel, std::size_t gauge, PixelPoint point, MouseButton button,
-                         bool held) = 0;
-    virtual void press_taken(const GaugePanel& panel) = 0;
-    virtual void released(const GaugePanel& panel) = 0;
+// What became of a click or press: the gauge it went to, the mouse area
+// under it (none for a point outside every area) and whether that area
+// took the button. Found once, when the press reaches the gauge.
+struct PressOutcome {
+    std::size_t gauge = 0;
+    const MouseRect* area = nullptr;
+    bool taken = false;
 };
 
 // The reason a module's records cannot be driven by this host, if any.
@@ -108,14 +99,13 @@ public:
     // old modules' gauges must have been closed.
     void start_over(LoadedModule module);
 
-    void set_watcher(PanelWatcher* watcher) { watcher_ = watcher; }
     // Each step of the gauges' life sends two service codes, as the
     // simulator does; without the second, a run shows that the first alone
     // does the module's work.
     void send_second_codes(bool send) { second_codes_ = send; }
 
-    void click(std::size_t gauge, PixelPoint point, MouseButton button);
-    void press(std::size_t gauge, PixelPoint point, MouseButton button);
+    PressOutcome click(std::size_t gauge, PixelPoint point, MouseButton button);
+    PressOutcome press(std::size_t gauge, PixelPoint point, MouseButton button);
     void release();
     // The clicks and presses sent since the last call, oldest first.
     std::vector<SentClick> take_clicks() { return std::exchange(clicks_, {}); }
@@ -135,7 +125,7 @@ public:
     HostServices services{variables};
 
 private:
-    void deliver(std::size_t gauge, PixelPoint point, MouseButton button);
+    PressOutcome deliver(std::size_t gauge, PixelPoint point, MouseButton button);
     void each_gauge(std::int32_t first_code, void (*routine)(GaugeHeader&, HostWord));
 
     struct Module {
@@ -151,7 +141,6 @@ private:
     PanelCanvas canvas_;
     std::optional<HeldButton> held_;
     std::vector<SentClick> clicks_;
-    PanelWatcher* watcher_ = nullptr;
     double tick_ = 0.0;
     double ticks_per_frame_ = 1.0;
     double frames_per_second_ = 18.0;

@@ -35,28 +35,28 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     // half times its face.
     screen.inputs = {
         {0.5,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({141, 417}, MouseButton::left);
          }}, // breaker closes
-        {0.6, [](BenchSession& s) { s.button_up(); }},
+        {0.6, [](BenchInputQueue& s) { s.button_up(); }},
         {1.0,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({345, 310}, MouseButton::left);
          }}, // pressure knob held
-        {2.0, [](BenchSession& s) { s.button_up(); }},
-        {2.5, [](BenchSession& s) { s.key("Up"); }},
-        {4.0, [](BenchSession& s) { s.key("L"); }},
-        {4.2, [](BenchSession& s) { s.key("B"); }},
-        {4.5, [](BenchSession& s) { s.key("B"); }},
-        {5.0, [](BenchSession& s) { s.key("P"); }},
-        {6.0, [](BenchSession& s) { s.key("N"); }},
-        {7.0, [](BenchSession& s) { s.key("P"); }},
-        {7.5, [](BenchSession& s) { s.key("K"); }},
+        {2.0, [](BenchInputQueue& s) { s.button_up(); }},
+        {2.5, [](BenchInputQueue& s) { s.key("Up"); }},
+        {4.0, [](BenchInputQueue& s) { s.key("L"); }},
+        {4.2, [](BenchInputQueue& s) { s.key("B"); }},
+        {4.5, [](BenchInputQueue& s) { s.key("B"); }},
+        {5.0, [](BenchInputQueue& s) { s.key("P"); }},
+        {6.0, [](BenchInputQueue& s) { s.key("N"); }},
+        {7.0, [](BenchInputQueue& s) { s.key("P"); }},
+        {7.5, [](BenchInputQueue& s) { s.key("K"); }},
         {8.0,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({330, 30}, MouseButton::left);
          }}, // units, a click
-        {8.0, [](BenchSession& s) { s.button_up(); }},
+        {8.0, [](BenchInputQueue& s) { s.button_up(); }},
     };
     screen.close_at_seconds = 9.0;
     std::stringstream file;
