@@ -133,6 +133,93 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     EXPECT_TRUE(holds(live_report.str(), "bench ready")) << live_report.str();
 }
 
+// A scenario flown live and the bench after it, recorded and flown again
+// headless; the trace of the replay is the live one.
+struct RecordedFlight {
+    std::string recorded, live_trace, report;
+};
+
+RecordedFlight fly_recorded(const std::string& scenario, std::vector<ScriptedScreen::Input> inputs, double close_at)
+{
+    ScriptedScreen screen;
+    screen.inputs = std::move(inputs);
+    screen.close_at_seconds = close_at;
+    std::ostringstream live_trace, report;
+    NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
+    GaugePanel panel{NativePlatform::linked_module(), platform};
+    EXPECT_FALSE(panel.connect());
+    SessionRecorder recorder(nullptr, [&] { return seconds_of(screen.now()); });
+    BenchSession session(panel, platform, screen, report, {.recorder = &recorder});
+    const ParseResult script = parse(scenario, "live.txt");
+    EXPECT_TRUE(script.ok()) << script.report();
+    session.run(script.program, {}, &live_trace);
+    return {recorder.text(), live_trace.str(), report.str()};
+}
+
+std::string replay_trace(const std::string& recorded)
+{
+    reset_module_state();
+    reset_scripted_sound_platform();
+    NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
+    GaugePanel panel{NativePlatform::linked_module(), platform};
+    EXPECT_FALSE(panel.connect());
+    const ParseResult script = parse(recorded, "session.txt");
+    EXPECT_TRUE(script.ok()) << script.report();
+    std::ostringstream trace, failures;
+    FrameLoop loop(panel, platform);
+    FrameTraceWriter writer(trace);
+    loop.add_observer(writer);
+    ScenarioRunner runner(loop, {}, failures);
+    const ScenarioResult result = runner.run(script.program);
+    EXPECT_FALSE(result.script_error) << failures.str();
+    EXPECT_EQ(result.failures, 0) << failures.str();
+    return trace.str();
+}
+
+std::size_t count_of(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+constexpr const char* zor_1_powered =
+    "place ZOR_1 0 0\nplace AZS_ZOR_1 370 0 45\nset bus_volts 27\nclick AZS_ZOR_1 15 32\n";
+
+TEST(SessionRecorder, TheScenarioIsWrittenAsTheCommandsItAppliedAndAClimbAsOneRamp)
+{
+    const RecordedFlight flight = fly_recorded(
+        zor_1_powered + std::string("ramp altitude 0 100 10\nhold ZOR_1 345 310 5\nexpect angle ZOR_1 0\nframes 2\n"),
+        {{0.5, [](BenchInputQueue& s) { s.key("Up"); }}, {2.0, [](BenchInputQueue& s) { s.key("L"); }}}, 2.5);
+    const std::string& r = flight.recorded;
+    for (const char* line : {"set bus_volts 27\nclick AZS_ZOR_1 15 32   # after frame 0\n", "ramp altitude 0 100 10\n",
+                             "press ZOR_1 345 310   # after frame 10\nframes 5\nrelease   # after frame 15\n"})
+        EXPECT_TRUE(holds(r, line)) << line << " in\n" << r;
+    EXPECT_FALSE(holds(r, "expect angle ZOR_1 0")) << "a scenario's checks are not commands to the panel";
+    // The climb a frame at a time, from 100 m at 5 m/s: one line for it.
+    EXPECT_EQ(count_of(r, "ramp altitude"), 2u) << r;
+    EXPECT_TRUE(holds(r, "ramp altitude 100 ")) << r;
+    EXPECT_EQ(replay_trace(r), flight.live_trace);
+}
+
+TEST(SessionRecorder, AScenarioQuitInsideARampIsWrittenAsFarAsItFlew)
+{
+    const RecordedFlight flight = fly_recorded(zor_1_powered + std::string("realtime on\nramp altitude 0 900 90\n"),
+                                               {{1.0, [](BenchInputQueue& s) { s.key("Esc"); }}}, 10.0);
+    const std::string& r = flight.recorded;
+    const std::size_t at = r.find("ramp altitude 0 ");
+    ASSERT_NE(at, std::string::npos) << r;
+    const ParseResult line = parse(r.substr(at, r.find('\n', at) - at), "line");
+    ASSERT_TRUE(line.ok()) << line.report();
+    const Command& ramp = line.program.commands.at(0);
+    const long flown = std::count(flight.live_trace.begin(), flight.live_trace.end(), '\n');
+    EXPECT_LT(ramp.number(3), 90);
+    EXPECT_EQ(ramp.number(3), flown) << "the ramp's frames are those that flew";
+    EXPECT_DOUBLE_EQ(ramp.number(2), 10.0 * flown);
+    EXPECT_EQ(replay_trace(r), flight.live_trace);
+}
+
 TEST(FileSettling, TakesAChangedFileOnceTwoLooksSawItTheSame)
 {
     const FileStamp loaded{true, 100, 1}, writing{true, 50, 2}, written{true, 120, 3}, gone{};
