@@ -274,7 +274,9 @@ void BenchSession::pointer_left()
 // of it (its area, taken or not) comes back from the panel and is reported.
 void BenchSession::button_down(PixelPoint panel, MouseButton button)
 {
-    pointer_at(panel);
+    // The window moves the pointer there first; the gauge under it is known.
+    if (panel.x != pointer_.x || panel.y != pointer_.y || !pointer_gauge_)
+        pointer_at(panel);
     const std::string pressed = "press " + point_text(panel) + " " + button_word(button) + ": ";
     if (!pointer_gauge_) {
         report_ << pressed << "no gauge" << std::endl;
