@@ -35,14 +35,14 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
         std::cerr << script.report();
         return exit_unusable;
     }
+    if (panel_alone)
+        script.program.commands.push_back(CommandExecutor::set(token_bus_volts, bench_bus_volts));
     for (const std::string& note : script.notes)
         std::cerr << note << "\n";
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library);
     if (!made)
         return exit_unusable;
     GaugePanel& panel = *made;
-    if (panel_alone)
-        panel.variables.set(token_bus_volts, bench_bus_volts);
     // The recording is made in RECORD.part, complete after every frame, and
     // renamed at the end: a bench that is killed leaves it there.
     OutputFile report_file(command_line.report_path), trace(command_line.trace_path),
@@ -71,8 +71,8 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
                           .film_path = command_line.film_path,
                           .recorder = recorder ? &*recorder : nullptr,
                           .follower = module.follower});
-    const int failures =
-        session.run(script.program, scenario_options(command_line, library), trace.is_open() ? &trace.stream() : nullptr);
+    const int failures = session.run(script.program, scenario_options(command_line, library),
+                                     trace.is_open() ? &trace.stream() : nullptr);
     // Every file is put in place, or said to have failed, whatever the run did.
     const bool recorded = commit_option_file(record_file);
     const bool traced = commit_option_file(trace);

@@ -2,11 +2,19 @@
 
 #include <iterator>
 
+#include "host/script/executor.h"
+
 namespace {
 
 // The simulator's unit-system variable: anything but metric is English.
 constexpr double metric_system = host_units_metric;
 constexpr double english_system = 0.0;
+
+// The altitude variable for a height, in the unit system given.
+double altitude_in(bool metric, double metres)
+{
+    return metric ? metres : metres / metres_per_foot;
+}
 
 } // namespace
 
@@ -22,14 +30,14 @@ void BenchFlight::slower()
         --rate_;
 }
 
-void BenchFlight::toggle_bus()
+std::vector<Command> BenchFlight::toggle_bus() const
 {
-    variables_.set(token_bus_volts, variables_.get(token_bus_volts) > 0.0 ? 0.0 : bench_bus_volts);
+    return {CommandExecutor::set(token_bus_volts, variables_.get(token_bus_volts) > 0.0 ? 0.0 : bench_bus_volts)};
 }
 
-void BenchFlight::step_sim_pressure(double step_mb)
+std::vector<Command> BenchFlight::step_sim_pressure(double step_mb) const
 {
-    variables_.set(token_kohlsman_mb, variables_.get(token_kohlsman_mb) + step_mb);
+    return {CommandExecutor::set(token_kohlsman_mb, variables_.get(token_kohlsman_mb) + step_mb)};
 }
 
 bool BenchFlight::metric() const
@@ -43,30 +51,27 @@ double BenchFlight::altitude_m() const
     return metric() ? raw : raw * metres_per_foot;
 }
 
-void BenchFlight::set_altitude_m(double metres)
+std::vector<Command> BenchFlight::toggle_units() const
 {
-    variables_.set(token_altitude, metric() ? metres : metres / metres_per_foot);
+    const bool to_metric = !metric();
+    return {CommandExecutor::set(token_units_of_measure, to_metric ? metric_system : english_system),
+            CommandExecutor::set(token_altitude, altitude_in(to_metric, altitude_m()))};
 }
 
-void BenchFlight::toggle_units()
-{
-    const double metres = altitude_m();
-    variables_.set(token_units_of_measure, metric() ? english_system : metric_system);
-    set_altitude_m(metres);
-}
-
-void BenchFlight::reset()
+std::vector<Command> BenchFlight::reset()
 {
     direction_ = 0;
     rate_ = bench_default_rate;
-    variables_.set(token_units_of_measure, metric_system);
-    variables_.set(token_altitude, 0.0);
-    variables_.set(token_bus_volts, bench_bus_volts);
-    variables_.set(token_kohlsman_mb, standard_pressure_mb);
+    return {CommandExecutor::set(token_units_of_measure, metric_system), CommandExecutor::set(token_altitude, 0.0),
+            CommandExecutor::set(token_bus_volts, bench_bus_volts),
+            CommandExecutor::set(token_kohlsman_mb, standard_pressure_mb)};
 }
 
-void BenchFlight::advance(double seconds)
+std::optional<Command> BenchFlight::advance(double seconds) const
 {
-    if (direction_ != 0)
-        set_altitude_m(altitude_m() + vertical_speed_m_per_s() * seconds);
+    if (direction_ == 0)
+        return std::nullopt;
+    const double now = variables_.get(token_altitude);
+    return CommandExecutor::ramp(token_altitude, now,
+                                 altitude_in(metric(), altitude_m() + vertical_speed_m_per_s() * seconds), 1);
 }

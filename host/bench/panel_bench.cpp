@@ -10,7 +10,16 @@ constexpr double feet_per_minute_per_metre_per_second = 60.0 / metres_per_foot;
 
 } // namespace
 
-PanelBench::PanelBench(FrameLoop& loop) : flight(loop.panel().variables), loop_(loop), panel_(loop.panel()) {}
+PanelBench::PanelBench(FrameLoop& loop, CommandExecutor& executor)
+    : flight(loop.panel().variables), loop_(loop), executor_(executor), panel_(loop.panel())
+{
+}
+
+void PanelBench::apply_all(const std::vector<Command>& commands)
+{
+    for (const Command& command : commands)
+        executor_.apply(command);
+}
 
 std::optional<BenchAction> PanelBench::press_key(const std::string& key)
 {
@@ -29,13 +38,13 @@ void PanelBench::apply(BenchAction action)
     case BenchAction::level_off:         flight.level_off(); break;
     case BenchAction::rate_up:           flight.faster(); break;
     case BenchAction::rate_down:         flight.slower(); break;
-    case BenchAction::bus_toggle:        flight.toggle_bus(); break;
-    case BenchAction::sim_pressure_up:   flight.step_sim_pressure(1.0); break;
-    case BenchAction::sim_pressure_down: flight.step_sim_pressure(-1.0); break;
-    case BenchAction::host_units_toggle: flight.toggle_units(); break;
+    case BenchAction::bus_toggle:        apply_all(flight.toggle_bus()); break;
+    case BenchAction::sim_pressure_up:   apply_all(flight.step_sim_pressure(1.0)); break;
+    case BenchAction::sim_pressure_down: apply_all(flight.step_sim_pressure(-1.0)); break;
+    case BenchAction::host_units_toggle: apply_all(flight.toggle_units()); break;
     case BenchAction::pause_toggle:      paused_ = !paused_; break;
     case BenchAction::step_frame:        paused_ = true; step_asked_ = true; break;
-    case BenchAction::reset_flight:      flight.reset(); panel_.input.release(); break;
+    case BenchAction::reset_flight:      apply_all(flight.reset()); executor_.apply(CommandExecutor::release()); break;
     case BenchAction::xray_toggle:       xray_ = !xray_; break;
     case BenchAction::mark:              break;   // the session writes what shows
     case BenchAction::quit:              quit_ = true; break;
@@ -48,7 +57,8 @@ bool PanelBench::run_frame()
     if (paused_ && !step_asked_)
         return false;
     step_asked_ = false;
-    flight.advance(1.0 / loop_.pace().frames_per_second);
+    if (const auto climb = flight.advance(1.0 / loop_.pace().frames_per_second))
+        executor_.apply(*climb);
     loop_.run_frame();
     return true;
 }

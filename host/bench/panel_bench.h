@@ -1,5 +1,6 @@
 // The panel bench: the panel flown live by a person. It turns keys into
-// actions on the flight and the bench, runs frames unless paused, keeps
+// actions on the flight and the bench (what changes the aircraft goes to
+// the panel as commands, through the executor), runs frames unless paused, keeps
 // what the status strip shows (the tone, the last key event the module
 // sent) and writes that strip. The window around it only draws and passes
 // the keys, the mouse and the clock on.
@@ -13,18 +14,20 @@
 #include "host/bench/flight.h"
 #include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
+#include "host/script/executor.h"
 
 class PanelBench {
 public:
-    // Frames run at the loop's pace, as the scenario left it.
-    explicit PanelBench(FrameLoop& loop);
+    // Frames run at the loop's pace, as the scenario left it; `executor`
+    // starts the loop's frames.
+    PanelBench(FrameLoop& loop, CommandExecutor& executor);
 
     // The action bound to the key, done; nullopt for a key without one.
     std::optional<BenchAction> press_key(const std::string& key);
     void apply(BenchAction action);
 
-    // A frame of the bench's own: the flight moves on, then the loop runs
-    // the panel. While paused nothing runs, unless one frame was asked for.
+    // A frame of the bench's own: the flight's climb for it applied, then
+    // the loop runs the panel. While paused nothing runs, unless one frame was asked for.
     bool run_frame();
     // What a frame showed, whoever ran it (the bench or a scenario).
     void frame_ran(const FrameResult& frame);
@@ -47,7 +50,10 @@ public:
     BenchFlight flight;
 
 private:
+    void apply_all(const std::vector<Command>& commands);
+
     FrameLoop& loop_;
+    CommandExecutor& executor_;
     GaugePanel& panel_;
     bool paused_ = false;
     bool step_asked_ = false;

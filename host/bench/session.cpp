@@ -13,22 +13,12 @@ constexpr auto status_rate_frames = static_cast<std::size_t>(default_frames_per_
 
 constexpr const char* bench_demo_file = "bench_demo.txt";
 
-std::string point_text(PixelPoint p)
-{
-    return std::to_string(p.x) + "," + std::to_string(p.y);
-}
-
-std::string button_name(MouseButton button)
-{
-    return button == MouseButton::left ? "left" : "right";
-}
-
 } // namespace
 
 BenchSession::BenchSession(GaugePanel& panel, HostPlatform& platform, BenchScreen& screen, std::ostream& report,
                            BenchOptions options)
     : panel_(panel), platform_(platform), screen_(screen), report_(report), options_(options),
-      loop_(panel, platform, *this, true), bench_(loop_), start_(screen.now())
+      loop_(panel, platform, *this, true), executor_(loop_), bench_(loop_, executor_), start_(screen.now())
 {
     bench_.set_xray(options.xray);
     next_report_seconds_ = options.report_every_seconds;
@@ -49,8 +39,12 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
     std::optional<FilmWriter> film;
     if (!options_.film_path.empty())
         loop_.add_observer(film.emplace(options_.film_path, report_));
+    // The recorder hears every command applied and counts every frame.
+    if (options_.recorder != nullptr)
+        loop_.add_observer(*options_.recorder);
+    executor_.set_listener(options_.recorder);
     loop_.add_observer(*this);
-    panel_.set_watcher(options_.recorder);
+    scenario_options.executor = &executor_;
     ScenarioRunner runner(loop_, std::move(scenario_options), report_);
     ScenarioResult result;
     if (guarded([&] { result = runner.run(scenario); }))
@@ -62,10 +56,12 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
         crash_ ? fly_bench_crashed() : fly_bench();
     // What the panel ended with closes the record, before its gauges end.
     if (options_.recorder != nullptr && !result.refused) {
-        guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); });
+        guarded([&] { options_.recorder->expect_now(loop_, bench_.last_sound_requests()); });
         options_.recorder->finish();
     }
-    panel_.set_watcher(nullptr);
+    executor_.set_listener(nullptr);
+    if (options_.recorder != nullptr)
+        loop_.remove_observer(*options_.recorder);
     if (trace_writer)
         loop_.remove_observer(*trace_writer);
     loop_.remove_observer(*this);
@@ -130,15 +126,18 @@ bool BenchSession::guarded(const std::function<void()>& work)
 void BenchSession::crashed(const std::string& fault)
 {
     crash_ = fault;
-    panel_.set_watcher(nullptr);
+    executor_.set_listener(nullptr);
     report_ << module_crash_message(fault) << std::endl;
     std::cerr << module_crash_message(fault) << std::endl;
     bench_.set_note("MODULE CRASHED: " + fault + " (Esc closes)");
 }
 
+// Between frames: the screen answers the system until the frame is due,
+// then what the person did meanwhile starts the frame.
 bool BenchSession::wait_until(BenchScreen::Clock::time_point due)
 {
-    screen_.wait_until(due, *this);
+    screen_.wait_until(due);
+    take_input();
     return !bench_.quit_asked();
 }
 
@@ -163,7 +162,8 @@ void BenchSession::present(const Image& picture, BenchScreen::Clock::time_point 
                          .help = bench_help_line(),
                          .note = bench_.note(),
                          .tooltip = crash_ ? std::nullopt : tooltip_now(),
-                         .pointer = pointer_};
+                         .pointer = pointer_,
+                         .cursor = cursor_};
     screen_.show(view, *this);
     if (bench_.tone_playing() != tone_reported_) {
         tone_reported_ = bench_.tone_playing();
@@ -187,99 +187,6 @@ std::optional<std::string> BenchSession::tooltip_now()
         tooltip_reported_ = text;
     }
     return text;
-}
-
-void BenchSession::key(const std::string& name)
-{
-    const auto action = crash_ ? bench_action_for(name) : bench_.press_key(name);
-    if (!action)
-        return;
-    report_ << "key " << name << std::endl;
-    if (crash_) {
-        if (*action == BenchAction::quit)
-            bench_.apply(BenchAction::quit);
-        return;
-    }
-    if (*action == BenchAction::mark)
-        mark();
-    if (options_.recorder != nullptr && (*action == BenchAction::pause_toggle || *action == BenchAction::step_frame))
-        options_.recorder->set_paused(bench_.paused());
-}
-
-// "This is what I saw here": the expectations of this moment, in the record.
-void BenchSession::mark()
-{
-    if (options_.recorder == nullptr) {
-        report_ << "nothing records this session: --record FILE keeps what shows" << std::endl;
-        return;
-    }
-    if (guarded([&] { options_.recorder->expect_now(panel_, bench_.last_sound_requests()); }))
-        report_ << "marked what shows after frame " << panel_.life.frame_number() << std::endl;
-}
-
-void BenchSession::pointer_moved(PixelPoint panel)
-{
-    pointer_ = panel;
-    pointer_gauge_ = gauge_point_at(panel_.placement.gauges(), panel);
-    std::optional<TooltipPlace> place;
-    if (pointer_gauge_)
-        if (const MouseRect* entry = panel_.input.mouse_at(pointer_gauge_->gauge, pointer_gauge_->face).tooltip)
-            place = TooltipPlace{pointer_gauge_->gauge, entry};
-    tooltip_rest_.pointer_at(place, panel, seconds_since_start());
-}
-
-void BenchSession::pointer_left()
-{
-    pointer_gauge_.reset();
-    tooltip_rest_.pointer_at(std::nullopt, pointer_, seconds_since_start());
-}
-
-void BenchSession::button_down(PixelPoint panel, MouseButton button)
-{
-    pointer_moved(panel);
-    report_ << "press " << point_text(panel) << " " << button_name(button) << ": ";
-    if (!pointer_gauge_) {
-        report_ << "no gauge" << std::endl;
-        return;
-    }
-    // The panel opens before the window first shows; a click cannot come
-    // sooner, but one must not open it from inside its own opening.
-    if (!panel_.life.is_open() || crash_) {
-        report_ << (crash_ ? "the module has crashed" : "the panel is not open yet") << std::endl;
-        return;
-    }
-    const GaugePoint at = *pointer_gauge_;
-    const MouseTarget target = panel_.input.mouse_at(at.gauge, at.face);
-    report_ << panel_.placement.gauges()[at.gauge].label << " " << point_text(at.face) << " ";
-    if (target.click_area == nullptr)
-        report_ << "no click area";
-    else if (!accepts(*target.click_area, button))
-        report_ << "not taken by its area";
-    else
-        report_ << "taken";
-    report_ << std::endl;
-    guarded([&] { panel_.input.press(at.gauge, at.face, button); });
-}
-
-void BenchSession::button_up()
-{
-    if (!crash_)
-        panel_.input.release();
-}
-
-std::int32_t BenchSession::cursor_at(PixelPoint panel)
-{
-    const std::optional<GaugePoint> at = gauge_point_at(panel_.placement.gauges(), panel);
-    const std::int32_t cursor = at ? panel_.input.mouse_at(at->gauge, at->face).cursor : cursor_none;
-    const std::string name = cursor_name(cursor);
-    if (name != cursor_reported_) {
-        report_ << "cursor " << name;
-        if (at)
-            report_ << " " << panel_.placement.gauges()[at->gauge].label << " " << point_text(at->face);
-        report_ << std::endl;
-        cursor_reported_ = name;
-    }
-    return cursor;
 }
 
 std::string bench_demo_path(const std::string& host_folder)

@@ -1,9 +1,10 @@
 // The bench run: a scenario flown live in the window (the demo panel's when
 // none is given), then frames at the scenario's pace under the
 // person's hand until they quit. The window is a screen that shows what it
-// is given and hands the person's keys and mouse back to the session; the
-// session reports what it did with them, one line each, so a test can
-// follow it.
+// is given and queues the person's keys and mouse; the session takes the
+// queue at the start of each frame, makes commands of it for the executor
+// (one press hit-tested once, its outcome reported), and reports what it
+// did, one line each, so a test can follow it.
 #pragma once
 
 #include <chrono>
@@ -12,6 +13,7 @@
 #include <ostream>
 #include <string>
 
+#include "host/bench/bench_input.h"
 #include "host/bench/frame_rate.h"
 #include "host/bench/module_follower.h"
 #include "host/bench/session_recorder.h"
@@ -29,6 +31,7 @@ struct BenchView {
     std::string note;                   // how a reload went, a crash; empty for none
     std::optional<std::string> tooltip; // shown near the pointer
     PixelPoint pointer{};               // in panel pixels
+    std::int32_t cursor = cursor_none;  // the host's cursor at the pointer
 };
 
 class BenchSession;
@@ -38,10 +41,13 @@ public:
     using Clock = std::chrono::steady_clock;
     virtual ~BenchScreen() = default;
     virtual void show(const BenchView& view, BenchSession& session) = 0;
-    // Answers the window's messages until `due`, passing the person's input
-    // to the session as it comes.
-    virtual void wait_until(Clock::time_point due, BenchSession& session) = 0;
+    // Answers the system's messages until `due`, the person's input going
+    // to `input`; sooner once a close is queued.
+    virtual void wait_until(Clock::time_point due) = 0;
     virtual Clock::time_point now() { return Clock::now(); }
+
+    // What the person did since the session last took it.
+    BenchInputQueue input;
 };
 
 struct BenchOptions {
@@ -70,16 +76,6 @@ public:
     // run. `trace` gets every frame, the scenario's and the bench's.
     int run(const Program& scenario, ScenarioOptions scenario_options, std::ostream* trace = nullptr);
 
-    // The person's input, in panel pixels.
-    void key(const std::string& name);
-    void pointer_moved(PixelPoint panel);
-    void pointer_left();
-    void button_down(PixelPoint panel, MouseButton button);
-    void button_up();
-    // The cursor the window shows at a point; a change is reported.
-    std::int32_t cursor_at(PixelPoint panel);
-    void close() { bench_.apply(BenchAction::quit); }
-
     std::ostream& report() { return report_; }
     // The fault, when the module crashed: from then on the bench runs no
     // frames and calls nothing of the module, and waits to be closed.
@@ -94,6 +90,14 @@ private:
     BenchScreen::Clock::time_point now() override { return screen_.now(); }
     bool wait_until(BenchScreen::Clock::time_point due) override;
     void frame_ran(FrameLoop& loop, const FrameResult& frame) override;
+    // The screen's queue, taken at the start of a frame: every input in
+    // the order it came.
+    void take_input();
+    void key(const std::string& name);
+    void pointer_at(PixelPoint panel);
+    void pointer_left();
+    void button_down(PixelPoint panel, MouseButton button);
+    void button_up();
     void fly_bench();
     void fly_bench_crashed();
     // Module work under the platform's guard; false once the module crashed.
@@ -114,6 +118,7 @@ private:
     std::ostream& report_;
     BenchOptions options_;
     FrameLoop loop_;
+    CommandExecutor executor_; // starts every frame of the loop
     PanelBench bench_;
     XrayOverlay xray_;
     TooltipRest tooltip_rest_;
@@ -122,7 +127,9 @@ private:
     std::optional<GaugePoint> pointer_gauge_;
     PixelPoint pointer_{};
     std::optional<std::string> tooltip_reported_;
+    std::int32_t cursor_ = cursor_none;
     std::string cursor_reported_ = "none";
+    bool button_held_ = false; // a press went to a gauge and is not yet let go
     bool tone_reported_ = false;
     double next_report_seconds_ = 0.0;
     std::optional<std::string> crash_;

@@ -1,6 +1,8 @@
 // The bench following its module file: a newer build takes the running
 // module's place, and the session so far, flown again at full speed, brings
-// the module's own state back (breakers, knobs, settings).
+// the module's own state back (breakers, knobs, settings): the recording,
+// the log of the commands applied so far, through an executor of its own
+// on a loop of its own, which nothing records.
 #include <sstream>
 
 #include "host/bench/session.h"
@@ -36,7 +38,7 @@ void BenchSession::reload(const ModuleOffer& offer)
     }
     // Whatever happens from here, the old module's gauges end the way the
     // host ends them, with their kill codes.
-    panel_.set_watcher(nullptr);
+    executor_.set_listener(nullptr);
     if (!guarded([&] { panel_.life.close(); }))
         return;
     options_.follower->take();
@@ -61,8 +63,7 @@ void BenchSession::reload(const ModuleOffer& offer)
     loop_.panel_ran_elsewhere();
     options_.recorder->comment("module reloaded after frame " + std::to_string(panel_.life.frame_number()) + ": " +
                                offer.description);
-    options_.recorder->resume(panel_);
-    panel_.set_watcher(options_.recorder);
+    executor_.set_listener(options_.recorder);
 
     const auto took = std::chrono::duration<double, std::milli>(screen_.now() - started).count();
     report_ << "module reloaded: " << offer.description << "; " << result.frames << " frames flown again in "

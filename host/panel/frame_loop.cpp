@@ -23,6 +23,7 @@ void FrameLoop::follow_clock(bool on)
 
 bool FrameLoop::wait_for_next_frame()
 {
+    platform_.pump_messages();
     if (!follows_clock_)
         return true;
     const bool carry_on = clock_.wait_until(pacer_.next_due());
@@ -33,6 +34,8 @@ bool FrameLoop::wait_for_next_frame()
 const FrameResult& FrameLoop::run_frame()
 {
     panel_.life.set_pace(pace_);
+    if (starter_ != nullptr)
+        starter_->frame_starting(*this);
     last_.started = clock_.now();
     const auto work_start = std::chrono::steady_clock::now();
     panel_.life.run_frame();

@@ -4,6 +4,10 @@
 // codes in order (GaugeLife::run_frame), gathers what the frame produced
 // into a FrameResult and hands that to every observer.
 //
+// Before the gauges' codes run, the loop's starter (the command executor,
+// host/script/executor.h) applies what this frame is to start with, so
+// that whoever runs the frame, the panel is told the same way.
+//
 // Observers: whatever must see every frame (the trace writer, the bench's
 // window, a recorder of a session, a film writer) subscribes once with
 // add_observer() and is called after each frame, in the order subscribed,
@@ -48,6 +52,12 @@ public:
     virtual void frame_ran(FrameLoop& loop, const FrameResult& frame) = 0;
 };
 
+class FrameStarter {
+public:
+    virtual ~FrameStarter() = default;
+    virtual void frame_starting(FrameLoop& loop) = 0;
+};
+
 class FrameLoop {
 public:
     // A live loop follows the clock from the start and whatever it is told
@@ -64,8 +74,10 @@ public:
     void follow_clock(bool on);
     bool follows_clock() const { return follows_clock_; }
 
-    // Waits for the next frame's time when following the clock (at once
-    // otherwise); false when the clock's watcher ended the run meanwhile.
+    // Lets the system deliver its messages, then waits for the next
+    // frame's time when following the clock (at once otherwise); false
+    // when the clock's watcher ended the run meanwhile. Messages are
+    // answered here, between frames, and never inside one.
     bool wait_for_next_frame();
     // One frame, now, handed to every observer; valid until the next.
     const FrameResult& run_frame();
@@ -74,6 +86,8 @@ public:
     // the session again): what it holds now is no frame of this one.
     void panel_ran_elsewhere();
 
+    // The one starter of every frame; null for none.
+    void set_starter(FrameStarter* starter) { starter_ = starter; }
     void add_observer(FrameObserver& observer);
     void remove_observer(FrameObserver& observer);
     // The panel as the last frame left it, drawn the first time it is asked
@@ -92,6 +106,7 @@ private:
     FramePace pace_;
     bool follows_clock_ = false;
     FramePacer pacer_;
+    FrameStarter* starter_ = nullptr;
     std::vector<FrameObserver*> observers_;
     std::size_t keys_seen_ = 0;
     double seconds_ = 0.0; // the run's time at the next frame

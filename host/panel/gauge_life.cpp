@@ -57,7 +57,6 @@ void GaugeLife::open()
         if (g.initialize_routine)
             g.initialize_routine();
     });
-    platform_.pump_messages();
     const std::vector<PlacedGauge>& gauges = placement_.gauges();
     for (std::size_t i = 0; i < gauges.size(); ++i)
         call_gauge(*gauges[i].header, service_panel_open, i);
@@ -67,11 +66,6 @@ void GaugeLife::open()
 void GaugeLife::run_frame()
 {
     open();
-    // Input the system delivers now comes before this frame, as it is seen
-    // by the frame.
-    platform_.pump_messages();
-    if (watch_.watcher != nullptr)
-        watch_.watcher->frame_starting(watch_.panel);
     tick_ += ticks_per_frame_;
     variables_.set(token_tick, std::floor(tick_));
     input_.repeat_held();
@@ -88,8 +82,6 @@ void GaugeLife::run_frame()
             g.draw_routine();
     });
     ++frame_;
-    if (watch_.watcher != nullptr)
-        watch_.watcher->frame_ended(watch_.panel);
 }
 
 void GaugeLife::close()

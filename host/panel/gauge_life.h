@@ -11,14 +11,12 @@
 #include "host/panel/frame_pace.h"
 #include "host/panel/gauge_placement.h"
 #include "host/panel/panel_input.h"
-#include "host/panel/panel_watcher.h"
 #include "host/panel/variables.h"
 
 class GaugeLife {
 public:
-    GaugeLife(const GaugePlacement& placement, PanelInput& input, HostVariables& variables, HostPlatform& platform,
-              const PanelWatch& watch)
-        : placement_(placement), input_(input), variables_(variables), platform_(platform), watch_(watch)
+    GaugeLife(const GaugePlacement& placement, PanelInput& input, HostVariables& variables)
+        : placement_(placement), input_(input), variables_(variables)
     {
     }
 
@@ -52,8 +50,6 @@ private:
     const GaugePlacement& placement_;
     PanelInput& input_;
     HostVariables& variables_;
-    HostPlatform& platform_;
-    const PanelWatch& watch_;
     FramePace pace_;
     double ticks_per_frame_ = default_ticks_per_second / default_frames_per_second;
     double tick_ = 0.0;

@@ -6,8 +6,7 @@ GaugePanel::GaugePanel(LoadedModule module, HostPlatform& platform) : GaugePanel
 }
 
 GaugePanel::GaugePanel(HostPlatform& platform)
-    : modules(platform, services), input(placement, platform, watch_),
-      life(placement, input, variables, platform, watch_)
+    : modules(platform, services), input(placement, platform), life(placement, input, variables)
 {
 }
 

@@ -14,14 +14,10 @@
 #include "host/panel/gauge_placement.h"
 #include "host/panel/panel_input.h"
 #include "host/panel/panel_modules.h"
-#include "host/panel/panel_watcher.h"
 #include "host/panel/services.h"
 #include "host/panel/variables.h"
 
 class GaugePanel {
-    // First, as the parts hold it.
-    PanelWatch watch_{*this};
-
 public:
     // A panel of one module, connected by modules.connect().
     GaugePanel(LoadedModule module, HostPlatform& platform);
@@ -35,8 +31,6 @@ public:
     // new: no gauges, the variables as at the start, no key events. The
     // old modules' gauges must have been closed.
     void start_over(LoadedModule module);
-
-    void set_watcher(PanelWatcher* watcher) { watch_.watcher = watcher; }
 
     HostVariables variables;
     HostServices services{variables};

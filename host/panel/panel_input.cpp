@@ -1,36 +1,29 @@
 #include "host/panel/panel_input.h"
 
-void PanelInput::click(std::size_t gauge, PixelPoint point, MouseButton button)
+PressOutcome PanelInput::click(std::size_t gauge, PixelPoint point, MouseButton button)
 {
-    if (watch_.watcher != nullptr)
-        watch_.watcher->pressed(watch_.panel, gauge, point, button, false);
-    deliver(gauge, point, button);
-    if (watch_.watcher != nullptr)
-        watch_.watcher->press_taken(watch_.panel);
+    return deliver(gauge, point, button);
 }
 
-void PanelInput::deliver(std::size_t gauge, PixelPoint point, MouseButton button)
+PressOutcome PanelInput::deliver(std::size_t gauge, PixelPoint point, MouseButton button)
 {
     clicks_.push_back({placement_.gauges().at(gauge).label, point, button});
     const MouseTarget target = mouse_at(gauge, point);
-    if (target.click_area != nullptr && accepts(*target.click_area, button))
+    const bool taken = target.click_area != nullptr && accepts(*target.click_area, button);
+    if (taken)
         deliver_click(*target.click_area, point, button);
+    return {.gauge = gauge, .area = target.click_area, .taken = taken};
 }
 
-void PanelInput::press(std::size_t gauge, PixelPoint point, MouseButton button)
+PressOutcome PanelInput::press(std::size_t gauge, PixelPoint point, MouseButton button)
 {
-    if (watch_.watcher != nullptr)
-        watch_.watcher->pressed(watch_.panel, gauge, point, button, true);
-    deliver(gauge, point, button);
+    const PressOutcome outcome = deliver(gauge, point, button);
     held_ = HeldButton{gauge, point, button};
-    if (watch_.watcher != nullptr)
-        watch_.watcher->press_taken(watch_.panel);
+    return outcome;
 }
 
 void PanelInput::release()
 {
-    if (held_ && watch_.watcher != nullptr)
-        watch_.watcher->released(watch_.panel);
     held_.reset();
 }
 

@@ -11,7 +11,6 @@
 
 #include "host/panel/gauge_placement.h"
 #include "host/panel/mouse_areas.h"
-#include "host/panel/panel_watcher.h"
 
 // A click or press as the host sent it to a gauge.
 struct SentClick {
@@ -20,17 +19,25 @@ struct SentClick {
     MouseButton button;
 };
 
+// What became of a click or press: the gauge it went to, the mouse area
+// under it (none for a point outside every area) and whether that area
+// took the button. Found once, when the press reaches the gauge.
+struct PressOutcome {
+    std::size_t gauge = 0;
+    const MouseRect* area = nullptr;
+    bool taken = false;
+};
+
 class PanelInput {
 public:
-    PanelInput(const GaugePlacement& placement, HostPlatform& platform, const PanelWatch& watch)
-        : placement_(placement), platform_(platform), watch_(watch)
+    PanelInput(const GaugePlacement& placement, HostPlatform& platform) : placement_(placement), platform_(platform)
     {
     }
 
     // Gauges by their number in placement order, points in face pixels.
-    void click(std::size_t gauge, PixelPoint point, MouseButton button);
+    PressOutcome click(std::size_t gauge, PixelPoint point, MouseButton button);
     // The button stays down, and repeats each frame, until release().
-    void press(std::size_t gauge, PixelPoint point, MouseButton button);
+    PressOutcome press(std::size_t gauge, PixelPoint point, MouseButton button);
     void release();
     // The clicks and presses sent since the last call, oldest first.
     std::vector<SentClick> take_clicks() { return std::exchange(clicks_, {}); }
@@ -41,7 +48,7 @@ public:
     // A held button clicks again where it is held, if the area there
     // repeats: once a frame, before the gauges update.
     void repeat_held();
-    // Nothing held, as on a new panel; no watcher is told.
+    // Nothing held, as on a new panel.
     void forget_held() { held_.reset(); }
 
 private:
@@ -51,11 +58,10 @@ private:
         MouseButton button;
     };
 
-    void deliver(std::size_t gauge, PixelPoint point, MouseButton button);
+    PressOutcome deliver(std::size_t gauge, PixelPoint point, MouseButton button);
 
     const GaugePlacement& placement_;
     HostPlatform& platform_;
-    const PanelWatch& watch_;
     std::optional<HeldButton> held_;
     std::vector<SentClick> clicks_;
 };

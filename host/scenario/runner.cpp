@@ -22,15 +22,15 @@ const ScenarioRunner::VerbRow ScenarioRunner::verbs[] = {
     // clang-format off
     {Verb::place,            &ScenarioRunner::nothing,          false, false, true},
     {Verb::panel,            &ScenarioRunner::nothing,          false, false, true},
-    {Verb::fps,              &ScenarioRunner::fps,              false, false, true},
-    {Verb::ticks_per_second, &ScenarioRunner::ticks_per_second, false, false, true},
+    {Verb::fps,              &ScenarioRunner::apply,            false, false, true},
+    {Verb::ticks_per_second, &ScenarioRunner::apply,            false, false, true},
     {Verb::realtime,         &ScenarioRunner::realtime,         false, false, false},
-    {Verb::set,              &ScenarioRunner::set,              false, false, true},
+    {Verb::set,              &ScenarioRunner::apply,            false, false, true},
     {Verb::ramp,             &ScenarioRunner::ramp,             true , false, true},
     {Verb::frames,           &ScenarioRunner::frames,           true , false, true},
-    {Verb::click,            &ScenarioRunner::click,            true , true , true},
-    {Verb::press,            &ScenarioRunner::press,            true , true , true},
-    {Verb::release,          &ScenarioRunner::release,          false, false, true},
+    {Verb::click,            &ScenarioRunner::apply,            true , true , true},
+    {Verb::press,            &ScenarioRunner::apply,            true , true , true},
+    {Verb::release,          &ScenarioRunner::apply,            false, false, true},
     {Verb::hold,             &ScenarioRunner::hold,             true , true , true},
     {Verb::snapshot,         &ScenarioRunner::snapshot,         true , true , false},
     {Verb::moment,           &ScenarioRunner::moment,           true , true , false},
@@ -53,7 +53,8 @@ const ScenarioRunner::VerbRow ScenarioRunner::verbs[] = {
 };
 
 ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
-    : loop_(loop), panel_(loop.panel()), platform_(loop.platform()), options_(std::move(options)), report_(report)
+    : loop_(loop), panel_(loop.panel()), platform_(loop.platform()), options_(std::move(options)),
+      executor_(options_.executor != nullptr ? *options_.executor : own_executor_.emplace(loop)), report_(report)
 {
     static_assert(std::size(verbs) == verb_count);
 }
@@ -148,24 +149,9 @@ PixelPoint ScenarioRunner::point(const Command& command, std::size_t at)
     return {static_cast<std::int32_t>(command.number(at)), static_cast<std::int32_t>(command.number(at + 1))};
 }
 
-MouseButton ScenarioRunner::button(const Command& command, std::size_t at)
-{
-    return command.has(at) && command.word(at) == "right" ? MouseButton::right : MouseButton::left;
-}
-
 std::string ScenarioRunner::text(const Command& command, std::size_t at)
 {
     return print_value(command.arguments.at(at));
-}
-
-void ScenarioRunner::fps(const Command& c)
-{
-    loop_.set_pace({.frames_per_second = c.number(0), .ticks_per_second = loop_.pace().ticks_per_second});
-}
-
-void ScenarioRunner::ticks_per_second(const Command& c)
-{
-    loop_.set_pace({.frames_per_second = loop_.pace().frames_per_second, .ticks_per_second = c.number(0)});
 }
 
 void ScenarioRunner::realtime(const Command& c)
@@ -188,33 +174,25 @@ void ScenarioRunner::pause(const Command& c)
     loop_.follow_clock(true);
 }
 
-void ScenarioRunner::set(const Command& c)
-{
-    panel_.variables.set(c.variable(0), c.number(1));
-}
-
+// The executor moves the variable at the start of each of the ramp's frames.
 void ScenarioRunner::ramp(const Command& c)
 {
-    const std::uint32_t variable = c.variable(0);
-    const double from = c.number(1);
-    const double to = c.number(2);
-    const long count = static_cast<long>(c.number(3));
-    run_frames(count, [&](long i) { panel_.variables.set(variable, from + (to - from) * (i + 1) / count); });
+    executor_.apply(c);
+    run_frames(static_cast<long>(c.number(3)));
 }
 
 void ScenarioRunner::frames(const Command& c)
 {
-    run_frames(static_cast<long>(c.number(0)), [](long) {});
+    run_frames(static_cast<long>(c.number(0)));
 }
 
-void ScenarioRunner::run_frames(long count, const std::function<void(long)>& before_each)
+void ScenarioRunner::run_frames(long count)
 {
     for (long i = 0; i < count && !result_.script_error && !stopped_; ++i) {
         if (!loop_.wait_for_next_frame()) {
             stopped_ = true;
             break;
         }
-        before_each(i);
         const FrameResult& frame = loop_.run_frame();
         result_.frame_costs_us.add(frame.work_us);
         last_sound_requests_ = frame.sound_requests;
@@ -224,29 +202,22 @@ void ScenarioRunner::run_frames(long count, const std::function<void(long)>& bef
     }
 }
 
-// `GAUGE X Y [left|right]`.
-void ScenarioRunner::click(const Command& c)
+// What tells the panel something goes to it through the executor.
+void ScenarioRunner::apply(const Command& c)
 {
-    panel_.input.click(gauge_index(c, 0), point(c, 1), button(c, 3));
+    executor_.apply(c);
 }
 
-void ScenarioRunner::press(const Command& c)
-{
-    panel_.input.press(gauge_index(c, 0), point(c, 1), button(c, 3));
-}
-
-void ScenarioRunner::release(const Command&)
-{
-    panel_.input.release();
-}
-
-// `GAUGE X Y [left|right] FRAMES`.
+// `GAUGE X Y [left|right] FRAMES`: a press, its frames, its release.
 void ScenarioRunner::hold(const Command& c)
 {
     const bool named_button = c.has(4);
-    panel_.input.press(gauge_index(c, 0), point(c, 1), named_button ? button(c, 3) : MouseButton::left);
-    run_frames(static_cast<long>(c.number(named_button ? 4 : 3)), [](long) {});
-    panel_.input.release();
+    Command press = c;
+    press.verb = Verb::press;
+    press.arguments.resize(named_button ? 4 : 3);
+    executor_.apply(press);
+    run_frames(static_cast<long>(c.number(named_button ? 4 : 3)));
+    executor_.apply(CommandExecutor::release());
 }
 
 // `FILE.png [GAUGE] [xray]`.

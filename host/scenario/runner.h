@@ -20,6 +20,7 @@
 #include "host/panel/gauge_panel.h"
 #include "host/panelfile/panel_opening.h"
 #include "host/script/command.h"
+#include "host/script/executor.h"
 
 struct ScenarioOptions {
     // clang-format off
@@ -35,14 +36,18 @@ struct ScenarioOptions {
     // whatever `realtime` and `pause` say, no pictures, and the panel left
     // open to go on from there.
     bool restoring = false;
+    // Applies the commands that tell the panel something; the run makes
+    // its own on its loop when none is given (one already starting the
+    // loop's frames must be given).
+    CommandExecutor* executor = nullptr;
     // clang-format on
 };
 
 struct ScenarioResult {
-    int failures = 0;          // failed expectations
-    bool script_error = false; // a line the runner cannot run
+    int failures = 0;           // failed expectations
+    bool script_error = false;  // a line the runner cannot run
     bool output_failed = false; // a picture or a film it could not write
-    bool refused = false;      // such a line found before the first frame
+    bool refused = false;       // such a line found before the first frame
     long frames = 0;
     MedianHistogram frame_costs_us; // module work of each frame, in a fixed space
 };
@@ -78,16 +83,11 @@ private:
     void check_gauges(const Command&);
     void check_element(const Command&);
 
-    void fps(const Command&);
-    void ticks_per_second(const Command&);
+    void apply(const Command&); // set, fps, ticks_per_second, click, press, release
     void realtime(const Command&);
-    void set(const Command&);
     void ramp(const Command&);
     void pause(const Command&);
     void frames(const Command&);
-    void click(const Command&);
-    void press(const Command&);
-    void release(const Command&);
     void hold(const Command&);
     void snapshot(const Command&);
     void moment(const Command&);
@@ -111,7 +111,7 @@ private:
 
     void check_all(const Program& program);
     void run_all(const Program& program);
-    void run_frames(long count, const std::function<void(long)>& before_each);
+    void run_frames(long count);
     void watch();
     void fail(const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
@@ -121,7 +121,6 @@ private:
     bool stopped_by_fault() const { return result_.script_error || result_.output_failed; }
     std::size_t gauge_index(const Command& command, std::size_t at) const;
     static PixelPoint point(const Command& command, std::size_t at);
-    static MouseButton button(const Command& command, std::size_t at);
     static std::string text(const Command& command, std::size_t at);
     std::string output_path(const std::string& name) const;
 
@@ -129,6 +128,8 @@ private:
     GaugePanel& panel_;
     HostPlatform& platform_;
     ScenarioOptions options_;
+    std::optional<CommandExecutor> own_executor_;
+    CommandExecutor& executor_;
     std::ostream& report_;
     ScenarioResult result_;
     std::string where_;            // "file:line" of the line running

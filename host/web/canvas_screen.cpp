@@ -32,9 +32,9 @@ EM_JS(void, wait_for_animation_frame, (), {
 void CanvasScreen::show(const BenchView& view, BenchSession& session)
 {
     const std::string lcd = lcd_reading();
-    page_show(view.panel->pixels.data(), view.panel->width, view.panel->height, view.status.c_str(),
-              view.help.c_str(), view.note.c_str(), view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x,
-              view.pointer.y, input_.cursor(), lcd.c_str());
+    page_show(view.panel->pixels.data(), view.panel->width, view.panel->height, view.status.c_str(), view.help.c_str(),
+              view.note.c_str(), view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x, view.pointer.y,
+              cursor_name(view.cursor), lcd.c_str());
     hand_over_sound(session);
 }
 
@@ -67,13 +67,13 @@ void CanvasScreen::take_page_flight()
     ending_ = take_flight_(text) || ending_;
 }
 
-void CanvasScreen::wait_until(Clock::time_point due, BenchSession& session)
+void CanvasScreen::wait_until(Clock::time_point due)
 {
     for (;;) {
-        input_.apply(session);
+        input.take_from(page_input_);
         take_page_flight();
         if (ending_) {
-            session.close();
+            input.close();
             return;
         }
         if (now() >= due)

@@ -2,8 +2,9 @@
 // with the status strip, the help line, the note, the tooltip, the cursor
 // and the LCD reading; the module's tone requests go to the page's sound.
 // Between frames it gives the browser its turn, one animation frame at a
-// time, and applies the page's input at the start of each frame. A new
-// flight asked for by the page ends the running session.
+// time, and hands the page's input over to the session's queue, which the
+// session takes at the start of each frame. A new flight asked for by the
+// page ends the running session.
 #pragma once
 
 #include <cstddef>
@@ -11,20 +12,20 @@
 #include <string>
 
 #include "host/bench/session.h"
-#include "host/web/page_input.h"
 
 class CanvasScreen : public BenchScreen {
 public:
     // `take_flight` is handed a scenario the page asked to fly and says
     // whether it will fly next.
     using FlightTaker = std::function<bool(const std::string& text)>;
-    CanvasScreen(HostPlatform& platform, PageInput& input, FlightTaker take_flight)
-        : platform_(platform), input_(input), take_flight_(std::move(take_flight))
+    // `page_input` is what the page's script handed over (zor_page_event).
+    CanvasScreen(HostPlatform& platform, BenchInputQueue& page_input, FlightTaker take_flight)
+        : platform_(platform), page_input_(page_input), take_flight_(std::move(take_flight))
     {
     }
 
     void show(const BenchView& view, BenchSession& session) override;
-    void wait_until(Clock::time_point due, BenchSession& session) override;
+    void wait_until(Clock::time_point due) override;
 
     bool ending() const { return ending_; }
     // A flight the page asked for, taken (the session then ends at once).
@@ -34,7 +35,7 @@ private:
     void hand_over_sound(const BenchSession& session);
 
     HostPlatform& platform_;
-    PageInput& input_;
+    BenchInputQueue& page_input_;
     FlightTaker take_flight_;
     bool ending_ = false;
     std::size_t tone_samples_sent_ = 0; // the tone buffer's length the page has

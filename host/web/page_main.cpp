@@ -18,7 +18,6 @@
 #include "host/scenario/runner.h"
 #include "host/script/parse.h"
 #include "host/web/canvas_screen.h"
-#include "host/web/page_input.h"
 
 namespace {
 
@@ -35,7 +34,9 @@ constexpr const char* page_executable    = "C:\\Host\\zor_host.exe";
 constexpr std::size_t longest_scenario   = 4u << 20;
 // clang-format on
 
-PageInput page_input;
+// What the page's script hands over as it comes, until a session's screen
+// takes it.
+BenchInputQueue page_input;
 std::string scenario_path; // flown by the next session; the demo panel's first
 
 // "line N: ..." for a message that names the scenario and its line.
@@ -54,7 +55,7 @@ std::string check_scenario(const std::string& text, HostPlatform& platform)
 {
     if (text.size() > longest_scenario)
         return "the scenario is " + std::to_string(text.size()) + " bytes, more than " +
-               std::to_string(longest_scenario) + " this page reads";
+            std::to_string(longest_scenario) + " this page reads";
     const ParseResult parsed = parse(text, flight_path);
     if (!parsed.ok())
         return page_message(parsed.errors.front(), flight_path);
@@ -103,7 +104,7 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void zor_page_event(int kind, int x, int y, int right_button, const char* key)
 {
-    page_input.add({.kind = static_cast<PageEventKind>(kind),
+    page_input.add({.kind = static_cast<BenchInputKind>(kind),
                     .point = {x, y},
                     .button = right_button ? MouseButton::right : MouseButton::left,
                     .key = key != nullptr ? key : ""});

@@ -138,8 +138,8 @@ LRESULT CALLBACK BenchWindow::procedure(HWND window, UINT message, WPARAM w, LPA
     return self->answer(message, w, l);
 }
 
-// Input reaches the session only once it has shown a picture; the panel's
-// gauges are placed by then.
+// Input is queued only once a picture has shown; the panel's gauges are
+// placed by then. The session takes it at the start of its next frame.
 LRESULT BenchWindow::answer(UINT message, WPARAM w, LPARAM l)
 {
     switch (message) {
@@ -161,48 +161,43 @@ LRESULT BenchWindow::answer(UINT message, WPARAM w, LPARAM l)
                 .cbSize = sizeof(TRACKMOUSEEVENT), .dwFlags = TME_LEAVE, .hwndTrack = window_, .dwHoverTime = 0};
             tracking_leave_ = TrackMouseEvent(&track) != FALSE;
         }
-        if (session_ != nullptr)
-            session_->pointer_moved(point_of(l));
+        if (shown_)
+            input.pointer_moved(point_of(l));
         return 0;
     case WM_MOUSELEAVE:
         tracking_leave_ = false;
-        if (session_ != nullptr)
-            session_->pointer_left();
+        if (shown_)
+            input.pointer_left();
         return 0;
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
         SetCapture(window_);
-        if (session_ != nullptr)
-            session_->button_down(point_of(l), message == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right);
+        if (shown_)
+            input.button_down(point_of(l), message == WM_LBUTTONDOWN ? MouseButton::left : MouseButton::right);
         return 0;
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
         ReleaseCapture();
-        if (session_ != nullptr)
-            session_->button_up();
+        if (shown_)
+            input.button_up();
         return 0;
     case WM_KEYDOWN:
-        if (session_ != nullptr && !key_name(w).empty())
-            session_->key(key_name(w));
+        if (shown_ && !key_name(w).empty())
+            input.key(key_name(w));
         return 0;
-    case WM_CLOSE:
-        if (session_ != nullptr)
-            session_->close();
-        return 0;
+    case WM_CLOSE: input.close(); return 0;
     default: break;
     }
     return DefWindowProcA(window_, message, w, l);
 }
 
-// The host's own cursor over a mouse area; the system's arrow elsewhere.
+// The host's own cursor over a mouse area, as the session found it at the
+// pointer; the system's arrow elsewhere.
 bool BenchWindow::set_cursor()
 {
-    if (session_ == nullptr)
+    if (!shown_)
         return false;
-    POINT at;
-    GetCursorPos(&at);
-    ScreenToClient(window_, &at);
-    const std::int32_t cursor = session_->cursor_at({at.x, at.y});
+    const std::int32_t cursor = cursor_;
     for (std::size_t i = 0; i < std::size(cursor_resources); ++i)
         if (cursor_resources[i].host_cursor == cursor && cursors_[i] != nullptr) {
             SetCursor(cursors_[i]);
@@ -212,13 +207,12 @@ bool BenchWindow::set_cursor()
     return true;
 }
 
-void BenchWindow::wait_until(Clock::time_point due, BenchSession& session)
+void BenchWindow::wait_until(Clock::time_point due)
 {
-    session_ = &session;
     for (;;) {
         pump_window_messages();
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(due - Clock::now()).count();
-        if (left <= 0 || session.bench().quit_asked())
+        if (left <= 0 || input.closing())
             return;
         MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(left), QS_ALLINPUT);
     }
@@ -227,7 +221,6 @@ void BenchWindow::wait_until(Clock::time_point due, BenchSession& session)
 void BenchWindow::show(const BenchView& view, BenchSession& session)
 {
     const bool first = panel_width_ == 0;
-    session_ = &session;
     if (view.panel->width != panel_width_ || view.panel->height != panel_height_) {
         fit_to(view.panel->width, view.panel->height);
         POINT origin{0, 0};
@@ -246,6 +239,19 @@ void BenchWindow::show(const BenchView& view, BenchSession& session)
     HDC dc = GetDC(window_);
     blit(dc);
     ReleaseDC(window_, dc);
+    shown_ = true;
+    // The cursor the session found at the pointer is set now, not at the
+    // pointer's next move.
+    if (view.cursor != cursor_) {
+        cursor_ = view.cursor;
+        POINT at;
+        RECT client;
+        GetCursorPos(&at);
+        ScreenToClient(window_, &at);
+        GetClientRect(window_, &client);
+        if (PtInRect(&client, at))
+            set_cursor();
+    }
 }
 
 // The client area holds the panel and the strip under it; the window

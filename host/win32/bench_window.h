@@ -1,8 +1,9 @@
 // The bench's window: the host's main window, made visible. It shows the
 // bench's pictures through a back buffer (the panel as the host drew it,
 // the status strip, the help line, the tooltip box), sets the host's own
-// cursors over the mouse areas, and hands keys and the mouse to the
-// session. It is created before the module loads, like the plain host's
+// cursors over the mouse areas, and queues keys and the mouse for the
+// session, which takes them at the start of its next frame: nothing the
+// window receives calls into the panel. It is created before the module loads, like the plain host's
 // window, so the module's lookup and its sound device find it.
 #pragma once
 
@@ -23,7 +24,7 @@ public:
     const std::string& window_class() const { return window_class_; }
 
     void show(const BenchView& view, BenchSession& session) override;
-    void wait_until(Clock::time_point due, BenchSession& session) override;
+    void wait_until(Clock::time_point due) override;
 
 private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM w, LPARAM l);
@@ -45,6 +46,7 @@ private:
     int client_width_ = 0, client_height_ = 0;
     HCURSOR cursors_[3] = {}; // hand, up arrow, down arrow
     HFONT font_ = nullptr;
-    BenchSession* session_ = nullptr; // the session the input goes to
+    std::int32_t cursor_ = cursor_none; // the host's cursor at the pointer, as last shown
+    bool shown_ = false;                // a picture has been shown: input is taken from then
     bool tracking_leave_ = false;
 };

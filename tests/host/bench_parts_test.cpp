@@ -11,6 +11,7 @@
 #include "host/app/session.h"
 #include "host/bench/pointer.h"
 #include "host/panel/frame_pacer.h"
+#include "host/script/print.h"
 
 namespace {
 
@@ -36,26 +37,42 @@ TEST(BenchKeys, EveryActionHasOneKeyAndTheHelpLineNamesThemInOrder)
     }
 }
 
+// The flight says each change as commands; here their values land in the
+// variables as the executor puts them there: a set's value, a one-frame
+// ramp's last.
 class Flight : public ::testing::Test {
 protected:
     HostVariables variables;
     BenchFlight flight{variables};
     double altitude() const { return variables.get(token_altitude); }
+    void apply(const std::vector<Command>& commands)
+    {
+        for (const Command& c : commands) {
+            ASSERT_TRUE(c.verb == Verb::set || (c.verb == Verb::ramp && c.number(3) == 1)) << print(c);
+            variables.set(c.variable(0), c.number(c.verb == Verb::set ? 1 : 2));
+        }
+    }
+    void advance(double seconds)
+    {
+        if (const auto climb = flight.advance(seconds)) {
+            EXPECT_EQ(climb->number(1), altitude()) << "a ramp from where the aircraft is";
+            apply({*climb});
+        }
+    }
 };
 
 TEST_F(Flight, ClimbsAndDescendsAtTheChosenRateFrameByFrame)
 {
     flight.climb();
     for (int frame = 0; frame < 18; ++frame)
-        flight.advance(1.0 / 18);
+        advance(1.0 / 18);
     EXPECT_NEAR(altitude(), 5.0, 1e-9);
     flight.faster();
     flight.descend();
-    flight.advance(1.0);
+    advance(1.0);
     EXPECT_NEAR(altitude(), -5.0, 1e-9);
     flight.level_off();
-    flight.advance(1.0);
-    EXPECT_NEAR(altitude(), -5.0, 1e-9);
+    EXPECT_EQ(flight.advance(1.0), std::nullopt) << "level: no command";
 }
 
 TEST_F(Flight, RatesStopAtTheSlowestAndTheFastest)
@@ -71,26 +88,27 @@ TEST_F(Flight, RatesStopAtTheSlowestAndTheFastest)
 TEST_F(Flight, UnitSystemChangesTheAltitudeVariableButNotTheHeight)
 {
     variables.set(token_altitude, 1000.0);
-    flight.toggle_units();
+    apply(flight.toggle_units());
     EXPECT_EQ(variables.get(token_units_of_measure), 0.0);
     EXPECT_NEAR(altitude(), 1000.0 / 0.3048, 1e-6);
     flight.climb();
-    flight.advance(1.0); // 5 m more, written in feet
+    advance(1.0); // 5 m more, written in feet
     EXPECT_NEAR(flight.altitude_m(), 1005.0, 1e-6);
-    flight.toggle_units();
+    apply(flight.toggle_units());
     EXPECT_NEAR(altitude(), 1005.0, 1e-6);
 }
 
 TEST_F(Flight, BusSwitchesBetweenOffAndTheBenchVoltageAndResetRestoresTheGround)
 {
-    flight.toggle_bus();
+    apply(flight.toggle_bus());
     EXPECT_EQ(variables.get(token_bus_volts), 27.0);
-    flight.toggle_bus();
+    apply(flight.toggle_bus());
     EXPECT_EQ(variables.get(token_bus_volts), 0.0);
-    flight.step_sim_pressure(-3.0);
+    apply(flight.step_sim_pressure(-3.0));
+    EXPECT_EQ(variables.get(token_kohlsman_mb), 1010.0);
     variables.set(token_altitude, 700.0);
     flight.climb();
-    flight.reset();
+    apply(flight.reset());
     EXPECT_EQ(altitude(), 0.0);
     EXPECT_EQ(variables.get(token_kohlsman_mb), 1013.0);
     EXPECT_EQ(variables.get(token_bus_volts), 27.0);

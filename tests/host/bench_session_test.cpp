@@ -51,15 +51,15 @@ TEST_F(Bench, ScenarioFliesLiveThenTheBenchTakesClicksOnScaledGauges)
 {
     screen.inputs = {
         {1.0,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({392, 48}, MouseButton::left);
          }}, // breaker, face 14,31
-        {1.1, [](BenchSession& s) { s.button_up(); }},
+        {1.1, [](BenchInputQueue& s) { s.button_up(); }},
         {2.0,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({330, 30}, MouseButton::right);
          }}, // units button
-        {2.1, [](BenchSession& s) { s.button_up(); }},
+        {2.1, [](BenchInputQueue& s) { s.button_up(); }},
     };
     screen.close_at_seconds = 3.0;
     EXPECT_EQ(fly(zor_1_and_breaker), 0);
@@ -72,29 +72,28 @@ TEST_F(Bench, ScenarioFliesLiveThenTheBenchTakesClicksOnScaledGauges)
     EXPECT_GT(screen.pictures, 45);
     EXPECT_NE(screen.last.status.find("BUS 27.0 V"), std::string::npos) << screen.last.status;
     // ZOR_1 sent its setting when it was opened: said as the pilot says it.
-    EXPECT_NE(screen.last.status.find("   altimeter setting 1013 mb sent   "), std::string::npos)
-        << screen.last.status;
+    EXPECT_NE(screen.last.status.find("   altimeter setting 1013 mb sent   "), std::string::npos) << screen.last.status;
     EXPECT_EQ(screen.last.help, bench_help_line());
 }
 
 TEST_F(Bench, TooltipShowsAfterARestAndCountsWhileTheKnobIsHeld)
 {
     screen.inputs = {
-        {0.5, [](BenchSession& s) { s.key("B"); }}, // bus off: ZOR_1 holds 1013
+        {0.5, [](BenchInputQueue& s) { s.key("B"); }}, // bus off: ZOR_1 holds 1013
         {1.0,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.pointer_moved({345, 310});
          }},
-        {1.3, [&](BenchSession&) { EXPECT_FALSE(screen.last.tooltip); }},
-        {2.0, [&](BenchSession&) { EXPECT_EQ(screen.last.tooltip, "1013"); }},
-        {2.0, [](BenchSession& s) { s.key("B"); }},
+        {1.3, [&](BenchInputQueue&) { EXPECT_FALSE(screen.last.tooltip); }},
+        {2.0, [&](BenchInputQueue&) { EXPECT_EQ(screen.last.tooltip, "1013"); }},
+        {2.0, [](BenchInputQueue& s) { s.key("B"); }},
         {2.1,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({345, 310}, MouseButton::left);
          }},
-        {3.1, [](BenchSession& s) { s.button_up(); }},
+        {3.1, [](BenchInputQueue& s) { s.button_up(); }},
         {3.5,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.pointer_moved({180, 180});
          }},
     };
@@ -114,24 +113,24 @@ TEST_F(Bench, CursorChangesAreReportedWithTheGaugeAndFacePoint)
 {
     screen.inputs = {
         {0.5,
-         [](BenchSession& s) {
-             s.cursor_at({40, 40});
+         [](BenchInputQueue& s) {
+             s.pointer_moved({40, 40});
          }},
         {0.6,
-         [](BenchSession& s) {
-             s.cursor_at({41, 41});
+         [](BenchInputQueue& s) {
+             s.pointer_moved({41, 41});
          }}, // the same cursor: no new line
         {0.7,
-         [](BenchSession& s) {
-             s.cursor_at({320, 310});
+         [](BenchInputQueue& s) {
+             s.pointer_moved({320, 310});
          }},
         {0.8,
-         [](BenchSession& s) {
-             s.cursor_at({350, 310});
+         [](BenchInputQueue& s) {
+             s.pointer_moved({350, 310});
          }},
         {0.9,
-         [](BenchSession& s) {
-             s.cursor_at({180, 180});
+         [](BenchInputQueue& s) {
+             s.pointer_moved({180, 180});
          }},
     };
     screen.close_at_seconds = 1.0;
@@ -146,12 +145,12 @@ TEST_F(Bench, PauseStopsFramesStepRunsOneAndQuitEndsTheScenarioToo)
 {
     long frames_when_paused = 0;
     screen.inputs = {
-        {0.5, [](BenchSession& s) { s.key("P"); }},
-        {0.6, [&](BenchSession&) { frames_when_paused = panel.life.frame_number(); }},
-        {1.5, [&](BenchSession&) { EXPECT_EQ(panel.life.frame_number(), frames_when_paused); }},
-        {1.6, [](BenchSession& s) { s.key("N"); }},
-        {2.0, [&](BenchSession&) { EXPECT_EQ(panel.life.frame_number(), frames_when_paused + 1); }},
-        {2.1, [](BenchSession& s) { s.key("Esc"); }},
+        {0.5, [](BenchInputQueue& s) { s.key("P"); }},
+        {0.6, [&](BenchInputQueue&) { frames_when_paused = panel.life.frame_number(); }},
+        {1.5, [&](BenchInputQueue&) { EXPECT_EQ(panel.life.frame_number(), frames_when_paused); }},
+        {1.6, [](BenchInputQueue& s) { s.key("N"); }},
+        {2.0, [&](BenchInputQueue&) { EXPECT_EQ(panel.life.frame_number(), frames_when_paused + 1); }},
+        {2.1, [](BenchInputQueue& s) { s.key("Esc"); }},
     };
     screen.close_at_seconds = 60.0;
     fly(zor_1_and_breaker);
@@ -174,7 +173,7 @@ TEST_F(Bench, LiveScenarioStillWritesItsSnapshotsAndSheet)
 
 TEST_F(Bench, QuittingDuringTheScenarioEndsItThere)
 {
-    screen.inputs = {{0.2, [](BenchSession& s) { s.key("Esc"); }}};
+    screen.inputs = {{0.2, [](BenchInputQueue& s) { s.key("Esc"); }}};
     EXPECT_EQ(fly("place ZOR_1 0 0\nframes 100\nexpect key 1 1\n"), 0);
     EXPECT_LE(panel.life.frame_number(), 6);
     EXPECT_TRUE(

@@ -12,6 +12,8 @@
 #include "host/panel/gauge_panel.h"
 #include "host/panel/panel_canvas.h"
 #include "host/scenario/runner.h"
+#include "host/script/executor.h"
+#include "host/script/print.h"
 #include "host/linked/native_platform.h"
 #include "sound/alert_tone_player.h"
 
@@ -149,6 +151,46 @@ TEST_F(Panel, HeldKnobRepeatsEveryFrameAndSwitchesDoNot)
     // The press and five repeats: 1014 to 1019.
     ASSERT_EQ(panel.services.key_events.size(), sent_at_open + 6);
     EXPECT_EQ(panel.services.key_events.back().argument, 1019u * 16);
+}
+
+// Hears the commands as the executor applies them, printed.
+struct HeardCommands : CommandListener {
+    std::vector<std::string> lines;
+    void applied(const Command& command, FrameLoop&) override { lines.push_back(print(command)); }
+};
+
+TEST_F(Panel, TheExecutorSaysWhatBecameOfAPressAndMovesARampAtEachFrameStart)
+{
+    ASSERT_TRUE(panel.placement.place("AZS_ZOR_1", 0, 0, std::nullopt));
+    const char* text = "click AZS_ZOR_1 15 32 right\nclick AZS_ZOR_1 15 32\nclick AZS_ZOR_1 -5 -5\n"
+                       "ramp altitude 0 90 3\nramp altitude 5 100 0\n";
+    const ParseResult script = parse(text, "commands");
+    ASSERT_TRUE(script.ok()) << script.report();
+    const std::vector<Command>& c = script.program.commands;
+    FrameLoop loop(panel, platform);
+    CommandExecutor executor(loop);
+    HeardCommands heard;
+    executor.set_listener(&heard);
+    loop.run_frame();
+
+    const PressOutcome right = *executor.apply(c[0]), left = *executor.apply(c[1]), outside = *executor.apply(c[2]);
+    EXPECT_TRUE(right.area != nullptr && !right.taken);
+    EXPECT_TRUE(left.area == right.area && left.taken);
+    EXPECT_TRUE(outside.area == nullptr && !outside.taken);
+    EXPECT_EQ(icon_frame(*element_chain(*panel.placement.gauges()[0].header)[1]), 2u) << "the left click alone closed it";
+
+    executor.apply(c[3]);
+    EXPECT_EQ(panel.variables.get(token_altitude), 0.0) << "a ramp moves its variable as its frames start";
+    for (const double expected : {30.0, 60.0, 90.0, 90.0}) {
+        loop.run_frame();
+        EXPECT_EQ(panel.variables.get(token_altitude), expected);
+    }
+    executor.apply(c[4]);
+    loop.run_frame();
+    EXPECT_EQ(panel.variables.get(token_altitude), 90.0) << "a ramp of no frames moves nothing";
+    EXPECT_EQ(heard.lines,
+              std::vector<std::string>({"click AZS_ZOR_1 15 32 right", "click AZS_ZOR_1 15 32", "click AZS_ZOR_1 -5 -5",
+                                        "ramp altitude 0 90 3", "ramp altitude 5 100 0"}));
 }
 
 TEST_F(Panel, SnapshotOfAGaugeNotPlacedIsAScriptErrorAndDrawsNothing)

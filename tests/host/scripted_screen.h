@@ -1,6 +1,6 @@
-// A bench screen for tests: it keeps the pictures it is shown and plays a
-// person's input at set times of a clock of its own, so a bench session
-// runs as fast as the host can go.
+// A bench screen for tests: it keeps the pictures it is shown and queues a
+// person's input at set times of a clock of its own, as a window does, so a
+// bench session runs as fast as the host can go.
 #pragma once
 
 #include <algorithm>
@@ -14,7 +14,7 @@ class ScriptedScreen : public BenchScreen {
 public:
     struct Input {
         double at_seconds;
-        std::function<void(BenchSession&)> act;
+        std::function<void(BenchInputQueue&)> act;
     };
 
     std::vector<Input> inputs; // in time order
@@ -31,15 +31,15 @@ public:
         last.panel = &last_panel;
     }
 
-    void wait_until(Clock::time_point due, BenchSession& session) override
+    void wait_until(Clock::time_point due) override
     {
         while (next_ < inputs.size() && start_ + seconds(inputs[next_].at_seconds) <= due) {
             now_ = std::max(now_, start_ + seconds(inputs[next_].at_seconds));
-            inputs[next_++].act(session);
+            inputs[next_++].act(input);
         }
         now_ = std::max(now_, due);
         if (now_ >= start_ + seconds(close_at_seconds))
-            session.close();
+            input.close();
     }
 
     Clock::time_point now() override { return now_; }

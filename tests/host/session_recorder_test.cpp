@@ -28,6 +28,28 @@ bool holds(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
+// The recording flown headless on a freshly loaded module, every mark
+// holding: its trace.
+std::string replay_trace(const std::string& recorded)
+{
+    reset_module_state();
+    reset_scripted_sound_platform();
+    NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
+    GaugePanel panel{NativePlatform::linked_module(), platform};
+    EXPECT_FALSE(panel.modules.connect());
+    const ParseResult script = parse(recorded, "session.txt");
+    EXPECT_TRUE(script.ok()) << script.report();
+    std::ostringstream trace, failures;
+    FrameLoop loop(panel, platform);
+    FrameTraceWriter writer(trace);
+    loop.add_observer(writer);
+    ScenarioRunner runner(loop, {}, failures);
+    const ScenarioResult result = runner.run(script.program);
+    EXPECT_FALSE(result.script_error) << failures.str();
+    EXPECT_EQ(result.failures, 0) << failures.str();
+    return trace.str();
+}
+
 TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
 {
     ScriptedScreen screen;
@@ -35,28 +57,28 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     // half times its face.
     screen.inputs = {
         {0.5,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({141, 417}, MouseButton::left);
          }}, // breaker closes
-        {0.6, [](BenchSession& s) { s.button_up(); }},
+        {0.6, [](BenchInputQueue& s) { s.button_up(); }},
         {1.0,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({345, 310}, MouseButton::left);
          }}, // pressure knob held
-        {2.0, [](BenchSession& s) { s.button_up(); }},
-        {2.5, [](BenchSession& s) { s.key("Up"); }},
-        {4.0, [](BenchSession& s) { s.key("L"); }},
-        {4.2, [](BenchSession& s) { s.key("B"); }},
-        {4.5, [](BenchSession& s) { s.key("B"); }},
-        {5.0, [](BenchSession& s) { s.key("P"); }},
-        {6.0, [](BenchSession& s) { s.key("N"); }},
-        {7.0, [](BenchSession& s) { s.key("P"); }},
-        {7.5, [](BenchSession& s) { s.key("K"); }},
+        {2.0, [](BenchInputQueue& s) { s.button_up(); }},
+        {2.5, [](BenchInputQueue& s) { s.key("Up"); }},
+        {4.0, [](BenchInputQueue& s) { s.key("L"); }},
+        {4.2, [](BenchInputQueue& s) { s.key("B"); }},
+        {4.5, [](BenchInputQueue& s) { s.key("B"); }},
+        {5.0, [](BenchInputQueue& s) { s.key("P"); }},
+        {6.0, [](BenchInputQueue& s) { s.key("N"); }},
+        {7.0, [](BenchInputQueue& s) { s.key("P"); }},
+        {7.5, [](BenchInputQueue& s) { s.key("K"); }},
         {8.0,
-         [](BenchSession& s) {
+         [](BenchInputQueue& s) {
              s.button_down({330, 30}, MouseButton::left);
          }}, // units, a click
-        {8.0, [](BenchSession& s) { s.button_up(); }},
+        {8.0, [](BenchInputQueue& s) { s.button_up(); }},
     };
     screen.close_at_seconds = 9.0;
     std::stringstream file;
@@ -99,22 +121,10 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     EXPECT_EQ(parse(edited, "edited.txt").report(),
               "edited.txt:" + edited_line + ": unknown command 'rmap'; did you mean 'ramp'?\n");
 
-    reset_module_state();
-    reset_scripted_sound_platform();
-    NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
-    GaugePanel panel{NativePlatform::linked_module(), platform};
-    ASSERT_FALSE(panel.modules.connect());
+    const std::string live = live_trace.str();
+    EXPECT_EQ(replay_trace(recorded), live);
     const ParseResult script = parse(recorded, "session.txt");
-    ASSERT_TRUE(script.ok()) << script.report();
-    std::ostringstream replay_trace, failures;
-    FrameLoop loop(panel, platform);
-    FrameTraceWriter trace_writer(replay_trace);
-    loop.add_observer(trace_writer);
-    ScenarioRunner runner(loop, {.output_folder = ".", .watch = {}}, failures);
-    const ScenarioResult result = runner.run(script.program);
-    EXPECT_FALSE(result.script_error) << failures.str();
-    EXPECT_EQ(result.failures, 0) << failures.str();
-    EXPECT_EQ(replay_trace.str(), live_trace.str());
+    const long frames = std::count(live.begin(), live.end(), '\n');
 
     // In the window it flies in real time, pauses included, then stays.
     reset_module_state();
@@ -127,10 +137,77 @@ TEST(SessionRecorder, ARecordedBenchSessionFliesAgainToTheSameFrames)
     std::ostringstream live_report;
     BenchSession again(live_panel, live_platform, window, live_report, {});
     EXPECT_EQ(again.run(script.program, {.output_folder = ".", .watch = {}}), 0);
-    EXPECT_TRUE(holds(live_report.str(),
-                      "scenario done: " + std::to_string(result.frames) + " frames, failed expectations: 0\n"))
+    EXPECT_TRUE(
+        holds(live_report.str(), "scenario done: " + std::to_string(frames) + " frames, failed expectations: 0\n"))
         << live_report.str();
     EXPECT_TRUE(holds(live_report.str(), "bench ready")) << live_report.str();
+}
+
+// A scenario flown live and the bench after it, recorded and flown again
+// headless; the trace of the replay is the live one.
+struct RecordedFlight {
+    std::string recorded, live_trace, report;
+};
+
+RecordedFlight fly_recorded(const std::string& scenario, std::vector<ScriptedScreen::Input> inputs, double close_at)
+{
+    ScriptedScreen screen;
+    screen.inputs = std::move(inputs);
+    screen.close_at_seconds = close_at;
+    std::ostringstream live_trace, report;
+    NativePlatform platform{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\host.exe"};
+    GaugePanel panel{NativePlatform::linked_module(), platform};
+    EXPECT_FALSE(panel.modules.connect());
+    SessionRecorder recorder(nullptr, [&] { return seconds_of(screen.now()); });
+    BenchSession session(panel, platform, screen, report, {.recorder = &recorder});
+    const ParseResult script = parse(scenario, "live.txt");
+    EXPECT_TRUE(script.ok()) << script.report();
+    session.run(script.program, {}, &live_trace);
+    return {recorder.text(), live_trace.str(), report.str()};
+}
+
+std::size_t count_of(const std::string& text, const std::string& part)
+{
+    std::size_t count = 0;
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+constexpr const char* zor_1_powered =
+    "place ZOR_1 0 0\nplace AZS_ZOR_1 370 0 45\nset bus_volts 27\nclick AZS_ZOR_1 15 32\n";
+
+TEST(SessionRecorder, TheScenarioIsWrittenAsTheCommandsItAppliedAndAClimbAsOneRamp)
+{
+    const RecordedFlight flight = fly_recorded(
+        zor_1_powered + std::string("ramp altitude 0 100 10\nhold ZOR_1 345 310 5\nexpect angle ZOR_1 0\nframes 2\n"),
+        {{0.5, [](BenchInputQueue& s) { s.key("Up"); }}, {2.0, [](BenchInputQueue& s) { s.key("L"); }}}, 2.5);
+    const std::string& r = flight.recorded;
+    for (const char* line : {"set bus_volts 27\nclick AZS_ZOR_1 15 32   # after frame 0\n", "ramp altitude 0 100 10\n",
+                             "press ZOR_1 345 310   # after frame 10\nframes 5\nrelease   # after frame 15\n"})
+        EXPECT_TRUE(holds(r, line)) << line << " in\n" << r;
+    EXPECT_FALSE(holds(r, "expect angle ZOR_1 0")) << "a scenario's checks are not commands to the panel";
+    // The climb a frame at a time, from 100 m at 5 m/s: one line for it.
+    EXPECT_EQ(count_of(r, "ramp altitude"), 2u) << r;
+    EXPECT_TRUE(holds(r, "ramp altitude 100 ")) << r;
+    EXPECT_EQ(replay_trace(r), flight.live_trace);
+}
+
+TEST(SessionRecorder, AScenarioQuitInsideARampIsWrittenAsFarAsItFlew)
+{
+    const RecordedFlight flight = fly_recorded(zor_1_powered + std::string("realtime on\nramp altitude 0 900 90\n"),
+                                               {{1.0, [](BenchInputQueue& s) { s.key("Esc"); }}}, 10.0);
+    const std::string& r = flight.recorded;
+    const std::size_t at = r.find("ramp altitude 0 ");
+    ASSERT_NE(at, std::string::npos) << r;
+    const ParseResult line = parse(r.substr(at, r.find('\n', at) - at), "line");
+    ASSERT_TRUE(line.ok()) << line.report();
+    const Command& ramp = line.program.commands.at(0);
+    const long flown = std::count(flight.live_trace.begin(), flight.live_trace.end(), '\n');
+    EXPECT_LT(ramp.number(3), 90);
+    EXPECT_EQ(ramp.number(3), flown) << "the ramp's frames are those that flew";
+    EXPECT_DOUBLE_EQ(ramp.number(2), 10.0 * flown);
+    EXPECT_EQ(replay_trace(r), flight.live_trace);
 }
 
 TEST(FileSettling, TakesAChangedFileOnceTwoLooksSawItTheSame)
