@@ -51,11 +51,15 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
         loop_.add_observer(film.emplace(options_.film_path, report_));
     loop_.add_observer(*this);
     panel_.set_watcher(options_.recorder);
-    ScenarioRunner runner(loop_, std::move(scenario_options), report_);
+    TextReporter told(report_, report_);
+    Reporter& reporter = options_.reporter != nullptr ? *options_.reporter : told;
+    ScenarioRunner runner(loop_, std::move(scenario_options), reporter);
     ScenarioResult result;
-    if (guarded([&] { result = runner.run(scenario); }))
-        report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
-                << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
+    if (guarded([&] { result = runner.run(scenario); }) && !result.refused)
+        reporter.run_ended({.frames = result.frames,
+                            .failures = result.failures,
+                            .stopped = result.script_error,
+                            .live = true});
     const int failures = result.script_error ? -1 : result.failures;
     // A scenario refused before its first frame opens no bench.
     if (!bench_.quit_asked() && !result.refused)
@@ -131,7 +135,10 @@ void BenchSession::crashed(const std::string& fault)
 {
     crash_ = fault;
     panel_.set_watcher(nullptr);
-    report_ << module_crash_message(fault) << std::endl;
+    if (options_.reporter != nullptr)
+        options_.reporter->crashed(fault);
+    else
+        report_ << module_crash_message(fault) << std::endl;
     std::cerr << module_crash_message(fault) << std::endl;
     bench_.set_note("MODULE CRASHED: " + fault + " (Esc closes)");
 }
