@@ -189,3 +189,12 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
         return exit_output_failed;
     return report.finish(fly_headless(command_line, module, platform, library, report.reporter()));
 }
+
+int refuse_run(const HostCommandLine& command_line, const std::string& why)
+{
+    RunReport report(command_line, std::cout, std::cerr);
+    if (!report.open())
+        return exit_output_failed;
+    report.reporter().problem({.kind = ProblemKind::refused, .where = {}, .message = why});
+    return report.finish(exit_unusable);
+}

@@ -42,6 +42,11 @@ std::optional<Program> read_scenario(const std::string& path, Reporter& reporter
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
 
+// A run that cannot start (its module does not load), told as every run
+// is, in the JUnit file too; exit_unusable, or exit_output_failed when
+// that file cannot be written.
+int refuse_run(const HostCommandLine& command_line, const std::string& why);
+
 // Flies every flight of the --flights list in this one run: the list is
 // read whole first (a bad line is said as `file:line: ...` and nothing
 // flies), then each line's scenario, writing its trace, through `fly`,

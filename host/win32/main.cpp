@@ -79,8 +79,7 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     std::string error;
     const auto library = load_gauge_module(command_line.module_path, error);
     if (!library) {
-        std::cerr << error << "\n";
-        return exit_unusable;
+        return refuse_run(command_line, error);
     }
     watch_module_system_calls(library->handle, window);
     Win32Platform platform(library->handle);
@@ -117,8 +116,7 @@ int follow_and_fly(const HostCommandLine& command_line, BenchWindow& bench)
     FollowedModule followed(command_line.module_path, bench.handle());
     std::string error;
     if (!followed.load(error)) {
-        std::cerr << command_line.module_path << ": " << error << "\n";
-        return exit_unusable;
+        return refuse_run(command_line, command_line.module_path + ": " + error);
     }
     Win32Platform platform(followed.running().handle);
     followed.serve(platform);

@@ -4,8 +4,9 @@
 # the scenario as given, the held ones passed with what was seen and the
 # failed ones failed with it, markup characters and all, in a file an XML
 # parser reads; a refused scenario is a failed case named by its line,
-# and the run says no "failed expectations: 0". The main window's class
-# is told only with --verbose.
+# and the run says no "failed expectations: 0"; the Windows program's
+# bench writes the same file, and a module that does not load is a
+# refused run. The main window's class is told only with --verbose.
 #   junit_test.sh SCENARIO OUT PROGRAM [ARGS...]
 set -uo pipefail
 scenario=$1 out=$2
@@ -70,6 +71,27 @@ ok = failure is not None and cases[0].get("name") == sys.argv[2] and failure.get
 print("refused:", [(c.get("name"), c.find("failure").attrib if c.find("failure") is not None else None) for c in cases])
 sys.exit(0 if ok else 1)
 PY
+
+# The Windows program: a module file that does not load is a refused
+# run in the JUnit file too, and the bench (Wine's null driver shows it)
+# reports its scenario's expectations as the headless run does.
+count_cases() {
+    python3 -c 'import sys, xml.etree.ElementTree as ET
+s = ET.parse(sys.argv[1]).getroot().find("testsuite")
+print(s.get("tests"), s.get("failures"), s.find("testcase/failure").get("type"))' "$1"
+}
+if [[ ${host[*]} == *.exe* ]]; then
+    "${host[@]}" --module "$out/none.gau" --junit "$out/no_module.xml" "$scenario" >"$out/no_module.out" 2>&1
+    status=$?
+    cases=$(count_cases "$out/no_module.xml")
+    [ "$status" = 2 ] && [ "$cases" = "1 1 refused" ] ||
+        fail "a module that does not load: status $status, cases $cases: $(cat "$out/no_module.out")"
+    "${host[@]}" --window --seconds 2 --junit "$out/bench.xml" "$scenario" >"$out/bench.out" 2>&1
+    status=$?
+    cases=$(count_cases "$out/bench.xml")
+    [ "$status" = 1 ] && [ "$cases" = "5 2 expectation" ] ||
+        fail "the bench: status $status, cases $cases: $(cat "$out/bench.out")"
+fi
 
 # --verbose tells each expectation that held; the Windows program tells
 # its main window's class too.
