@@ -1,47 +1,5 @@
 #include "host/scenario/reporter.h"
 
-void ReporterFanOut::run_started(const std::string& scenario)
-{
-    for (Reporter* reporter : reporters_)
-        reporter->run_started(scenario);
-}
-
-void ReporterFanOut::problem(const RunProblem& problem)
-{
-    for (Reporter* reporter : reporters_)
-        reporter->problem(problem);
-}
-
-void ReporterFanOut::expectation(const ExpectationOutcome& outcome)
-{
-    for (Reporter* reporter : reporters_)
-        reporter->expectation(outcome);
-}
-
-void ReporterFanOut::file_written(const std::string& path)
-{
-    for (Reporter* reporter : reporters_)
-        reporter->file_written(path);
-}
-
-void ReporterFanOut::note(const std::string& text, NoteLevel level)
-{
-    for (Reporter* reporter : reporters_)
-        reporter->note(text, level);
-}
-
-void ReporterFanOut::crashed(const std::string& fault)
-{
-    for (Reporter* reporter : reporters_)
-        reporter->crashed(fault);
-}
-
-void ReporterFanOut::run_ended(const RunSummary& summary)
-{
-    for (Reporter* reporter : reporters_)
-        reporter->run_ended(summary);
-}
-
 // The line is the first ":DIGITS: " of the message: a Windows path's
 // drive letter ("C:\") is followed by no digits.
 RunProblem problem_from_message(ProblemKind kind, const std::string& message)

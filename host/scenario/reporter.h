@@ -76,15 +76,21 @@ public:
 class ReporterFanOut : public Reporter {
 public:
     void add(Reporter& reporter) { reporters_.push_back(&reporter); }
-    void run_started(const std::string& scenario) override;
-    void problem(const RunProblem& problem) override;
-    void expectation(const ExpectationOutcome& outcome) override;
-    void file_written(const std::string& path) override;
-    void note(const std::string& text, NoteLevel level) override;
-    void crashed(const std::string& fault) override;
-    void run_ended(const RunSummary& summary) override;
+    void run_started(const std::string& scenario) override { tell(&Reporter::run_started, scenario); }
+    void problem(const RunProblem& problem) override { tell(&Reporter::problem, problem); }
+    void expectation(const ExpectationOutcome& outcome) override { tell(&Reporter::expectation, outcome); }
+    void file_written(const std::string& path) override { tell(&Reporter::file_written, path); }
+    void note(const std::string& text, NoteLevel level) override { tell(&Reporter::note, text, level); }
+    void crashed(const std::string& fault) override { tell(&Reporter::crashed, fault); }
+    void run_ended(const RunSummary& summary) override { tell(&Reporter::run_ended, summary); }
 
 private:
+    template <typename... Event, typename... Given>
+    void tell(void (Reporter::*event)(Event...), const Given&... given)
+    {
+        for (Reporter* reporter : reporters_)
+            (reporter->*event)(given...);
+    }
     std::vector<Reporter*> reporters_;
 };
 
