@@ -139,11 +139,11 @@ private:
     Reporter& reporter_;
     NoteStream notes_; // for the parts that say things as lines: a film, a panel file
     ScenarioResult result_;
-    std::string where_; // "file:line" of the line running
-    const Command* running_ = nullptr;
-    std::string script_folder_;    // where the scenario's panel files are named from
-    bool placements_over_ = false; // a line that opens the panel was checked
-    bool flying_ = false;          // the checks are over and the commands run
+    std::string where_;                // "file:line" of the line running
+    const Command* running_ = nullptr; // that line, whose file and line an expectation names
+    std::string script_folder_;        // where the scenario's panel files are named from
+    bool placements_over_ = false;     // a line that opens the panel was checked
+    bool flying_ = false;              // the checks are over and the commands run
 
     std::vector<std::string> last_sound_requests_; // of the last frame
     std::map<std::string, long> sound_counts_;     // calls of each kind in the run so far
