@@ -22,10 +22,13 @@ jobs=${ZOR_JOBS:-2}
 status=0
 tools=(-DZOR_TOOLS_TREE="$root/build/native")
 
+# Each tree's results also as JUnit XML, build/TREE/ctest-junit.xml, beside
+# the log, for a CI that shows tests.
 run_ctest() {
     local name=$1
     echo "== tests: $name"
-    ctest --test-dir "build/$name" --output-on-failure -j "$jobs" --timeout 1500
+    ctest --test-dir "build/$name" --output-on-failure -j "$jobs" --timeout 1500 \
+        --output-junit "$root/build/$name/ctest-junit.xml"
 }
 
 check_links() {

@@ -21,25 +21,28 @@ std::string utc_now()
 
 } // namespace
 
-int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
-                      BenchScreen& screen, ModuleLibrary* library)
+namespace {
+
+int fly_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
+                      BenchScreen& screen, ModuleLibrary* library, RunReport& report)
 {
+    Reporter& reporter = report.reporter();
     // A panel file's window with no scenario starts as the demo does, with
     // the bus on; the demo panel's own scenario would place its gauges too.
     const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
     const std::string path =
         command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
-    ParseResult script;
-    script.program.file = command_line.panel_path;
-    if (!panel_alone && !(script = parse_file(path)).ok()) {
-        std::cerr << script.report();
-        return exit_unusable;
+    Program program;
+    program.file = command_line.panel_path;
+    if (!panel_alone) {
+        auto read = read_scenario(path, reporter);
+        if (!read)
+            return exit_unusable;
+        program = std::move(*read);
     }
     if (panel_alone)
-        script.program.commands.push_back(CommandExecutor::set(token_bus_volts, bench_bus_volts));
-    for (const std::string& note : script.notes)
-        std::cerr << note << "\n";
-    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library);
+        program.commands.push_back(CommandExecutor::set(token_bus_volts, bench_bus_volts));
+    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library, reporter);
     if (!made)
         return exit_unusable;
     GaugePanel& panel = *made;
@@ -47,10 +50,10 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
     // renamed at the end: a bench that is killed leaves it there.
     OutputFile report_file(command_line.report_path), trace(command_line.trace_path),
         record_file(command_line.record_path);
-    if (!open_option_file(report_file) || !open_option_file(trace) || !open_option_file(record_file) ||
-        !film_option_usable(command_line.film_path))
+    if (!open_option_file(report_file, reporter) || !open_option_file(trace, reporter) ||
+        !open_option_file(record_file, reporter) || !film_option_usable(command_line.film_path, reporter))
         return exit_output_failed;
-    std::ostream& report = report_file.is_open() ? report_file.stream() : std::cout;
+    std::ostream& report_lines = report_file.is_open() ? report_file.stream() : std::cout;
     // A followed module is brought back by flying the session again, so
     // the session is kept even when no file asks for it.
     std::optional<SessionRecorder> recorder;
@@ -64,19 +67,23 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
         recorder->comment(
             "fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
     }
-    BenchSession session(panel, platform, screen, report,
+    // While the bench runs, what the scenario says goes with its report lines.
+    report.text().send_to(report_lines, report_lines);
+    BenchSession session(panel, platform, screen, report_lines,
                          {.xray = command_line.xray,
                           .seconds = command_line.seconds,
                           .report_every_seconds = 10.0,
                           .film_path = command_line.film_path,
                           .recorder = recorder ? &*recorder : nullptr,
-                          .follower = module.follower});
-    const int failures = session.run(script.program, scenario_options(command_line, library),
-                                     trace.is_open() ? &trace.stream() : nullptr);
+                          .follower = module.follower,
+                          .reporter = &reporter});
+    const int failures =
+        session.run(program, scenario_options(command_line, library), trace.is_open() ? &trace.stream() : nullptr);
+    report.text().send_to(std::cout, std::cerr);
     // Every file is put in place, or said to have failed, whatever the run did.
-    const bool recorded = commit_option_file(record_file);
-    const bool traced = commit_option_file(trace);
-    const bool reported = commit_option_file(report_file);
+    const bool recorded = commit_option_file(record_file, reporter);
+    const bool traced = commit_option_file(trace, reporter);
+    const bool reported = commit_option_file(report_file, reporter);
     if (session.crash())
         return exit_module_crashed;
     if (failures < 0)
@@ -84,4 +91,15 @@ int run_bench_session(const HostCommandLine& command_line, const BenchModule& mo
     if (!recorded || !traced || !reported || session.output_failed())
         return exit_output_failed;
     return failures > 0 ? exit_expectation_failed : 0;
+}
+
+} // namespace
+
+int run_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
+                      BenchScreen& screen, ModuleLibrary* library)
+{
+    RunReport report(command_line, std::cout, std::cerr);
+    if (!report.open())
+        return exit_output_failed;
+    return report.finish(fly_bench_session(command_line, module, platform, screen, library, report));
 }

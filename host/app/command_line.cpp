@@ -155,6 +155,8 @@ bool fill(const Given& given, HostCommandLine& line, std::string& error)
     line.output_folder = value_of(given, "--out", line.output_folder);
     line.record_path = value_of(given, "--record");
     line.flights_path = value_of(given, "--flights");
+    line.junit_path = value_of(given, "--junit");
+    line.verbose = given.contains("--verbose");
     if (const std::string seconds = value_of(given, "--seconds"); !seconds.empty()) {
         char* end = nullptr;
         line.seconds = std::strtod(seconds.c_str(), &end);

@@ -29,6 +29,8 @@ struct HostCommandLine {
     std::string host_folder;     // the program's own, ending in a separator; set by its main
     std::string record_path{};   // the bench session written as a scenario, none when empty
     bool        watch = false;   // the bench follows the module file and reloads it when rebuilt
+    std::string junit_path{};    // the expectations as JUnit XML, none when empty
+    bool        verbose = false; // what a gauge maker asks for too
     std::string flights_path{};  // a list of flights, "SCENARIO TRACE" a line, each on the module loaded afresh
     // clang-format on
 };

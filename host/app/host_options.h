@@ -35,6 +35,8 @@ inline constexpr HostOption host_options[] = {
     {"--trace",      "FILE.jsonl",  both_programs,  "",                "--check",         "write every frame as a line of JSON"},
     {"--film",       "FILE.mp4",    both_programs,  "",                "--check",         "film the run, with the tone as its sound"},
     {"--out",        "FOLDER",      both_programs,  "",                "--check",         "where snapshots and films named in the scenario go; here by default"},
+    {"--junit",      "FILE.xml",    both_programs,  "",                "--check --flights", "write the scenario's expectations as JUnit test cases, named FILE:LINE"},
+    {"--verbose",    nullptr,       both_programs,  "",                "--check",         "say what a gauge maker asks for too: each expectation that held, the main window's class"},
     {"--flights",    "LIST.txt",    both_programs,  "",                "SCENARIO --trace --film --panel --check --window", "fly each line's SCENARIO TRACE, each on the module loaded afresh"},
     {"--window",     nullptr,       win32_program,  "",                "--check",         "the live bench window; the scenario is flown in it, then by hand"},
     {"--xray",       nullptr,       win32_program,  "--window",        "",                "start the bench in its X-ray view"},

@@ -1,10 +1,7 @@
 #include "host/app/session.h"
 
 #include <algorithm>
-#include <cmath>
-#include <cstdlib>
 #include <fstream>
-#include <iomanip>
 #include <iostream>
 #include <sstream>
 #include <vector>
@@ -15,20 +12,6 @@
 #include "host/scenario/film_file.h"
 #include "host/scenario/runner.h"
 #include "host/script/parse.h"
-
-namespace {
-
-// About three figures, as many as the median's bins hold, and never in
-// exponent form: "0.191", "18.5", "16599637".
-std::string median_text(double value)
-{
-    const int decimals = value > 0.0 ? std::clamp(2 - static_cast<int>(std::floor(std::log10(value))), 0, 4) : 0;
-    std::ostringstream text;
-    text << std::fixed << std::setprecision(decimals) << value;
-    return text.str();
-}
-
-} // namespace
 
 int run_host_flights(const HostCommandLine& command_line, const std::function<int(const HostCommandLine&)>& fly)
 {
@@ -74,27 +57,11 @@ int run_host_program(const std::function<int()>& program)
     return exit_host_failed;
 }
 
-bool open_option_file(OutputFile& file)
-{
-    if (file.path().empty() || file.open())
-        return true;
-    std::cerr << file.error() << "\n";
-    return false;
-}
-
-bool commit_option_file(OutputFile& file)
-{
-    if (!file.is_open() || file.commit())
-        return true;
-    std::cerr << file.error() << "\n";
-    return false;
-}
-
-bool film_option_usable(const std::string& path)
+bool film_option_usable(const std::string& path, Reporter& reporter)
 {
     const auto refused = path.empty() ? std::nullopt : film_file_refusal(path);
     if (refused)
-        std::cerr << *refused << "\n";
+        reporter.problem({.kind = ProblemKind::output, .where = {}, .message = *refused});
     return !refused;
 }
 
@@ -107,59 +74,80 @@ ScenarioOptions scenario_options(const HostCommandLine& command_line, ModuleLibr
 }
 
 std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line, LoadedModule module,
-                                            HostPlatform& platform, ModuleLibrary* library)
+                                            HostPlatform& platform, ModuleLibrary* library, Reporter& reporter)
 {
+    const auto refuse = [&](const std::string& why) {
+        reporter.problem({.kind = ProblemKind::refused, .where = {}, .message = why});
+        return nullptr;
+    };
     if (command_line.panel_path.empty()) {
         auto panel = std::make_unique<GaugePanel>(module, platform);
-        if (const auto refused = panel->modules.connect()) {
-            std::cerr << "the module cannot be driven: " << *refused << "\n";
-            return nullptr;
-        }
+        if (const auto refused = panel->modules.connect())
+            return refuse("the module cannot be driven: " + *refused);
         return panel;
     }
-    if (library == nullptr) {
-        std::cerr << "this program opens no panel files\n";
-        return nullptr;
-    }
+    if (library == nullptr)
+        return refuse("this program opens no panel files");
     auto panel = std::make_unique<GaugePanel>(platform);
     const PanelRequest request{.path = command_line.panel_path,
                                .section = command_line.section,
                                .simulator_folder = command_line.simulator_folder};
-    if (!open_panel_window(request, *panel, *library, std::cerr))
-        return nullptr;
+    NoteStream notes(reporter);
+    if (!open_panel_window(request, *panel, *library, notes))
+        return refuse(command_line.panel_path + ": the panel file's window cannot be opened");
     return panel;
 }
 
-int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
-                     ModuleLibrary* library)
+std::optional<Program> read_scenario(const std::string& path, Reporter& reporter)
 {
-    ParseResult script;
-    if (!command_line.scenario.empty() && !(script = parse_file(command_line.scenario)).ok()) {
-        std::cerr << script.report();
-        return exit_unusable;
-    }
+    ParseResult script = parse_file(path);
+    for (const std::string& error : script.errors)
+        reporter.problem(problem_from_message(ProblemKind::refused, error));
+    if (script.error_count > script.errors.size())
+        reporter.problem(
+            {.kind = ProblemKind::refused,
+             .where = {},
+             .message = "... and " + std::to_string(script.error_count - script.errors.size()) + " more bad lines"});
+    if (!script.ok())
+        return std::nullopt;
     for (const std::string& note : script.notes)
-        std::cerr << note << "\n";
+        reporter.note(note);
+    return std::move(script.program);
+}
 
-    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library);
+namespace {
+
+// The run itself, told through `reporter`; its exit status.
+int fly_headless(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+                 ModuleLibrary* library, Reporter& reporter)
+{
+    Program program;
+    if (!command_line.scenario.empty()) {
+        auto read = read_scenario(command_line.scenario, reporter);
+        if (!read)
+            return exit_unusable;
+        program = std::move(*read);
+    }
+    const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module, platform, library, reporter);
     if (!made)
         return exit_unusable;
     GaugePanel& panel = *made;
 
     OutputFile trace(command_line.trace_path);
-    if (!open_option_file(trace) || !film_option_usable(command_line.film_path))
+    if (!open_option_file(trace, reporter) || !film_option_usable(command_line.film_path, reporter))
         return exit_output_failed;
     FrameLoop loop(panel, platform);
     FrameTraceWriter trace_writer(trace.stream());
     if (trace.is_open())
         loop.add_observer(trace_writer);
-    FilmWriter film(command_line.film_path, std::cerr);
+    NoteStream film_notes(reporter);
+    FilmWriter film(command_line.film_path, film_notes);
     if (!command_line.film_path.empty())
         loop.add_observer(film);
-    ScenarioRunner runner(loop, scenario_options(command_line, library), std::cerr);
+    ScenarioRunner runner(loop, scenario_options(command_line, library), reporter);
     ScenarioResult result;
     const auto fault = platform.guarded([&] {
-        result = runner.run(script.program);
+        result = runner.run(program);
         panel.life.close();
     });
     // The film and the trace end with the run, a crashed one too: what they
@@ -167,20 +155,43 @@ int run_host_session(const HostCommandLine& command_line, LoadedModule module, H
     loop.remove_observer(film);
     const bool film_written = command_line.film_path.empty() || film.finish();
     loop.remove_observer(trace_writer);
-    const bool outputs_written = commit_option_file(trace) && film_written && !result.output_failed;
+    const bool outputs_written = commit_option_file(trace, reporter) && film_written && !result.output_failed;
     if (fault) {
-        std::cerr << module_crash_message(*fault) << "\n";
+        reporter.crashed(*fault);
         return exit_module_crashed;
     }
-    std::cout << "frames: " << result.frames << ", gauges: " << panel.placement.gauges().size()
-              << ", median frame cost: " << median_text(result.frame_costs_us.median()) << " us"
-              << ", failed expectations: " << result.failures << "\n";
-    if (!panel.services.unknown_tokens.empty())
-        std::cout << "variables looked up that this host does not keep: " << panel.services.unknown_tokens.size()
-                  << "\n";
+    // A run refused before its first frame has no figures to tell.
+    if (!result.refused)
+        reporter.run_ended({.frames = result.frames,
+                            .gauges = panel.placement.gauges().size(),
+                            .median_frame_cost_us = result.frame_costs_us.median(),
+                            .failures = result.failures,
+                            .stopped = result.script_error,
+                            .live = false,
+                            .unknown_variables = panel.services.unknown_tokens.size()});
     if (result.script_error)
         return exit_unusable;
     if (!outputs_written)
         return exit_output_failed;
     return result.failures > 0 ? exit_expectation_failed : 0;
+}
+
+} // namespace
+
+int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
+                     ModuleLibrary* library)
+{
+    RunReport report(command_line, std::cout, std::cerr);
+    if (!report.open())
+        return exit_output_failed;
+    return report.finish(fly_headless(command_line, module, platform, library, report.reporter()));
+}
+
+int refuse_run(const HostCommandLine& command_line, const std::string& why)
+{
+    RunReport report(command_line, std::cout, std::cerr);
+    if (!report.open())
+        return exit_output_failed;
+    report.reporter().problem({.kind = ProblemKind::refused, .where = {}, .message = why});
+    return report.finish(exit_unusable);
 }

@@ -12,19 +12,13 @@
 #include "host/app/command_line.h"
 #include "host/app/exit_status.h"
 #include "host/panelfile/panel_opening.h"
+#include "host/app/run_report.h"
 #include "host/scenario/runner.h"
 
-// Opens the output file an option names, unless the option was not given;
-// false, said on standard error, when it cannot be written.
-bool open_option_file(OutputFile& file);
-// Puts the option's file in place at the end of the run, when it was
-// opened; false, said on standard error, when it cannot be.
-bool commit_option_file(OutputFile& file);
-
 // Whether the film an option names can be written, asked before the first
-// frame; true when no film was asked for, false, said on standard error,
-// when it cannot be written.
-bool film_option_usable(const std::string& path);
+// frame; true when no film was asked for, false, told, when it cannot be
+// written.
+bool film_option_usable(const std::string& path, Reporter& reporter);
 
 // The scenario run's options, from the command line and the library its
 // `panel` lines load their modules through.
@@ -32,16 +26,26 @@ ScenarioOptions scenario_options(const HostCommandLine& command_line, ModuleLibr
 
 // The panel the command line asks for: the panel file's window, its
 // modules loaded through `library`, or else the one module given. Null,
-// said on standard error, when it cannot be made.
+// told as a refusal, when it cannot be made.
 std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line, LoadedModule module,
-                                            HostPlatform& platform, ModuleLibrary* library);
+                                            HostPlatform& platform, ModuleLibrary* library, Reporter& reporter);
+
+// The scenario the command line names, read whole; nullopt, every bad line
+// told as a refusal, when it cannot be flown.
+std::optional<Program> read_scenario(const std::string& path, Reporter& reporter);
 
 // Exit status: 0 all expectations held, 1 one failed, 2 the scenario or the
-// module could not be used, 5 the module crashed (where, in words, on
-// standard error), 6 an output file could not be written (which, and why,
-// on standard error), whatever the expectations did.
+// module could not be used, 5 the module crashed (where, in words), 6 an
+// output file could not be written (which, and why), whatever the
+// expectations did. Told on standard output and error, and in the JUnit
+// file the command line names.
 int run_host_session(const HostCommandLine& command_line, LoadedModule module, HostPlatform& platform,
                      ModuleLibrary* library = nullptr);
+
+// A run that cannot start (its module does not load), told as every run
+// is, in the JUnit file too; exit_unusable, or exit_output_failed when
+// that file cannot be written.
+int refuse_run(const HostCommandLine& command_line, const std::string& why);
 
 // Flies every flight of the --flights list in this one run: the list is
 // read whole first (a bad line is said as `file:line: ...` and nothing

@@ -45,11 +45,15 @@ int BenchSession::run(const Program& scenario, ScenarioOptions scenario_options,
     executor_.set_listener(options_.recorder);
     loop_.add_observer(*this);
     scenario_options.executor = &executor_;
-    ScenarioRunner runner(loop_, std::move(scenario_options), report_);
+    TextReporter told(report_, report_);
+    Reporter& reporter = options_.reporter != nullptr ? *options_.reporter : told;
+    ScenarioRunner runner(loop_, std::move(scenario_options), reporter);
     ScenarioResult result;
-    if (guarded([&] { result = runner.run(scenario); }))
-        report_ << "scenario done: " << result.frames << " frames, failed expectations: " << result.failures
-                << (result.script_error ? ", stopped at a line it could not run" : "") << std::endl;
+    if (guarded([&] { result = runner.run(scenario); }) && !result.refused)
+        reporter.run_ended({.frames = result.frames,
+                            .failures = result.failures,
+                            .stopped = result.script_error,
+                            .live = true});
     const int failures = result.script_error ? -1 : result.failures;
     // A scenario refused before its first frame opens no bench.
     if (!bench_.quit_asked() && !result.refused)
@@ -127,7 +131,10 @@ void BenchSession::crashed(const std::string& fault)
 {
     crash_ = fault;
     executor_.set_listener(nullptr);
-    report_ << module_crash_message(fault) << std::endl;
+    if (options_.reporter != nullptr)
+        options_.reporter->crashed(fault);
+    else
+        report_ << module_crash_message(fault) << std::endl;
     std::cerr << module_crash_message(fault) << std::endl;
     bench_.set_note("MODULE CRASHED: " + fault + " (Esc closes)");
 }

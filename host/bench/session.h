@@ -60,6 +60,7 @@ struct BenchOptions {
     // module back to where it was. Null: neither.
     SessionRecorder* recorder = nullptr;
     ModuleFollower*  follower = nullptr; // the module file, when followed
+    Reporter*        reporter = nullptr; // the scenario's outcomes; told on the report when null
     // clang-format on
 };
 

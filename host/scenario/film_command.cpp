@@ -9,7 +9,7 @@ void ScenarioRunner::film(const Command& c)
     end_film();
     if (c.word(0) == "end")
         return;
-    film_ = std::make_unique<FilmWriter>(output_path(c.word(0)), report_);
+    film_ = std::make_unique<FilmWriter>(output_path(c.word(0)), notes_);
     loop_.add_observer(*film_);
 }
 

@@ -52,11 +52,19 @@ const ScenarioRunner::VerbRow ScenarioRunner::verbs[] = {
     // clang-format on
 };
 
-ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
+ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, Reporter& reporter)
     : loop_(loop), panel_(loop.panel()), platform_(loop.platform()), options_(std::move(options)),
-      executor_(options_.executor != nullptr ? *options_.executor : own_executor_.emplace(loop)), report_(report)
+      executor_(options_.executor != nullptr ? *options_.executor : own_executor_.emplace(loop)), reporter_(reporter),
+      notes_(reporter)
 {
     static_assert(std::size(verbs) == verb_count);
+}
+
+ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report)
+    : loop_(loop), panel_(loop.panel()), platform_(loop.platform()), options_(std::move(options)),
+      executor_(options_.executor != nullptr ? *options_.executor : own_executor_.emplace(loop)),
+      own_reporter_(std::make_unique<TextReporter>(report, report)), reporter_(*own_reporter_), notes_(reporter_)
+{
 }
 
 // Every command is checked against the panel before the first frame and
@@ -64,6 +72,7 @@ ScenarioRunner::ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::os
 // anything has flown. Then the commands run.
 ScenarioResult ScenarioRunner::run(const Program& program)
 {
+    reporter_.run_started(program.file);
     check(program);
     if (!result_.refused)
         run_all(program);
@@ -84,6 +93,7 @@ void ScenarioRunner::check_all(const Program& program)
 {
     for (const Command& command : program.commands) {
         where_ = command.where();
+        running_ = &command;
         check(command);
         placements_over_ = placements_over_ || verbs[static_cast<std::size_t>(command.verb)].opens_panel;
         if (stopped_by_fault())
@@ -93,11 +103,13 @@ void ScenarioRunner::check_all(const Program& program)
 
 void ScenarioRunner::run_all(const Program& program)
 {
+    flying_ = true;
     for (const Command& command : program.commands) {
         const VerbRow& row = verbs[static_cast<std::size_t>(command.verb)];
         if (options_.restoring && !row.kept_restoring)
             continue;
         where_ = command.where();
+        running_ = &command;
         if (row.opens_first)
             panel_.life.open();
         (this->*row.apply)(command);
@@ -112,29 +124,34 @@ void ScenarioRunner::watch()
         options_.watch(panel_);
 }
 
-void ScenarioRunner::fail(const std::string& expected, const std::string& seen)
+void ScenarioRunner::judge(bool held, const std::string& expected, const std::string& seen)
 {
-    ++result_.failures;
-    report_ << where_ << ": expected " << expected << ", saw " << seen << "\n";
+    if (!held)
+        ++result_.failures;
+    reporter_.expectation(
+        {.file = running_->file, .line = running_->line, .held = held, .expected = expected, .seen = seen});
 }
 
 void ScenarioRunner::script_error(const std::string& message)
 {
     if (!result_.script_error)
-        report_ << where_ << ": " << message << "\n";
+        reporter_.problem(
+            {.kind = flying_ ? ProblemKind::stopped : ProblemKind::refused, .where = where_, .message = message});
     result_.script_error = true;
 }
 
 void ScenarioRunner::output_failure(const std::string& message)
 {
     if (!result_.output_failed)
-        report_ << where_ << ": " << message << "\n";
+        reporter_.problem({.kind = ProblemKind::output, .where = where_, .message = message});
     result_.output_failed = true;
 }
 
+// A name as the scenario gave it, in the folder the command line gave:
+// "shot.png" stays "shot.png" where no --out was given.
 std::string ScenarioRunner::output_path(const std::string& name) const
 {
-    if (name.starts_with('/') || (name.size() > 1 && name[1] == ':'))
+    if (name.starts_with('/') || (name.size() > 1 && name[1] == ':') || options_.output_folder == ".")
         return name;
     return options_.output_folder + "/" + name;
 }
@@ -238,7 +255,9 @@ void ScenarioRunner::snapshot(const Command& c)
             overlay.draw_panel(picture, panel_.placement.gauges());
     }
     std::string error;
-    if (!write_png(xray ? picture : drawn, output_path(c.word(0)), &error))
+    if (write_png(xray ? picture : drawn, output_path(c.word(0)), &error))
+        reporter_.file_written(output_path(c.word(0)));
+    else
         output_failure(error);
 }
 
@@ -251,6 +270,8 @@ void ScenarioRunner::moment(const Command& c)
 void ScenarioRunner::sheet(const Command& c)
 {
     std::string error;
-    if (!write_png(contact_sheet(moments_, sheet_columns), output_path(c.word(0)), &error))
+    if (write_png(contact_sheet(moments_, sheet_columns), output_path(c.word(0)), &error))
+        reporter_.file_written(output_path(c.word(0)));
+    else
         output_failure(error);
 }

@@ -2,8 +2,9 @@
 // variables, clicks, runs frames, takes pictures and checks expectations.
 // The text was checked when it was read; what it names of the panel (its
 // gauges, their elements, the files it writes) is checked before the first
-// frame, and a command it cannot run stops the run there. A failed expectation is reported with its line and what was
-// seen; the run goes on so that one run shows every failure.
+// frame, and a command it cannot run stops the run there. Every
+// expectation is reported with its line and what was seen, held or not;
+// the run goes on so that one run shows every failure.
 #pragma once
 
 #include <functional>
@@ -19,6 +20,8 @@
 #include "host/panel/frame_loop.h"
 #include "host/panel/gauge_panel.h"
 #include "host/panelfile/panel_opening.h"
+#include "host/scenario/reporter.h"
+#include "host/scenario/text_reporter.h"
 #include "host/script/command.h"
 #include "host/script/executor.h"
 
@@ -56,6 +59,8 @@ class ScenarioRunner {
 public:
     // The run takes its frames from `loop`, and sets its pace; the panel
     // stays open at the end, for whoever runs the loop on.
+    ScenarioRunner(FrameLoop& loop, ScenarioOptions options, Reporter& reporter);
+    // Told as text, all of it on `report`.
     ScenarioRunner(FrameLoop& loop, ScenarioOptions options, std::ostream& report);
     ScenarioResult run(const Program& program);
     // Only the checks before the first frame: every command checked and the
@@ -113,7 +118,8 @@ private:
     void run_all(const Program& program);
     void run_frames(long count);
     void watch();
-    void fail(const std::string& expected, const std::string& seen);
+    // An expectation's verdict, with what was seen.
+    void judge(bool held, const std::string& expected, const std::string& seen);
     void script_error(const std::string& message);
     // A picture or film that cannot be written, said with its file and
     // reason: the run stops there, as after a script error.
@@ -130,11 +136,15 @@ private:
     ScenarioOptions options_;
     std::optional<CommandExecutor> own_executor_;
     CommandExecutor& executor_;
-    std::ostream& report_;
+    std::unique_ptr<TextReporter> own_reporter_; // for a run told on a stream
+    Reporter& reporter_;
+    NoteStream notes_; // for the parts that say things as lines: a film, a panel file
     ScenarioResult result_;
-    std::string where_;            // "file:line" of the line running
-    std::string script_folder_;    // where the scenario's panel files are named from
-    bool placements_over_ = false; // a line that opens the panel was checked
+    std::string where_;                // "file:line" of the line running
+    const Command* running_ = nullptr; // that line, whose file and line an expectation names
+    std::string script_folder_;        // where the scenario's panel files are named from
+    bool placements_over_ = false;     // a line that opens the panel was checked
+    bool flying_ = false;              // the checks are over and the commands run
 
     std::vector<std::string> last_sound_requests_; // of the last frame
     std::map<std::string, long> sound_counts_;     // calls of each kind in the run so far

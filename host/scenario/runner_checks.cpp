@@ -92,6 +92,6 @@ void ScenarioRunner::panel(const Command& c)
     const PanelRequest request{.path = absolute ? file : join_path(script_folder_, file),
                                .section = c.has(1) ? c.word(1) : "",
                                .simulator_folder = options_.simulator_folder};
-    if (!open_panel_window(request, panel_, *options_.modules, report_))
+    if (!open_panel_window(request, panel_, *options_.modules, notes_))
         script_error("the panel file's window cannot be opened");
 }

@@ -62,6 +62,14 @@ bool console_closes_with_program()
         GetConsoleMode(GetStdHandle(STD_INPUT_HANDLE), &mode);
 }
 
+// The class the module's window lookup looks for, which the host's name
+// chose: news to a gauge maker who asks (--verbose), not to a pilot.
+void tell_window_class(const HostCommandLine& command_line, const std::string& window_class)
+{
+    if (command_line.verbose)
+        std::cout << "main window class: " << window_class << std::endl;
+}
+
 // The window exists before the module is loaded, so the module's install
 // finds it and binds its sound device to it; then `fly` runs the session,
 // whose scenario may still open a panel file's modules beside it.
@@ -71,13 +79,12 @@ int load_and_fly(const HostCommandLine& command_line, HWND window, const std::st
     std::string error;
     const auto library = load_gauge_module(command_line.module_path, error);
     if (!library) {
-        std::cerr << error << "\n";
-        return exit_unusable;
+        return refuse_run(command_line, error);
     }
     watch_module_system_calls(library->handle, window);
     Win32Platform platform(library->handle);
     Win32ModuleLibrary panel_modules(window);
-    std::cout << "main window class: " << window_class << std::endl;
+    tell_window_class(command_line, window_class);
     const int status = fly(library->records, platform, panel_modules);
     // The gauges' closing calls belong to no frame, nor to the next flight's first.
     platform.take_sound_requests();
@@ -99,7 +106,7 @@ int open_panel_and_fly(HostCommandLine& command_line, HWND window, const std::st
     answer_executable_path(simulator_executable_path(command_line.simulator_folder));
     Win32ModuleLibrary library(window);
     Win32Platform platform(nullptr);
-    std::cout << "main window class: " << window_class << std::endl;
+    tell_window_class(command_line, window_class);
     return fly(LoadedModule{}, platform, library);
 }
 
@@ -109,13 +116,12 @@ int follow_and_fly(const HostCommandLine& command_line, BenchWindow& bench)
     FollowedModule followed(command_line.module_path, bench.handle());
     std::string error;
     if (!followed.load(error)) {
-        std::cerr << command_line.module_path << ": " << error << "\n";
-        return exit_unusable;
+        return refuse_run(command_line, command_line.module_path + ": " + error);
     }
     Win32Platform platform(followed.running().handle);
     followed.serve(platform);
     Win32ModuleLibrary panel_modules(bench.handle());
-    std::cout << "main window class: " << bench.window_class() << std::endl;
+    tell_window_class(command_line, bench.window_class());
     const BenchModule module{.records = followed.running().records,
                              .description = followed.running_description(),
                              .follower = &followed};

@@ -58,6 +58,8 @@ win32  2 "--window does not go with --check"                                 --c
 win32  2 "--trace does not go with --check"                                  --check p.cfg --trace t.jsonl
 win32  2 "--film does not go with --check"                                   --check p.cfg --film f.mp4
 win32  2 "--module does not go with --check"                                 --check p.cfg --module x.gau
+win32  2 "--junit does not go with --check"                                  --check p.cfg --junit j.xml
+both   2 "--junit does not go with --flights"                                --flights l.txt --junit j.xml
 win32  2 "--panel does not go with --check"                                  --check p.cfg --panel p.cfg
 win32  2 "--module does not go with --panel"                                 --panel p.cfg --module x.gau
 win32  2 "--watch does not go with --panel"                                  --window --watch --panel p.cfg

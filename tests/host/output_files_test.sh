@@ -39,6 +39,7 @@ done
 # clang-format off
 rows=(
 "t.jsonl     |host --trace $full/t.jsonl $out/fly.txt                |No space left on device"
+"j.xml       |host --junit $full/j.xml $out/fly.txt                  |No space left on device"
 "shot.png    |host $out/snapshot.scenario                            |No space left on device"
 "sheet.png   |host $out/sheet.scenario                               |No space left on device"
 "f.mp4       |host --film $full/f.mp4 $out/fly.txt                   |is left as it was"
@@ -86,6 +87,7 @@ refusals=(
 "--trace /dev/null         |/dev/null: is "
 "--film /dev/null          |/dev/null: is "
 "--film $out/folder.jsonl  |$out/folder.jsonl: is a folder"
+"--junit $out/folder.jsonl |$out/folder.jsonl: is a folder"
 )
 # clang-format on
 for row in "${refusals[@]}"; do
