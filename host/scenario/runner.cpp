@@ -99,9 +99,12 @@ void ScenarioRunner::run_all(const Program& program)
         where_ = command.where();
         if (row.opens_first)
             panel_.open();
+        const int failures_before = result_.failures;
         (this->*row.apply)(command);
         if (stopped_by_fault() || stopped_)
             return;
+        if (options_.report_held && is_expectation(command.verb) && result_.failures == failures_before)
+            report_ << where_ << ": held" << std::endl;
     }
 }
 

@@ -35,6 +35,10 @@ struct ScenarioOptions {
     // whatever `realtime` and `pause` say, no pictures, and the panel left
     // open to go on from there.
     bool restoring = false;
+    // Each expectation that holds is said too (`FILE:LINE: held`), when
+    // it is checked, beside those that fail: a live view of the run (the
+    // bench's report) follows every expect line as it is decided.
+    bool report_held = false;
     // clang-format on
 };
 

@@ -2,6 +2,7 @@
 
 #include <emscripten.h>
 
+#include <algorithm>
 #include <string>
 
 #include "host/linked/lcd_reading.h"
@@ -31,8 +32,13 @@ EM_JS(void, wait_for_animation_frame, (), {
 
 void CanvasScreen::show(const BenchView& view, BenchSession& session)
 {
+    recorder_ = session.recorder();
     const std::string lcd = lcd_reading();
-    page_show(view.panel->pixels.data(), view.panel->width, view.panel->height, view.status.c_str(),
+    // The canvas shows every pixel: undrawn ones black, as in the bench window.
+    shown_.resize(view.panel->pixels.size());
+    std::transform(view.panel->pixels.begin(), view.panel->pixels.end(), shown_.begin(),
+                   [](Rgba pixel) { return Rgba{pixel.r, pixel.g, pixel.b, 255}; });
+    page_show(shown_.data(), view.panel->width, view.panel->height, view.status.c_str(),
               view.help.c_str(), view.note.c_str(), view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x,
               view.pointer.y, input_.cursor(), lcd.c_str());
     hand_over_sound(session);
@@ -67,8 +73,16 @@ void CanvasScreen::take_page_flight()
     ending_ = take_flight_(text) || ending_;
 }
 
+std::optional<std::string> CanvasScreen::session_so_far() const
+{
+    if (recorder_ == nullptr)
+        return std::nullopt;
+    return recorder_->text_so_far_closed();
+}
+
 void CanvasScreen::wait_until(Clock::time_point due, BenchSession& session)
 {
+    recorder_ = session.recorder();
     for (;;) {
         input_.apply(session);
         take_page_flight();
