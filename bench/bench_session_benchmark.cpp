@@ -2,23 +2,23 @@
 // (scripts/web-benchmark.sh): the same run as the page's, through the same
 // code (a scenario flown live at its pace, then the bench's own frames,
 // the session recorded as it flies), on a screen that takes each picture
-// as the page's canvas screen does: the panel's pixels copied out made
-// opaque, the strip's texts and the LCD reading with them. It prints the
+// as the page's canvas screen does: the panel's pixels made opaque and the
+// box that changed found, the strip's texts and the LCD reading (what
+// the page then puts on its canvas is the page's own cost). It prints the
 // bench's report; its "median work" is the figure the page reports too:
 // from a frame's start to its picture taken by the screen (the module's
 // frame, the whole panel drawn, the strip, the screen's show).
 //   zor_bench_session_benchmark SCENARIO SECONDS RECORD
-#include <algorithm>
 #include <cstdlib>
 #include <iostream>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "host/bench/session.h"
 #include "host/linked/fresh_module.h"
 #include "host/linked/lcd_reading.h"
 #include "host/linked/native_platform.h"
+#include "host/raster/shown_picture.h"
 
 #ifndef ZOR_ALERT_WAV
 #error "the build names the alert tone file"
@@ -37,16 +37,15 @@ class TakingScreen : public BenchScreen {
 public:
     void show(const BenchView& view, BenchSession&) override
     {
-        pixels_.resize(view.panel->pixels.size());
-        std::transform(view.panel->pixels.begin(), view.panel->pixels.end(), pixels_.begin(),
-                       [](Rgba pixel) { return Rgba{pixel.r, pixel.g, pixel.b, 255}; });
+        changed_ = shown_.take(*view.panel);
         texts_ = view.status + view.help + view.note + view.tooltip.value_or("");
         lcd_ = lcd_reading();
     }
     void wait_until(Clock::time_point due, BenchSession&) override { std::this_thread::sleep_until(due); }
 
 private:
-    std::vector<Rgba> pixels_;
+    ShownPicture shown_;
+    PixelBox changed_;
     std::string texts_, lcd_;
 };
 

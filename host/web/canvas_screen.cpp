@@ -2,19 +2,21 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <string>
 
 #include "host/linked/lcd_reading.h"
 
 // clang-format off
 // The page's script (page_shell.html) defines these on Module.
-EM_JS(void, page_show, (const void* pixels, int width, int height, const char* status, const char* help,
+// The pixels stay in the program's memory; the page puts the box that changed on its canvas.
+EM_JS(void, page_show, (const void* pixels, int width, int height, int changed_left, int changed_top,
+                        int changed_width, int changed_height, const char* status, const char* help,
                         const char* note, const char* tooltip, int pointer_x, int pointer_y, const char* cursor,
                         const char* lcd), {
-    Module.zorShow(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height, UTF8ToString(status), UTF8ToString(help), UTF8ToString(note),
-                   tooltip ? UTF8ToString(tooltip) : null, pointer_x, pointer_y, UTF8ToString(cursor),
-                   UTF8ToString(lcd));
+    Module.zorShow(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height,
+                   [changed_left, changed_top, changed_width, changed_height], UTF8ToString(status),
+                   UTF8ToString(help), UTF8ToString(note), tooltip ? UTF8ToString(tooltip) : null, pointer_x,
+                   pointer_y, UTF8ToString(cursor), UTF8ToString(lcd));
 });
 EM_JS(void, page_tone_buffer, (const void* format, int format_bytes, const void* samples, int sample_bytes), {
     Module.zorToneBuffer(HEAPU8.slice(format, format + format_bytes), HEAPU8.slice(samples, samples + sample_bytes));
@@ -34,13 +36,11 @@ void CanvasScreen::show(const BenchView& view, BenchSession& session)
 {
     recorder_ = session.recorder();
     const std::string lcd = lcd_reading();
-    // The canvas shows every pixel: undrawn ones black, as in the bench window.
-    shown_.resize(view.panel->pixels.size());
-    std::transform(view.panel->pixels.begin(), view.panel->pixels.end(), shown_.begin(),
-                   [](Rgba pixel) { return Rgba{pixel.r, pixel.g, pixel.b, 255}; });
-    page_show(shown_.data(), view.panel->width, view.panel->height, view.status.c_str(),
-              view.help.c_str(), view.note.c_str(), view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x,
-              view.pointer.y, input_.cursor(), lcd.c_str());
+    const PixelBox changed = shown_.take(*view.panel);
+    page_show(shown_.pixels().data(), view.panel->width, view.panel->height, changed.left, changed.top,
+              changed.width(), changed.height(), view.status.c_str(), view.help.c_str(), view.note.c_str(),
+              view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x, view.pointer.y, input_.cursor(),
+              lcd.c_str());
     hand_over_sound(session);
 }
 

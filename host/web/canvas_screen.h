@@ -10,10 +10,9 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "host/bench/session.h"
-#include "host/raster/image.h"
+#include "host/raster/shown_picture.h"
 #include "host/web/page_input.h"
 
 class CanvasScreen : public BenchScreen {
@@ -46,6 +45,6 @@ private:
     FlightTaker take_flight_;
     bool ending_ = false;
     const SessionRecorder* recorder_ = nullptr; // the running session's, seen at its frames
-    std::vector<Rgba> shown_;                   // the picture as the canvas takes it
+    ShownPicture shown_;                        // the picture as the canvas has it
     std::size_t tone_samples_sent_ = 0; // the tone buffer's length the page has
 };
