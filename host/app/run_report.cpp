@@ -2,8 +2,10 @@
 
 #include "host/app/exit_status.h"
 
+// A live view of the run (the bench's report, the web page's list of
+// expectations) follows every expect line as it is decided, held ones too.
 RunReport::RunReport(const HostCommandLine& command_line, std::ostream& out, std::ostream& errors)
-    : text_(out, errors, command_line.verbose), junit_file_(command_line.junit_path)
+    : text_(out, errors, command_line.verbose || command_line.window), junit_file_(command_line.junit_path)
 {
     all_.add(text_);
     if (!command_line.junit_path.empty())

@@ -70,7 +70,8 @@ ScenarioOptions scenario_options(const HostCommandLine& command_line, ModuleLibr
     return {.output_folder = command_line.output_folder,
             .modules = library,
             .simulator_folder = command_line.simulator_folder,
-            .watch = {}};
+            .watch = {},
+            .restoring = false};
 }
 
 std::unique_ptr<GaugePanel> make_host_panel(const HostCommandLine& command_line, LoadedModule module,

@@ -85,6 +85,8 @@ public:
     // in the report).
     bool output_failed() const { return output_failed_; }
     const PanelBench& bench() const { return bench_; }
+    // The session written down as it flies; null when nothing records it.
+    const SessionRecorder* recorder() const { return options_.recorder; }
     const FrameRate& frame_rate() const { return frame_rate_; }
 
 private:

@@ -44,6 +44,12 @@ enum class Verb {
 };
 inline constexpr std::size_t verb_count = static_cast<std::size_t>(Verb::recording) + 1;
 
+// Whether the verb checks what the panel shows (the `expect` lines).
+inline constexpr bool is_expectation(Verb verb)
+{
+    return verb >= Verb::expect_frame && verb <= Verb::expect_sound;
+}
+
 // A host variable, written by its name (or its token when it has none).
 struct HostVariable {
     std::uint32_t token = 0;

@@ -8,12 +8,15 @@
 
 // clang-format off
 // The page's script (page_shell.html) defines these on Module.
-EM_JS(void, page_show, (const void* pixels, int width, int height, const char* status, const char* help,
+// The pixels stay in the program's memory; the page puts the box that changed on its canvas.
+EM_JS(void, page_show, (const void* pixels, int width, int height, int changed_left, int changed_top,
+                        int changed_width, int changed_height, const char* status, const char* help,
                         const char* note, const char* tooltip, int pointer_x, int pointer_y, const char* cursor,
                         const char* lcd), {
-    Module.zorShow(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height, UTF8ToString(status), UTF8ToString(help), UTF8ToString(note),
-                   tooltip ? UTF8ToString(tooltip) : null, pointer_x, pointer_y, UTF8ToString(cursor),
-                   UTF8ToString(lcd));
+    Module.zorShow(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height,
+                   [changed_left, changed_top, changed_width, changed_height], UTF8ToString(status),
+                   UTF8ToString(help), UTF8ToString(note), tooltip ? UTF8ToString(tooltip) : null, pointer_x,
+                   pointer_y, UTF8ToString(cursor), UTF8ToString(lcd));
 });
 EM_JS(void, page_tone_buffer, (const void* format, int format_bytes, const void* samples, int sample_bytes), {
     Module.zorToneBuffer(HEAPU8.slice(format, format + format_bytes), HEAPU8.slice(samples, samples + sample_bytes));
@@ -31,10 +34,13 @@ EM_JS(void, wait_for_animation_frame, (), {
 
 void CanvasScreen::show(const BenchView& view, BenchSession& session)
 {
+    recorder_ = session.recorder();
     const std::string lcd = lcd_reading();
-    page_show(view.panel->pixels.data(), view.panel->width, view.panel->height, view.status.c_str(), view.help.c_str(),
-              view.note.c_str(), view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x, view.pointer.y,
-              cursor_name(view.cursor), lcd.c_str());
+    const PixelBox changed = shown_.take(*view.panel);
+    page_show(shown_.pixels().data(), view.panel->width, view.panel->height, changed.left, changed.top,
+              changed.width(), changed.height(), view.status.c_str(), view.help.c_str(), view.note.c_str(),
+              view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x, view.pointer.y, cursor_name(view.cursor),
+              lcd.c_str());
     hand_over_sound(session);
 }
 
@@ -65,6 +71,13 @@ void CanvasScreen::take_page_flight()
     page_flight_copy(text.data(), bytes + 1);
     text.resize(static_cast<std::size_t>(bytes));
     ending_ = take_flight_(text) || ending_;
+}
+
+std::optional<std::string> CanvasScreen::session_so_far() const
+{
+    if (recorder_ == nullptr)
+        return std::nullopt;
+    return recorder_->text_so_far_closed();
 }
 
 void CanvasScreen::wait_until(Clock::time_point due)

@@ -9,9 +9,11 @@
 
 #include <cstddef>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "host/bench/session.h"
+#include "host/raster/shown_picture.h"
 
 class CanvasScreen : public BenchScreen {
 public:
@@ -28,6 +30,11 @@ public:
     void wait_until(Clock::time_point due) override;
 
     bool ending() const { return ending_; }
+    // The running session's recording, closed as it would be if the
+    // session ended now; nullopt between sessions.
+    std::optional<std::string> session_so_far() const;
+    // The session has ended: its recorder is gone, its file in place.
+    void session_ended() { recorder_ = nullptr; }
     // A flight the page asked for, taken (the session then ends at once).
     void take_page_flight();
 
@@ -38,5 +45,7 @@ private:
     BenchInputQueue& page_input_;
     FlightTaker take_flight_;
     bool ending_ = false;
+    const SessionRecorder* recorder_ = nullptr; // the running session's, seen at its frames
+    ShownPicture shown_;                        // the picture as the canvas has it
     std::size_t tone_samples_sent_ = 0; // the tone buffer's length the page has
 };

@@ -9,6 +9,8 @@
 
 #include <fstream>
 #include <iostream>
+#include <iterator>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -49,9 +51,21 @@ std::string page_message(const std::string& message, const std::string& name)
     return rest;
 }
 
+// The lines of a program's expectations, "7,12,30", for the page to list
+// before they are checked.
+std::string expectation_lines(const Program& program)
+{
+    std::string lines;
+    for (const Command& command : program.commands)
+        if (is_expectation(command.verb))
+            lines += (lines.empty() ? "" : ",") + std::to_string(command.line);
+    return lines;
+}
+
 // The scenario read whole and its lines checked on a panel of its own,
 // which calls nothing of the module: the flying panel is left as it is.
-std::string check_scenario(const std::string& text, HostPlatform& platform)
+// Its expectations' lines go to `expectations`.
+std::string check_scenario(const std::string& text, HostPlatform& platform, std::string& expectations)
 {
     if (text.size() > longest_scenario)
         return "the scenario is " + std::to_string(text.size()) + " bytes, more than " +
@@ -59,6 +73,7 @@ std::string check_scenario(const std::string& text, HostPlatform& platform)
     const ParseResult parsed = parse(text, flight_path);
     if (!parsed.ok())
         return page_message(parsed.errors.front(), flight_path);
+    expectations = expectation_lines(parsed.program);
     HostServices* const flying = HostServices::current();
     std::ostringstream said;
     bool refused = false;
@@ -77,30 +92,54 @@ std::string check_scenario(const std::string& text, HostPlatform& platform)
 }
 
 // clang-format off
-EM_JS(void, page_flight_answer, (const char* said), { Module.zorFlightAnswer(UTF8ToString(said)); });
+EM_JS(void, page_flight_answer, (const char* said, const char* expectations), {
+    Module.zorFlightAnswer(UTF8ToString(said), UTF8ToString(expectations));
+});
 // clang-format on
 
 // A scenario the page asked to fly: checked, kept for the next session and
-// answered with "" when good, or answered with why not.
+// answered with "" and the lines of its expectations when good, or
+// answered with why not.
 bool take_flight(const std::string& text, HostPlatform& platform)
 {
-    std::string said = check_scenario(text, platform);
+    std::string expectations;
+    std::string said = check_scenario(text, platform, expectations);
     if (said.empty()) {
         std::ofstream file(flight_path, std::ios::binary);
         file << text;
         if (!(file.close(), file))
             said = "the scenario could not be kept";
     }
-    page_flight_answer(said.c_str());
+    page_flight_answer(said.c_str(), said.empty() ? expectations.c_str() : "");
     if (!said.empty())
         return false;
     scenario_path = flight_path;
     return true;
 }
 
+CanvasScreen* page_canvas = nullptr; // the screen of the session flying, if any
+
+// The file a session left at its end, read whole; empty when there is none.
+std::string file_text(const char* path)
+{
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
 } // namespace
 
 extern "C" {
+
+// The session as a scenario, for the page to download or share: the
+// recorder's own text, closed with its end mark, while the session flies;
+// the file it put in place once it has ended.
+EMSCRIPTEN_KEEPALIVE const char* zor_session_text()
+{
+    static std::string text;
+    const std::optional<std::string> flying = page_canvas != nullptr ? page_canvas->session_so_far() : std::nullopt;
+    text = flying ? *flying : file_text(record_path);
+    return text.c_str();
+}
 
 EMSCRIPTEN_KEEPALIVE void zor_page_event(int kind, int x, int y, int right_button, const char* key)
 {
@@ -119,6 +158,7 @@ int main()
         load_linked_module_afresh();
         NativePlatform platform(bitmap_folder, tone_file, page_executable);
         CanvasScreen canvas(platform, page_input, [&](const std::string& text) { return take_flight(text, platform); });
+        page_canvas = &canvas;
         HostCommandLine command_line;
         command_line.window = true;
         command_line.scenario = scenario_path;
@@ -128,6 +168,7 @@ int main()
         const int status = run_bench_session(
             command_line, {.records = NativePlatform::linked_module(), .description = "the page's linked module"},
             platform, canvas);
+        canvas.session_ended();
         std::cout << "session ended with status " << status << std::endl;
         EM_ASM({ Module.zorTone(false); });
         // A session that ended by itself (the module crashed) keeps its
@@ -136,5 +177,6 @@ int main()
             emscripten_sleep(100);
             canvas.take_page_flight();
         }
+        page_canvas = nullptr;
     }
 }

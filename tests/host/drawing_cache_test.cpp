@@ -10,6 +10,7 @@
 #include <random>
 
 #include "host/panel/panel_canvas.h"
+#include "host/raster/shown_picture.h"
 #include "layout/element_records.h"
 #include "reference_drawing.h"
 
@@ -283,3 +284,20 @@ TEST(NeedleDrawing, EveryAngleMatchesTheOracle)
 }
 
 } // namespace
+
+// The screen's copy: opaque, and only the box that changed handed on.
+TEST(ShownPicture, TheBoxThatChangedIsAllAtFirstThenTheChangeThenNothing)
+{
+    Image picture(5, 4, Rgba{0, 0, 0, 0});
+    picture.at(1, 1) = Rgba{200, 10, 10, 255};
+    ShownPicture shown;
+    EXPECT_EQ(shown.take(picture), (PixelBox{.left = 0, .top = 0, .right = 5, .bottom = 4}));
+    EXPECT_EQ(shown.pixels()[0], (Rgba{0, 0, 0, 255})) << "an undrawn pixel shows black";
+    EXPECT_TRUE(shown.take(picture).empty());
+    picture.at(4, 2) = Rgba{1, 2, 3, 255};
+    picture.at(2, 0) = Rgba{1, 2, 3, 0}; // undrawn, but not black: shown as its colour, opaque
+    EXPECT_EQ(shown.take(picture), (PixelBox{.left = 2, .top = 0, .right = 5, .bottom = 3}));
+    EXPECT_EQ(shown.pixels()[2], (Rgba{1, 2, 3, 255}));
+    EXPECT_EQ(shown.take(Image(2, 2, Rgba{0, 0, 0, 255})), (PixelBox{.left = 0, .top = 0, .right = 2, .bottom = 2}))
+        << "a picture of another size is all new";
+}

@@ -122,6 +122,46 @@ test("the canvas equals the native host's picture of the same frame", async () =
   await context.close();
 });
 
+test("a scenario's expectations are listed by line and decided as it flies", async () => {
+  const { page, context } = await openPage();
+  // Line 8 holds two frames in; line 10 fails five seconds later.
+  const text = `${demoPlaces}
+set bus_volts 27
+click AZS_ZOR_1 15 32
+frames 2
+expect variable bus_volts 27
+frames 90
+expect frame ZOR_1 14 99
+`;
+  assert.equal(await page.evaluate((t) => window.zorPage.fly(t), text), "");
+  const rows = page.locator("#expectations div");
+  const state = (line) => page.getAttribute(`#expectations [data-line="${line}"]`, "data-state");
+  assert.deepEqual(await rows.allTextContents().then((all) => all.map((row) => row.split("  --")[0])),
+                   ["line 8: expect variable bus_volts 27", "line 10: expect frame ZOR_1 14 99"]);
+  await page.waitForFunction(() => document.querySelector('#expectations [data-line="8"]').dataset.state === "held");
+  assert.equal(await state(10), "waiting", "the later line is not decided before the run reaches it");
+  assert.match(await page.textContent('#expectations [data-line="10"]'), /-- waiting$/);
+  await page.waitForFunction(() => document.querySelector('#expectations [data-line="10"]').dataset.state !== "waiting",
+                             null, { timeout: 30000 });
+  assert.equal(await state(8), "held");
+  assert.equal(await state(10), "failed");
+  assert.match(await page.textContent('#expectations [data-line="10"]'), /-- failed: expected .*99.*, saw /);
+  await context.close();
+});
+
+test("the session downloaded while it flies is the recorder's text, closed once", async () => {
+  const { page, context } = await openPage();
+  await fly(page, STILL_PANEL);
+  const text = await page.evaluate(() => window.zorPage.sessionText());
+  const lines = text.trimEnd().split("\n");
+  assert.equal(lines.filter((line) => line.startsWith("recording ")).join("|"), "recording begin|recording end");
+  assert.equal(lines.at(-1), "recording end");
+  assert.match(text, /^click AZS_ZOR_1 15 32/m);
+  // Flown again, the recording is a scenario like any other.
+  assert.equal(await page.evaluate((t) => window.zorPage.fly(t), text), "");
+  await context.close();
+});
+
 test("a click on a knob changes the LCD as the scenario language says; a long touch is a right click", async () => {
   const { page, context } = await openPage(pageUrl, { hasTouch: true });
   await fly(page, STILL_PANEL);
