@@ -23,25 +23,42 @@ std::string utc_now()
 
 namespace {
 
+// What the bench flies first: the scenario given, or the demo panel's;
+// nullopt, said, when it cannot be read. A panel file's window with no
+// scenario starts as the demo does, with the bus on (the demo panel's own
+// scenario would place its gauges too).
+std::optional<Program> bench_program(const HostCommandLine& command_line, Reporter& reporter)
+{
+    if (!command_line.panel_path.empty() && command_line.scenario.empty()) {
+        Program program;
+        program.file = command_line.panel_path;
+        program.commands.push_back(CommandExecutor::set(token_bus_volts, bench_bus_volts));
+        return program;
+    }
+    return read_scenario(
+        command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario, reporter);
+}
+
+// The session written down as it flies, its first lines saying when, with
+// which module and how to fly it again.
+void start_recording(std::optional<SessionRecorder>& recorder, std::ostream* file, BenchScreen& screen,
+                     const HostCommandLine& command_line, const BenchModule& module)
+{
+    const auto start = screen.now();
+    recorder.emplace(file, [&screen, start] { return std::chrono::duration<double>(screen.now() - start).count(); });
+    recorder->comment("bench session recorded " + utc_now() + " with " + module.description);
+    if (!command_line.scenario.empty())
+        recorder->comment("after the scenario " + command_line.scenario);
+    recorder->comment("fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
+}
+
 int fly_bench_session(const HostCommandLine& command_line, const BenchModule& module, HostPlatform& platform,
                       BenchScreen& screen, ModuleLibrary* library, RunReport& report)
 {
     Reporter& reporter = report.reporter();
-    // A panel file's window with no scenario starts as the demo does, with
-    // the bus on; the demo panel's own scenario would place its gauges too.
-    const bool panel_alone = !command_line.panel_path.empty() && command_line.scenario.empty();
-    const std::string path =
-        command_line.scenario.empty() ? bench_demo_path(command_line.host_folder) : command_line.scenario;
-    Program program;
-    program.file = command_line.panel_path;
-    if (!panel_alone) {
-        auto read = read_scenario(path, reporter);
-        if (!read)
-            return exit_unusable;
-        program = std::move(*read);
-    }
-    if (panel_alone)
-        program.commands.push_back(CommandExecutor::set(token_bus_volts, bench_bus_volts));
+    const std::optional<Program> program = bench_program(command_line, reporter);
+    if (!program)
+        return exit_unusable;
     const std::unique_ptr<GaugePanel> made = make_host_panel(command_line, module.records, platform, library, reporter);
     if (!made)
         return exit_unusable;
@@ -57,16 +74,9 @@ int fly_bench_session(const HostCommandLine& command_line, const BenchModule& mo
     // A followed module is brought back by flying the session again, so
     // the session is kept even when no file asks for it.
     std::optional<SessionRecorder> recorder;
-    if (record_file.is_open() || module.follower != nullptr) {
-        const auto start = screen.now();
-        recorder.emplace(record_file.is_open() ? &record_file.stream() : nullptr,
-                         [&screen, start] { return std::chrono::duration<double>(screen.now() - start).count(); });
-        recorder->comment("bench session recorded " + utc_now() + " with " + module.description);
-        if (!command_line.scenario.empty())
-            recorder->comment("after the scenario " + command_line.scenario);
-        recorder->comment(
-            "fly it again: zor_panel_host.exe SESSION.txt, or live: zor_panel_host.exe --window SESSION.txt");
-    }
+    if (record_file.is_open() || module.follower != nullptr)
+        start_recording(recorder, record_file.is_open() ? &record_file.stream() : nullptr, screen, command_line,
+                        module);
     // While the bench runs, what the scenario says goes with its report lines.
     report.text().send_to(report_lines, report_lines);
     BenchSession session(panel, platform, screen, report_lines,
@@ -78,7 +88,7 @@ int fly_bench_session(const HostCommandLine& command_line, const BenchModule& mo
                           .follower = module.follower,
                           .reporter = &reporter});
     const int failures =
-        session.run(program, scenario_options(command_line, library), trace.is_open() ? &trace.stream() : nullptr);
+        session.run(*program, scenario_options(command_line, library), trace.is_open() ? &trace.stream() : nullptr);
     report.text().send_to(std::cout, std::cerr);
     // Every file is put in place, or said to have failed, whatever the run did.
     const bool recorded = commit_option_file(record_file, reporter);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <optional>
 #include <set>
 
 #include "host/base/utf8_path.h"
@@ -67,6 +68,33 @@ std::string simulator_folder_of(const std::string& panel_path)
     return folder;
 }
 
+namespace {
+
+// Why the alias to `folder` (whose panel file is `next`) is not followed,
+// if it is not: it names a file, it goes round a loop, or it is one alias
+// too many.
+std::optional<std::string> alias_refusal(const std::string& folder, const std::string& next,
+                                         const std::vector<std::string>& chain, const std::set<std::string>& seen,
+                                         int step)
+{
+    std::error_code error;
+    if (std::filesystem::is_regular_file(folder, error) || lower(folder).ends_with(".cfg"))
+        return "alias= names the file " + folder +
+            ": a simulator takes alias= as the folder of another "
+            "aircraft's panel (alias=PLANE\\panel) and finds no panel there";
+    if (seen.contains(same_file_key(next))) {
+        std::string loop;
+        for (const std::string& path : chain)
+            loop += path + " -> ";
+        return "the alias goes round a loop: " + loop + next;
+    }
+    if (step == alias_steps_max)
+        return "more than " + std::to_string(alias_steps_max) + " aliases one after another; not followed further";
+    return std::nullopt;
+}
+
+} // namespace
+
 FollowedPanel follow_panel_aliases(const std::string& panel_path, const std::string& simulator_folder)
 {
     FollowedPanel followed{.path = panel_path, .file = read_panel_file(panel_path), .problems = {}};
@@ -85,26 +113,9 @@ FollowedPanel follow_panel_aliases(const std::string& panel_path, const std::str
         const std::string aircraft = simulator_folder.empty() ? folder_of(folder_of(folder_of(followed.path)))
                                                               : join_path(simulator_folder, "Aircraft");
         const std::string folder = join_path(aircraft, *followed.file.alias);
-        std::error_code error;
-        if (std::filesystem::is_regular_file(folder, error) || lower(folder).ends_with(".cfg")) {
-            problem("alias= names the file " + folder +
-                    ": a simulator takes alias= as the folder of another "
-                    "aircraft's panel (alias=PLANE\\panel) and finds no panel there");
-            followed.file = PanelFile{};
-            return followed;
-        }
         const std::string next = join_path(folder, panel_file_name);
-        if (seen.contains(same_file_key(next))) {
-            std::string loop;
-            for (const std::string& path : chain)
-                loop += path + " -> ";
-            problem("the alias goes round a loop: " + loop + next);
-            followed.file = PanelFile{};
-            return followed;
-        }
-        if (step == alias_steps_max) {
-            problem("more than " + std::to_string(alias_steps_max) +
-                    " aliases one after another; not followed further");
+        if (const auto refused = alias_refusal(folder, next, chain, seen, step)) {
+            problem(*refused);
             followed.file = PanelFile{};
             return followed;
         }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <iterator>
 #include <map>
 #include <tuple>
@@ -70,11 +71,11 @@ std::optional<std::string> oversized(const GaugePanel& panel, std::size_t module
     const long long right = 0LL + gauge.x + size->width, bottom = 0LL + gauge.y + size->height;
     const bool far = gauge.x < -panel_side_limit || gauge.y < -panel_side_limit ||
         (design_space ? gauge.x > panel_side_limit || gauge.y > panel_side_limit
-                            : right > panel_side_limit || bottom > panel_side_limit);
+                      : right > panel_side_limit || bottom > panel_side_limit);
     if (far)
         return "placed at " + std::to_string(gauge.x) + ", " + std::to_string(gauge.y) +
             (design_space ? ", beyond " + limit + " pixels from the window's corner"
-                                : "; the window has no design space and would reach beyond " + limit + " a side") +
+                          : "; the window has no design space and would reach beyond " + limit + " a side") +
             "; not placed";
     return std::nullopt;
 }
@@ -170,6 +171,37 @@ std::optional<Image> read_background(const std::string& path, std::string& error
     return picture;
 }
 
+namespace {
+
+// The window's design space (its size, its background's, or what its
+// gauges reach) set as the panel's backdrop; a placed gauge outside it is a
+// problem: it does not show.
+void set_design_space(const PanelWindow& window, std::optional<Image> picture, GaugePanel& panel,
+                      const std::vector<const PanelGaugeLine*>& placed_lines,
+                      const std::function<void(int, bool, const std::string&)>& say)
+{
+    PanelExtent reach;
+    for (const PlacedGauge& placed : panel.placement.gauges())
+        reach = {std::max(reach.width, placed.x + placed.width), std::max(reach.height, placed.y + placed.height)};
+    std::string taken;
+    const PanelExtent space = design_space(window, picture, reach, taken);
+    if (!taken.empty())
+        say(window.size_mm_line, false, taken);
+    panel.placement.set_backdrop(
+        PanelBackdrop{.width = space.width, .height = space.height, .picture = std::move(picture)});
+    for (std::size_t i = 0; i < placed_lines.size() && space.width > 0 && space.height > 0; ++i) {
+        const PlacedGauge& placed = panel.placement.gauges()[i];
+        if (placed.x >= space.width || placed.y >= space.height || placed.x + placed.width <= 0 ||
+            placed.y + placed.height <= 0)
+            say(placed_lines[i]->line, true,
+                visible(placed_lines[i]->module + "!" + placed_lines[i]->gauge) +
+                    " lies outside the window's design space of " + std::to_string(space.width) + " x " +
+                    std::to_string(space.height) + ": it does not show");
+    }
+}
+
+} // namespace
+
 std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& followed, const PanelWindow& window,
                                                       ModuleFinder& finder, GaugePanel& panel, ModuleLibrary& library,
                                                       std::vector<PanelMessage>& messages)
@@ -226,24 +258,7 @@ std::vector<const PanelGaugeLine*> place_panel_window(const FollowedPanel& follo
         placed_lines.push_back(&gauge);
     }
 
-    PanelExtent reach;
-    for (const PlacedGauge& placed : panel.placement.gauges())
-        reach = {std::max(reach.width, placed.x + placed.width), std::max(reach.height, placed.y + placed.height)};
-    std::string taken;
-    const PanelExtent space = design_space(window, picture, reach, taken);
-    if (!taken.empty())
-        say(window.size_mm_line, false, taken);
-    panel.placement.set_backdrop(
-        PanelBackdrop{.width = space.width, .height = space.height, .picture = std::move(picture)});
-    for (std::size_t i = 0; i < placed_lines.size() && space.width > 0 && space.height > 0; ++i) {
-        const PlacedGauge& placed = panel.placement.gauges()[i];
-        if (placed.x >= space.width || placed.y >= space.height || placed.x + placed.width <= 0 ||
-            placed.y + placed.height <= 0)
-            say(placed_lines[i]->line, true,
-                visible(placed_lines[i]->module + "!" + placed_lines[i]->gauge) +
-                    " lies outside the window's design space of " + std::to_string(space.width) + " x " +
-                    std::to_string(space.height) + ": it does not show");
-    }
+    set_design_space(window, std::move(picture), panel, placed_lines, say);
     return placed_lines;
 }
 

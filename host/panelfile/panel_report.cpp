@@ -60,6 +60,49 @@ std::string spread(const ModuleReport& module)
     return text;
 }
 
+// A message, indented under what it is about.
+void print_message(std::ostream& out, const PanelMessage& m, const std::string& relative_to)
+{
+    out << "  " << where(m, relative_to) << (m.problem ? "" : "note: ") << m.text << "\n";
+}
+
+// "N problem(s)".
+std::string problems_text(int problems)
+{
+    return std::to_string(problems) + (problems == 1 ? " problem" : " problems");
+}
+
+// A module's heading and each of its gauge lines: where it was placed when
+// nothing is wrong with it, and every message about it.
+void print_module(std::ostream& out, const ModuleReport& module, const std::string& panel_path,
+                  const std::string& relative_to)
+{
+    out << module.name << ": " << spread(module)
+        << (module.problems == 0 ? ", all fine" : ", " + problems_text(module.problems)) << "\n";
+    for (const GaugeVerdict& gauge : module.gauges) {
+        const bool fine = std::none_of(gauge.said.begin(), gauge.said.end(), [](auto* m) { return m->problem; });
+        // A gauge left unchecked says only the note that says why.
+        if (fine && (gauge.placed != nullptr || gauge.said.empty()))
+            out << "  "
+                << where({.path = panel_path, .line = gauge.line->line, .problem = false, .text = {}}, relative_to)
+                << placed_text(gauge) << "\n";
+        for (const PanelMessage* m : gauge.said)
+            print_message(out, *m, relative_to);
+    }
+}
+
+// "KRV_ZOR_V1_02 (1), the panel file (2)": what has problems, and how many.
+std::string problems_in(const std::vector<ModuleReport>& modules, int file_problems)
+{
+    std::string text;
+    for (const ModuleReport& module : modules)
+        if (module.problems > 0)
+            text += (text.empty() ? "" : ", ") + module.name + " (" + std::to_string(module.problems) + ")";
+    if (file_problems > 0)
+        text += (text.empty() ? "" : ", ") + std::string("the panel file (") + std::to_string(file_problems) + ")";
+    return text;
+}
+
 } // namespace
 
 int print_panel_report(const FollowedPanel& followed, const std::vector<CheckedWindow>& windows,
@@ -99,40 +142,16 @@ int print_panel_report(const FollowedPanel& followed, const std::vector<CheckedW
     }
     std::stable_partition(modules.begin(), modules.end(), [](const ModuleReport& m) { return m.problems == 0; });
 
-    for (const ModuleReport& module : modules) {
-        out << module.name << ": " << spread(module)
-            << (module.problems == 0
-                    ? ", all fine"
-                    : ", " + std::to_string(module.problems) + (module.problems == 1 ? " problem" : " problems"))
-            << "\n";
-        for (const GaugeVerdict& gauge : module.gauges) {
-            const bool fine = std::none_of(gauge.said.begin(), gauge.said.end(), [](auto* m) { return m->problem; });
-            // A gauge left unchecked says only the note that says why.
-            if (fine && (gauge.placed != nullptr || gauge.said.empty()))
-                out << "  "
-                    << where({.path = followed.path, .line = gauge.line->line, .problem = false, .text = {}},
-                             relative_to)
-                    << placed_text(gauge) << "\n";
-            for (const PanelMessage* m : gauge.said)
-                out << "  " << where(*m, relative_to) << (m->problem ? "" : "note: ") << m->text << "\n";
-        }
-    }
+    for (const ModuleReport& module : modules)
+        print_module(out, module, followed.path, relative_to);
     if (!about_file.empty())
         out << "the panel file:\n";
     for (const PanelMessage* m : about_file)
-        out << "  " << where(*m, relative_to) << (m->problem ? "" : "note: ") << m->text << "\n";
+        print_message(out, *m, relative_to);
 
-    std::string with_problems;
-    for (const ModuleReport& module : modules)
-        if (module.problems > 0)
-            with_problems +=
-                (with_problems.empty() ? "" : ", ") + module.name + " (" + std::to_string(module.problems) + ")";
-    if (file_problems > 0)
-        with_problems +=
-            (with_problems.empty() ? "" : ", ") + std::string("the panel file (") + std::to_string(file_problems) + ")";
-    if (!with_problems.empty())
+    if (const std::string with_problems = problems_in(modules, file_problems); !with_problems.empty())
         out << "problems in: " << with_problems << "\n";
     const int problems = count_problems(messages);
-    out << problems << (problems == 1 ? " problem" : " problems") << std::endl;
+    out << problems_text(problems) << std::endl;
     return problems;
 }
