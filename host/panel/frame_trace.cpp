@@ -78,7 +78,7 @@ void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameResult& 
     separator = "";
     for (const SentClick& click : frame.clicks) {
         out << separator << "[" << quoted(click.label) << "," << click.point.x << "," << click.point.y << ","
-            << quoted(click.button == MouseButton::left ? "left" : "right") << "]";
+            << quoted(button_word(click.button)) << "]";
         separator = ",";
     }
     out << "]," << field(trace_field::keys) << "[";

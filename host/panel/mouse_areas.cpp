@@ -41,6 +41,11 @@ bool covers_whole_face(const MouseRect& rect)
     return rect.x == 0 && rect.y == 0 && rect.width == 0 && rect.height == 0;
 }
 
+const char* button_word(MouseButton button)
+{
+    return button == MouseButton::right ? "right" : "left";
+}
+
 std::uint32_t click_bit(MouseButton button)
 {
     return button == MouseButton::left ? mouse_left_single : mouse_right_single;

@@ -12,6 +12,9 @@
 
 enum class MouseButton { left, right };
 
+// "left" or "right", as a scenario and a trace write a button.
+const char* button_word(MouseButton button);
+
 // The event bit a press of the button carries, first call and repeats alike.
 std::uint32_t click_bit(MouseButton button);
 

@@ -66,7 +66,7 @@ void ScenarioRunner::expect_key_count(const Command& c)
 
 void ScenarioRunner::expect_tooltip(const Command& c)
 {
-    const std::optional<std::string> shown = panel_.input.tooltip_at(gauge_index(c, 0), point(c, 1));
+    const std::optional<std::string> shown = panel_.input.tooltip_at(gauge_index(c, 0), c.point(1));
     const std::string seen = shown ? quoted(*shown) : "none";
     const std::string expected = c.word(3) == "none" ? "none" : quoted(c.word(3));
     judge(seen == expected, "tooltip " + expected + " at " + text(c, 1) + "," + text(c, 2) + " of " + c.gauge(0), seen);
@@ -74,7 +74,7 @@ void ScenarioRunner::expect_tooltip(const Command& c)
 
 void ScenarioRunner::expect_cursor(const Command& c)
 {
-    const std::string seen = cursor_name(panel_.input.mouse_at(gauge_index(c, 0), point(c, 1)).cursor);
+    const std::string seen = cursor_name(panel_.input.mouse_at(gauge_index(c, 0), c.point(1)).cursor);
     judge(seen == c.word(3), "cursor " + c.word(3) + " at " + text(c, 1) + "," + text(c, 2) + " of " + c.gauge(0),
           seen);
 }
@@ -82,7 +82,7 @@ void ScenarioRunner::expect_cursor(const Command& c)
 // A pixel of the gauge's face as it would be drawn now, in face pixels.
 void ScenarioRunner::expect_pixel(const Command& c)
 {
-    const PixelPoint at = point(c, 1);
+    const PixelPoint at = c.point(1);
     const int r = static_cast<int>(c.number(3)), g = static_cast<int>(c.number(4)), b = static_cast<int>(c.number(5));
     const int tolerance = c.has(6) ? static_cast<int>(c.number(6)) : 0;
     watch();

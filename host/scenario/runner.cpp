@@ -161,11 +161,6 @@ std::size_t ScenarioRunner::gauge_index(const Command& command, std::size_t at) 
     return panel_.placement.index_of(command.gauge(at));
 }
 
-PixelPoint ScenarioRunner::point(const Command& command, std::size_t at)
-{
-    return {static_cast<std::int32_t>(command.number(at)), static_cast<std::int32_t>(command.number(at + 1))};
-}
-
 std::string ScenarioRunner::text(const Command& command, std::size_t at)
 {
     return print_value(command.arguments.at(at));

@@ -126,7 +126,6 @@ private:
     void output_failure(const std::string& message);
     bool stopped_by_fault() const { return result_.script_error || result_.output_failed; }
     std::size_t gauge_index(const Command& command, std::size_t at) const;
-    static PixelPoint point(const Command& command, std::size_t at);
     static std::string text(const Command& command, std::size_t at);
     std::string output_path(const std::string& name) const;
 

@@ -10,6 +10,8 @@
 #include <variant>
 #include <vector>
 
+#include "host/panel/mouse_areas.h"
+
 // ORDER: the rows of the grammar (grammar.cpp) follow this order.
 enum class Verb {
     place,
@@ -78,6 +80,16 @@ struct Command {
     const std::string& word(std::size_t i) const { return std::get<std::string>(arguments.at(i)); }
     std::uint32_t variable(std::size_t i) const { return std::get<HostVariable>(arguments.at(i)).token; }
     const std::string& gauge(std::size_t i) const { return std::get<GaugeName>(arguments.at(i)).label; }
+    // Face pixels from the two numbers at i and i + 1.
+    PixelPoint point(std::size_t i) const
+    {
+        return {static_cast<std::int32_t>(number(i)), static_cast<std::int32_t>(number(i + 1))};
+    }
+    // The button word at i; the left button when none is written.
+    MouseButton button(std::size_t i) const
+    {
+        return has(i) && word(i) == button_word(MouseButton::right) ? MouseButton::right : MouseButton::left;
+    }
     // "file:line", for a message about this command.
     std::string where() const;
 };

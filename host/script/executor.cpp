@@ -10,11 +10,6 @@ CommandExecutor::~CommandExecutor()
     loop_.set_starter(nullptr);
 }
 
-const char* button_word(MouseButton button)
-{
-    return button == MouseButton::right ? "right" : "left";
-}
-
 Command CommandExecutor::set(std::uint32_t token, double value)
 {
     return {.verb = Verb::set, .arguments = {HostVariable{token}, value}, .file = {}, .line = 0};
@@ -70,9 +65,8 @@ PressOutcome CommandExecutor::press_or_click(const Command& c)
 {
     GaugePanel& panel = loop_.panel();
     const std::size_t gauge = panel.placement.index_of(c.gauge(0));
-    const PixelPoint point{static_cast<std::int32_t>(c.number(1)), static_cast<std::int32_t>(c.number(2))};
-    const MouseButton button = c.has(3) && c.word(3) == "right" ? MouseButton::right : MouseButton::left;
-    return c.verb == Verb::click ? panel.input.click(gauge, point, button) : panel.input.press(gauge, point, button);
+    return c.verb == Verb::click ? panel.input.click(gauge, c.point(1), c.button(3))
+                                 : panel.input.press(gauge, c.point(1), c.button(3));
 }
 
 // The ramp's value for this frame: the frames it spans end on its last value.

@@ -54,6 +54,3 @@ private:
     CommandListener* listener_ = nullptr;
     std::optional<Ramp> ramp_;
 };
-
-// "left" or "right", as the language writes a button.
-const char* button_word(MouseButton button);
