@@ -40,7 +40,7 @@ std::string FrameRate::summary() const
     const double interval = median_interval_seconds();
     const double span = times_.size() > 1 ? times_.back() - times_.front() : 0.0;
     char text[160];
-    std::snprintf(text, sizeof text, "frames: %ld in %.1f s, median interval %.1f ms (%.1f fps), median work %.1f ms",
+    std::snprintf(text, sizeof text, "frames: %ld in %.1f s, median interval %.1f ms (%.1f fps), median work %.2f ms",
                   frames(), span, interval * 1000.0, interval > 0.0 ? 1.0 / interval : 0.0, median(work_) * 1000.0);
     return text;
 }

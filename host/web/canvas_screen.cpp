@@ -9,14 +9,18 @@
 // clang-format off
 // The page's script (page_shell.html) defines these on Module.
 // The pixels stay in the program's memory; the page puts the box that changed on its canvas.
+// A text (or the tooltip) is null when the page has it already: the page
+// then converts and lays out nothing for it.
 EM_JS(void, page_show, (const void* pixels, int width, int height, int changed_left, int changed_top,
                         int changed_width, int changed_height, const char* status, const char* help,
-                        const char* note, const char* tooltip, int pointer_x, int pointer_y, const char* cursor,
-                        const char* lcd), {
-    Module.zorShow(HEAPU8.subarray(pixels, pixels + width * height * 4), width, height,
-                   [changed_left, changed_top, changed_width, changed_height], UTF8ToString(status),
-                   UTF8ToString(help), UTF8ToString(note), tooltip ? UTF8ToString(tooltip) : null, pointer_x,
-                   pointer_y, UTF8ToString(cursor), UTF8ToString(lcd));
+                        const char* note, int tooltip_changed, const char* tooltip, int pointer_x, int pointer_y,
+                        const char* cursor, const char* lcd), {
+    const text = (pointer) => pointer ? UTF8ToString(pointer) : null;
+    Module.zorShow(HEAPU8.buffer, pixels, width, height,
+                   {left: changed_left, top: changed_top, width: changed_width, height: changed_height},
+                   text(status), text(help), text(note),
+                   tooltip_changed ? {text: text(tooltip), x: pointer_x, y: pointer_y} : null,
+                   text(cursor), text(lcd));
 });
 EM_JS(void, page_tone_buffer, (const void* format, int format_bytes, const void* samples, int sample_bytes), {
     Module.zorToneBuffer(HEAPU8.slice(format, format + format_bytes), HEAPU8.slice(samples, samples + sample_bytes));
@@ -32,15 +36,31 @@ EM_JS(void, wait_for_animation_frame, (), {
 });
 // clang-format on
 
+namespace {
+
+// The text for the page, or null when the page has it already.
+const char* changed(std::optional<std::string>& page_has, const std::string& text)
+{
+    if (page_has == text)
+        return nullptr;
+    page_has = text;
+    return page_has->c_str();
+}
+
+} // namespace
+
 void CanvasScreen::show(const BenchView& view, BenchSession& session)
 {
     recorder_ = session.recorder();
-    const std::string lcd = lcd_reading();
-    const PixelBox changed = shown_.take(*view.panel);
-    page_show(shown_.pixels().data(), view.panel->width, view.panel->height, changed.left, changed.top,
-              changed.width(), changed.height(), view.status.c_str(), view.help.c_str(), view.note.c_str(),
-              view.tooltip ? view.tooltip->c_str() : nullptr, view.pointer.x, view.pointer.y, cursor_name(view.cursor),
-              lcd.c_str());
+    const PixelBox box = shown_.take(*view.panel);
+    const PageTooltip tooltip{view.tooltip, view.pointer};
+    const bool tooltip_changed = tooltip != page_has_.tooltip;
+    page_has_.tooltip = tooltip;
+    page_show(shown_.pixels().data(), view.panel->width, view.panel->height, box.left, box.top, box.width(),
+              box.height(), changed(page_has_.status, view.status), changed(page_has_.help, view.help),
+              changed(page_has_.note, view.note), tooltip_changed, view.tooltip ? view.tooltip->c_str() : nullptr,
+              view.pointer.x, view.pointer.y, changed(page_has_.cursor, cursor_name(view.cursor)),
+              changed(page_has_.lcd, lcd_reading()));
     hand_over_sound(session);
 }
 

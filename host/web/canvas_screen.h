@@ -47,5 +47,19 @@ private:
     bool ending_ = false;
     const SessionRecorder* recorder_ = nullptr; // the running session's, seen at its frames
     ShownPicture shown_;                        // the picture as the canvas has it
+    // The texts as the page has them, so that only a change is handed over
+    // (nothing yet: a new session's screen hands over every one).
+    struct PageTooltip {
+        std::optional<std::string> text;
+        PixelPoint pointer;
+        bool operator==(const PageTooltip& other) const
+        {
+            return text == other.text && pointer.x == other.pointer.x && pointer.y == other.pointer.y;
+        }
+    };
+    struct {
+        std::optional<std::string> status, help, note, cursor, lcd;
+        std::optional<PageTooltip> tooltip;
+    } page_has_;
     std::size_t tone_samples_sent_ = 0; // the tone buffer's length the page has
 };

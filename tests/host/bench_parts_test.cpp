@@ -197,7 +197,7 @@ TEST(FrameRate, MedianIntervalIgnoresOneSlowFrame)
         rate.frame_shown(t, t < 0.5 ? 0.01 : 0.02);
     EXPECT_NEAR(rate.median_interval_seconds(), 0.05, 1e-9);
     EXPECT_NEAR(rate.recent_frames_per_second(2), 20.0, 1e-6);
-    EXPECT_EQ(rate.summary(), "frames: 6 in 1.0 s, median interval 50.0 ms (20.0 fps), median work 20.0 ms");
+    EXPECT_EQ(rate.summary(), "frames: 6 in 1.0 s, median interval 50.0 ms (20.0 fps), median work 20.00 ms");
 }
 
 std::optional<HostCommandLine> parsed(std::vector<const char*> words, std::string& error)

@@ -301,3 +301,22 @@ TEST(ShownPicture, TheBoxThatChangedIsAllAtFirstThenTheChangeThenNothing)
     EXPECT_EQ(shown.take(Image(2, 2, Rgba{0, 0, 0, 255})), (PixelBox{.left = 0, .top = 0, .right = 2, .bottom = 2}))
         << "a picture of another size is all new";
 }
+
+// Rows are compared two pixels at a time: every pair of changed columns,
+// at either end or side by side, on odd and even widths, gives its box.
+TEST(ShownPicture, TheBoxHoldsEveryChangedColumnWhereverItFallsInThePairs)
+{
+    for (int width = 1; width <= 7; ++width)
+        for (int a = 0; a < width; ++a)
+            for (int b = a; b < width; ++b) {
+                Image picture(width, 2, Rgba{9, 9, 9, 255});
+                ShownPicture shown;
+                shown.take(picture);
+                picture.at(a, 1) = Rgba{1, 2, 3, 255};
+                picture.at(b, 1) = Rgba{4, 5, 6, 0};
+                ASSERT_EQ(shown.take(picture), (PixelBox{.left = a, .top = 1, .right = b + 1, .bottom = 2}))
+                    << "width " << width << ", columns " << a << " and " << b;
+                ASSERT_EQ(shown.pixels()[width + b], (Rgba{4, 5, 6, 255}));
+                ASSERT_EQ(shown.pixels()[width + a], a == b ? (Rgba{4, 5, 6, 255}) : (Rgba{1, 2, 3, 255}));
+            }
+}

@@ -174,6 +174,14 @@ test("a click on a knob changes the LCD as the scenario language says; a long to
   const knobUp = at(345, 310);
   await page.mouse.click(knobUp.x, knobUp.y);
   await page.waitForFunction(() => /ZOR_1: [^;]*pressure 1017/.test(window.zorPage.lcd));
+  // Resting on the knob shows its tooltip and the knob's cursor; off the panel, neither.
+  const tooltip = page.locator("#tooltip");
+  await page.mouse.move(knobUp.x + 1, knobUp.y);
+  await tooltip.waitFor({ state: "visible", timeout: 5000 });
+  assert.notEqual((await tooltip.textContent()).trim(), "");
+  assert.notEqual(await page.evaluate(() => document.getElementById("panel").style.cursor), "default");
+  await page.mouse.move(box.x + box.width + 40, box.y + box.height + 40);
+  await tooltip.waitFor({ state: "hidden", timeout: 5000 });
   // A right click resets the pressure knob to 1013; so does a long touch.
   const session = await context.newCDPSession(page);
   const touch = (type) => session.send("Input.dispatchTouchEvent",
