@@ -1,6 +1,12 @@
 # Sourced by the entry scripts: configures and builds trees under build/ with
 # Ninja. The compiler cache is a developer's opt-in: ZOR_CCACHE=1 with ccache
 # on the PATH; the scripts' own figures are taken without it.
+
+# A step's heading in a long run's log, with the time since the run began,
+# so that the log shows where the run's time goes.
+zor_section() {
+    echo "== $* (at $((SECONDS / 60))m$((SECONDS % 60))s)"
+}
 zor_configure_tree() {
     local name=$1
     shift
@@ -29,7 +35,7 @@ build_tree() {
     while [ $# -gt 0 ] && [ "$1" != -- ]; do args+=("$1"); shift; done
     [ $# -gt 0 ] && shift
     targets=("$@")
-    echo "== build: $name${targets[*]:+ (${targets[*]})}"
+    zor_section "build: $name${targets[*]:+ (${targets[*]})}"
     zor_configure_tree "$name" "${args[@]}"
     cmake --build "$root/build/$name" -j "${ZOR_JOBS:-2}" ${targets[@]:+--target "${targets[@]}"}
 }

@@ -13,9 +13,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 
 bash scripts/setup.sh
-echo "== layers"
-bash scripts/check-layers.sh
 source scripts/build-trees.sh
+zor_section layers
+bash scripts/check-layers.sh
 source scripts/wine-env.sh
 
 jobs=${ZOR_JOBS:-2}
@@ -26,13 +26,13 @@ tools=(-DZOR_TOOLS_TREE="$root/build/native")
 # the log, for a CI that shows tests.
 run_ctest() {
     local name=$1
-    echo "== tests: $name"
+    zor_section "tests: $name"
     ctest --test-dir "build/$name" --output-on-failure -j "$jobs" --timeout 1500 \
         --output-junit "$root/build/$name/ctest-junit.xml"
 }
 
 check_links() {
-    echo "== links: $1"
+    zor_section "links: $1"
     bash scripts/check-layers.sh --links "build/$1" || status=1
 }
 
@@ -47,7 +47,7 @@ zor_wine_prefix "$prefix"
 zor_wine_start "$prefix"
 trap 'zor_wine_stop "$prefix"' EXIT
 win32_log=build/win32/ctest-output.txt
-run_ctest win32 >"$win32_log" 2>&1 &
+(run_ctest win32; zor_section "win32 tests ended") >"$win32_log" 2>&1 &
 win32_run=$!
 
 (renice -n 10 "$BASHPID" >/dev/null; build_tree sanitize "${sanitize_tree_args[@]}" "${tools[@]}") || status=1
@@ -57,14 +57,17 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_ctest sanitize 
 
 # Every reader of outside input, fuzzed for a short fixed time each; an
 # input that fails is a failure of the run.
+zor_section fuzz
 bash scripts/fuzz.sh "${ZOR_FUZZ_SECONDS:-30}" || status=1
 
 # The module's line and branch coverage from its unit tests, printed, never
 # judged; ZOR_SKIP_COVERAGE=1 leaves it out.
 if [ "${ZOR_SKIP_COVERAGE:-0}" != 1 ]; then
+    zor_section coverage
     bash scripts/coverage.sh --module || status=1
 fi
 
+zor_section "waiting for the win32 tests"
 wait "$win32_run" || status=1
 cat "$win32_log"
 
@@ -72,8 +75,9 @@ cat "$win32_log"
 # pinned by tests/web's lock file), then 200 random flights flown by the
 # native, Windows (the DLL under Wine) and web builds, traces compared.
 build_tree web "${web_tree_args[@]}" -- zor_web_page zor_host_node
-echo "== tests: web page"
+zor_section "tests: web page"
 (cd tests/web && npm ci --ignore-scripts --no-audit --no-fund >/dev/null && node --test) || status=1
-echo "== random flights"
+zor_section "random flights"
 bash scripts/random-flights.sh 200 || status=1
+zor_section "end, status $status"
 exit $status

@@ -3,6 +3,8 @@
 // the same scenarios for the pixels to be held against.
 //   ZOR_WEB_PAGE (default build/web/dist/web/zor_bench.html)
 //   ZOR_NATIVE_HOST (default build/native/host/zor_host_native)
+//   ZOR_WEB_PICTURES (default build/web/pictures): the page's screenshot
+//     and the native picture of the same frame, kept
 import { test, before, after } from "node:test";
 import assert from "node:assert/strict";
 import fs from "node:fs";
@@ -17,6 +19,8 @@ const root = path.resolve(path.dirname(new URL(import.meta.url).pathname), "..",
 const pagePath = process.env.ZOR_WEB_PAGE || path.join(root, "build/web/dist/web/zor_bench.html");
 const nativeHost = process.env.ZOR_NATIVE_HOST || path.join(root, "build/native/host/zor_host_native");
 const pageUrl = "file://" + pagePath;
+// Where the page's screenshot and the native host's picture of the same frame are kept.
+const picturesFolder = process.env.ZOR_WEB_PICTURES || path.join(root, "build/web/pictures");
 const demoPlaces = fs.readFileSync(path.join(root, "scenarios/bench_demo.txt"), "utf8")
   .split("\n").filter((line) => line.startsWith("place ")).join("\n");
 // Both breakers closed, ZOR_1's pressure three up: a panel that stands
@@ -117,6 +121,10 @@ test("the canvas equals the native host's picture of the same frame", async () =
   const { page, context } = await openPage();
   await fly(page, STILL_PANEL);
   assert.equal(pixelDifferences(await canvasPixels(page), png), 0);
+  // Both kept to be looked at side by side: the page as chromium shows it, the native picture.
+  fs.mkdirSync(picturesFolder, { recursive: true });
+  await page.screenshot({ path: path.join(picturesFolder, "page.png"), fullPage: true });
+  fs.copyFileSync(path.join(workFolder, "still.png"), path.join(picturesFolder, "native_frame.png"));
   assert.ok(!(await page.evaluate(() => window.zorPage.report)).some((l) => / expected /.test(l)));
   assert.equal(await page.locator("#expectations .held").count(), 1);
   await context.close();
