@@ -47,7 +47,12 @@ zor_wine_prefix "$prefix"
 zor_wine_start "$prefix"
 trap 'zor_wine_stop "$prefix"' EXIT
 win32_log=build/win32/ctest-output.txt
-(run_ctest win32; zor_section "win32 tests ended") >"$win32_log" 2>&1 &
+(
+    ended=0
+    run_ctest win32 || ended=$?
+    zor_section "win32 tests ended"
+    exit $ended
+) >"$win32_log" 2>&1 &
 win32_run=$!
 
 (renice -n 10 "$BASHPID" >/dev/null; build_tree sanitize "${sanitize_tree_args[@]}" "${tools[@]}") || status=1
