@@ -2,10 +2,14 @@
 # Ninja. The compiler cache is a developer's opt-in: ZOR_CCACHE=1 with ccache
 # on the PATH; the scripts' own figures are taken without it.
 
-# A step's heading in a long run's log, with the time since the run began,
+# A step's heading in a long run's log, with the time since the run began
+# (the first script to source this file, whose scripts inherit its start),
 # so that the log shows where the run's time goes.
+: "${ZOR_RUN_STARTED:=$(date +%s)}"
+export ZOR_RUN_STARTED
 zor_section() {
-    echo "== $* (at $((SECONDS / 60))m$((SECONDS % 60))s)"
+    local seconds=$(($(date +%s) - ZOR_RUN_STARTED))
+    echo "== $* (at $((seconds / 60))m$((seconds % 60))s)"
 }
 zor_configure_tree() {
     local name=$1
