@@ -15,7 +15,7 @@ constexpr double angle_steps_per_degree = 100 / angle_tolerance_degrees;
 
 std::string line(Verb verb, std::vector<Value> arguments)
 {
-    return print(Command{.verb = verb, .arguments = std::move(arguments), .file = {}, .line = 0}) + "\n";
+    return print(Command::made(verb, std::move(arguments))) + "\n";
 }
 
 } // namespace

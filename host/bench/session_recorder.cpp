@@ -22,9 +22,10 @@ std::string recorded_line(const Command& command, const std::string& comment = "
     return print(command) + (comment.empty() ? "" : "   " + print_comment(comment)) + "\n";
 }
 
-Command made(Verb verb, std::vector<Value> arguments)
+// "recording begin" or "recording end", the marks around a session.
+std::string recording_mark(const char* word)
 {
-    return {.verb = verb, .arguments = std::move(arguments), .file = {}, .line = 0};
+    return recorded_line(Command::made(Verb::recording, {std::string(word)}));
 }
 
 double ramp_step(const Command& ramp)
@@ -37,19 +38,19 @@ double ramp_step(const Command& ramp)
 SessionRecorder::SessionRecorder(std::ostream* file, std::function<double()> now_seconds)
     : text_(file), now_seconds_(std::move(now_seconds))
 {
-    text_.append(recorded_line(made(Verb::recording, {std::string("begin")})));
+    text_.append(recording_mark("begin"));
 }
 
 void SessionRecorder::finish()
 {
     settle_run();
-    text_.append(recorded_line(made(Verb::recording, {std::string("end")})));
+    text_.append(recording_mark("end"));
     text_.flush();
 }
 
 std::string SessionRecorder::text_so_far_closed() const
 {
-    return text() + recorded_line(made(Verb::recording, {std::string("end")}));
+    return text() + recording_mark("end");
 }
 
 void SessionRecorder::comment(const std::string& text)
@@ -65,13 +66,13 @@ void SessionRecorder::open_with(FrameLoop& loop)
     opened_ = true;
     std::string lines;
     for (const PlacedGauge& gauge : loop.panel().placement.gauges())
-        lines += recorded_line(
-            made(Verb::place, {GaugeName{gauge.header->name}, double(gauge.x), double(gauge.y), double(gauge.width)}));
+        lines += recorded_line(Command::made(
+            Verb::place, {GaugeName{gauge.header->name}, double(gauge.x), double(gauge.y), double(gauge.width)}));
     for (const auto& [token, value] : loop.panel().variables.all())
         if (token != token_tick)
             lines += recorded_line(CommandExecutor::set(token, value));
-    lines += recorded_line(made(Verb::fps, {loop.pace().frames_per_second})) +
-        recorded_line(made(Verb::ticks_per_second, {loop.pace().ticks_per_second}));
+    lines += recorded_line(Command::made(Verb::fps, {loop.pace().frames_per_second})) +
+        recorded_line(Command::made(Verb::ticks_per_second, {loop.pace().ticks_per_second}));
     text_.append(lines);
 }
 
@@ -170,8 +171,8 @@ void SessionRecorder::write_pause()
 {
     settle_run();
     const double seconds = std::max(0.0, now_seconds_() - pause_start_);
-    text_.append(
-        recorded_line(made(Verb::pause, {std::round(seconds * pause_steps_per_second) / pause_steps_per_second})));
+    text_.append(recorded_line(
+        Command::made(Verb::pause, {std::round(seconds * pause_steps_per_second) / pause_steps_per_second})));
     pause_start_ = now_seconds_();
 }
 
@@ -214,6 +215,6 @@ void SessionRecorder::write_run()
     if (run_.ramp)
         line = recorded_line(*run_.ramp);
     else if (run_.frames > 0)
-        line = recorded_line(made(Verb::frames, {double(run_.frames)}), run_.stepped ? paused_frame_note : "");
+        line = recorded_line(Command::made(Verb::frames, {double(run_.frames)}), run_.stepped ? paused_frame_note : "");
     text_.set_tail(std::move(line));
 }

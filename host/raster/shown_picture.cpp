@@ -14,9 +14,18 @@ namespace {
 constexpr std::uint32_t opaque_bits = __builtin_bit_cast(std::uint32_t, (Rgba{0, 0, 0, 255}));
 constexpr std::uint64_t opaque_pair_bits = std::uint64_t{opaque_bits} << 32 | opaque_bits;
 
-std::uint32_t bits(const Rgba& pixel) { return __builtin_bit_cast(std::uint32_t, pixel); }
-bool shown_as(const Rgba& shown, const Rgba& drawn) { return bits(shown) == (bits(drawn) | opaque_bits); }
-Rgba opaque(const Rgba& drawn) { return __builtin_bit_cast(Rgba, bits(drawn) | opaque_bits); }
+std::uint32_t bits(const Rgba& pixel)
+{
+    return __builtin_bit_cast(std::uint32_t, pixel);
+}
+bool shown_as(const Rgba& shown, const Rgba& drawn)
+{
+    return bits(shown) == (bits(drawn) | opaque_bits);
+}
+Rgba opaque(const Rgba& drawn)
+{
+    return __builtin_bit_cast(Rgba, bits(drawn) | opaque_bits);
+}
 
 std::uint64_t pair_bits(const Rgba* pixels)
 {

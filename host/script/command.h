@@ -92,6 +92,12 @@ struct Command {
     }
     // "file:line", for a message about this command.
     std::string where() const;
+
+    // A command the host made itself, written in no file.
+    static Command made(Verb verb, std::vector<Value> arguments)
+    {
+        return {.verb = verb, .arguments = std::move(arguments), .file = {}, .line = 0};
+    }
 };
 
 // Two commands are the same when they say the same: where they were

@@ -12,25 +12,23 @@ CommandExecutor::~CommandExecutor()
 
 Command CommandExecutor::set(std::uint32_t token, double value)
 {
-    return {.verb = Verb::set, .arguments = {HostVariable{token}, value}, .file = {}, .line = 0};
+    return Command::made(Verb::set, {HostVariable{token}, value});
 }
 
 Command CommandExecutor::ramp(std::uint32_t token, double from, double to, long frames)
 {
-    return {.verb = Verb::ramp, .arguments = {HostVariable{token}, from, to, double(frames)}, .file = {}, .line = 0};
+    return Command::made(Verb::ramp, {HostVariable{token}, from, to, double(frames)});
 }
 
 Command CommandExecutor::press(const std::string& gauge, PixelPoint point, MouseButton button)
 {
-    return {.verb = Verb::press,
-            .arguments = {GaugeName{gauge}, double(point.x), double(point.y), std::string(button_word(button))},
-            .file = {},
-            .line = 0};
+    return Command::made(Verb::press,
+                         {GaugeName{gauge}, double(point.x), double(point.y), std::string(button_word(button))});
 }
 
 Command CommandExecutor::release()
 {
-    return {.verb = Verb::release, .arguments = {}, .file = {}, .line = 0};
+    return Command::made(Verb::release, {});
 }
 
 std::optional<PressOutcome> CommandExecutor::apply(const Command& c)
