@@ -18,7 +18,7 @@ constexpr std::size_t pictures_waiting_bytes = 256u << 20;
 constexpr std::size_t samples_waiting_bytes = 16u << 20;
 constexpr int rgb_bytes = 3;
 
-std::string number(double value)
+std::string rate_text(double value)
 {
     char text[32];
     std::snprintf(text, sizeof text, "%.10g", value);
@@ -152,7 +152,7 @@ bool FilmWriter::start(int width, int height, double frames_per_second)
     const std::string raw_input = " -probesize 32 -analyzeduration 0";
     const std::string command = "\"" + encoder + "\" -nostdin -hide_banner -loglevel error -y" + raw_input +
         " -f rawvideo -pix_fmt rgb24 -video_size " + std::to_string(width_) + "x" + std::to_string(height_) +
-        " -framerate " + number(frames_per_second_) + " -i " + loopback + std::to_string(picture_port) + raw_input +
+        " -framerate " + rate_text(frames_per_second_) + " -i " + loopback + std::to_string(picture_port) + raw_input +
         " -f s16le -ar " + std::to_string(film_sound_rate) + " -ac " + std::to_string(film_sound_channels) + " -i " +
         loopback + std::to_string(sound_port) +
         " -map 0:v -map 1:a -c:v libx264 -preset veryfast -crf 18 -pix_fmt yuv420p"
@@ -225,7 +225,7 @@ bool FilmWriter::finish()
     }
     const double tail_ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - last_frame).count();
-    report_ << "film: " << path_ << " (" << frames_ << " frames at " << number(frames_per_second_)
+    report_ << "film: " << path_ << " (" << frames_ << " frames at " << rate_text(frames_per_second_)
             << " per second, written " << static_cast<long>(tail_ms) << " ms after its last frame)\n";
     return true;
 }

@@ -8,7 +8,7 @@
 
 namespace {
 
-std::string number(double value)
+std::string json_number(double value)
 {
     if (!std::isfinite(value))
         return "null";
@@ -40,7 +40,7 @@ void write_gauge(std::ostream& out, const PlacedGauge& gauge)
     const char* separator = "";
     for (ElementHeader* element : chain) {
         const std::optional<double> value = element_value(*element);
-        out << separator << (value ? number(*value) : "null");
+        out << separator << (value ? json_number(*value) : "null");
         separator = ",";
     }
     out << "]," << field(trace_field::bitmaps) << "[";
@@ -60,11 +60,11 @@ void write_gauge(std::ostream& out, const PlacedGauge& gauge)
 void write_frame_trace(std::ostream& out, GaugePanel& panel, const FrameResult& frame)
 {
     out << "{" << field(trace_field::frame) << frame.frame << "," << field(trace_field::seconds)
-        << number(frame.seconds) << "," << field(trace_field::vars) << "{";
+        << json_number(frame.seconds) << "," << field(trace_field::vars) << "{";
     const char* separator = "";
     for (const auto& [token, value] : panel.variables.all()) {
         const std::string name = host_token_name(token);
-        out << separator << quoted(name.empty() ? std::to_string(token) : name) << ":" << number(value);
+        out << separator << quoted(name.empty() ? std::to_string(token) : name) << ":" << json_number(value);
         separator = ",";
     }
     out << "}," << field(trace_field::gauges) << "{";
