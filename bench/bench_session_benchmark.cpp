@@ -15,17 +15,11 @@
 #include <thread>
 
 #include "host/app/bench_run.h"
+#include "host/linked/build_files.h"
 #include "host/linked/fresh_module.h"
 #include "host/linked/lcd_reading.h"
 #include "host/linked/native_platform.h"
 #include "host/raster/shown_picture.h"
-
-#ifndef ZOR_ALERT_WAV
-#error "the build names the alert tone file"
-#endif
-#ifndef ZOR_BITMAP_DIR
-#error "the build names the bitmap folder"
-#endif
 
 namespace {
 
@@ -58,13 +52,14 @@ int main(int argc, char** argv)
         return 2;
     }
     load_linked_module_afresh();
-    NativePlatform platform(ZOR_BITMAP_DIR, ZOR_ALERT_WAV, host_executable);
+    NativePlatform platform(built_bitmap_folder, built_alert_tone, host_executable);
     TakingScreen screen;
     HostCommandLine command_line;
     command_line.window = true;
     command_line.scenario = argv[1];
     command_line.seconds = std::atof(argv[2]);
     command_line.record_path = argv[3];
-    return run_bench_session(command_line, {.records = NativePlatform::linked_module(), .description = "the linked module"},
-                             platform, screen);
+    return run_bench_session(command_line,
+                             {.records = NativePlatform::linked_module(), .description = "the linked module"}, platform,
+                             screen);
 }

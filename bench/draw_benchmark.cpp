@@ -22,15 +22,10 @@
 #include "host/panel/panel_canvas.h"
 #include "host/panel/variables.h"
 #include "host/base/median.h"
+#include "host/linked/build_files.h"
 #include "host/linked/native_platform.h"
 #include "host/scenario/runner.h"
 
-#ifndef ZOR_ALERT_WAV
-#error "the build names the alert tone file"
-#endif
-#ifndef ZOR_BITMAP_DIR
-#error "the build names the bitmap folder"
-#endif
 #ifndef ZOR_SCENARIO_DIR
 #error "the build names the scenarios folder"
 #endif
@@ -205,7 +200,7 @@ private:
         return std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
     }
 
-    NativePlatform platform_{ZOR_BITMAP_DIR, ZOR_ALERT_WAV, "C:\\Host\\zor_host.exe"};
+    NativePlatform platform_{built_bitmap_folder, built_alert_tone, "C:\\Host\\zor_host.exe"};
     GaugePanel panel_{NativePlatform::linked_module(), platform_};
     PanelCanvas canvas_; // the panel as the bench window draws it
     double altitude_m_ = 0.0;

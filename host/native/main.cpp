@@ -5,14 +5,8 @@
 #include "host/panelfile/panel_install.h"
 #include "host/app/session.h"
 #include "host/linked/fresh_module.h"
+#include "host/linked/build_files.h"
 #include "host/linked/native_platform.h"
-
-#ifndef ZOR_ALERT_WAV
-#error "the build names the alert tone file"
-#endif
-#ifndef ZOR_BITMAP_DIR
-#error "the build names the bitmap folder"
-#endif
 
 namespace {
 
@@ -44,10 +38,10 @@ int host_main(int argc, char** argv)
     if (!command_line)
         return status;
     if (command_line->bitmap_folder.empty())
-        command_line->bitmap_folder = ZOR_BITMAP_DIR;
+        command_line->bitmap_folder = built_bitmap_folder;
     const auto fly = [&](const HostCommandLine& flight) {
         load_linked_module_afresh();
-        NativePlatform platform(flight.bitmap_folder, ZOR_ALERT_WAV, native_executable_path);
+        NativePlatform platform(flight.bitmap_folder, built_alert_tone, native_executable_path);
         LinkedModuleLibrary library;
         return run_host_session(flight, NativePlatform::linked_module(), platform, &library);
     };
